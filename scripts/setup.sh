@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian packages) and builds into build/.
+# Usage: scripts/setup.sh [build-dir] [extra cmake arguments...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
+          libbenchmark-dev fonts-liberation)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+build="${1:-build}"
+shift || true
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$build" -j"$(nproc)"

@@ -1,0 +1,66 @@
+#include "platform/Files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+
+bool FileExists(const QString& path) {
+  const QFileInfo info(path);
+  const QString name = info.fileName();
+  if (name.contains('*') || name.contains('?')) {
+    const QDir dir = info.dir();
+    return !dir.entryList(QStringList{name}, QDir::Files).isEmpty();
+  }
+  return info.exists() && info.isFile();
+}
+
+qint64 FileSize(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() && info.isFile() ? info.size() : -1;
+}
+
+bool ReadFileBytes(const QString& path, QByteArray& out, qint64 maxBytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  out = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
+  return file.error() == QFileDevice::NoError;
+}
+
+bool CreateEmptyFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+bool WriteFileFromStart(const QString& path, const void* data, std::size_t size) {
+  QFile file(path);
+  // ReadWrite keeps the existing content; WriteOnly would truncate.
+  if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return false;
+  const qint64 n = static_cast<qint64>(size);
+  const bool ok = file.write(static_cast<const char*>(data), n) == n && file.flush();
+  file.close();
+  return ok && file.error() == QFileDevice::NoError;
+}
+
+bool WriteFileReplacing(const QString& path, const QByteArray& data) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(data) != data.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+bool MakeDir(const QString& path) { return QDir().mkpath(path); }
+
+bool DirExists(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() && info.isDir();
+}
+
+bool RemoveFile(const QString& path) { return QFile::remove(path); }
+
+}  // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+// File access used by every reader and writer of the program's files.
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+
+namespace platform {
+
+// True when the file exists; a name with '*' or '?' counts when any file matches.
+bool FileExists(const QString& path);
+// Size in bytes, or -1 when the file cannot be found.
+qint64 FileSize(const QString& path);
+// Reads at most maxBytes (all when negative). False when the file cannot be opened.
+bool ReadFileBytes(const QString& path, QByteArray& out, qint64 maxBytes = -1);
+// Creates an empty file (truncating an existing one). False on failure.
+bool CreateEmptyFile(const QString& path);
+// Opens an existing file for writing without truncating it and writes data
+// from offset 0; bytes beyond stay. False when opening or writing fails.
+bool WriteFileFromStart(const QString& path, const void* data, std::size_t size);
+// Writes the whole file beside the target and then replaces the target, so
+// the target is either the old or the complete new file. False on failure.
+bool WriteFileReplacing(const QString& path, const QByteArray& data);
+bool MakeDir(const QString& path);
+bool DirExists(const QString& path);
+bool RemoveFile(const QString& path);
+
+}  // namespace platform
