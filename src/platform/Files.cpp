@@ -7,6 +7,13 @@
 
 namespace platform {
 
+namespace {
+FileFaultHook g_faultHook;
+bool Fails(FileStep step, const QString& path) { return g_faultHook && g_faultHook(step, path); }
+}  // namespace
+
+void SetFileFaultHook(FileFaultHook hook) { g_faultHook = std::move(hook); }
+
 bool FileExists(const QString& path) {
   const QFileInfo info(path);
   const QString name = info.fileName();
@@ -24,30 +31,33 @@ qint64 FileSize(const QString& path) {
 
 bool ReadFileBytes(const QString& path, QByteArray& out, qint64 maxBytes) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
+  if (Fails(FileStep::OpenRead, path) || !file.open(QIODevice::ReadOnly)) return false;
   out = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
   return file.error() == QFileDevice::NoError;
 }
 
 bool CreateEmptyFile(const QString& path) {
   QFile file(path);
-  return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  return !Fails(FileStep::Create, path) && file.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
 bool WriteFileFromStart(const QString& path, const void* data, std::size_t size) {
   QFile file(path);
   // ReadWrite keeps the existing content; WriteOnly would truncate.
-  if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return false;
+  if (Fails(FileStep::OpenWrite, path) || !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    return false;
   const qint64 n = static_cast<qint64>(size);
-  const bool ok = file.write(static_cast<const char*>(data), n) == n && file.flush();
+  const bool ok = !Fails(FileStep::Write, path) && file.write(static_cast<const char*>(data), n) == n &&
+                  !Fails(FileStep::Flush, path) && file.flush();
   file.close();
   return ok && file.error() == QFileDevice::NoError;
 }
 
 bool WriteFileReplacing(const QString& path, const QByteArray& data) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(data) != data.size()) {
+  if (Fails(FileStep::OpenWrite, path) || !file.open(QIODevice::WriteOnly)) return false;
+  if (Fails(FileStep::Write, path) || file.write(data) != data.size() || Fails(FileStep::Flush, path) ||
+      !file.flush() || Fails(FileStep::Rename, path)) {
     file.cancelWriting();
     return false;
   }

@@ -3,8 +3,15 @@
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
+#include <functional>
 
 namespace platform {
+
+// The steps of file access at which a failure can be injected (tests only).
+enum class FileStep { OpenRead, Create, OpenWrite, Write, Flush, Rename };
+// Called before each step; returning true makes that step fail. Empty: no faults.
+using FileFaultHook = std::function<bool(FileStep step, const QString& path)>;
+void SetFileFaultHook(FileFaultHook hook);
 
 // True when the file exists; a name with '*' or '?' counts when any file matches.
 bool FileExists(const QString& path);

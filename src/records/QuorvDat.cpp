@@ -150,10 +150,9 @@ bool InsertPupilAfterCurrent() {
   const std::size_t count = static_cast<std::size_t>(PupilCount);
   const std::size_t cur = static_cast<std::size_t>(CurrentPupil);
   const std::size_t freeIndex = cur < count ? cur + 1 : count;
-  ScratchPupils.assign(count + 1, ZeroPupilRecord());
-  for (std::size_t i = 0; i < count; ++i) ScratchPupils[i < freeIndex ? i : i + 1] = Pupils[i];
+  Pupils.resize(count);
+  Pupils.insert(Pupils.begin() + static_cast<std::ptrdiff_t>(freeIndex), ZeroPupilRecord());
   PupilCount = PupilCount + 1;
-  Pupils = ScratchPupils;
   CurrentPupil = static_cast<int>(freeIndex);
   InitCurrentPupil();
   if (ProgramOptions.CopyFromPreviousPupil == 1) CopyHeaderFromPreviousPupil();
