@@ -1,0 +1,44 @@
+#pragma once
+// The elective-subject dialog "Einstellungen zu den Wahlpflichtfächern".
+#include <QDialog>
+
+#include "settings/WpflEinst.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace quorv {
+
+class TWpflEinstForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TWpflEinstForm(QWidget* parent = nullptr);  // loads the list
+
+  void FillElectiveListBox();
+
+  QListWidget* ListBox1;
+  QLineEdit* Edit1;
+  QPushButton* Button1;
+  QPushButton* Button2;
+  QPushButton* Button3;
+  QPushButton* Button4;
+
+ public slots:
+  void FormShow();
+  void ListBox1Click();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void reject() override { Button2Click(); }
+
+ private:
+  TWPflFach shownEntries_;
+  int shownIndex_ = 1;
+};
+
+}  // namespace quorv
