@@ -1,0 +1,99 @@
+#pragma once
+// Wrapping of the long record texts into the lines of a form field, with the
+// strike-out of unused lines, and the small text services around it.
+#include <QString>
+#include <array>
+#include <string_view>
+
+#include "platform/BinIO.h"
+
+namespace quorv {
+
+constexpr int kMaxTextLines = 25;   // a form field holds 1..25 lines
+constexpr int kLineCapacity = 130;  // characters per line; appends stop there
+constexpr int kStrikeRepeat = 5;    // the strike string is five strike characters
+
+using TTextLine = platform::ShortString<kLineCapacity>;
+using TTextLines = std::array<TTextLine, kMaxTextLines>;
+
+// Strike modes (the print options' StrikeMode).
+enum TStrikeMode : int {
+  StrikeNone = 0,
+  StrikeFirstUnused = 1,
+  StrikeAllUnused = 2,
+  StrikeFillLines = 3,
+  StrikeEndSequence = 4,
+  StrikeFillAll = 5,  // only a settings file can hold it
+};
+
+// Wraps text into lines 0..n-1 of at most w characters. The text ends at its
+// end, at a NUL or at any other character below 32 except CR and LF. CR, LF
+// and CR LF each end a line. Words move whole to the next line; a word longer
+// than w stops the wrapping. n outside 1..25 empties all lines.
+void WrapText(std::string_view text, int n, TTextLines& lines, int w);
+
+// WrapText, then strikes out the lines the text leaves unused by strikeMode with
+// strikeChar (its first character; empty strikes with nothing).
+void WrapAndStrike(std::string_view text, int n, TTextLines& lines, int w, int strikeMode,
+                   std::string_view strikeChar);
+
+template <int N>
+void WrapAndStrike(const platform::CharArray<N>& text, int n, TTextLines& lines, int w,
+                   int strikeMode, std::string_view strikeChar) {
+  WrapAndStrike(text.bytes(), n, lines, w, strikeMode, strikeChar);
+}
+
+// True when the last five characters of line contain "- -" or "--"; false for
+// lines of fewer than two characters.
+bool EndsWithStrike(std::string_view line);
+
+// "05.03.1998" -> "5.3.1998": drops a leading "0", blank or "_" of day and month.
+QString DateWithoutLeadingZeros(const QString& date);
+
+// The text of a[0..count-1] up to the first NUL, decoded from Windows-1252.
+QString BytesToWideString(const char* a, int count);
+
+// Zero-fills a[0..size] (size + 1 bytes) and stores at most size characters of
+// s as Windows-1252 bytes ('?' for characters the code page lacks); length :=
+// the number stored. Exact inverse of BytesToWideString for 1252 texts.
+void WideStringToBuffer(const QString& s, int& length, char* a, int size);
+
+template <int N>
+int WideStringToBuffer(const QString& s, platform::CharArray<N>& a) {
+  int length = 0;
+  WideStringToBuffer(s, length, a.Chars, N - 1);
+  return length;
+}
+
+// Line ends between a text edit (LF, or Unicode line/paragraph separators) and
+// the record texts (CR LF).
+QString ToRecordLineEnds(const QString& editText);
+QString ToEditLineEnds(const QString& recordText);
+
+// A text edit's text stored into a record text, and the record text for
+// showing in a text edit. Returns the number of characters stored.
+template <int N>
+int StoreEditText(const QString& editText, platform::CharArray<N>& a) {
+  return WideStringToBuffer(ToRecordLineEnds(editText), a);
+}
+
+template <int N>
+QString LoadEditText(const platform::CharArray<N>& a) {
+  return ToEditLineEnds(BytesToWideString(a.Chars, N));
+}
+
+using TCharArray256 = std::array<char, 256>;
+
+// At most 255 characters of s, zero behind them.
+TCharArray256 StrToCharArray256(std::string_view s);  // s in Windows-1252
+TCharArray256 StrToCharArray256(const QString& s);
+
+// The folder dialog rooted at the special folder root (17: the drives) with
+// prompt as its title. On OK folder := the chosen path ending in '/'; on
+// Cancel or failure folder keeps its value.
+void BrowseForFolder(int root, const QString& prompt, QString& folder);
+
+// True when a registry key of the read-aloud program WebSpeech exists.
+bool IsSpeechProgramInstalled();
+
+}  // namespace quorv
