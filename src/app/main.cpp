@@ -5,6 +5,8 @@
 
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
+#include "platform/FolderChooser.h"
+#include "platform/ui/FolderDialog.h"
 #include "platform/ui/QtMessageService.h"
 #include "settings/ProgEinstForm.h"
 #include "settings/SchulEinstForm.h"
@@ -30,6 +32,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Quorv (USB)"));
   platform::QtMessageService messages;
   platform::SetMessageService(&messages);
+  platform::QtFolderDialog folderDialog;
+  platform::SetFolderChooser(&folderDialog);
 
   const QString programPath = QCoreApplication::applicationFilePath();
   quorv::TMainForm mainForm(programPath);
