@@ -1,0 +1,254 @@
+#include "records/ClassFile.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Files.h"
+#include "platform/Messages.h"
+
+namespace quorv {
+
+TClassFileHeader ClassFileHeader = [] {
+  TClassFileHeader h;
+  std::memset(&h, 0, sizeof h);
+  return h;
+}();
+
+namespace {
+
+constexpr qint64 kHeaderSize = sizeof(TClassFileHeader);
+constexpr qint64 kMagicEnd = offsetof(TClassFileHeader, Magic) + sizeof(ShortString<12>);
+
+qint64 RecordSize(std::uint16_t version) {
+  return version == kClassFileVersion1 ? qint64{sizeof(TPupilRecordV1)} : qint64{sizeof(TPupilRecord)};
+}
+
+// Why a class file is refused.
+enum class ReadFault { None, Open, Format, Version, NoRecords, TooShort };
+
+struct ReadFaultMessage {
+  ReadFault fault;
+  const char* text;  // UTF-8
+};
+
+constexpr ReadFaultMessage kReadFaultMessages[] = {
+    {ReadFault::Open, "Die Datei konnte nicht geöffnet werden!"},
+    {ReadFault::Format,
+     "Die Datei hat nicht das erwartete Format!\rDie Daten können NICHT gelesen werden!!!"},
+    {ReadFault::Version,
+     "Die Datei hat eine nicht bekannte Versionsnummer!\rDie Daten können NICHT gelesen werden!!!"},
+    {ReadFault::NoRecords,
+     "Die Datei enthält keine Schülerdaten!\rDie Daten können NICHT gelesen werden!!!"},
+    {ReadFault::TooShort,
+     "Die Datei ist unvollständig (zu kurz)!\rDie Daten können NICHT gelesen werden!!!"},
+};
+
+void ReportReadFault(ReadFault fault) {
+  for (const auto& m : kReadFaultMessages)
+    if (m.fault == fault) platform::ShowMessage(QString::fromUtf8(m.text), platform::MsgKind::Error);
+}
+
+bool HasMagic(const QByteArray& bytes) {
+  if (bytes.size() < kMagicEnd) return false;
+  const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.constData()) + offsetof(TClassFileHeader, Magic);
+  return p[0] == 12 && std::memcmp(p + 1, kClassFileMagic, 12) == 0;
+}
+
+// Reads and checks the whole file into header and pupils without touching the class.
+ReadFault LoadClassFile(const QString& path, TClassFileHeader& header, TDB2& pupils) {
+  QByteArray bytes;
+  if (!platform::ReadFileBytes(path, bytes, kHeaderSize)) return ReadFault::Open;
+  if (!HasMagic(bytes)) return ReadFault::Format;
+  if (bytes.size() < kHeaderSize) return ReadFault::TooShort;
+  std::memcpy(&header, bytes.constData(), sizeof header);
+
+  const std::uint16_t version = header.VersionWritten;
+  if (version != kClassFileVersion1 && version != kClassFileVersion2) return ReadFault::Version;
+  const int count = header.RecordCount;
+  if (count == 0) return ReadFault::NoRecords;
+
+  const qint64 recordSize = RecordSize(version);
+  const qint64 needed = kHeaderSize + count * recordSize;
+  const qint64 size = platform::FileSize(path);
+  if (size >= 0 && size < needed) return ReadFault::TooShort;
+  if (!platform::ReadFileBytes(path, bytes, needed)) return ReadFault::Open;
+  if (bytes.size() < needed) return ReadFault::TooShort;
+
+  // The first record in the file is the last pupil.
+  pupils.resize(static_cast<std::size_t>(count));
+  const char* p = bytes.constData() + kHeaderSize;
+  for (int i = count - 1; i >= 0; --i, p += recordSize) {
+    TPupilRecord& r = pupils[static_cast<std::size_t>(i)];
+    if (version == kClassFileVersion1) {
+      TPupilRecordV1 old;
+      std::memcpy(&old, p, sizeof old);
+      ConvertV1PupilRecord(old, r);
+    } else {
+      std::memcpy(&r, p, sizeof r);
+    }
+    ClampRecordLengths(r);
+  }
+  header.VersionLoaded = version;
+  header.VersionWritten = kClassFileVersion2;
+  return ReadFault::None;
+}
+
+// Header and the first count records, last pupil first, in version 2.
+QByteArray ClassFileImage(const TClassFileHeader& header, const TDB2& pupils, int count) {
+  QByteArray image;
+  image.resize(kHeaderSize + qint64{count} * qint64{sizeof(TPupilRecord)});
+  char* p = image.data();
+  std::memcpy(p, &header, sizeof header);
+  p += sizeof header;
+  for (int i = count - 1; i >= 0; --i, p += sizeof(TPupilRecord))
+    std::memcpy(p, &pupils[static_cast<std::size_t>(i)], sizeof(TPupilRecord));
+  return image;
+}
+
+int StoredPupilCount() { return std::max(0, std::min(PupilCount, static_cast<int>(Pupils.size()))); }
+
+// Copies a short string with its length byte into one of at least its capacity.
+template <int N, int M>
+void CopyShortString(const ShortString<N>& from, ShortString<M>& to) {
+  static_assert(N <= M);
+  to.Len = static_cast<std::uint8_t>(from.length());
+  std::memcpy(to.Chars, from.Chars, N);
+}
+
+void ClampSubjectLengths(TSubjectEntry& e) {
+  e.Name.clampLength();
+  e.Grade.clampLength();
+  e.Addition.clampLength();
+  e.CourseLevel.clampLength();
+  e.Reserved38.clampLength();
+}
+
+}  // namespace
+
+void ClampRecordLengths(TPupilRecord& r) {
+  r.Surname.clampLength();
+  r.FirstName.clampLength();
+  r.BirthDate.clampLength();
+  r.BirthPlace.clampLength();
+  r.MonthText1.clampLength();
+  r.MonthText2.clampLength();
+  r.SchoolYear.clampLength();
+  r.ClassName.clampLength();
+  r.ClassTeacher.clampLength();
+  r.NextSchool.clampLength();
+  r.Jahrgangsstufe.clampLength();
+  r.AbsenceDays.clampLength();
+  r.AbsenceDaysExcused.clampLength();
+  r.IssuePlace.clampLength();
+  r.IssueDate.clampLength();
+  r.ExamDate.clampLength();
+  r.FourthExamSubject.clampLength();
+  r.LegacyText.clampLength();
+  for (auto& e : r.Subjects) ClampSubjectLengths(e);
+}
+
+void ConvertV1PupilRecord(const TPupilRecordV1& in, TPupilRecord& out) {
+  out = ZeroPupilRecord();
+  out.Reserved0 = in.Reserved0;
+  out.Active = in.Active;
+  out.Reserved4 = in.Reserved4;
+  const std::uint16_t type = in.CreatedSchoolType;
+  out.CreatedSchoolType = static_cast<std::uint16_t>(type >= 3 ? type + 1 : type);
+  out.RandomTag = in.RandomTag;
+  for (int i = 0; i < 3; ++i) out.Reserved10[i] = in.Reserved10[i];
+  out.KeyNumber = in.KeyNumber;
+  CopyShortString(in.Surname, out.Surname);
+  CopyShortString(in.FirstName, out.FirstName);
+  CopyShortString(in.BirthDate, out.BirthDate);
+  CopyShortString(in.BirthPlace, out.BirthPlace);
+  out.Sex = in.Sex;
+  CopyShortString(in.MonthText1, out.MonthText1);
+  CopyShortString(in.MonthText2, out.MonthText2);
+  out.AnspruchsebeneAll = in.AnspruchsebeneAll;
+  out.Klassenstufe = static_cast<std::uint16_t>(in.Klassenstufe + 4);
+  CopyShortString(in.SchoolYear, out.SchoolYear);
+  CopyShortString(in.ClassName, out.ClassName);
+  CopyShortString(in.ClassTeacher, out.ClassTeacher);
+  CopyShortString(in.NextSchool, out.NextSchool);
+  CopyShortString(in.Jahrgangsstufe, out.Jahrgangsstufe);
+  CopyShortString(in.AbsenceDays, out.AbsenceDays);
+  CopyShortString(in.AbsenceDaysExcused, out.AbsenceDaysExcused);
+  CopyShortString(in.IssuePlace, out.IssuePlace);
+  CopyShortString(in.IssueDate, out.IssueDate);
+  out.SkipInBatch = in.SkipInBatch;
+  out.Schullaufbahnempfehlung = in.Schullaufbahnempfehlung;
+  for (int i = 0; i < 2; ++i) out.Reserved366[i] = in.Reserved300[i];
+  out.ExamDataPresent = in.ExamDataPresent;
+  CopyShortString(in.ExamDate, out.ExamDate);
+  CopyShortString(in.FourthExamSubject, out.FourthExamSubject);
+  out.ExamPassed = in.ExamPassed;
+  for (int i = 0; i < 3; ++i) out.Reserved392[i] = in.Reserved328[i];
+  CopyShortString(in.LegacyText, out.LegacyText);
+
+  // Version 1 had no slots 9 and 18.
+  for (int k = 0; k < 8; ++k) out.Subjects[k] = in.Subjects1To8[k];
+  for (int k = 0; k < 8; ++k) out.Subjects[9 + k] = in.Subjects10To17[k];
+  for (int k = 0; k < 6; ++k) out.Subjects[18 + k] = in.Subjects19To24[k];
+  out.Subjects[24] = in.Subject25;
+  BlankSubjectEntryFields(out.Subjects[8]);
+  BlankSubjectEntryFields(out.Subjects[17]);
+
+  // Report kind, half year, Abschlussart, Gesamtpraedikat, Klassenart and
+  // ShownFormNumber stay 0; remarks and teacher notes stay empty.
+  out.FormNumber = -1;
+  out.LayoutFormNumber = -1;
+  std::memcpy(out.DevelopmentText.Chars, in.DevelopmentText, sizeof in.DevelopmentText);
+}
+
+bool ReadClassFile(const QString& folder, const QString& name) {
+  TClassFileHeader header;
+  TDB2 pupils;
+  const ReadFault fault = LoadClassFile(folder + name, header, pupils);
+  if (fault != ReadFault::None) {
+    ReportReadFault(fault);
+    return false;
+  }
+  ClassFileHeader = header;
+  Pupils = std::move(pupils);
+  PupilCount = static_cast<int>(Pupils.size());
+  if (CurrentPupil >= PupilCount) CurrentPupil = PupilCount - 1;
+  WriteBackupCopy(folder, name);
+  return true;
+}
+
+QString BackupFileName(const QString& classFileName) {
+  const qsizetype keep = classFileName.size() - 4;
+  return (keep > 0 ? classFileName.left(keep) : QString()) + QString::fromLatin1(kBackupFileExtension);
+}
+
+bool WriteBackupCopy(const QString& folder, const QString& name) {
+  const QByteArray image = ClassFileImage(ClassFileHeader, Pupils, StoredPupilCount());
+  if (platform::WriteFileReplacing(folder + BackupFileName(name), image)) return true;
+  platform::ShowMessage(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!"),
+                        platform::MsgKind::Error);
+  return false;
+}
+
+bool WriteClassFile() {
+  const int count = StoredPupilCount();
+  ClassFileHeader.RecordCount = static_cast<std::uint16_t>(count);
+  const QString path = DataDir + ClassFileName;
+  // Only an existing file is saved into; a new one is made by the save under a new name.
+  if (platform::FileExists(path) &&
+      platform::WriteFileReplacing(path, ClassFileImage(ClassFileHeader, Pupils, count)))
+    return true;
+  platform::ShowMessage(QString::fromUtf8(" Fehler beim Speichern von: \r") + DataDir + ClassFileName,
+                        platform::MsgKind::Plain);
+  return false;
+}
+
+void ResetClassFileHeader() {
+  std::memset(&ClassFileHeader, 0, sizeof ClassFileHeader);
+  ClassFileHeader.RecordCount = static_cast<std::uint16_t>(StoredPupilCount());
+  ClassFileHeader.Magic.set(kClassFileMagic);
+  ClassFileHeader.VersionWritten = kClassFileVersion2;
+  ClassFileHeader.VersionLoaded = kClassFileVersion2;
+}
+
+}  // namespace quorv
