@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test without a display; non-zero on any failure.
+# The suite runs twice: a normal build, then one with AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any finding fails the test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh build
+jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+bash scripts/setup.sh build
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+san_flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+bash scripts/setup.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORV_BUILD_BENCH=OFF \
+  -DCMAKE_CXX_FLAGS="$san_flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+export ASAN_OPTIONS="abort_on_error=0:halt_on_error=1:detect_leaks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir build-asan --output-on-failure -j"$jobs"
