@@ -1,0 +1,220 @@
+#include "platform/PainterCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+#include <QRectF>
+#include <QStringList>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+struct FaceAlias {
+  const char* Windows;
+  const char* Installed;
+};
+constexpr FaceAlias kFaceAliases[] = {
+    {"Arial", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},
+};
+
+// Metrics are taken at this em size, where they are exact font units.
+constexpr int kReferencePixelSize = 2048;
+
+}  // namespace
+
+QString InstalledFaceName(const QString& faceName) {
+  const QString trimmed = faceName.trimmed();
+  for (const FaceAlias& alias : kFaceAliases)
+    if (trimmed.compare(QLatin1String(alias.Windows), Qt::CaseInsensitive) == 0)
+      return QString::fromLatin1(alias.Installed);
+  return faceName;
+}
+
+DeviceCaps PrinterDeviceCaps(const QPrinter& printer) {
+  DeviceCaps caps;
+  const int res = printer.resolution();
+  const QPageLayout layout = printer.pageLayout();
+  const QRect full = layout.fullRectPixels(res);
+  const QRect paint = printer.fullPage() ? full : layout.paintRectPixels(res);
+  const QRectF paintMm =
+      printer.fullPage() ? layout.fullRect(QPageLayout::Millimeter) : layout.paintRect(QPageLayout::Millimeter);
+  caps.LogPixelsX = res;
+  caps.LogPixelsY = res;
+  caps.PhysicalWidth = full.width();
+  caps.PhysicalHeight = full.height();
+  caps.PhysicalOffsetX = paint.x() - full.x();
+  caps.PhysicalOffsetY = paint.y() - full.y();
+  caps.HorzSize = RoundHalfEven(paintMm.width());
+  caps.VertSize = RoundHalfEven(paintMm.height());
+  // Qt reports a large colour count whatever the mode; the mode is what counts.
+  caps.NumColors = printer.colorMode() == QPrinter::Color ? 256 : 2;
+  return caps;
+}
+
+DeviceCaps PaintDeviceCaps(const QPaintDevice& device) {
+  if (const auto* printer = dynamic_cast<const QPrinter*>(&device)) return PrinterDeviceCaps(*printer);
+  DeviceCaps caps;
+  caps.LogPixelsX = device.logicalDpiX();
+  caps.LogPixelsY = device.logicalDpiY();
+  caps.PhysicalWidth = device.width();
+  caps.PhysicalHeight = device.height();
+  caps.PhysicalOffsetX = 0;
+  caps.PhysicalOffsetY = 0;
+  caps.HorzSize = device.widthMM();
+  caps.VertSize = device.heightMM();
+  caps.NumColors = device.depth() <= 8 ? device.colorCount() : -1;
+  return caps;
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
+  if (painter.device() != nullptr) caps_ = PaintDeviceCaps(*painter.device());
+}
+
+int PainterCanvas::GetDeviceCaps(DeviceCap cap) const { return caps_.get(cap); }
+
+const PainterCanvas::FaceMetrics& PainterCanvas::metricsOf(const QFont& face) {
+  const QString key = face.family() + QLatin1Char('/') + QString::number(face.weight()) +
+                      (face.italic() ? QLatin1String("/i") : QLatin1String("/n"));
+  auto it = metrics_.constFind(key);
+  if (it != metrics_.constEnd()) return *it;
+  QFont reference = face;
+  reference.setPixelSize(kReferencePixelSize);
+  const QFontMetricsF fm(reference);
+  FaceMetrics m{fm.ascent() / kReferencePixelSize, fm.descent() / kReferencePixelSize};
+  if (m.Ascent + m.Descent <= 0) m = FaceMetrics{0.9, 0.2};
+  return *metrics_.insert(key, m);
+}
+
+double PainterCanvas::penWidthPixels() const {
+  const double px = state().Pen.Width * std::fabs(ScaleX());
+  // Below one device pixel a line is drawn one pixel wide.
+  return px < 1.0 ? 0.0 : px;
+}
+
+void PainterCanvas::PaintLine(QPoint from, QPoint to) {
+  const PenSpec& spec = state().Pen;
+  if (spec.Style == PenStyle::Clear) return;
+  const double width = penWidthPixels();
+  QPen pen(spec.Color, width, Qt::SolidLine, width > 0 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
+  painter_.save();
+  painter_.setPen(pen);
+  painter_.drawLine(QLineF(LogicalToDevice(from.x(), from.y()), LogicalToDevice(to.x(), to.y())));
+  painter_.restore();
+}
+
+void PainterCanvas::PaintRectangle(QPoint p1, QPoint p2, bool outline) {
+  const QRectF rect =
+      QRectF(LogicalToDevice(p1.x(), p1.y()), LogicalToDevice(p2.x(), p2.y())).normalized();
+  const BrushSpec& brush = state().Brush;
+  if (!outline) {
+    if (brush.Style == BrushStyle::Solid) painter_.fillRect(rect, brush.Color);
+    return;
+  }
+  const PenSpec& spec = state().Pen;
+  painter_.save();
+  if (spec.Style == PenStyle::Clear)
+    painter_.setPen(Qt::NoPen);
+  else
+    painter_.setPen(QPen(spec.Color, penWidthPixels(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter_.setBrush(brush.Style == BrushStyle::Solid ? QBrush(brush.Color) : QBrush(Qt::NoBrush));
+  painter_.drawRect(rect);
+  painter_.restore();
+}
+
+void PainterCanvas::PaintText(QPoint at, const QString& text) {
+  const CanvasState& s = state();
+  const FontSpec& spec = s.Font;
+
+  QFont face(InstalledFaceName(spec.FaceName));
+  const int weight = spec.Weight <= 0 ? 400 : std::clamp(spec.Weight, 1, 1000);
+  face.setWeight(static_cast<QFont::Weight>(weight));
+  face.setItalic(spec.Italic);
+  face.setUnderline(spec.Underline);
+  face.setHintingPreference(QFont::PreferNoHinting);
+  const FaceMetrics& m = metricsOf(face);
+
+  // Cell height to em height: cell = em * (ascent + descent).
+  double emLogical = kDefaultFontEmHeight;
+  if (spec.Height > 0) emLogical = spec.Height / (m.Ascent + m.Descent);
+  if (spec.Height < 0) emLogical = -spec.Height;
+  const double sx = std::fabs(ScaleX());
+  const double sy = std::fabs(ScaleY());
+  const double emPx = emLogical * sy;
+  QPaintDevice* device = painter_.device();
+  if (emPx <= 0 || device == nullptr || device->logicalDpiY() <= 0) return;
+
+  QFont font = face;
+  font.setPointSizeF(emPx * 72.0 / device->logicalDpiY());
+  font.setKerning(false);  // advances as the device context uses them
+  if (std::fabs(sx / sy - 1.0) > 0.005) font.setStretch(std::clamp(RoundHalfEven(100.0 * sx / sy), 1, 4000));
+  const QFontMetricsF fm(font, device);
+
+  // Character spacing goes after every character, the last one included.
+  // Qt's own letter spacing is scaled by a whole-number factor of the
+  // resolution, so spaced text is placed character by character.
+  const double extraPx = s.CharacterExtra * sx;
+  QStringList clusters;
+  double width = 0;
+  if (s.CharacterExtra == 0) {
+    width = fm.horizontalAdvance(text);
+  } else {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    while (finder.toNextBoundary() != -1) {
+      const QString cluster = text.mid(start, finder.position() - start);
+      start = finder.position();
+      clusters.push_back(cluster);
+      width += fm.horizontalAdvance(cluster) + extraPx;
+    }
+  }
+  const double ascent = m.Ascent * emPx;
+  const double descent = m.Descent * emPx;
+
+  double dx = 0;
+  switch (s.TextAlign & TextAlign::HorizontalMask) {
+    case TextAlign::Right: dx = -width; break;
+    case TextAlign::Center: dx = -width / 2; break;
+    default: break;
+  }
+  double baseline = ascent;  // top of the cell at the point
+  switch (s.TextAlign & TextAlign::VerticalMask) {
+    case TextAlign::Bottom: baseline = -descent; break;
+    case TextAlign::Baseline: baseline = 0; break;
+    default: break;
+  }
+
+  painter_.save();
+  painter_.translate(LogicalToDevice(at.x(), at.y()));
+  // Escapement turns counter-clockwise on the page; Qt turns clockwise.
+  if (spec.Escapement != 0) painter_.rotate(-spec.Escapement / 10.0);
+  if (s.Background == BkMode::Opaque)
+    painter_.fillRect(QRectF(dx, baseline - ascent, width, ascent + descent), s.BkColor);
+  painter_.setFont(font);
+  painter_.setPen(QPen(Qt::black));
+  if (clusters.isEmpty()) {
+    painter_.drawText(QPointF(dx, baseline), text);
+  } else {
+    double x = dx;
+    for (const QString& cluster : clusters) {
+      painter_.drawText(QPointF(x, baseline), cluster);
+      x += fm.horizontalAdvance(cluster) + extraPx;
+    }
+  }
+  painter_.restore();
+}
+
+void PainterCanvas::PaintPicture(QPoint p1, QPoint p2, const Picture& picture) {
+  const QRectF rect =
+      QRectF(LogicalToDevice(p1.x(), p1.y()), LogicalToDevice(p2.x(), p2.y())).normalized();
+  painter_.drawImage(rect, picture.Image);
+}
+
+}  // namespace platform

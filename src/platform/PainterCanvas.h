@@ -1,0 +1,56 @@
+#pragma once
+// The canvas over a QPainter that is active on a printer, a PDF printer, an
+// image or a widget. Each logical point is converted to device coordinates;
+// the painter itself is never flipped, so glyphs stay upright.
+#include <QFont>
+#include <QHash>
+#include <QString>
+
+#include "platform/Canvas.h"
+
+class QPaintDevice;
+class QPainter;
+class QPrinter;
+
+namespace platform {
+
+// The installed face for a Windows face name: Arial, Times New Roman and
+// Courier New become the metric-compatible Liberation Sans, Serif and Mono;
+// other names stay as they are.
+QString InstalledFaceName(const QString& faceName);
+
+// The capabilities of a printer: resolution, sheet and printable area from its
+// page layout (the offsets are 0 in full-page mode, where the painter starts at
+// the sheet's corner); 2 colours in greyscale mode, 256 in colour mode.
+DeviceCaps PrinterDeviceCaps(const QPrinter& printer);
+// The capabilities of any paint device (printers as above).
+DeviceCaps PaintDeviceCaps(const QPaintDevice& device);
+
+class PainterCanvas : public Canvas {
+ public:
+  // The painter must be active and outlive the canvas.
+  explicit PainterCanvas(QPainter& painter);
+
+  int GetDeviceCaps(DeviceCap cap) const override;
+  QPainter& painter() { return painter_; }
+
+ protected:
+  void PaintLine(QPoint from, QPoint to) override;
+  void PaintRectangle(QPoint p1, QPoint p2, bool outline) override;
+  void PaintText(QPoint at, const QString& text) override;
+  void PaintPicture(QPoint p1, QPoint p2, const Picture& picture) override;
+
+ private:
+  struct FaceMetrics {
+    double Ascent;   // per unit of em height
+    double Descent;
+  };
+  const FaceMetrics& metricsOf(const QFont& face);
+  double penWidthPixels() const;
+
+  QPainter& painter_;
+  DeviceCaps caps_;
+  QHash<QString, FaceMetrics> metrics_;
+};
+
+}  // namespace platform
