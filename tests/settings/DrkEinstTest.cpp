@@ -18,6 +18,7 @@
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
 #include "settings/DrkEinstForm.h"
+#include "support/FileFaults.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -267,9 +268,8 @@ TEST_F(PrintOptionsTest, RefusesEveryOtherSizeAndKeepsDefaults) {
 }
 
 TEST_F(PrintOptionsTest, UnreadableFileIsReported) {
-  if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
   dir.writeFile(progFile(), SampleFileBytes());
-  QFile::setPermissions(progFile(), QFileDevice::Permissions());
+  testsupport::FileFaults faults({platform::FileStep::OpenRead});
   testsupport::ScriptedMessages msgs;
   msgs.expect(QString::fromUtf8("Die Druck-Einstellungs-Datei\rkonnte nicht geöffnet werden!"),
               MsgKind::Error);
@@ -323,9 +323,8 @@ TEST_F(PrintOptionsTest, SaveGoesToTheChosenFolderOnly) {
 }
 
 TEST_F(PrintOptionsTest, SaveReportsAFileThatCannotBeWritten) {
-  if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
   dir.writeFile(progFile(), QByteArray(320, '\0'));
-  QFile::setPermissions(progFile(), QFileDevice::ReadOwner);
+  testsupport::FileFaults faults({platform::FileStep::OpenWrite});
   testsupport::ScriptedMessages msgs;
   msgs.expect(QStringLiteral("Fehler beim Speichern von: \r") + progFile(), MsgKind::Plain);
   EXPECT_FALSE(SavePrintOptions());
