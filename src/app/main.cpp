@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
 #include "platform/ui/QtMessageService.h"
 #include "settings/ProgEinstForm.h"
 #include "settings/SchulEinstForm.h"
+#include "settings/WpflEinstForm.h"
 
 namespace {
 bool DisplayAvailable() {
@@ -31,10 +33,22 @@ int main(int argc, char** argv) {
   platform::QtMessageService messages;
   platform::SetMessageService(&messages);
 
-  const QString programPath = QCoreApplication::applicationFilePath();
-  quorv::TMainForm mainForm(programPath);
+  // The main window first: its creation sets the folders that the settings
+  // dialogs load their files from while they are created.
+  quorv::TMainForm mainForm(QCoreApplication::applicationFilePath());
+  // TBewHilfForm, TFachEinstForm (loads the subject catalogue) and TNeuDSForm
+  // are created here once they exist.
   quorv::TProgEinstForm progEinstForm(&mainForm);
   quorv::TSchulEinstForm schulEinstForm(&mainForm);
+  quorv::TWpflEinstForm wpflEinstForm(&mainForm);
+  // TDrkEinstForm (loads the print options), TPreViewForm, TBewUebersForm,
+  // TFaNoExpForm, TEinstExpForm, TEinstImpForm and TAboutForm follow here.
+  quorv::TInfoDlg infoDlg(&mainForm);
+  // TFachEingForm and TDatSichForm follow here.
+
+  mainForm.ProgEinstForm = &progEinstForm;
+  mainForm.SchulEinstForm = &schulEinstForm;
+  mainForm.WpflEinstForm = &wpflEinstForm;
 
   mainForm.show();
   const int rc = app.exec();
