@@ -50,12 +50,13 @@ class TMainForm : public QMainWindow {
   void ApplyShowDeletedSetting();
   void ApplySchoolTypeToMainForm();
   void ApplyProgramSettings();
-  void StoreCurrentPupil();
-  void ShowCurrentPupil();
-  void UpdatePupilPosition();
-  void FillPupilList();
-  void SelectCurrentPupilInList();
-  void FillPupilGrid();
+  // Virtual so that tests can follow the order of the calls.
+  virtual void StoreCurrentPupil();
+  virtual void ShowCurrentPupil();
+  virtual void UpdatePupilPosition();
+  virtual void FillPupilList();
+  virtual void SelectCurrentPupilInList();
+  virtual void FillPupilGrid();
 
   QString StatusPanelText(int panel) const;
   void SetStatusPanelText(int panel, const QString& text);
@@ -204,7 +205,7 @@ class TMainForm : public QMainWindow {
   void SpeedButton28Click();
   // Data-sheet frame
   void ListBox1Click();
-  void Button1Click();
+  virtual void Button1Click();
   void Button2Click();
   void Button3Click();
   void Button4Click();
