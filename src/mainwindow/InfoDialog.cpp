@@ -4,9 +4,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
@@ -37,16 +38,19 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent) {
   Edit1->setReadOnly(true);
   Edit1->setFrame(false);
   Edit1->setFocusPolicy(Qt::NoFocus);
+  Edit1->setAlignment(Qt::AlignHCenter);
+  Edit1->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
   QFont bold = Edit1->font();
   bold.setBold(true);
   Edit1->setFont(bold);
 
-  Memo1 = new QPlainTextEdit(this);
+  Memo1 = new QTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setFocusPolicy(Qt::NoFocus);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setMinimumSize(360, 110);
+  Memo1->setAcceptRichText(false);
+  Memo1->setFixedSize(380, 100);
 
   ProgressBar1 = new QProgressBar(this);
   ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -95,7 +99,7 @@ void TInfoDlg::FormShow() {
   setWindowTitle(InfoCaption);
   Edit1->setText(InfoHeadline);
   Memo1->clear();
-  for (const QString& line : InfoLines) Memo1->appendPlainText(line);
+  Memo1->setPlainText(QStringList(InfoLines.begin(), InfoLines.end()).join('\n'));
   // Centre every line.
   QTextCursor cursor(Memo1->document());
   cursor.select(QTextCursor::Document);

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 class QLineEdit;
-class QPlainTextEdit;
+class QTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -32,7 +32,7 @@ class TInfoDlg : public QDialog {
   ~TInfoDlg() override;
 
   QLineEdit* Edit1;
-  QPlainTextEdit* Memo1;
+  QTextEdit* Memo1;
   QProgressBar* ProgressBar1;
   QPushButton* BitBtn1;
   QTimer* Timer1;

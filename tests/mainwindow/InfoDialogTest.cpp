@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextBlock>
@@ -14,7 +14,7 @@ using namespace quorv;
 
 namespace {
 
-QStringList MemoLines(const QPlainTextEdit* memo) {
+QStringList MemoLines(const QTextEdit* memo) {
   QStringList lines;
   for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next()) lines << b.text();
   return lines;
