@@ -62,7 +62,7 @@ using Handler = void (TMainForm::*)();
 enum MenuFlags : unsigned { kPlain = 0, kSubmenu = 1, kDisabled = 2, kHidden = 4 };
 
 // The menu, in order. parent "" is the menu bar; name "-" a separator.
-struct MenuSpec {
+struct MenuEntry {
   const char* parent;
   const char* name;
   const char* caption;
@@ -70,7 +70,7 @@ struct MenuSpec {
   unsigned flags;
 };
 
-const MenuSpec kMenu[] = {
+const MenuEntry kMenu[] = {
     {"", "FileMenu", "&Datei", nullptr, kSubmenu},
     {"FileMenu", "FileNewItem", "&Neu", &TMainForm::FileNew, kPlain},
     {"FileMenu", "FileOpenItem", "&Öffnen ...", &TMainForm::FileOpen, kPlain},
@@ -208,7 +208,7 @@ const MenuSpec kMenu[] = {
 
 // The tool bar, left to right. A standard icon where the style has a fitting
 // one, else a short text.
-struct SpeedButtonSpec {
+struct SpeedButtonEntry {
   int number;
   const char* hint;
   Handler handler;
@@ -219,7 +219,7 @@ struct SpeedButtonSpec {
 
 constexpr auto kNoIcon = QStyle::SP_CustomBase;
 
-const SpeedButtonSpec kSpeedButtons[] = {
+const SpeedButtonEntry kSpeedButtons[] = {
     {1, "Neue Datei erstellen", &TMainForm::FileNew, QStyle::SP_FileIcon, "", true},
     {2, "vorhandene Datei öffnen", &TMainForm::FileOpen, QStyle::SP_DialogOpenButton, "", true},
     {3, "aktuelle Datei speichern", nullptr, QStyle::SP_DialogSaveButton, "", true},  // FileSave
@@ -315,28 +315,28 @@ TMainForm::TMainForm(const QString& programPath, QWidget* parent) : QMainWindow(
 
 void TMainForm::BuildMenu() {
   std::map<QString, QMenu*> menus;
-  for (const MenuSpec& spec : kMenu) {
-    const QString parentName = QString::fromUtf8(spec.parent);
-    const QString name = QString::fromUtf8(spec.name);
-    const QString caption = QString::fromUtf8(spec.caption);
+  for (const MenuEntry& entry : kMenu) {
+    const QString parentName = QString::fromUtf8(entry.parent);
+    const QString name = QString::fromUtf8(entry.name);
+    const QString caption = QString::fromUtf8(entry.caption);
     QMenu* parentMenu = parentName.isEmpty() ? nullptr : menus.at(parentName);
     if (name == QLatin1String("-")) {
       parentMenu->addSeparator();
       continue;
     }
     QAction* action = nullptr;
-    if (spec.flags & kSubmenu) {
+    if (entry.flags & kSubmenu) {
       QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
       menu->setObjectName(name);
       menus[name] = menu;
       action = menu->menuAction();
     } else {
       action = parentMenu->addAction(caption);
-      if (spec.handler) connect(action, &QAction::triggered, this, spec.handler);
+      if (entry.handler) connect(action, &QAction::triggered, this, entry.handler);
     }
     action->setObjectName(name);
-    action->setEnabled(!(spec.flags & kDisabled));
-    action->setVisible(!(spec.flags & kHidden));
+    action->setEnabled(!(entry.flags & kDisabled));
+    action->setVisible(!(entry.flags & kHidden));
   }
   FileSaveItem = MenuItem(QStringLiteral("FileSaveItem"));
   connect(FileSaveItem, &QAction::triggered, this, &TMainForm::FileSave);
@@ -354,26 +354,26 @@ void TMainForm::BuildSpeedBar() {
   addToolBar(Qt::TopToolBarArea, SpeedBar);
 
   const auto* groupEnd = std::begin(kSpeedBarGroupEnds);
-  for (const SpeedButtonSpec& spec : kSpeedButtons) {
+  for (const SpeedButtonEntry& entry : kSpeedButtons) {
     auto* button = new QToolButton(SpeedBar);
-    button->setObjectName(QStringLiteral("SpeedButton%1").arg(spec.number));
-    const QString hint = QString::fromUtf8(spec.hint);
+    button->setObjectName(QStringLiteral("SpeedButton%1").arg(entry.number));
+    const QString hint = QString::fromUtf8(entry.hint);
     button->setToolTip(hint);
     button->setStatusTip(hint);
     button->setAutoRaise(true);
-    if (spec.icon != kNoIcon) {
-      button->setIcon(style()->standardIcon(spec.icon));
+    if (entry.icon != kNoIcon) {
+      button->setIcon(style()->standardIcon(entry.icon));
     } else {
-      button->setText(QString::fromUtf8(spec.text));
+      button->setText(QString::fromUtf8(entry.text));
       button->setToolButtonStyle(Qt::ToolButtonTextOnly);
       QFont small = button->font();
       small.setPointSizeF(small.pointSizeF() * 0.85);
       button->setFont(small);
     }
-    button->setEnabled(spec.enabled);
-    if (spec.handler) connect(button, &QToolButton::clicked, this, spec.handler);
+    button->setEnabled(entry.enabled);
+    if (entry.handler) connect(button, &QToolButton::clicked, this, entry.handler);
     SpeedBar->addWidget(button);
-    if (groupEnd != std::end(kSpeedBarGroupEnds) && *groupEnd == spec.number) {
+    if (groupEnd != std::end(kSpeedBarGroupEnds) && *groupEnd == entry.number) {
       SpeedBar->addSeparator();
       ++groupEnd;
     }
