@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 
+#include "platform/ui/HelpViewer.h"
+#include "platform/ui/ModalDialogs.h"
 #include "support/ScriptedMessages.h"
 
 int main(int argc, char** argv) {
@@ -10,5 +13,15 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   // Any message that no test scripted fails the test that caused it.
   testsupport::ScriptedMessages strict;
+  // So does a modal dialog or a help viewer that no test scripted; neither
+  // may block the run or start a program.
+  platform::SetModalRunner([](QDialog& dialog) {
+    ADD_FAILURE() << "unexpected modal dialog: " << dialog.objectName().toStdString();
+    return 2;
+  });
+  platform::SetHelpOpener([](const QString& path) {
+    ADD_FAILURE() << "unexpected help viewer for " << path.toStdString();
+    return false;
+  });
   return RUN_ALL_TESTS();
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
 #include "platform/FolderChooser.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/QtMessageService.h"
 #include "settings/ProgEinstForm.h"
 #include "settings/SchulEinstForm.h"
+#include "settings/WpflEinstForm.h"
 
 namespace {
 bool DisplayAvailable() {
@@ -35,10 +37,22 @@ int main(int argc, char** argv) {
   platform::QtFolderDialog folderDialog;
   platform::SetFolderChooser(&folderDialog);
 
-  const QString programPath = QCoreApplication::applicationFilePath();
-  quorv::TMainForm mainForm(programPath);
+  // The main window first: its creation sets the folders that the settings
+  // dialogs load their files from while they are created.
+  quorv::TMainForm mainForm(QCoreApplication::applicationFilePath());
+  // TBewHilfForm, TFachEinstForm (loads the subject catalogue) and TNeuDSForm
+  // are created here once they exist.
   quorv::TProgEinstForm progEinstForm(&mainForm);
   quorv::TSchulEinstForm schulEinstForm(&mainForm);
+  quorv::TWpflEinstForm wpflEinstForm(&mainForm);
+  // TDrkEinstForm (loads the print options), TPreViewForm, TBewUebersForm,
+  // TFaNoExpForm, TEinstExpForm, TEinstImpForm and TAboutForm follow here.
+  quorv::TInfoDlg infoDlg(&mainForm);
+  // TFachEingForm and TDatSichForm follow here.
+
+  mainForm.ProgEinstForm = &progEinstForm;
+  mainForm.SchulEinstForm = &schulEinstForm;
+  mainForm.WpflEinstForm = &wpflEinstForm;
 
   mainForm.show();
   const int rc = app.exec();

@@ -1,10 +1,39 @@
 #pragma once
-// The main window.
+// The main window: menu, tool bar, the two page controls, the status line,
+// the settings commands and closing.
 #include <QMainWindow>
+#include <QSize>
+#include <QStringList>
+
+class QAction;
+class QCheckBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTableWidget;
+class QToolBar;
+class QToolButton;
 
 namespace quorv {
 
 inline constexpr const char* kDesignedCaption = "Zeugnisse für Velsland  V.3.1.g";
+inline constexpr const char* kHelpFile = "Quorv3.hlp";
+
+// Smallest size of the window in its normal state.
+inline constexpr int kMinMainFormWidth = 795;
+inline constexpr int kMinMainFormHeight = 580;
+
+// The caption for a school type.
+QString MainFormCaption(int schoolType);
+// The items of the 24 course-level combos for a school type.
+const QStringList& LevelComboItems(int schoolType);
+// The size the window is set to after a resize in the given state.
+QSize MainFormSizeAfterResize(QSize size, Qt::WindowStates state);
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -13,16 +42,208 @@ class TMainForm : public QMainWindow {
 
   void FormCreate(const QString& programPath);
   void FormShow();
+  // The close questions; true when the window may close.
+  bool FormClose();
+
+  // Services for the data-sheet, list and command units.
+  void SetModified();
+  void ApplyShowDeletedSetting();
   void ApplySchoolTypeToMainForm();
+  void ApplyProgramSettings();
+  // Virtual so that tests can follow the order of the calls.
+  virtual void StoreCurrentPupil();
+  virtual void ShowCurrentPupil();
+  virtual void UpdatePupilPosition();
+  virtual void FillPupilList();
+  virtual void SelectCurrentPupilInList();
+  virtual void FillPupilGrid();
+
+  QString StatusPanelText(int panel) const;
+  void SetStatusPanelText(int panel, const QString& text);
+
+  // The dialogs the menu shows; set by the program entry after creating them.
+  QDialog* SchulEinstForm = nullptr;
+  QDialog* ProgEinstForm = nullptr;
+  QDialog* WpflEinstForm = nullptr;
+  QDialog* DrkEinstForm = nullptr;
+  QDialog* AboutForm = nullptr;
+  QDialog* BewUebersForm = nullptr;
+  QDialog* EinstExpForm = nullptr;
+  QDialog* EinstImpForm = nullptr;
+  // The modeless code list.
+  QWidget* BewHilfForm = nullptr;
+
+  // Pupil list staging and the positions of the last list and table clicks.
+  QStringList PupilNameList;
+  int LastListIndex = -1;
+  int LastGridRow = 0;
+
+  // The save dialog's settings, kept for the class-file commands.
+  QString SaveDialogInitialDir;
+  QString SaveDialogFileName;
+  bool SaveDialogOverwritePrompt = true;
+
+  // Controls, named as their objectName.
+  QToolBar* SpeedBar;
+  QLineEdit* Edit73;
+  QTabWidget* PageControl1;
+  QWidget* TabSheet1;
+  QWidget* TabSheet2;
+  QListWidget* ListBox1;
+  QLineEdit* Edit1;
+  QLineEdit* Edit2;
+  QLineEdit* Edit3;
+  QLineEdit* Edit4;
+  QTabWidget* PageControl2;
+  QWidget* TabSheet10;
+  QWidget* TabSheet11;
+  QWidget* TabSheet12;
+  QWidget* TabSheet13;
+  QWidget* TabSheet14;
+  QTableWidget* StringGrid1;
+  QPushButton* Button1;
+  QPushButton* Button2;
+  QPushButton* Button3;
+  QPushButton* Button4;
+  QPushButton* Button6;
+  QPushButton* Button7;
+  QPushButton* BitBtn11;
+  QPushButton* BitBtn6;
+  QCheckBox* CheckBox2;
+  QLineEdit* Edit12;
+  QLineEdit* Edit13;
+  QStatusBar* StatusLine;
+  QAction* FileSaveItem = nullptr;
+
+  QAction* MenuItem(const QString& name) const;
+  QToolButton* SpeedButton(int number) const;
+
+ public slots:
+  // "&Datei"
+  void FileNew();
+  void FileOpen();
+  virtual bool FileSave();
+  virtual bool FileSaveAs();
+  void Seitenansichtzeigen2Click();
+  void FilePrintSetup();
+  void FileExit();
+  // "&Eingeben"
+  void fcherweiseBewertungen1Click();
+  // "&Bearbeiten" and the record-clipboard speed buttons
+  void LschenSchlerDatensatz1Click();
+  void AusschneidenSchlerDatensatz1Click();
+  void KopierenSchlerDatensatz1Click();
+  void EinfgenSchlerDatensatz1Click();
+  void EditCut();
+  void EditCopy();
+  void EditPaste();
+  // "Berechnen", "&Testen"
+  void FachnotenStatistik1Click();
+  void Bewertungsbersicht1Click();
+  void VergabederBewertungen1Click();
+  void Seitenansichtzeigen1Click();
+  // "D&rucken"
+  void SchlerDatenbltter1Click();
+  void LernentwberichtefrZeugniskonferenz1Click();
+  void ausgewhlteZeugnistypen1Click();
+  void dieEmpfangsbekenntnisse1Click();
+  void SchlerDatenblatt1Click();
+  void Lernentwicklungsbericht1Click();
+  void Seitenansicht1Click();
+  void ausgewhlterZeugnistyp1Click();
+  void Empfangsbekenntnis1Click();
+  void SeitenansichtEmpfB1Click();
+  // "&Sortieren"
+  void aufsteigend1Click();
+  void absteigend1Click();
+  void aufsteigend2Click();
+  void absteigend2Click();
+  void aufsteigend3Click();
+  void absteigend3Click();
+  void Mdchenzuerst1Click();
+  void Jungenzuerst1Click();
+  // "Hilfs&mittel"
+  void FcherBewertungsbersicht1Click();
+  void N1Fremdsprache1Click();
+  void N2Fremdsprache1Click();
+  void ReligionPhilmK1Click();
+  void zustzlichesFach1Click();
+  void Wahlpflicht1HJ1Click();
+  void Wahlpflicht2HJ1Click();
+  void Wahlpflicht12HJ1Click();
+  void desFormulardruckslschen1Click();
+  void Wahlpflichtfcherextrahieren1Click();
+  void gelschteDatenstzeentgltigentfernen1Click();
+  void estblattausdrucken1Click();
+  void vollstndigeDatensicherung1Click();
+  // "&Kommunikation"
+  void Fachzensurenlistevorbereiten1Click();
+  void exportieren1Click();
+  void importieren1Click();
+  void importierenvonSchlerdatenimTXTFormat1Click();
+  void importierenvonBewertungenimTXTFormat1Click();
+  // "&Einstellungen"
+  void WahlpflichtFcher1Click();
+  void DruckOptionen1Click();
+  void ProgrammEinstellungen1Click();
+  void SchulEinstellungen1Click();
+  // "&Hilfe"
+  void HelpContents();
+  void HelpAbout();
+  // Speed buttons that forward to a menu command
+  void SpeedButton12Click();
+  void SpeedButton13Click();
+  void SpeedButton14Click();
+  void SpeedButton17Click();
+  void SpeedButton18Click();
+  void SpeedButton19Click();
+  void SpeedButton21Click();
+  void SpeedButton22Click();
+  void SpeedButton23Click();
+  void SpeedButton24Click();
+  void SpeedButton27Click();
+  void SpeedButton28Click();
+  // Data-sheet frame
+  void ListBox1Click();
+  virtual void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button6Click();
+  void Button7Click();
+  void BitBtn11Click();
+  void BitBtn6Click();
+  void BitBtn1Click();
+  void Memo2Change();
+  void Memo4Change();
+  // Page changes; the index is the page being left.
+  void PageControl1Changing(int leavingIndex);
+  void PageControl1Change();
+  void PageControl2Changing(int leavingIndex);
+  void PageControl2Change();
+  void ShowHint(const QString& hint);
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
-  bool shownOnce_ = false;
-};
+  void BuildMenu();
+  void BuildSpeedBar();
+  void BuildPages();
+  void BuildStatusLine();
+  void SetCurrentPage(QTabWidget* pages, int index);
+  void OnPage1Changed(int index);
+  void OnPage2Changed(int index);
+  void SetComboItems(const QString& name, const QStringList& items);
+  int RunDialog(QDialog* dialog);
 
-// The caption for a school type.
-QString MainFormCaption(int schoolType);
+  bool shownOnce_ = false;
+  int page1Index_ = 0;
+  int page2Index_ = 0;
+  QLabel* statusPanels_[3] = {};
+};
 
 }  // namespace quorv

@@ -73,4 +73,19 @@ bool DirExists(const QString& path) {
 
 bool RemoveFile(const QString& path) { return QFile::remove(path); }
 
+QStringList FindFiles(const QString& mask) {
+  const QFileInfo info(mask);
+  const QDir dir = info.dir();
+  QStringList paths;
+  const QDir::Filters filters = QDir::Files | QDir::Hidden | QDir::System;
+  for (const QString& name : dir.entryList(QStringList{info.fileName()}, filters, QDir::Name))
+    paths << dir.filePath(name);
+  return paths;
+}
+
+bool SameFolder(const QString& a, const QString& b) {
+  const QString ca = QFileInfo(a).canonicalFilePath();
+  return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 // File access used by every reader and writer of the program's files.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <functional>
 
@@ -30,5 +31,10 @@ bool WriteFileReplacing(const QString& path, const QByteArray& data);
 bool MakeDir(const QString& path);
 bool DirExists(const QString& path);
 bool RemoveFile(const QString& path);
+// Full paths of the files matching a mask such as "/dir/*.FST" (any
+// attributes, hidden ones included; the mask ignores case).
+QStringList FindFiles(const QString& mask);
+// True when both paths name the same existing folder.
+bool SameFolder(const QString& a, const QString& b);
 
 }  // namespace platform

@@ -18,6 +18,8 @@ bool Modified = false;
 QString ClassFileName = kDefaultClassFileName;
 QString ProgramDir;
 QString DataDir;
+QString ArmsPictureColour;
+QString ArmsPictureMono;
 TPupilRecord TemplatePupil = ZeroPupilRecord();
 TPupilRecord ClipboardPupil = ZeroPupilRecord();
 TDB2 ScratchPupils;

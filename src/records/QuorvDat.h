@@ -154,6 +154,9 @@ extern bool Modified;
 extern QString ClassFileName;
 extern QString ProgramDir;  // ends in '/'
 extern QString DataDir;     // ends in '/'
+// The coat-of-arms pictures printed on leaving and final reports (set at start-up).
+extern QString ArmsPictureColour;
+extern QString ArmsPictureMono;
 extern TPupilRecord TemplatePupil;
 extern TPupilRecord ClipboardPupil;
 extern TDB2 ScratchPupils;

@@ -1,0 +1,89 @@
+#pragma once
+// A main window in a temporary program folder, with the program-wide state
+// restored after each test, and a main window that logs the calls into the
+// data-sheet and list services.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "mainwindow/MainUSB.h"
+#include "records/QuorvDat.h"
+#include "settings/ProgEinst.h"
+#include "settings/SchulEinst.h"
+#include "settings/WpflEinst.h"
+#include "support/TempDir.h"
+
+namespace testsupport {
+
+class LoggingMainForm : public quorv::TMainForm {
+ public:
+  using quorv::TMainForm::TMainForm;
+
+  std::vector<std::string> calls;
+  bool saveWrites = true;          // what FileSave / FileSaveAs report
+  bool storeSetsModified = false;  // the sheet held edits that differ from the record
+
+  void StoreCurrentPupil() override {
+    calls.push_back("Store");
+    if (storeSetsModified) quorv::Modified = true;
+  }
+  void ShowCurrentPupil() override { calls.push_back("Show"); }
+  void UpdatePupilPosition() override { calls.push_back("Update"); }
+  void FillPupilList() override { calls.push_back("FillPupilList"); }
+  void SelectCurrentPupilInList() override { calls.push_back("Select"); }
+  void FillPupilGrid() override { calls.push_back("FillPupilGrid"); }
+  void Button1Click() override { calls.push_back("Button1"); }
+  bool FileSave() override { return Save("FileSave"); }
+  bool FileSaveAs() override { return Save("FileSaveAs"); }
+
+ private:
+  bool Save(const char* name) {
+    calls.push_back(name);
+    if (saveWrites) quorv::Modified = false;
+    return saveWrites;
+  }
+};
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedSchool_ = quorv::SchoolSettings;
+    savedOptions_ = quorv::ProgramOptions;
+    savedElectives_ = quorv::ElectiveSubjects;
+    savedElectiveNames_ = quorv::ElectiveSubjectNames;
+    quorv::SetSchoolSettingDefaults();
+    quorv::SetProgramOptionDefaults();
+  }
+  void TearDown() override {
+    form_.reset();
+    quorv::SchoolSettings = savedSchool_;
+    quorv::ProgramOptions = savedOptions_;
+    quorv::ElectiveSubjects = savedElectives_;
+    quorv::ElectiveSubjectNames = savedElectiveNames_;
+    quorv::Modified = false;
+    quorv::ClassFileName = quorv::kDefaultClassFileName;
+  }
+
+  // The main window, created and shown for the first time.
+  LoggingMainForm& ShownForm() {
+    form_ = std::make_unique<LoggingMainForm>(dir.programDir() + "quorv");
+    form_->show();
+    form_->calls.clear();
+    return *form_;
+  }
+
+  TempProgramDir dir;
+
+ private:
+  std::unique_ptr<LoggingMainForm> form_;
+  quorv::TSchoolSettings savedSchool_;
+  quorv::TProgramOptions savedOptions_;
+  quorv::TWPflFach savedElectives_;
+  QStringList savedElectiveNames_;
+};
+
+using Calls = std::vector<std::string>;
+
+}  // namespace testsupport
