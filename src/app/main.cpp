@@ -9,6 +9,8 @@
 #include "platform/FolderChooser.h"
 #include "platform/ui/FolderDialog.h"
 #include "platform/ui/QtMessageService.h"
+#include "settings/DrkEinstForm.h"
+#include "settings/Facheinst.h"
 #include "settings/ProgEinstForm.h"
 #include "settings/SchulEinstForm.h"
 #include "settings/WpflEinstForm.h"
@@ -40,19 +42,19 @@ int main(int argc, char** argv) {
   // The main window first: its creation sets the folders that the settings
   // dialogs load their files from while they are created.
   quorv::TMainForm mainForm(QCoreApplication::applicationFilePath());
-  // TBewHilfForm, TFachEinstForm (loads the subject catalogue) and TNeuDSForm
-  // are created here once they exist.
+  // The subject catalogue is loaded where its (never shown) dialog would be created.
+  quorv::InitSubjectCatalog();
   quorv::TProgEinstForm progEinstForm(&mainForm);
   quorv::TSchulEinstForm schulEinstForm(&mainForm);
   quorv::TWpflEinstForm wpflEinstForm(&mainForm);
-  // TDrkEinstForm (loads the print options), TPreViewForm, TBewUebersForm,
-  // TFaNoExpForm, TEinstExpForm, TEinstImpForm and TAboutForm follow here.
+  quorv::TDrkEinstForm drkEinstForm(&mainForm);
   quorv::TInfoDlg infoDlg(&mainForm);
   // TFachEingForm and TDatSichForm follow here.
 
   mainForm.ProgEinstForm = &progEinstForm;
   mainForm.SchulEinstForm = &schulEinstForm;
   mainForm.WpflEinstForm = &wpflEinstForm;
+  mainForm.DrkEinstForm = &drkEinstForm;
 
   mainForm.show();
   const int rc = app.exec();

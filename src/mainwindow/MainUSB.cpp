@@ -40,6 +40,7 @@
 #include "records/GradeCodes.h"
 #include "records/QuorvDat.h"
 #include "settings/ProgEinst.h"
+#include "settings/Facheinst.h"
 #include "settings/SchulEinst.h"
 #include "settings/WpflEinst.h"
 
@@ -574,9 +575,13 @@ void TMainForm::FormCreate(const QString& programPath) {
 }
 
 void TMainForm::FormShow() {
-  // Item lists of the data-sheet combos. The subject-catalogue lists
-  // (ComboBoxF2 ... ComboBoxF18, ComboBox38) are filled here once the
-  // catalogue unit exists.
+  // Item lists of the data-sheet combos.
+  for (const char* name : {"ComboBoxF2", "ComboBoxF3"}) SetComboItems(QString::fromLatin1(name), LanguageSubjectList);
+  for (const char* name : {"ComboBoxF4", "ComboBoxF6"}) SetComboItems(QString::fromLatin1(name), ReligionSubjectList);
+  for (const char* name : {"ComboBoxF8", "ComboBoxF9", "ComboBoxF14", "ComboBoxF15", "ComboBoxF16", "ComboBoxF17",
+                           "ComboBoxF18"})
+    SetComboItems(QString::fromLatin1(name), AllSubjectNames);
+  SetComboItems(QStringLiteral("ComboBox38"), SubjectAbbrevList);
   for (int i = 1; i <= 6; ++i) SetComboItems(QStringLiteral("ComboBoxW%1").arg(i), ElectiveSubjectNames);
 
   ApplyShowDeletedSetting();
