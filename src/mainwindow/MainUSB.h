@@ -118,6 +118,18 @@ class TMainForm : public QMainWindow {
   QAction* MenuItem(const QString& name) const;
   QToolButton* SpeedButton(int number) const;
 
+  // ---- data sheet (MainDataSheet.cpp) ----
+
+  // ---- end of data sheet ----
+
+  // ---- pupil list, navigation and table (MainNavigation.cpp) ----
+
+  // ---- end of pupil list, navigation and table ----
+
+  // ---- class-file commands (MainFileCommands.cpp) ----
+
+  // ---- end of class-file commands ----
+
  public slots:
   // "&Datei"
   void FileNew();
