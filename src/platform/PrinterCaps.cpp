@@ -1,7 +1,6 @@
 #include "platform/PrinterCaps.h"
 
 #include <QPrinter>
-#include <memory>
 #include <utility>
 
 #include "platform/PainterCanvas.h"
@@ -16,8 +15,8 @@ PrinterCapsSource& Source() {
 }
 
 DeviceCaps DefaultPrinterCaps() {
-  static std::unique_ptr<QPrinter> printer;
-  if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  // Kept for the whole run: it must not outlive the application on destruction.
+  static QPrinter* const printer = new QPrinter(QPrinter::HighResolution);
   return PrinterDeviceCaps(*printer);
 }
 
