@@ -414,17 +414,6 @@ TEST(DrawFrame, EveryStyleCodeGivesItsPenFillAndSecondFrame) {
   }
 }
 
-TEST(DrawFrame, GradeBoxIsGreyWithItsCornersUpsideDown) {
-  RecordingCanvas canvas;
-  // A grade box as the layouts draw it: 15 mm either side of x, 0.75 pitch high.
-  quorv::DrawFrame(canvas, 1350, 962, 1650, 1000, 100, 100, 22);
-  const auto rects = canvas.opsOf(CanvasOp::Rectangle);
-  ASSERT_EQ(rects.size(), 1u);
-  EXPECT_EQ(rects[0].P1, QPoint(1450, -1062));
-  EXPECT_EQ(rects[0].P2, QPoint(1750, -1100));
-  EXPECT_EQ(rects[0].State.Pen.Width, 2);
-}
-
 // ---- text blocks -------------------------------------------------------------------------
 
 namespace {

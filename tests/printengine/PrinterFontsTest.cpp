@@ -97,15 +97,6 @@ TEST(PrinterFonts, NumbersOutsideTheTableGiveTheDefaultFont) {
   }
 }
 
-TEST(PrinterFonts, UnderlinedCourierFontsAreNotItalic) {
-  EXPECT_EQ(quorv::PrinterFont(35).Style, PrinterFontStyle::Underlined);
-  EXPECT_EQ(quorv::PrinterFont(36).Style, PrinterFontStyle::UnderlinedBold);
-  EXPECT_EQ(quorv::PrinterFont(37).Style, PrinterFontStyle::Underlined);
-  EXPECT_EQ(quorv::PrinterFont(38).Style, PrinterFontStyle::UnderlinedBold);
-  EXPECT_EQ(quorv::PrinterFont(37).Height, 35);
-  EXPECT_EQ(quorv::PrinterFont(35).Height, 40);
-}
-
 TEST(PrinterFonts, CompensatedHeightOnlyWithCompensationExactlyOne) {
   const quorv::TPrinterFont& f = quorv::PrinterFont(9);
   EXPECT_EQ(quorv::PrinterFontHeight(f, 0), 70);
@@ -144,14 +135,6 @@ TEST(SelectFieldFont, SetsFaceHeightAndStyleOfEveryFontWithAndWithoutCompensatio
       ExpectCanvasFont(canvas.font(), kDefault, compensation == 1 ? 41 : 45, number);
     }
   }
-}
-
-TEST(SelectFieldFont, CompensationValueOtherThanOneKeepsTheNormalHeights) {
-  PrintOptionsGuard guard;
-  quorv::PrintOptions.FontHeightCompensation = 2;
-  platform::RecordingCanvas canvas;
-  quorv::SelectFieldFont(canvas, FieldWithFont(11));
-  EXPECT_EQ(canvas.font().Height, 40);
 }
 
 TEST(SelectFieldFont, ReplacesTheStyleOfThePreviousFont) {
