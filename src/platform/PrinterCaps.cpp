@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/PainterCanvas.h"
+#include "platform/ProgramPrinter.h"
 
 namespace platform {
 
@@ -14,11 +15,7 @@ PrinterCapsSource& Source() {
   return source;
 }
 
-DeviceCaps DefaultPrinterCaps() {
-  // Kept for the whole run: it must not outlive the application on destruction.
-  static QPrinter* const printer = new QPrinter(QPrinter::HighResolution);
-  return PrinterDeviceCaps(*printer);
-}
+DeviceCaps DefaultPrinterCaps() { return PrinterDeviceCaps(ProgramPrinter()); }
 
 }  // namespace
 

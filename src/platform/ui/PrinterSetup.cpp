@@ -7,12 +7,6 @@
 
 namespace platform {
 
-QPrinter& ProgramPrinter() {
-  // Lives until the process ends; a static object would outlive the application.
-  static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
-  return *printer;
-}
-
 bool RunPrinterSetup(QWidget* parent) {
   QPrintDialog dialog(&ProgramPrinter(), parent);
   dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
