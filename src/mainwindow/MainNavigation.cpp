@@ -13,7 +13,9 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "mainwindow/MainUSB.h"
 #include "records/ClassNavigation.h"

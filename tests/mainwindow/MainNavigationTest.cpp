@@ -196,7 +196,7 @@ TEST_F(SheetStubTest, ListClickStoresTheEditIntoThePupilLeft) {
   EXPECT_FALSE(form.Edit73->isHidden());
 }
 
-TEST_F(SheetStubTest, ListCleared) {
+TEST_F(SheetStubTest, ListWithoutSelectionGoesToTheFirstRecord) {
   ProgramOptions.ShowDeletedPupils = 1;
   auto& form = ShownForm();
   SetClass(ClassWithDeletedPupils(), 3);
@@ -332,16 +332,6 @@ TEST_F(SheetStubTest, GridRowsOfMovedRecordsAreNotWrittenBack) {
   EXPECT_EQ(Pupils[0].Subjects[0].Grade, "3");
   EXPECT_EQ(Pupils[2].Subjects[0].Grade, "3");
   EXPECT_FALSE(Modified);
-}
-
-TEST_F(SheetStubTest, GridReadRowReadsEveryCell) {
-  SchoolSettings.SchoolType = stGymnasium;
-  auto& form = ShownForm();
-  SetClass(GradedClass());
-  form.FillPupilGrid();
-  SetCell(form.StringGrid1, 1, 4, "1");
-  form.ReadGridRow(1, 0);
-  EXPECT_EQ(Pupils[0].Subjects[1].Grade, "1");
 }
 
 TEST_F(SheetStubTest, GridClickMakesTheRowCurrentWithoutStoring) {

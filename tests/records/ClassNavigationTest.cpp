@@ -11,18 +11,6 @@ using namespace quorv;
 
 namespace {
 
-// A class from a string of active flags ('1' live, '0' marked deleted).
-TDB2 ClassOf(const std::string& actives) {
-  TDB2 pupils;
-  for (char a : actives) {
-    TPupilRecord r = ZeroPupilRecord();
-    r.Active = a == '1' ? 1 : 0;
-    r.Surname.set("S" + std::to_string(pupils.size()));
-    pupils.push_back(r);
-  }
-  return pupils;
-}
-
 TPupilRecord Named(const char* surname, const char* firstName, int active = 1) {
   TPupilRecord r = ZeroPupilRecord();
   r.Surname.set(surname);
@@ -31,83 +19,7 @@ TPupilRecord Named(const char* surname, const char* firstName, int active = 1) {
   return r;
 }
 
-constexpr auto K = ButtonChange::Keep;
-constexpr auto E = ButtonChange::Enable;
-constexpr auto D = ButtonChange::Disable;
-
-struct NavCase {
-  const char* actives;
-  bool showDeleted;
-  int current;
-  NavButton button;
-  bool store;
-  int target;
-  ButtonChange back;
-  ButtonChange forward;
-};
-
-// The buttons' table in both modes over deleted pupils, one pupil and all deleted.
-const NavCase kNavCases[] = {
-    // Deleted pupils between live ones, passed over.
-    {"10101", false, 2, NavButton::Prior, true, 0, K, E},
-    {"10101", false, 0, NavButton::Prior, false, -1, D, K},
-    {"10101", false, 2, NavButton::Next, true, 4, E, K},
-    {"10101", false, 4, NavButton::Next, false, -1, K, D},
-    {"10101", false, 4, NavButton::First, true, 0, K, E},
-    {"10101", false, 0, NavButton::First, true, 0, K, E},  // stores even without moving
-    {"10101", false, 0, NavButton::Last, true, 4, E, K},
-    {"10101", false, 4, NavButton::Last, true, 4, E, K},
-    // The same class with deleted pupils shown.
-    {"10101", true, 2, NavButton::Prior, true, 1, K, E},
-    {"10101", true, 0, NavButton::Prior, false, -1, D, K},
-    {"10101", true, 0, NavButton::First, false, -1, D, E},
-    {"10101", true, 3, NavButton::First, true, 0, K, E},
-    {"10101", true, 3, NavButton::Next, true, 4, E, K},
-    {"10101", true, 4, NavButton::Next, false, -1, K, D},
-    {"10101", true, 4, NavButton::Last, false, -1, E, D},
-    {"10101", true, 1, NavButton::Last, true, 4, E, K},
-    // First and last deleted.
-    {"0110", false, 1, NavButton::Prior, false, -1, D, E},
-    {"0110", false, 2, NavButton::Next, false, -1, E, D},
-    {"0110", false, 3, NavButton::First, true, 1, K, E},
-    {"0110", false, 0, NavButton::Last, true, 2, E, K},
-    {"0110", true, 1, NavButton::Prior, true, 0, K, E},
-    // One pupil.
-    {"1", false, 0, NavButton::First, true, 0, K, E},
-    {"1", false, 0, NavButton::Last, true, 0, E, K},
-    {"1", false, 0, NavButton::Prior, false, -1, D, K},
-    {"1", false, 0, NavButton::Next, false, -1, K, D},
-    {"1", true, 0, NavButton::Last, false, -1, E, D},
-    // One pupil, marked deleted: it stays current.
-    {"0", false, 0, NavButton::First, true, 0, K, E},
-    {"0", false, 0, NavButton::Last, true, 0, E, K},
-    // All deleted: "| <" goes to the last record, "> |" to record 0.
-    {"000", false, 1, NavButton::First, true, 2, K, E},
-    {"000", false, 1, NavButton::Last, true, 0, E, K},
-    {"000", false, 0, NavButton::Next, false, -1, E, D},
-    {"000", false, 2, NavButton::Prior, false, -1, D, E},
-};
-
 }  // namespace
-
-TEST(ClassNavigation, ButtonsInBothModes) {
-  for (const NavCase& c : kNavCases) {
-    SCOPED_TRACE(std::string(c.actives) + (c.showDeleted ? " shown" : " hidden") + " from " +
-                 std::to_string(c.current) + " button " + std::to_string(static_cast<int>(c.button)));
-    const TDB2 pupils = ClassOf(c.actives);
-    const NavStep step = PlanNavigation(c.button, pupils, static_cast<int>(pupils.size()), c.current, c.showDeleted);
-    EXPECT_EQ(step.store, c.store);
-    EXPECT_EQ(step.target, c.target);
-    EXPECT_EQ(step.backButtons, c.back);
-    EXPECT_EQ(step.forwardButtons, c.forward);
-  }
-}
-
-TEST(ClassNavigation, EmptyClassDoesNothing) {
-  const NavStep step = PlanNavigation(NavButton::First, {}, 0, 0, false);
-  EXPECT_FALSE(step.store);
-  EXPECT_EQ(step.target, -1);
-}
 
 TEST(ClassNavigation, ListEntriesKeepTheirRecords) {
   const TDB2 pupils = {Named("Abel", "Anna"), Named("Berg", "Ben", 0), Named("Abel", "Anna"), Named("Cron", "Cem")};
@@ -198,21 +110,10 @@ class SubjectListsScope {
 
 }  // namespace
 
-TEST(PupilTable, ColumnCounts) {
-  const struct {
-    int schoolType;
-    int columns;
-  } cases[] = {{0, 9}, {1, 9}, {2, 37}, {3, 35}, {4, 21}, {5, 9}, {6, 9}, {7, 9}, {8, 5}, {9, 5}};
-  for (const auto& c : cases) EXPECT_EQ(GridColumnCount(c.schoolType), c.columns) << c.schoolType;
-  EXPECT_EQ(GridColumnOfSlot(2, 16), 18);
-  EXPECT_EQ(GridColumnOfSlot(3, 16), 34);
-  EXPECT_EQ(GridColumnOfSlot(4, 17), 0);
-  EXPECT_EQ(GridColumnOfSlot(1, 6), 0);
-}
-
 TEST(PupilTable, CellsPerSchoolType) {
   const TPupilRecord r = GradedPupil();
   const QStringList t4 = GridRowCells(r, 4);
+  EXPECT_EQ(t4.size(), 21);
   EXPECT_EQ(t4[0], "Ulm");
   EXPECT_EQ(t4[1], "Uta");
   EXPECT_EQ(t4[2], "1");   // slot 1
@@ -221,6 +122,7 @@ TEST(PupilTable, CellsPerSchoolType) {
   // Regionale Schule: a level right of each grade, the next grade over it;
   // the name and absence cells come last.
   const QStringList t2 = GridRowCells(r, 2);
+  EXPECT_EQ(t2.size(), 37);
   EXPECT_EQ(t2[2], "1");
   EXPECT_EQ(t2[3], "2");
   EXPECT_EQ(t2[5], "C");  // level of slot 3
@@ -316,26 +218,5 @@ TEST(PupilTable, EnterMovesRightThenToTheNextRow) {
     const GridCell next = NextGridCellOnEnter(c.from, 4, 5);
     EXPECT_EQ(next.row, c.to.row);
     EXPECT_EQ(next.column, c.to.column);
-  }
-}
-
-TEST(PupilTable, CellColours) {
-  const QColor yellow(255, 255, 0), grey(128, 128, 128), white(255, 255, 255), red(255, 0, 0),
-      fuchsia(255, 0, 255);
-  const struct {
-    bool current;
-    bool deleted;
-    const char* text;
-    QColor background;
-    QColor textColour;
-  } cases[] = {
-      {true, false, "5", yellow, red},   {true, false, "8", yellow, red}, {true, false, "4", yellow, QColor()},
-      {true, true, "6", grey, red},      {false, false, "7", white, fuchsia},
-      {false, true, "2", white, QColor()}, {false, false, "55", white, QColor()},
-  };
-  for (const auto& c : cases) {
-    const GridCellColours colours = GridCellColoursFor(c.current, c.deleted, c.text);
-    EXPECT_EQ(colours.background, c.background) << c.text;
-    EXPECT_EQ(colours.text, c.textColour) << c.text;
   }
 }
