@@ -5,6 +5,7 @@
 
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/ModalDialogs.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 
 int main(int argc, char** argv) {
@@ -23,5 +24,8 @@ int main(int argc, char** argv) {
     ADD_FAILURE() << "unexpected help viewer for " << path.toStdString();
     return false;
   });
+  // And so does an open or save dialog.
+  testsupport::NoFileDialogs noFileDialogs;
+  platform::SetFileDialogs(&noFileDialogs);
   return RUN_ALL_TESTS();
 }

@@ -6,8 +6,10 @@
 #include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
+#include "platform/FileDialogs.h"
 #include "platform/FolderChooser.h"
 #include "platform/ui/FolderDialog.h"
+#include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtMessageService.h"
 #include "settings/DrkEinstForm.h"
 #include "settings/Facheinst.h"
@@ -38,6 +40,8 @@ int main(int argc, char** argv) {
   platform::SetMessageService(&messages);
   platform::QtFolderDialog folderDialog;
   platform::SetFolderChooser(&folderDialog);
+  platform::QtFileDialogs fileDialogs;
+  platform::SetFileDialogs(&fileDialogs);
 
   // The main window first: its creation sets the folders that the settings
   // dialogs load their files from while they are created.
@@ -58,6 +62,7 @@ int main(int argc, char** argv) {
 
   mainForm.show();
   const int rc = app.exec();
+  platform::SetFileDialogs(nullptr);
   platform::SetMessageService(nullptr);
   return rc;
 }

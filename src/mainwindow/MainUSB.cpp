@@ -702,10 +702,6 @@ int TMainForm::RunDialog(QDialog* dialog) { return dialog ? platform::RunModal(*
 // filled in by their own units; until then these do nothing.
 void TMainForm::StoreCurrentPupil() {}
 void TMainForm::ShowCurrentPupil() {}
-void TMainForm::UpdatePupilPosition() {}
-void TMainForm::FillPupilList() {}
-void TMainForm::SelectCurrentPupilInList() {}
-void TMainForm::FillPupilGrid() {}
 
 // ---------------------------------------------------------------------------
 // Page changes
@@ -773,24 +769,12 @@ void TMainForm::BitBtn1Click() {
 void TMainForm::Memo2Change() { SetModified(); }
 void TMainForm::Memo4Change() { SetModified(); }
 
-// Pupil list and navigation buttons: filled in by the navigation unit.
-void TMainForm::ListBox1Click() {}
-void TMainForm::Button1Click() {}
-void TMainForm::Button2Click() {}
-void TMainForm::Button3Click() {}
-void TMainForm::Button4Click() {}
 // "+" and "-": filled in by the record-operations unit.
 void TMainForm::Button6Click() {}
 void TMainForm::Button7Click() {}
 
 // ---------------------------------------------------------------------------
 // "&Datei"
-
-// Class-file commands: filled in by the class-file unit.
-void TMainForm::FileNew() {}
-void TMainForm::FileOpen() {}
-bool TMainForm::FileSave() { return false; }
-bool TMainForm::FileSaveAs() { return false; }
 
 void TMainForm::Seitenansichtzeigen2Click() { Seitenansicht1Click(); }
 

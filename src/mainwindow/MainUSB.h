@@ -123,11 +123,57 @@ class TMainForm : public QMainWindow {
   // ---- end of data sheet ----
 
   // ---- pupil list, navigation and table (MainNavigation.cpp) ----
+  // The record each entry of ListBox1 shows, in list order.
+  QList<int> PupilListRecords;
 
+  // Moves to the first reachable pupil as "| <" does, without storing the
+  // data sheet and without showing.
+  void SelectFirstReachablePupil();
+
+  // The table page's grid. Row 0 is the header row; data rows start at 1.
+  void ClearPupilGrid();
+  void FillGridRow(int row, int record);
+  // Reads every cell of the row into the record.
+  void ReadGridRow(int row, int record);
+  // Writes the cells edited since the grid was filled back into the records
+  // they were filled from.
+  void StoreGridIntoRecords();
+  void RefreshPupilGrid();
+  // The record a data row was filled from, or -1.
+  int GridRowRecord(int row) const;
+  // The row drawn as the current pupil's.
+  bool IsCurrentGridRow(int row) const;
+  // True when the key was handled (Enter moves to the next cell).
+  bool StringGrid1KeyPress(QChar key);
+  void StringGrid1Click(int row);
+  void StringGrid1Exit();
+
+ private:
+  struct GridRowSource {
+    int record;
+    int keyNumber;
+    QStringList filled;  // the cells as filled, to tell edited ones
+  };
+  QList<GridRowSource> gridRows_;
+  int gridSchoolType_ = 0;
+  bool gridHooked_ = false;
+  void HookPupilGrid();
+
+ public:
   // ---- end of pupil list, navigation and table ----
 
   // ---- class-file commands (MainFileCommands.cpp) ----
+ private:
+  // The saves without storing the data sheet first; true when written.
+  bool SaveClassFile();
+  bool SaveClassFileAs();
+  // Runs the save dialog until a usable name is chosen; false on Cancel.
+  bool ChooseSaveTarget(QString& folder, QString& name);
+  // The offers to carry the elective list along with the class file.
+  void OfferElectiveListFrom(const QString& previousFolder);
+  void OfferElectiveListTo(const QString& previousFolder);
 
+ public:
   // ---- end of class-file commands ----
 
  public slots:
