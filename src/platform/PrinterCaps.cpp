@@ -1,9 +1,8 @@
 #include "platform/PrinterCaps.h"
 
-#include <QPrinter>
 #include <utility>
 
-#include "platform/PainterCanvas.h"
+#include "platform/PrinterDocument.h"
 
 namespace platform {
 
@@ -14,11 +13,8 @@ PrinterCapsSource& Source() {
   return source;
 }
 
-DeviceCaps DefaultPrinterCaps() {
-  // Kept for the whole run: it must not outlive the application on destruction.
-  static QPrinter* const printer = new QPrinter(QPrinter::HighResolution);
-  return PrinterDeviceCaps(*printer);
-}
+// The printer that documents go to (a PDF sheet when the machine has none).
+DeviceCaps DefaultPrinterCaps() { return Printer().Caps(); }
 
 }  // namespace
 
