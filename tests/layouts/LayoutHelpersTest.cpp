@@ -595,8 +595,8 @@ class GradeLinesTest : public FrameTest {
 
   int RowY(int r) { return F(32).Y + (r - 1) * 60; }
   const RecordedOp* TextAt(const QString& text, int x, int y) const {
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
-      if (op.Text == text && op.P1 == Pt(x, y)) return &op;
+    for (const RecordedOp& op : canvas_.ops())
+      if (op.Op == CanvasOp::Text && op.Text == text && op.P1 == Pt(x, y)) return &op;
     return nullptr;
   }
   int Boxes() const {
@@ -892,8 +892,8 @@ class ElectiveBlockTest : public FrameTest {
   }
   int RowY(int i) { return F(48).Y + (i - 1) * 60; }
   const RecordedOp* TextAt(const QString& text, int x, int y) const {
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
-      if (op.Text == text && op.P1 == Pt(x, y)) return &op;
+    for (const RecordedOp& op : canvas_.ops())
+      if (op.Op == CanvasOp::Text && op.Text == text && op.P1 == Pt(x, y)) return &op;
     return nullptr;
   }
 };
