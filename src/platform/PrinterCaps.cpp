@@ -1,10 +1,8 @@
 #include "platform/PrinterCaps.h"
 
-#include <QPrinter>
 #include <utility>
 
-#include "platform/PainterCanvas.h"
-#include "platform/ProgramPrinter.h"
+#include "platform/PrinterDocument.h"
 
 namespace platform {
 
@@ -15,7 +13,8 @@ PrinterCapsSource& Source() {
   return source;
 }
 
-DeviceCaps DefaultPrinterCaps() { return PrinterDeviceCaps(ProgramPrinter()); }
+// The printer that documents go to (a PDF sheet when the machine has none).
+DeviceCaps DefaultPrinterCaps() { return Printer().Caps(); }
 
 }  // namespace
 

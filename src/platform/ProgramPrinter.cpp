@@ -3,21 +3,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/PrinterDocument.h"
+
 namespace platform {
 
 bool SystemHasPrinter() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
-QPrinter& ProgramPrinter() {
-  // Lives until the process ends; a static object would outlive the application.
-  static QPrinter* printer = [] {
-    auto* p = new QPrinter(QPrinter::HighResolution);
-    if (!SystemHasPrinter()) {
-      p->setOutputFormat(QPrinter::PdfFormat);
-      p->setFullPage(true);
-    }
-    return p;
-  }();
-  return *printer;
-}
+QPrinter& ProgramPrinter() { return Printer().SetupPrinter(); }
 
 }  // namespace platform

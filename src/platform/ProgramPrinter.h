@@ -1,6 +1,6 @@
 #pragma once
-// The one printer object of the run: the printer chosen in printer set-up, or,
-// on a machine without printers, a PDF printer that prints the full page.
+// The printer that printer set-up edits and documents print on (the printer
+// object's set-up printer).
 class QPrinter;
 
 namespace platform {

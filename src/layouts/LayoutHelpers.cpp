@@ -1,0 +1,790 @@
+#include "layouts/LayoutHelpers.h"
+
+#include "layouts/PrintJob.h"
+#include "platform/Cp1252.h"
+#include "platform/PrinterCaps.h"
+#include "printengine/PrinterFonts.h"
+#include "records/GradeCodes.h"
+#include "records/TextWrap.h"
+#include "settings/DrkEinst.h"
+#include "settings/Facheinst.h"
+#include "settings/SchulEinst.h"
+
+namespace quorv {
+
+namespace {
+
+using platform::Canvas;
+
+constexpr std::string_view kNoSubjectName = "  - - -";
+constexpr std::string_view kUnknownSubjectName = "???";
+const QString kNoSubjectText = QStringLiteral("  - - -");
+
+// Distance of a no-subject rule's end from the grade box.
+constexpr int kRuleGap = 50;
+// A label printed below its row.
+constexpr int kLabelBelowRow = 30;
+constexpr int kCourseLetterGap = 10;
+constexpr int kLongRightName = 21;
+constexpr int kLongElectiveName = 21;
+constexpr int kVeryLongElectiveName = 25;
+constexpr int kLongNextSchool = 25;
+
+bool IsPlaceholderName(std::string_view name) { return name == kNoSubjectName || name == kUnknownSubjectName; }
+
+std::string_view CatalogName(int entry) { return SubjectCatalog[static_cast<std::size_t>(entry)].Name.bytes(); }
+
+// trunc(y - 0.75 * p): the top of a grade box whose bottom is y.
+int BoxTop(int y, int pitch) { return (100 * y - 75 * pitch) / 100; }
+// trunc(0.3 * p) and trunc(0.1 * p): the two lines of a two-line row.
+int UpperLineOffset(int pitch) { return (3 * pitch) / 10; }
+int LowerLineOffset(int pitch) { return pitch / 10; }
+
+void CorrectedOrigin(const PageOrigins& origins, int page, std::int32_t& ox, std::int32_t& oy) {
+  const TOriginPoint* origin = OriginOfPage(origins, page);
+  PageOrigin(ox, oy, origin != nullptr ? *origin : origins[0]);
+}
+
+TFormField At(TFormField field, int x, int y) {
+  field.X = static_cast<std::uint16_t>(x);
+  field.Y = static_cast<std::uint16_t>(y);
+  return field;
+}
+
+TFormField AtY(TFormField field, int y) {
+  field.Y = static_cast<std::uint16_t>(y);
+  return field;
+}
+
+// A copy of the anchor at (x, y) with the look (align, font, active) of another field.
+TFormField WithLook(const TFormField& anchor, int x, int y, const TFormField& look) {
+  TFormField f = At(anchor, x, y);
+  f.Align = look.Align;
+  f.FontNumber = look.FontNumber;
+  f.Active = look.Active;
+  return f;
+}
+
+TFormField WithFont(TFormField field, int fontNumber) {
+  field.FontNumber = static_cast<std::uint16_t>(fontNumber);
+  return field;
+}
+
+QString Text(std::string_view bytes) { return platform::DecodeCp1252(bytes); }
+
+bool WordsWanted(bool wordsFlag) { return wordsFlag || PrintOptions.GradesInWords == 1; }
+
+// A grade text at its field, squeezed when long.
+void PrintSqueezedGrade(Canvas& canvas, const QString& text, TFormField field, int squeezeAbove,
+                        int smallerAbove, int page, const PageOrigins& origins) {
+  if (text.size() > squeezeAbove) canvas.SetTextCharacterExtra(-4);
+  if (text.size() > smallerAbove) field.FontNumber = static_cast<std::uint16_t>(SmallerFont(field.FontNumber));
+  PrintField(canvas, text, field, page, origins);
+  canvas.SetTextCharacterExtra(0);
+}
+
+// ---- religion lines -------------------------------------------------------------------
+
+// Strike-outs over the printed alternatives when the slot holds one of them.
+struct ReligionOverprint {
+  int Entry;
+  int LowerFill;        // fill characters at the start of the lower line
+  int UpperBlanks;      // blanks before the fill of the upper line
+  int UpperFill;
+  int UpperTrailing;    // blanks after it
+  bool DoubleHashFirst; // "##" at the start of the upper line first
+};
+
+struct ReligionWording {
+  const char* Upper;
+  const char* Lower;
+  ReligionOverprint Overprints[3];
+};
+
+const ReligionWording kSubjectWording = {
+    "ev. / kath. Religion /",
+    "Philosophieren mit Kindern",
+    {{kProtestantReligionEntry, 18, 3, 3, 0, false},
+     {kCatholicReligionEntry, 18, 0, 2, 0, true},
+     {kPhilosophyEntry, 0, 0, 14, 4, false}}};
+
+const ReligionWording kPrimaryWording = {
+    "evangelische / katholische Religion /",
+    "Philosophieren mit Kindern",
+    {{kProtestantReligionEntry, 18, 9, 7, 0, false},
+     {kCatholicReligionEntry, 18, 0, 9, 0, false},
+     {kPhilosophyEntry, 0, 0, 23, 0, false}}};
+
+void PrintReligionLine(const ReligionWording& wording, Canvas& canvas, const QString& name, QChar fill, int ox,
+                       int oy, const PageOrigins& origins, int halfBox, int row, int page, const TFormField& line,
+                       const TFormField& pitch, const TFormField& grade, const TFormField& label,
+                       const TFormField& block, const TFormFieldTable& fields) {
+  const int p = pitch.Y;
+  const int y = block.Y + (row - 1) * p;
+  const int upper = y - UpperLineOffset(p);
+  const int lower = y + LowerLineOffset(p);
+  const std::string bytes = platform::EncodeCp1252(name);
+  const bool realName = !IsPlaceholderName(bytes);
+  auto twoLines = [&] {
+    PrintField(canvas, QString::fromUtf8(wording.Upper), AtY(line, upper), page, origins);
+    PrintField(canvas, QString::fromUtf8(wording.Lower), AtY(line, lower), page, origins);
+  };
+  switch (PrintOptions.ReligionLineMode) {
+    case 1:
+      if (realName)
+        PrintField(canvas, name, AtY(line, y), page, origins);
+      else
+        twoLines();
+      return;
+    case 2:
+      if (realName) {
+        if (name.size() > kLongRightName) canvas.SetTextCharacterExtra(-4);
+        PrintField(canvas, name, WithFont(AtY(line, y), label.FontNumber), page, origins);
+        DrawLine(canvas, line.X, block.X + grade.X - halfBox - kRuleGap, y, ox, oy, 2);
+        canvas.SetTextCharacterExtra(0);
+      } else {
+        twoLines();
+      }
+      return;
+    default:
+      break;
+  }
+  twoLines();
+  const int strikeFont = fields[ffLanguageLabel].FontNumber;
+  for (const ReligionOverprint& o : wording.Overprints) {
+    if (bytes != CatalogName(o.Entry)) continue;
+    if (o.LowerFill > 0)
+      PrintField(canvas, FillString(fill, o.LowerFill), WithFont(AtY(line, lower), strikeFont), page, origins);
+    const TFormField upperField = WithFont(AtY(line, upper), strikeFont);
+    if (o.DoubleHashFirst) PrintField(canvas, QStringLiteral("##"), upperField, page, origins);
+    PrintField(canvas, Blanks(o.UpperBlanks) + FillString(fill, o.UpperFill) + Blanks(o.UpperTrailing), upperField,
+               page, origins);
+  }
+}
+
+// ---- elective blocks ---------------------------------------------------------------------
+
+void PrintElectiveName(Canvas& canvas, const TSubjectEntry& slot, TFormField field, int page,
+                       const PageOrigins& origins) {
+  QString name = slot.Name.text();
+  if (slot.Name == kUnknownSubjectName) name = kNoSubjectText;
+  if (name.size() > kLongElectiveName) canvas.SetTextCharacterExtra(-4);
+  if (name.size() > kVeryLongElectiveName) field.FontNumber = static_cast<std::uint16_t>(SmallerFont(field.FontNumber));
+  PrintField(canvas, name, field, page, origins);
+  canvas.SetTextCharacterExtra(0);
+}
+
+void PrintElectiveBlock(Canvas& canvas, const TPupilRecord& pupil, const TFormFieldTable& fields,
+                        const PageOrigins& origins, bool wordsFlag, int page, int rows, bool halfYearLabels) {
+  const bool words = WordsWanted(wordsFlag);
+  const int h = kHalfGradeBox;
+  const TFormField& anchor = fields[ffElectiveBlock];
+  const TFormField& leftGrade = fields[ffElectiveLeftGrade];
+  const TFormField& leftAddition = fields[ffElectiveLeftAddition];
+  const TFormField& rightNames = fields[ffElectiveRightNames];
+  const TFormField& rightGrade = fields[ffElectiveRightGrade];
+  const TFormField& rightAddition = fields[ffElectiveRightAddition];
+  const int pitch = fields[ffElectivePitch].Y;
+  const int nameFont = fields[ffLanguageLabel].FontNumber;
+  std::int32_t ox = 0;
+  std::int32_t oy = 0;
+  CorrectedOrigin(origins, page, ox, oy);
+
+  auto gradeAt = [&](const TSubjectEntry& slot, int x, int y, const TFormField& look) {
+    DrawLine(canvas, x - h, x + h, y, ox, oy, 2);
+    PrintSqueezedGrade(canvas, GradeToText(slot.Grade.bytes(), words), WithLook(anchor, x, y, look), 13, 16, page,
+                       origins);
+  };
+
+  for (int i = 1; i <= rows; ++i) {
+    const int y = anchor.Y + (i - 1) * pitch;
+    const TSubjectEntry& left = pupil.Subjects[17 + i];   // slot 18 + i
+    const TSubjectEntry& right = pupil.Subjects[20 + i];  // slot 21 + i
+
+    PrintElectiveName(canvas, left, WithFont(At(anchor, anchor.X, y), nameFont), page, origins);
+    DrawLine(canvas, anchor.X, anchor.X + leftGrade.X - h - kRuleGap, y, ox, oy, 2);
+    if (halfYearLabels)
+      PrintField(canvas, i == 1 ? QStringLiteral("1. Halbjahr") : QStringLiteral("2. Halbjahr"),
+                 WithFont(At(anchor, anchor.X, y + kLabelBelowRow), fields[ffLabelFont].FontNumber), page, origins);
+    gradeAt(left, anchor.X + leftGrade.X, y, leftGrade);
+    PrintField(canvas, left.Addition.text(), WithLook(anchor, anchor.X + leftAddition.X, y, leftAddition), page,
+               origins);
+
+    PrintElectiveName(canvas, right, WithFont(At(anchor, anchor.X + rightNames.X, y), nameFont), page, origins);
+    DrawLine(canvas, anchor.X + rightNames.X, anchor.X + rightGrade.X - h - kRuleGap, y, ox, oy, 2);
+    gradeAt(right, anchor.X + rightGrade.X, y, rightGrade);
+    PrintField(canvas, right.Addition.text(), WithLook(anchor, anchor.X + rightAddition.X, y, rightAddition), page,
+               origins);
+  }
+
+  const TSubjectEntry& overall = pupil.Subjects[24];  // slot 25
+  const TFormField& overallField = fields[ffOverallElective];
+  DrawFrame(canvas, overallField.X - h, BoxTop(overallField.Y, fields[ffRowPitch].Y), overallField.X + h,
+            overallField.Y, ox, oy, kGradeBoxStyle);
+  PrintSqueezedGrade(canvas, GradeToText(overall.Grade.bytes(), words), overallField, 13, 16, page, origins);
+  PrintField(canvas, overall.Addition.text(), fields[ffOverallElectiveAddition], page, origins);
+}
+
+}  // namespace
+
+// ---- small helpers --------------------------------------------------------------------------
+
+QChar FillCharacter() {
+  const auto byte = static_cast<std::uint8_t>(PrintOptions.FillCharacter.Chars[0]);
+  if (byte == 0 || byte == ' ') return QLatin1Char('#');
+  return QChar(platform::Cp1252ToUnicode(byte));
+}
+
+QString FillString(QChar fill, int k) { return k > 0 ? QString(k, fill) : QString(); }
+
+QString Blanks(int k) { return FillString(QLatin1Char(' '), k); }
+
+int NameSqueeze(int nameLength, int ruleLength) {
+  if (ruleLength > 1500) {
+    if (nameLength > 45) return -4;
+    if (nameLength > 35) return -3;
+    return 0;
+  }
+  if (nameLength > 40) return -6;
+  if (nameLength > 30) return -4;
+  return 0;
+}
+
+bool IsAwtInformatikName(std::string_view name) {
+  if (name.empty()) return false;
+  const std::string_view catalogName = CatalogName(kAwtuiEntry);
+  return name == catalogName || name == catalogName.substr(0, kListNameLength);
+}
+
+// ---- shared helpers -----------------------------------------------------------------------
+
+void PrintPeriodHeading(Canvas& canvas, const QString& schoolYearText, int halfYear, const PageOrigins& origins,
+                        int page, const TFormFieldTable& fields, QChar fill) {
+  const TFormField& period = fields[ffPeriod];
+  if (period.Active != 1 || period.Page != page) return;
+  PrintField(canvas, QStringLiteral("über das 1. Schulhalbjahr / Schuljahr"), period, page, origins);
+  std::string year = platform::EncodeCp1252(schoolYearText);
+  std::string second;
+  SecondYearOfSchoolYear(year, second);
+  PrintField(canvas, Text(year) + QStringLiteral(" / ") + Text(second), fields[ffSchoolYear], page, origins);
+  const QString strike = halfYear == 1 ? Blanks(19) + FillString(fill, 7)
+                                       : Blanks(6) + FillString(fill, 12) + Blanks(7);
+  PrintField(canvas, strike, fields[ffPeriodStrike], page, origins);
+}
+
+void PrintSubjectLine(Canvas& canvas, const QString& name, QChar fill, int ox, int oy, const PageOrigins& origins,
+                      int halfBox, int row, int page, const TFormField& line, const TFormField& pitch,
+                      const TFormField& grade, const TFormField& label, const TFormField& block,
+                      const TFormFieldTable& fields) {
+  PrintReligionLine(kSubjectWording, canvas, name, fill, ox, oy, origins, halfBox, row, page, line, pitch, grade,
+                    label, block, fields);
+}
+
+void PrintPrimarySubjectLine(Canvas& canvas, const QString& name, QChar fill, int ox, int oy,
+                             const PageOrigins& origins, int halfBox, int row, int page, const TFormField& line,
+                             const TFormField& pitch, const TFormField& grade, const TFormField& label,
+                             const TFormField& block, const TFormFieldTable& fields) {
+  PrintReligionLine(kPrimaryWording, canvas, name, fill, ox, oy, origins, halfBox, row, page, line, pitch, grade,
+                    label, block, fields);
+}
+
+void PrintElectiveBlock3(Canvas& canvas, const TPupilRecord& pupil, const TFormFieldTable& fields,
+                         const PageOrigins& origins, bool wordsFlag, int page) {
+  PrintElectiveBlock(canvas, pupil, fields, origins, wordsFlag, page, 2, true);
+}
+
+void PrintElectiveBlock4(Canvas& canvas, const TPupilRecord& pupil, const TFormFieldTable& fields,
+                         const PageOrigins& origins, bool wordsFlag, int page) {
+  PrintElectiveBlock(canvas, pupil, fields, origins, wordsFlag, page, 3, false);
+}
+
+// ---- the grade-line frame ----------------------------------------------------------------------
+
+namespace {
+
+// One column of the grade block.
+struct GradeColumn {
+  int FirstSlot;         // index into Subjects of row 1
+  int NameOffset;        // from field 32's X
+  const TFormField* Grade;
+  const TFormField* Addition;
+  const TFormField* Label;  // label field of a religion line
+};
+
+class GradeLines {
+ public:
+  GradeLines(Canvas& canvas, const TPupilRecord& pupil, QChar fill, const PageOrigins& origins, bool courseFlag,
+             bool wordsFlag, const TGradeLineProfile& profile, int page, const TFormFieldTable& fields)
+      : canvas_(canvas), pupil_(pupil), fill_(fill), origins_(origins), course_(courseFlag),
+        words_(WordsWanted(wordsFlag)), profile_(profile), page_(page), fields_(fields),
+        block_(fields[ffGradeBlock]), pitch_(fields[ffRowPitch].Y) {
+    CorrectedOrigin(origins, page, ox_, oy_);
+  }
+
+  void Draw() {
+    const GradeColumn left{0, 0, &fields_[ffLeftGrade], &fields_[ffLeftAddition], &fields_[ffLanguageLabel]};
+    for (int r = 1; r <= profile_.Rows; ++r) LeftName(r, left);
+    Grades(left);
+    if (profile_.FirstFreeRow <= 0) return;
+    const GradeColumn right{9, fields_[ffRightNames].X, &fields_[ffRightGrade], &fields_[ffRightAddition],
+                            &fields_[ffLabelFont]};
+    for (int r = 1; r <= profile_.Rows; ++r) RightName(r, right);
+    Grades(right);
+  }
+
+ private:
+  int RowY(int r) const { return block_.Y + (r - 1) * pitch_; }
+  const TSubjectEntry& Slot(const GradeColumn& column, int r) const {
+    return pupil_.Subjects[static_cast<std::size_t>(column.FirstSlot + r - 1)];
+  }
+  TFormField Row(int x, int r) const { return At(block_, x, RowY(r)); }
+  void Print(const QString& text, const TFormField& field) { PrintField(canvas_, text, field, page_, origins_); }
+
+  // From the name to 5 mm before the grade box.
+  void NoSubjectRule(int rowX, int gradeOffset, int y) {
+    DrawLine(canvas_, rowX, block_.X + gradeOffset - kHalfGradeBox - kRuleGap, y, ox_, oy_, 2);
+  }
+
+  void ReligionLine(const QString& name, int r, int x, const GradeColumn& column) {
+    const auto routine = profile_.ReligionLine == TReligionLine::Primary ? PrintPrimarySubjectLine : PrintSubjectLine;
+    routine(canvas_, name, fill_, ox_, oy_, origins_, kHalfGradeBox, r, page_, Row(x, r), fields_[ffRowPitch],
+            *column.Grade, *column.Label, block_, fields_);
+  }
+
+  const char* LanguageLabel(int r) const {
+    for (const TLanguageRow& row : profile_.LanguageRows)
+      if (row.Row != 0 && row.Row == r) return row.Label;
+    return nullptr;
+  }
+
+  void LeftName(int r, const GradeColumn& column) {
+    const TSubjectEntry& slot = Slot(column, r);
+    const std::string_view bytes = slot.Name.bytes();
+    const QString name = slot.Name.text();
+    const int x = block_.X;
+    const int y = RowY(r);
+    if (const char* label = LanguageLabel(r)) {
+      const TFormField& labelField = fields_[ffLanguageLabel];
+      Print(name, WithFont(Row(x, r), labelField.FontNumber));
+      TFormField labelAt = WithFont(Row(block_.X + labelField.X, r), fields_[ffLabelFont].FontNumber);
+      if (labelField.X == 0) {
+        NoSubjectRule(x, column.Grade->X, y);
+        labelAt.Y = static_cast<std::uint16_t>(y + kLabelBelowRow);
+      } else {
+        DrawLine(canvas_, labelField.X, block_.X + column.Grade->X - kHalfGradeBox - kRuleGap, y, ox_, oy_, 2);
+      }
+      Print(QString::fromUtf8(label), labelAt);
+    } else if (IsReligionSubject(bytes) || r == profile_.ReligionRow) {
+      ReligionLine(name, r, x, column);
+    } else if (IsPlaceholderName(bytes)) {
+      NoSubjectRule(x, column.Grade->X, y);
+      Print(kNoSubjectText, Row(x, r));
+    } else if (profile_.AwtTwoLines && IsAwtInformatikName(bytes)) {
+      Print(QStringLiteral("Arbeit-Wirtschaft-Technik"), AtY(Row(x, r), y - UpperLineOffset(pitch_)));
+      Print(QStringLiteral("und Informatik"), AtY(Row(x, r), y + LowerLineOffset(pitch_)));
+    } else {
+      Print(name, Row(x, r));
+    }
+  }
+
+  bool RightReligion(int r, std::string_view bytes) const {
+    switch (profile_.RightReligion) {
+      case TRightReligion::AnyRow: return IsReligionSubject(bytes);
+      case TRightReligion::FirstRowOnly: return r == 1 && IsReligionSubject(bytes);
+      case TRightReligion::Never: return false;
+    }
+    return false;
+  }
+
+  void RightName(int r, const GradeColumn& column) {
+    const TSubjectEntry& slot = Slot(column, r);
+    const std::string_view bytes = slot.Name.bytes();
+    const QString name = slot.Name.text();
+    const int x = block_.X + column.NameOffset;
+    const int y = RowY(r);
+    if (RightReligion(r, bytes)) {
+      ReligionLine(name, r, x, column);
+    } else if (profile_.RightPlaceholders && IsPlaceholderName(bytes)) {
+      NoSubjectRule(x, column.Grade->X, y);
+      Print(kNoSubjectText, Row(x, r));
+    } else if (r >= profile_.FirstFreeRow) {
+      NoSubjectRule(x, column.Grade->X, y);
+      if (name.size() > profile_.RightNameSqueeze) canvas_.SetTextCharacterExtra(-4);
+      Print(name, WithFont(Row(x, r), fields_[ffLanguageLabel].FontNumber));
+      canvas_.SetTextCharacterExtra(0);
+    } else {
+      Print(name, Row(x, r));
+    }
+  }
+
+  void Grades(const GradeColumn& column) {
+    const int x = block_.X + column.Grade->X;
+    for (int r = 1; r <= profile_.Rows; ++r) {
+      const TSubjectEntry& slot = Slot(column, r);
+      const int y = RowY(r);
+      DrawFrame(canvas_, x - kHalfGradeBox, BoxTop(y, pitch_), x + kHalfGradeBox, y, ox_, oy_, kGradeBoxStyle);
+      PrintSqueezedGrade(canvas_, GradeToText(slot.Grade.bytes(), words_), WithLook(block_, x, y, *column.Grade),
+                         profile_.GradeSqueeze, profile_.GradeSmallerFont, page_, origins_);
+      if (course_ && profile_.CourseLetter != nullptr && (r == 2 || IsCourseLevelSubject(slot.Name.bytes()))) {
+        TFormField letterField = WithLook(block_, x - kHalfGradeBox - kCourseLetterGap, y, *column.Grade);
+        letterField.Align = kAlignRight;
+        Print(QStringLiteral("(") + Text(profile_.CourseLetter(slot.CourseLevel.bytes())) + QStringLiteral(")*"),
+              letterField);
+      }
+    }
+    const int additionX = block_.X + column.Addition->X;
+    for (int r = 1; r <= profile_.Rows; ++r)
+      Print(Slot(column, r).Addition.text(), WithLook(block_, additionX, RowY(r), *column.Addition));
+  }
+
+  Canvas& canvas_;
+  const TPupilRecord& pupil_;
+  QChar fill_;
+  const PageOrigins& origins_;
+  bool course_;
+  bool words_;
+  const TGradeLineProfile& profile_;
+  int page_;
+  const TFormFieldTable& fields_;
+  const TFormField& block_;
+  int pitch_;
+  std::int32_t ox_ = 0;
+  std::int32_t oy_ = 0;
+};
+
+}  // namespace
+
+void PrintGradeLines(Canvas& canvas, const TPupilRecord& pupil, QChar fill, const PageOrigins& origins,
+                     bool courseFlag, bool wordsFlag, const TGradeLineProfile& profile, int page,
+                     const TFormFieldTable& fields) {
+  GradeLines(canvas, pupil, fill, origins, courseFlag, wordsFlag, profile, page, fields).Draw();
+}
+
+// ---- the page-routine frame ---------------------------------------------------------------------
+
+TPageFrame::TPageFrame(platform::Canvas& canvas, const TPupilRecord& pupil)
+    : Canvas(canvas), Pupil(pupil), Fields(FormFields) {}
+
+bool TPageFrame::ActiveOnPage(int field) const {
+  const TFormField& f = Field(field);
+  return f.Active == 1 && f.Page == Page;
+}
+
+void TPageFrame::Print(const QString& text, int field) { PrintField(Canvas, text, Field(field), Page, Origins); }
+
+void TPageFrame::Print(const QString& text, const TFormField& field) {
+  PrintField(Canvas, text, field, Page, Origins);
+}
+
+bool TPageFrame::Begin() {
+  FillChar = FillCharacter();
+  HalfYear = Pupil.HalfYear;
+  // The form file was loaded, with its messages, before the job's output.
+  const ResolvedFormFile* form = JobFormFile(ReportFormFileChoice(ReportJob.FormNumber).FileName);
+  if (form == nullptr) return false;
+  QString title;
+  if (!UseResolvedFormFile(*form, Fields, title)) return false;
+
+  const TOriginPoint origin{PrintOptions.LeftMargin, PrintOptions.TopMargin};
+  Origins = PageOrigins{origin, origin};
+  PageOrigin(Ox, Oy, origin);
+  Page = ReportJob.CurrentPage;
+  W = Field(ffFrameBottomRight).X - Field(ffFrameTopLeft).X;
+  M = PrintOptions.InnerMargin;
+
+  if (PrintOptions.CorrectionCorner == 1) {
+    DrawOriginCorner(Canvas, Page, Origins);
+    DrawOriginCornerAt(Canvas, Page, Origins, M);
+  }
+  const TFormField& topLeft = Field(ffFrameTopLeft);
+  const TFormField& bottomRight = Field(ffFrameBottomRight);
+  if (topLeft.Page == Page || topLeft.Page == 3) {
+    if (PrintOptions.PrintFrame == 1) {
+      DrawFrame(Canvas, topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y, Ox, Oy, topLeft.FontNumber);
+    } else {
+      platform::BrushSpec brush = Canvas.brush();
+      brush.Style = platform::BrushStyle::Clear;
+      Canvas.SetBrush(brush);
+    }
+  }
+  return true;
+}
+
+void TPageFrame::SchoolName() {
+  TFormField& school = Field(ffSchoolName);
+  if (!FieldIsPrintable(school)) {
+    school.X = 850;
+    school.Y = 130;
+    school.FontNumber = 15;
+    school.Page = 1;
+    school.Active = 1;
+  }
+  Print(SchoolSettings.SchoolNameAddress.text(), ffSchoolName);
+}
+
+void TPageFrame::SignatureRule(int field, const QString& label) {
+  TFormField& f = Field(field);
+  int x1 = 0;
+  int x2 = 0;
+  if (f.X <= W / 2.0) {
+    x1 = M;
+    x2 = 2 * f.X - M;
+  } else {
+    x2 = W - M;
+    x1 = 2 * f.X - x2;
+  }
+  DrawLine(Canvas, x1, x2, f.Y, Ox, Oy, 2);
+  switch (field) {
+    case ffSchoolRule:
+      f.Y = static_cast<std::uint16_t>(f.Y + 30);
+      break;
+    case ffNameRule:
+    case ffPage2Rule:
+      f.Y = static_cast<std::uint16_t>(f.Y + 40);
+      f.X = static_cast<std::uint16_t>(x1 + 30);
+      break;
+    default:
+      f.Y = static_cast<std::uint16_t>(f.Y + 30);
+      f.X = static_cast<std::uint16_t>(x1 + 30);
+      break;
+  }
+  Print(label, field);
+  RuleX1 = x1;
+  RuleX2 = x2;
+}
+
+void TPageFrame::SchoolRule() {
+  if (ActiveOnPage(ffSchoolRule)) SignatureRule(ffSchoolRule, QStringLiteral("Name der Schule/Schulart(en)/Schulort"));
+}
+
+void TPageFrame::TitleAndPhrase(const QString& title, const QString& phrase) {
+  Print(title, ffTitle);
+  Print(phrase, ffSchoolPhrase);
+}
+
+void TPageFrame::PeriodHeading() {
+  PrintPeriodHeading(Canvas, Pupil.SchoolYear.text(), HalfYear, Origins, Page, Fields, FillChar);
+}
+
+void TPageFrame::SchoolYearHeading() {
+  if (!ActiveOnPage(ffPeriod)) return;
+  Print(QStringLiteral("Schuljahr"), ffPeriod);
+  std::string year = Pupil.SchoolYear.str();
+  std::string second;
+  SecondYearOfSchoolYear(year, second);
+  Print(Text(year) + QStringLiteral(" / ") + Text(second), ffSchoolYear);
+}
+
+void TPageFrame::Arms() {
+  if (!ActiveOnPage(ffArms)) return;
+  const bool colour =
+      platform::CurrentPrinterCaps().NumColors > 2 || PrintOptions.ColourArmsOnMono == 1;
+  const QString file = ProgramDir + (colour ? QStringLiteral("13F.BMP") : QStringLiteral("13S.BMP"));
+  PrintPicture(Canvas, file, Field(ffArms), Field(ffArmsSize), Page, Origins);
+}
+
+void TPageFrame::NameBlock() {
+  if (!ActiveOnPage(ffNameRule)) return;
+  const QString name = Pupil.FirstName.text() + QLatin1Char(' ') + Pupil.Surname.text();
+  SignatureRule(ffNameRule, QStringLiteral("Vorname und Name"));
+  const TFormField second = Field(ffNameSecondRule);
+  const int ruleFont = Field(ffNameRule).FontNumber;
+  const bool oneLine = second.X == 0 && second.Y == 0 && second.FontNumber == 0;
+  if (oneLine) {
+    if (const int squeeze = NameSqueeze(static_cast<int>(name.size()), RuleX2 - RuleX1); squeeze != 0)
+      Canvas.SetTextCharacterExtra(squeeze);
+  }
+  Print(name, ffName);
+  Canvas.SetTextCharacterExtra(0);
+  Print(Pupil.BirthDate.text(), ffBirthDate);
+  Print(Pupil.ClassName.text(), ffClassName);
+  TFormField& birthLabel = Field(ffBirthDate);
+  birthLabel.FontNumber = static_cast<std::uint16_t>(oneLine ? ruleFont : second.FontNumber);
+  birthLabel.Align = kAlignRight;
+  Print(QStringLiteral("geb. am: "), ffBirthDate);
+  TFormField& classLabel = Field(ffClassName);
+  classLabel.FontNumber = static_cast<std::uint16_t>(ruleFont);
+  classLabel.Align = kAlignRight;
+  Print(QStringLiteral("Klasse: "), ffClassName);
+  if (!oneLine) DrawLine(Canvas, RuleX1, RuleX2, second.Y, Ox, Oy, 2);
+}
+
+void TPageFrame::TransferBlock(const QString& sentence) {
+  if (!ActiveOnPage(ffTransferSentence)) return;
+  const int page = Field(ffTransferSentence).Page;
+  auto print = [&](const QString& text, int field) { PrintField(Canvas, text, Field(field), page, Origins); };
+  print(sentence, ffTransferSentence);
+  switch (static_cast<std::int32_t>(Pupil.Sex)) {
+    case 0:
+      print(Fill(9), ffTransferStrike);
+      break;
+    case 1:
+      print(Blanks(9) + Fill(8), ffTransferStrike);
+      break;
+    default:
+      break;
+  }
+  print(QStringLiteral("Schule bzw. Schulart"), ffTransferSchoolLabel);
+  const QString nextSchool = Pupil.NextSchool.text();
+  if (nextSchool.size() > kLongNextSchool) Canvas.SetTextCharacterExtra(-2);
+  print(nextSchool, ffNextSchool);
+  Canvas.SetTextCharacterExtra(0);
+  print(Pupil.Jahrgangsstufe.text(), ffJahrgangsstufe);
+}
+
+void TPageFrame::Separator() {
+  const TFormField& separator = Field(ffSeparator);
+  if (separator.FontNumber != 0 && separator.Page == Page)
+    DrawLine(Canvas, 200, W - 201, separator.Y, Ox, Oy, separator.FontNumber);
+}
+
+namespace {
+
+template <int N>
+void PrintWrappedText(TPageFrame& frame, const platform::CharArray<N>& text, int field, int parameterField) {
+  const TFormField& at = frame.Field(field);
+  const TFormField& params = frame.Field(parameterField);
+  const int lines = params.X;
+  if (PrintOptions.NoRuledLines != 1)
+    for (int i = 0; i < lines; ++i) DrawLine(frame.Canvas, frame.M, frame.W - frame.M, at.Y + i * params.Y, frame.Ox, frame.Oy, 1);
+  TTextLines wrapped{};
+  WrapAndStrike(text, lines, wrapped, params.FontNumber, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes());
+  PrintTextBlock(frame.Canvas, wrapped, at, params, at.Page, frame.Origins);
+}
+
+}  // namespace
+
+void TPageFrame::DevelopmentTextBlock(const QString& heading, const QString& subHeading) {
+  Print(heading, ffTextHeading);
+  Print(subHeading, ffTextSubHeading);
+  if (ActiveOnPage(ffDevelopmentText)) PrintWrappedText(*this, Pupil.DevelopmentText, ffDevelopmentText, ffDevelopmentParams);
+}
+
+void TPageFrame::RemarksBlock() {
+  Print(QStringLiteral("Vermerke:"), ffRemarksLabel);
+  if (ActiveOnPage(ffRemarks)) PrintWrappedText(*this, Pupil.RemarksText, ffRemarks, ffRemarksParams);
+}
+
+void TPageFrame::Page2Header() {
+  if (!ActiveOnPage(ffPage2Rule)) return;
+  const QString name = Pupil.Surname.text() + QStringLiteral(", ") + Pupil.FirstName.text();
+  SignatureRule(ffPage2Rule, QStringLiteral("Name, Vorname"));
+  if (const int squeeze = NameSqueeze(static_cast<int>(name.size()), RuleX2 - RuleX1); squeeze != 0)
+    Canvas.SetTextCharacterExtra(squeeze);
+  Print(name, ffPage2Name);
+  Canvas.SetTextCharacterExtra(0);
+  Print(Pupil.BirthDate.text(), ffPage2BirthDate);
+  TFormField& label = Field(ffPage2BirthDate);
+  label.FontNumber = Field(ffPage2Rule).FontNumber;
+  label.Align = kAlignRight;
+  Print(QStringLiteral("geb. am: "), ffPage2BirthDate);
+}
+
+void TPageFrame::GradesLabel() { Print(QStringLiteral("Noten"), ffGradesLabel); }
+
+void TPageFrame::GradeBlock(const TGradeLineProfile& profile) {
+  if (ActiveOnPage(ffGradeBlock))
+    PrintGradeLines(Canvas, Pupil, FillChar, Origins, CourseFlag, WordsFlag, profile, Page, Fields);
+}
+
+void TPageFrame::ElectiveSection(TElectiveBlock block) {
+  if (block == TElectiveBlock::None) return;
+  if (ActiveOnPage(ffGradeBlock)) Print(QStringLiteral("Wahlpflichtunterricht"), ffElectiveLabel);
+  if (ActiveOnPage(ffElectiveBlock)) {
+    if (block == TElectiveBlock::Three)
+      PrintElectiveBlock3(Canvas, Pupil, Fields, Origins, WordsFlag, Page);
+    else
+      PrintElectiveBlock4(Canvas, Pupil, Fields, Origins, WordsFlag, Page);
+  }
+  Print(QStringLiteral("Gesamtnote im Wahlpflichtunterricht"), ffOverallElectiveLabel);
+}
+
+void TPageFrame::Absences(const QString& sentence) {
+  Print(sentence, ffAbsenceSentence);
+  Print(Pupil.AbsenceDays.text(), ffAbsenceDays);
+  Print(Pupil.AbsenceDaysExcused.text(), ffAbsenceExcused);
+}
+
+void TPageFrame::PlaceAndDate() {
+  if (!ActiveOnPage(ffPlaceDateRule)) return;
+  SignatureRule(ffPlaceDateRule, QStringLiteral("Ort, Datum"));
+  Print(Pupil.IssuePlace.text() + QStringLiteral(", ") + DateWithoutLeadingZeros(Pupil.IssueDate.text()), ffPlaceDate);
+}
+
+void TPageFrame::Seal(const QString& words, TSealOverprint overprint) {
+  if (!ActiveOnPage(ffSeal)) return;
+  Print(words, ffSeal);
+  switch (overprint) {
+    case TSealOverprint::A:  // over "Stempel" of "Stempel/Siegel"
+      Print(Blanks(1) + Fill(5) + Blanks(6), ffSealStrike);
+      break;
+    case TSealOverprint::B:  // over "/Siegel"
+      Print(Blanks(7) + Fill(4) + Blanks(1), ffSealStrike);
+      break;
+    case TSealOverprint::None:
+      break;
+  }
+}
+
+void TPageFrame::Signatures() {
+  if (ActiveOnPage(ffHeadRule)) SignatureRule(ffHeadRule, QStringLiteral("Schulleiter(in)"));
+  if (ActiveOnPage(ffTeacherRule)) SignatureRule(ffTeacherRule, QStringLiteral("Klassenlehrer(in)"));
+  Print(QStringLiteral("Empfangsbestätigung:"), ffReceiptLabel);
+  if (ActiveOnPage(ffReceiptPlaceRule)) {
+    SignatureRule(ffReceiptPlaceRule, QStringLiteral("Ort, Datum"));
+    SignatureRule(ffParentsRule, QStringLiteral("Erziehungsberechtigte"));
+  }
+}
+
+void TPageFrame::GradeScale(const QString& scale, const QString& footnote) {
+  Print(scale, ffGradeScale);
+  Print(footnote, ffFootnote);
+}
+
+void TPageFrame::MarginImprint() {
+  if (!ActiveOnPage(ffMarginImprint)) return;
+  const QString text =
+      (kProductVersion + QStringLiteral(" / ") + SchoolSettings.SchoolNameAddress.text()).left(kMarginImprintLength);
+  PrintFieldRotated(Canvas, text, Field(ffMarginImprint), kMarginImprintAngle, Page, Origins);
+}
+
+// ---- whole pages ------------------------------------------------------------------------------------
+
+void PrintFramedPage(Canvas& canvas, const TPupilRecord& pupil, const TPageSpec& spec) {
+  TPageFrame frame(canvas, pupil);
+  frame.WordsFlag = spec.WordsFlag || PrintOptions.GradesInWords == 1;
+  frame.CourseFlag = spec.CourseFlag;
+  if (!frame.Begin()) return;
+  frame.SchoolName();
+  frame.SchoolRule();
+  frame.TitleAndPhrase(spec.Title, spec.SchoolPhrase);
+  if (spec.Heading == THeading::Period) frame.PeriodHeading();
+  if (spec.Heading == THeading::SchoolYear) frame.SchoolYearHeading();
+  if (spec.Arms) frame.Arms();
+  frame.NameBlock();
+  if (spec.AfterNameBlock != nullptr) spec.AfterNameBlock(frame);
+  if (!spec.TransferSentence.isEmpty()) frame.TransferBlock(spec.TransferSentence);
+  if (spec.Separator) frame.Separator();
+  if (spec.DevelopmentText) frame.DevelopmentTextBlock(spec.TextHeading, spec.TextSubHeading);
+  frame.RemarksBlock();
+  frame.Page2Header();
+  frame.GradesLabel();
+  if (spec.GradeLines != nullptr) frame.GradeBlock(*spec.GradeLines);
+  frame.ElectiveSection(spec.Electives);
+  frame.Absences(spec.AbsenceSentence);
+  frame.PlaceAndDate();
+  frame.Seal(spec.SealWords, spec.SealStrike);
+  frame.Signatures();
+  frame.GradeScale(spec.GradeScale, spec.Footnote);
+  frame.MarginImprint();
+}
+
+void PrintFrameOnlyPage(Canvas& canvas, const TPupilRecord& pupil) {
+  static const TGradeLineProfile kFrameProfile{};
+  TPageSpec spec;
+  spec.GradeLines = &kFrameProfile;
+  spec.Electives = TElectiveBlock::Three;
+  PrintFramedPage(canvas, pupil, spec);
+}
+
+}  // namespace quorv

@@ -1,0 +1,335 @@
+#include "layouts/PrintJob.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "layouts/OutputWrappers.h"
+#include "layouts/ReceiptLayouts.h"
+#include "platform/Messages.h"
+#include "platform/PrinterDocument.h"
+#include "settings/DrkEinst.h"
+#include "settings/ProgEinst.h"
+
+namespace quorv {
+
+TReportJob ReportJob{};
+std::uint16_t PrintBatchState = 0;
+
+namespace {
+
+using platform::MsgButtons;
+using platform::MsgKind;
+using platform::MsgResult;
+
+const char* const kHalfYearPrefix = "Halbjahreszeugnis: ";
+const char* const kYearPrefix = "Jahreszeugnis: ";
+const char* const kHalfYearTitle = "Halbjahres-Zeugnis: ";
+const char* const kYearTitle = "Jahres-Zeugnis: ";
+
+std::uint32_t g_jobSerial = 1;
+
+// The data check of the running job: made once per job and wrapper.
+struct PreparedCheck {
+  std::uint32_t Serial = 0;
+  const TOutputWrapper* Wrapper = nullptr;
+  bool Passed = false;
+};
+PreparedCheck g_check;
+
+// The form file of the running job.
+struct JobForm {
+  bool Loaded = false;
+  std::uint32_t Serial = 0;
+  int UseCopies = 0;
+  ResolvedFormFile Form;
+};
+JobForm g_form;
+
+TPreviewService& PreviewService() {
+  static TPreviewService service;
+  return service;
+}
+
+bool AskPage(int page, int lastPage) {
+  return platform::ShowMessage(QStringLiteral("Druck der Seite: %1 von %2 ?").arg(page).arg(lastPage),
+                               MsgKind::Confirmation, MsgButtons::YesNo) == MsgResult::Yes;
+}
+
+bool AskPrint(const QString& description, const QString& fileName, const QString& name) {
+  QString text = QStringLiteral("Soll jetzt das ") + description + QStringLiteral("\rfür: ") + name +
+                 QStringLiteral("\rgedruckt werden?");
+  if (ProgramOptions.ShowFormFileBeforePrint == 1)
+    text += QStringLiteral("\r\r[") + fileName + QStringLiteral("]\r") + description;
+  return platform::ShowMessage(text, MsgKind::Confirmation, MsgButtons::YesNo) == MsgResult::Yes;
+}
+
+void RunTwoPageLoop(const TDispatchEntry& entry, const QString& prefix, const QString& name) {
+  TReportJob& job = ReportJob;
+  if (job.OutputTarget == otPreview) {
+    for (int p = 1; p <= 2; ++p) {
+      job.CurrentPage = static_cast<std::uint16_t>(p);
+      job.Caption = PageCaption(prefix, name, p, job.LastPage);
+      entry.Wrapper();
+    }
+    return;
+  }
+  if (job.OutputTarget == otPrinterReport) {
+    job.CurrentPage = 0;
+    job.Caption = WholeReportCaption(prefix, name, job.LastPage);
+    entry.Wrapper();
+    return;
+  }
+  for (int p = 1; p <= 2; ++p) {
+    job.CurrentPage = static_cast<std::uint16_t>(p);
+    job.Caption = PageCaption(prefix, name, p, job.LastPage);
+    if ((PrintOptions.OnlyNecessaryDialogs == 1 && p == 1) || AskPage(p, job.LastPage)) entry.Wrapper();
+  }
+}
+
+void RunOnePageLoop(const TDispatchEntry& entry, const QString& prefix, const QString& name) {
+  TReportJob& job = ReportJob;
+  if (job.OutputTarget != otPreview) job.OutputTarget = otPrinterPage;
+  job.CurrentPage = 1;
+  job.Caption = PageCaption(prefix, name, 1, job.LastPage);
+  if (job.OutputTarget == otPreview || PrintOptions.OnlyNecessaryDialogs == 1 || AskPage(1, job.LastPage))
+    entry.Wrapper();
+}
+
+// The job's data check, once per job and wrapper.
+bool JobCheckPassed(const TOutputWrapper& wrapper) {
+  if (g_check.Serial == g_jobSerial && g_check.Wrapper == &wrapper) return g_check.Passed;
+  g_check = PreparedCheck{g_jobSerial, &wrapper, wrapper.Check == nullptr || wrapper.Check(ReportJob)};
+  return g_check.Passed;
+}
+
+// One printer document: the current page (target 2) or the job's pages
+// FirstPage..LastPage with a new sheet between them (target 3).
+void PrintDocument(const TOutputWrapper& wrapper, bool wholeReport) {
+  if (!BeginReportDocument(DocumentTitle(wrapper, ReportJob))) return;
+  platform::Canvas& canvas = ReportDocumentCanvas();
+  canvas.SetMapMode(platform::MapMode::LoMetric);
+  if (!wholeReport) {
+    wrapper.PageRoutine(canvas, ReportJob.Pupil);
+  } else {
+    const int lastPage = ReportJob.LastPage;
+    for (int p = ReportJob.FirstPage; p <= lastPage; ++p) {
+      ReportJob.CurrentPage = static_cast<std::uint16_t>(p);
+      wrapper.PageRoutine(canvas, ReportJob.Pupil);
+      if (p < lastPage) platform::Printer().NewPage();
+    }
+  }
+  EndReportDocument();
+}
+
+}  // namespace
+
+// ---- the job -----------------------------------------------------------------------
+
+void ClearReportJob() {
+  std::memset(static_cast<void*>(&ReportJob.Pupil), 0, sizeof(ReportJob.Pupil));
+  ReportJob.Caption.clear();
+  ReportJob.FormNumber = 0;
+  ReportJob.CurrentPage = 0;
+  ReportJob.FirstPage = 0;
+  ReportJob.LastPage = 0;
+  ReportJob.OutputTarget = 0;
+  ReportJob.AskFirst = 1;
+  StartNewJob();
+}
+
+std::uint16_t ReportFormOfPupil(const TPupilRecord& pupil) {
+  const std::int32_t form = pupil.FormNumber;
+  if (form == 0) return 0;
+  if (form == kReceiptJob || form == kSingleReceiptJob) return kNoLayoutForm;
+  return FindDispatchEntry(form) != nullptr ? static_cast<std::uint16_t>(form) : kNoLayoutForm;
+}
+
+QString PupilDisplayName(const TPupilRecord& pupil) {
+  return pupil.FirstName.text() + QLatin1Char(' ') + pupil.Surname.text();
+}
+
+QString PageCaption(const QString& prefix, const QString& name, int page, int lastPage) {
+  return prefix + name + QStringLiteral("  [Seite: %1 von %2]").arg(page).arg(lastPage);
+}
+
+QString WholeReportCaption(const QString& prefix, const QString& name, int lastPage) {
+  return prefix + name + QStringLiteral(" [Seiten 1+2 von %1]").arg(lastPage);
+}
+
+void PrintReport() {
+  StartNewJob();
+  TReportJob& job = ReportJob;
+  const TDispatchEntry* entry = FindDispatchEntry(job.FormNumber);
+  if (entry == nullptr) {
+    // No layout for this number: say so once, ask nothing, print nothing.
+    platform::ShowMessage(FormFileProblemMessage(FormFileProblem::UnknownForm), MsgKind::Error);
+    return;
+  }
+  QString fileName;
+  QString description;
+  SelectFormFile(job.FormNumber, fileName, description, PrintOptions.PaperPublisher, PrintOptions.ArmsPosition,
+                 PrintOptions.ArmsSize);
+  const QString name = PupilDisplayName(job.Pupil);
+  if (job.OutputTarget > otPreview && job.AskFirst != 0 && !AskPrint(description, fileName, name)) return;
+
+  job.FirstPage = 1;
+  job.LastPage = entry->Pages;
+  const QString prefix = CaptionPrefix(*entry, job.Pupil);
+  if (entry->Pages == 2)
+    RunTwoPageLoop(*entry, prefix, name);
+  else
+    RunOnePageLoop(*entry, prefix, name);
+}
+
+// ---- output wrappers ---------------------------------------------------------------
+
+QString DocumentTitle(const TOutputWrapper& wrapper, const TReportJob& job) {
+  QString title;
+  if (wrapper.PagedTitleText != nullptr && job.OutputTarget == otPrinterPage)
+    title = QString::fromUtf8(wrapper.PagedTitleText) + QString::number(job.CurrentPage) + QStringLiteral("/2): ");
+  else if (wrapper.TitleText != nullptr)
+    title = QString::fromUtf8(wrapper.TitleText);
+  else
+    title = QString::fromUtf8(job.Pupil.HalfYear == 1 ? kHalfYearTitle : kYearTitle);
+  return title + PupilDisplayName(job.Pupil);
+}
+
+void RunOutputWrapper(const TOutputWrapper& wrapper) {
+  const int target = ReportJob.OutputTarget;
+  if (target < otPreview || target > wrapper.LastTarget) {
+    platform::ShowMessage(kWrongTargetMessage, MsgKind::Information);
+    return;
+  }
+  // Everything that may need a message comes before any output.
+  if (!JobCheckPassed(wrapper)) return;
+  LoadJobReportFormFile();
+  switch (target) {
+    case otPreview:
+      ShowPreview();
+      break;
+    case otPrinterPage:
+      PrintDocument(wrapper, false);
+      break;
+    default:
+      PrintDocument(wrapper, true);
+      break;
+  }
+}
+
+bool BeginReportDocument(const QString& title) {
+  platform::PrinterDocument& printer = platform::Printer();
+  printer.SetPdfFolder(DataDir);
+  printer.SetTitle(title);
+  return printer.BeginDoc();
+}
+
+platform::Canvas& ReportDocumentCanvas() { return platform::Printer().canvas(); }
+
+void EndReportDocument() { platform::Printer().EndDoc(); }
+
+// ---- dispatch table ------------------------------------------------------------------
+
+const std::array<TDispatchEntry, kDispatchEntryCount> kDispatchTable = {{
+    {1, 1, nullptr, OutputGrundschuleClass1Report},
+    {2, 1, "Übergangszeugnis: ", OutputGrundschuleClass1TransferReport},
+    {3, 2, nullptr, OutputGrundschuleReport},
+    {4, 2, "Übergangszeugnis: ", OutputGrundschuleTransferReport},
+    {5, 2, nullptr, OutputHauptschuleReport},
+    {6, 2, "Übergangszeugnis: ", OutputHauptschuleTransferReport},
+    {7, 2, "Abgangszeugnis: ", OutputHauptschuleLeavingReport},
+    {8, 2, "Abschlusszeugnis (Hauptschulabschluss): ", OutputHauptschuleFinalReport},
+    {9, 2, "Abschlusszeugnis (qual. Hauptschulabs.): ", OutputHauptschuleQualifiedFinalReport},
+    {10, 2, nullptr, OutputRealschuleReport},
+    {11, 2, "Übergangszeugnis: ", OutputRealschuleTransferReport},
+    {12, 2, "Abgangszeugnis: ", OutputRealschuleLeavingReport},
+    {13, 2, "Abschlusszeugnis (Realschulabschluss): ", OutputRealschuleFinalReport},
+    {14, 2, "Abschlusszeugnis (qual. Realschulabs.): ", OutputRealschuleQualifiedFinalReport},
+    {15, 2, nullptr, OutputRegionalReport},
+    {16, 2, "Übergangszeugnis: ", OutputRegionalTransferReport},
+    {17, 2, "Abgangszeugnis: ", OutputRegionalLeavingReport},
+    {18, 2, "Abschlusszeugnis (Berufsreife): ", OutputBerufsreifeReport},
+    {19, 2, "Abschlusszeugnis (Berufsreife m. Leistungsf.): ", OutputBerufsreifeAssessedReport},
+    {20, 2, "Abschlusszeugnis (Mittlere Reife): ", OutputMittlereReifeReport},
+    {21, 2, nullptr, OutputGymnasiumReport},
+    {22, 2, "Übergangszeugnis: ", OutputGymnasiumTransferReport},
+    {23, 1, "Abgangszeugnis: ", OutputGymnasiumLeavingReport},
+    {24, 1, "Prüfungszeugnis (BESTANDEN): ", OutputGymnasiumExamPassedReport},
+    {25, 1, "Prüfungszeugnis (NICHT bestanden): ", OutputGymnasiumExamFailedReport},
+    {26, 2, nullptr, OutputGesamtschuleClass56Report},
+    {27, 2, nullptr, OutputGesamtschuleReport},
+    {28, 2, "Abgangszeugnis: ", OutputGesamtschuleLeavingReport},
+    {29, 2, "Übergangszeugnis: ", OutputGesamtschuleTransferReport},
+    {41, 1, "Empfangsbekenntnis: ", PrintReceiptJob},
+    {43, 1, "Empfangsbekenntnis: ", PrintReceiptJob},
+    {104, 2, nullptr, OutputOrientierungsstufeReport},
+    {105, 2, "Zwischenzeugnis: ", OutputHauptschuleInterimReport},
+    {110, 2, "Zwischenzeugnis: ", OutputRealschuleInterimReport},
+    {115, 2, "Zwischenzeugnis: ", OutputRegionalInterimReport},
+    {121, 2, "Zwischenzeugnis: ", OutputGymnasiumInterimReport},
+    {127, 2, "Zwischenzeugnis: ", OutputGesamtschuleInterimReport},
+}};
+
+const TDispatchEntry* FindDispatchEntry(int formNumber) {
+  const auto it = std::find_if(kDispatchTable.begin(), kDispatchTable.end(),
+                               [&](const TDispatchEntry& e) { return e.Form == formNumber; });
+  return it == kDispatchTable.end() ? nullptr : &*it;
+}
+
+QString CaptionPrefix(const TDispatchEntry& entry, const TPupilRecord& pupil) {
+  if (entry.Prefix != nullptr) return QString::fromUtf8(entry.Prefix);
+  return QString::fromUtf8(pupil.HalfYear == 1 ? kHalfYearPrefix : kYearPrefix);
+}
+
+// ---- preview -----------------------------------------------------------------------------
+
+TPreviewService SetPreviewService(TPreviewService service) {
+  return std::exchange(PreviewService(), std::move(service));
+}
+
+bool ShowPreview() {
+  const TPreviewService& service = PreviewService();
+  if (!service) return false;
+  service();
+  return true;
+}
+
+// ---- once per job -------------------------------------------------------------------------
+
+void StartNewJob() { ++g_jobSerial; }
+
+std::uint32_t CurrentJobSerial() { return g_jobSerial; }
+
+FormFileChoice ReportFormFileChoice(int formNumber) {
+  return LookupFormFile(formNumber, PrintOptions.PaperPublisher, PrintOptions.ArmsPosition, PrintOptions.ArmsSize);
+}
+
+const ResolvedFormFile& LoadJobFormFile(const QString& fileName, const QString& description) {
+  const int useCopies = PrintOptions.UseFormFileCopies;
+  if (g_form.Loaded && g_form.Serial == g_jobSerial && g_form.UseCopies == useCopies &&
+      g_form.Form.FileName == fileName)
+    return g_form.Form;
+  g_form.Loaded = true;
+  g_form.Serial = g_jobSerial;
+  g_form.UseCopies = useCopies;
+  if (fileName.isEmpty()) {
+    // A number without a form file: nothing to load, nothing to draw.
+    g_form.Form = ResolvedFormFile{};
+    g_form.Form.Title = kNoFormTitle;
+  } else {
+    g_form.Form = ResolveNamedFormFile(fileName, description, useCopies);
+  }
+  return g_form.Form;
+}
+
+const ResolvedFormFile& LoadJobReportFormFile() {
+  const FormFileChoice choice = ReportFormFileChoice(ReportJob.FormNumber);
+  return LoadJobFormFile(choice.FileName, choice.Description);
+}
+
+const ResolvedFormFile* JobFormFile(const QString& fileName) {
+  if (!g_form.Loaded || fileName.isEmpty() || g_form.Form.FileName != fileName) return nullptr;
+  return &g_form.Form;
+}
+
+}  // namespace quorv

@@ -1,0 +1,144 @@
+#include "layouts/LayoutTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "platform/PrinterDocument.h"
+#include "support/ScriptedMessages.h"
+
+namespace testsupport {
+
+const QString kPdfNotice =
+    QStringLiteral("Es ist kein Drucker eingerichtet.\rDer Ausdruck wurde als PDF-Datei gespeichert:\r");
+
+LayoutEnvironment::LayoutEnvironment()
+    : printOptions_(quorv::PrintOptions),
+      programOptions_(quorv::ProgramOptions),
+      schoolSettings_(quorv::SchoolSettings),
+      catalog_(quorv::SubjectCatalog),
+      formFields_(quorv::FormFields),
+      job_(quorv::ReportJob),
+      batchState_(quorv::PrintBatchState),
+      previousPreview_(quorv::SetPreviewService({})) {
+  quorv::PrintOptions = quorv::DefaultPrintOptions();
+  quorv::ProgramOptions = quorv::DefaultProgramOptions();
+  quorv::SetSchoolSettingDefaults();
+  quorv::SchoolSettings.SchoolNameAddress.setText(QStringLiteral("Regionale Schule am See, 12345 Seestadt"));
+  quorv::BuildDefaultSubjectCatalog();
+  quorv::ClearReportJob();
+  quorv::PrintBatchState = 0;
+  platform::Printer().SetDestination(platform::PrintDestination::PdfFile);
+}
+
+LayoutEnvironment::~LayoutEnvironment() {
+  platform::Printer().SetDestination(platform::PrintDestination::Auto);
+  quorv::SetPreviewService(previousPreview_);
+  quorv::PrintOptions = printOptions_;
+  quorv::ProgramOptions = programOptions_;
+  quorv::SchoolSettings = schoolSettings_;
+  quorv::SubjectCatalog = catalog_;
+  quorv::FormFields = formFields_;
+  quorv::ReportJob = job_;
+  quorv::PrintBatchState = batchState_;
+  quorv::StartNewJob();
+}
+
+void LayoutEnvironment::writeFormFile(const QString& name, const QString& title,
+                                      const quorv::TFormFieldTable& fields) const {
+  dir_.writeFile(dir_.programDir() + name, quorv::FormFileText(title, fields));
+}
+
+void LayoutEnvironment::writeAllReportFormFiles(const quorv::TFormFieldTable& fields) const {
+  for (const quorv::TDispatchEntry& e : quorv::kDispatchTable) {
+    const quorv::FormFileChoice choice = quorv::LookupFormFile(e.Form, 0, 0, 1);
+    if (!choice.FileName.isEmpty()) writeFormFile(choice.FileName, choice.Description, fields);
+  }
+}
+
+void LayoutEnvironment::recordPreview(std::function<void()> onShow) {
+  quorv::SetPreviewService([this, onShow] {
+    const quorv::TReportJob& job = quorv::ReportJob;
+    previews_.push_back({job.FormNumber, job.CurrentPage, job.OutputTarget, job.Caption});
+    if (onShow) onShow();
+  });
+}
+
+quorv::TPupilRecord TestPupil() {
+  quorv::TPupilRecord p = quorv::ZeroPupilRecord();
+  quorv::InitPupilRecord(p);
+  p.Active = 1;
+  p.FirstName.setText(QStringLiteral("Anna"));
+  p.Surname.setText(QStringLiteral("Muster"));
+  p.BirthDate.setText(QStringLiteral("05.03.1998"));
+  p.ClassName.setText(QStringLiteral("7a"));
+  p.Sex = 1;
+  p.HalfYear = 0;
+  p.SchoolYear.setText(QStringLiteral("2006"));
+  p.NextSchool.setText(QStringLiteral("Gymnasium Seestadt"));
+  p.Jahrgangsstufe.setText(QStringLiteral("8"));
+  p.AbsenceDays.setText(QStringLiteral("3"));
+  p.AbsenceDaysExcused.setText(QStringLiteral("2"));
+  p.IssuePlace.setText(QStringLiteral("Seestadt"));
+  p.IssueDate.setText(QStringLiteral("05.07.2007"));
+  return p;
+}
+
+quorv::TFormField Field(int x, int y, int align, int font, int page, int active) {
+  return quorv::TFormField{static_cast<std::uint16_t>(x),    static_cast<std::uint16_t>(y),
+                           static_cast<std::uint16_t>(align), static_cast<std::uint16_t>(font),
+                           static_cast<std::uint16_t>(page),  static_cast<std::uint16_t>(active)};
+}
+
+quorv::TFormFieldTable EveryFieldTable() {
+  quorv::TFormFieldTable t{};
+  for (int n = 0; n < quorv::kFormFieldCount; ++n)
+    t[static_cast<std::size_t>(n)] = Field(300 + 5 * n, 200 + 15 * n, n % 3, 1 + n % 50, 1, 1);
+  auto set = [&t](int n, quorv::TFormField f) { t[static_cast<std::size_t>(n)] = f; };
+  set(1, Field(0, 0, 0, 12, 3, 1));        // frame: style 12, every page
+  set(2, Field(1800, 2600, 0, 12, 3, 1));  // W = 1800
+  set(20, Field(0, 0, 0, 0, 1, 0));        // no second name rule
+  set(33, Field(0, 0, 0, 17, 1, 1));       // language label below the name; font 17
+  set(34, Field(700, 0, 1, 22, 1, 1));     // left grade box centre
+  set(35, Field(900, 0, 0, 21, 1, 1));     // left addition
+  set(36, Field(1000, 0, 0, 0, 1, 1));     // right names
+  set(37, Field(0, 0, 0, 15, 1, 1));       // label font
+  set(38, Field(1600, 0, 1, 22, 1, 1));    // right grade box centre
+  set(39, Field(1750, 0, 0, 21, 1, 1));    // right addition
+  set(40, Field(0, 60, 0, 0, 1, 1));       // row pitch 6 mm
+  set(49, Field(700, 0, 1, 22, 1, 1));     // elective left grade
+  set(50, Field(900, 0, 0, 21, 1, 1));
+  set(51, Field(1000, 0, 0, 0, 1, 1));
+  set(52, Field(1600, 0, 1, 22, 1, 1));
+  set(53, Field(1750, 0, 0, 21, 1, 1));
+  set(54, Field(0, 60, 0, 0, 1, 1));       // elective pitch
+  set(67, Field(4, 50, 0, 40, 1, 1));      // 4 lines, 5 mm apart, 40 characters
+  set(70, Field(2, 50, 0, 40, 1, 1));      // 2 lines
+  set(122, Field(300, 400, 0, 0, 1, 1));   // coat of arms 30 x 40 mm
+  return t;
+}
+
+QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {
+  QStringList files;
+  for (const ShownMessage& m : shown)
+    if (m.text.startsWith(kPdfNotice)) files << QDir::fromNativeSeparators(m.text.mid(kPdfNotice.size()));
+  return files;
+}
+
+bool HavePdfInfo() { return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(); }
+
+PdfInfo ReadPdfInfo(const QString& file) {
+  PdfInfo info;
+  QProcess p;
+  p.start(QStringLiteral("pdfinfo"), {file});
+  if (!p.waitForFinished(20000)) return info;
+  for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+    if (line.startsWith(QLatin1String("Pages:"))) info.Pages = line.mid(6).trimmed().toInt();
+    if (line.startsWith(QLatin1String("Title:"))) info.Title = line.mid(6).trimmed();
+  }
+  return info;
+}
+
+}  // namespace testsupport

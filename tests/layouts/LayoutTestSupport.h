@@ -1,0 +1,88 @@
+#pragma once
+// What the layout tests share: a temporary program folder with form files,
+// the settings and the print job restored after each test, documents written
+// as PDF files, a scripted preview window and a test pupil.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "layouts/PrintJob.h"
+#include "printengine/FormFiles.h"
+#include "records/QuorvDat.h"
+#include "settings/DrkEinst.h"
+#include "settings/Facheinst.h"
+#include "settings/ProgEinst.h"
+#include "settings/SchulEinst.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+namespace testsupport {
+
+// The message that announces a document written as a PDF file.
+extern const QString kPdfNotice;
+
+// What the preview window saw when it was shown.
+struct PreviewShown {
+  int FormNumber;
+  int CurrentPage;
+  int OutputTarget;
+  QString Caption;
+};
+
+// Saves the settings, the catalogue, the job and the batch state, and puts
+// them back on destruction. Documents become PDF files in the data folder.
+class LayoutEnvironment {
+ public:
+  LayoutEnvironment();
+  ~LayoutEnvironment();
+  LayoutEnvironment(const LayoutEnvironment&) = delete;
+  LayoutEnvironment& operator=(const LayoutEnvironment&) = delete;
+
+  const TempProgramDir& dir() const { return dir_; }
+  // Writes a form file into the program folder.
+  void writeFormFile(const QString& name, const QString& title, const quorv::TFormFieldTable& fields) const;
+  // Writes the form file of every form of the dispatch table.
+  void writeAllReportFormFiles(const quorv::TFormFieldTable& fields) const;
+
+  // Records every showing of the preview window; onShow runs inside it.
+  void recordPreview(std::function<void()> onShow = {});
+  const std::vector<PreviewShown>& previews() const { return previews_; }
+
+ private:
+  TempProgramDir dir_;
+  quorv::TPrintOptions printOptions_;
+  quorv::TProgramOptions programOptions_;
+  quorv::TSchoolSettings schoolSettings_;
+  quorv::TSubjectCatalog catalog_;
+  quorv::TFormFieldTable formFields_;
+  quorv::TReportJob job_;
+  std::uint16_t batchState_;
+  quorv::TPreviewService previousPreview_;
+  std::vector<PreviewShown> previews_;
+};
+
+// A pupil "Anna Muster" with header data and subjects filled in.
+quorv::TPupilRecord TestPupil();
+
+// A field from its six words.
+quorv::TFormField Field(int x, int y, int align, int font, int page, int active);
+
+// Every field active at its own position (X = 300 + 5n, Y = 200 + 15n), with
+// font 1 + n % 50, alignment n % 3 and page 1, except: the frame corners
+// (fields 1 and 2), the parameter fields 67, 70 and 122, the offsets of the
+// grade and elective blocks (33 to 40, 49 to 54) and field 20 (all 0), which
+// carry the values their role needs.
+quorv::TFormFieldTable EveryFieldTable();
+
+// The paths announced by the PDF notices among the shown messages.
+QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown);
+
+struct PdfInfo {
+  int Pages = -1;
+  QString Title;
+};
+PdfInfo ReadPdfInfo(const QString& file);
+bool HavePdfInfo();
+
+}  // namespace testsupport
