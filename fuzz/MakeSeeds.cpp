@@ -13,6 +13,7 @@
 #include "records/ClassFile.h"
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
+#include "settings/Facheinst.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
 #include "settings/WpflEinst.h"
@@ -42,7 +43,7 @@ void Put(const char* target, const char* seed, const QByteArray& bytes) {
 }
 
 TPupilRecord Pupil(const char* surname, const char* firstName, int subjects) {
-  TPupilRecord r;
+  TPupilRecord r = ZeroPupilRecord();
   InitPupilRecord(r);
   r.Surname.setText(QString::fromUtf8(surname));
   r.FirstName.setText(QString::fromUtf8(firstName));
@@ -183,6 +184,25 @@ void PrintOptionFiles() {
   Keep(path, "printoptions", "changed.DAT");
 }
 
+// The program reads the catalogue but writes none: the seeds are the image of
+// the built-in table, entry 50 first.
+QByteArray CatalogImage() {
+  QByteArray image;
+  for (int e = kCatalogEntries - 1; e >= 0; --e) image += fuzzsupport::BytesOf(SubjectCatalog[static_cast<std::size_t>(e)]);
+  return image;
+}
+
+void CatalogFiles() {
+  BuildDefaultSubjectCatalog();
+  Put("catalog", "built-in.DAT", CatalogImage());
+  Put("catalog", "short.DAT", CatalogImage().left(10 * static_cast<qsizetype>(sizeof(TSubjectCatalogEntry))));
+  SubjectCatalog[43].Name.set("Chinesisch");
+  SubjectCatalog[43].Abbreviation.set("Chi");
+  SubjectCatalog[43].GroupFlags[kGroupForeignLanguage] = 1;
+  SubjectCatalog[43].SlotByForm[26] = 9;
+  Put("catalog", "with-chinese.DAT", CatalogImage());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -200,6 +220,7 @@ int main(int argc, char** argv) {
   ProgramOptionFiles();
   ElectiveFiles();
   PrintOptionFiles();
+  CatalogFiles();
   if (!fuzzsupport::Messages().empty()) fuzzsupport::Fail(__FILE__, __LINE__, "a writer showed a message");
   return 0;
 }

@@ -73,7 +73,7 @@ QByteArray ClassImage() {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzzsupport::Setup();
   for (const char* name : {"Erste", "Zweite"}) {
-    TPupilRecord r;
+    TPupilRecord r = ZeroPupilRecord();
     InitPupilRecord(r);
     r.Surname.set(name);
     g_shownPupils.push_back(r);

@@ -24,13 +24,14 @@ done
 shift $((OPTIND - 1))
 
 build=build-fuzz
+fuzz="$build/fuzz"
+mkdir -p "$fuzz"
 if [ ! -f "$build/CMakeCache.txt" ]; then
   CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORV_BUILD_FUZZ=ON \
-    -DQUORV_BUILD_TESTS=OFF -DQUORV_BUILD_BENCH=OFF >/dev/null
+    -DQUORV_BUILD_TESTS=OFF -DQUORV_BUILD_BENCH=OFF >"$fuzz/build.log" 2>&1 || { cat "$fuzz/build.log"; exit 1; }
 fi
-cmake --build "$build" -j"$(nproc)" --target quorv_fuzzers >/dev/null
+cmake --build "$build" -j"$(nproc)" --target quorv_fuzzers >"$fuzz/build.log" 2>&1 || { cat "$fuzz/build.log"; exit 1; }
 
-fuzz="$build/fuzz"
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || mapfile -t targets <"$fuzz/targets.txt"
 mkdir -p "$fuzz/findings" "$fuzz/logs"

@@ -26,7 +26,7 @@ const QString kBackupFailed = QString::fromUtf8("Beim Erstellen der Sicherungs-D
 const QString kOpenFailed = QString::fromUtf8("Die Datei konnte nicht geöffnet werden!");
 
 TPupilRecord Pupil(const char* surname, int key) {
-  TPupilRecord r;
+  TPupilRecord r = quorv::ZeroPupilRecord();
   quorv::InitPupilRecord(r);
   r.Surname.set(surname);
   r.KeyNumber = key;
