@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test without a display; non-zero on any failure.
 # The suite runs twice: a normal build, then one with AddressSanitizer and
-# UndefinedBehaviorSanitizer, where any finding fails the test.
+# UndefinedBehaviorSanitizer, where any finding fails the test. Last, every fuzz
+# target of the file readers runs for a short, bounded time (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
@@ -16,3 +17,6 @@ bash scripts/setup.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORV_BUILD_BENCH=OF
 export ASAN_OPTIONS="abort_on_error=0:halt_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# Each fuzz target for 15 seconds, all at once; any finding fails.
+bash scripts/fuzz.sh -t 15

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cstring>
 
 namespace platform {
 
@@ -42,15 +43,13 @@ bool CreateEmptyFile(const QString& path) {
 }
 
 bool WriteFileFromStart(const QString& path, const void* data, std::size_t size) {
-  QFile file(path);
-  // ReadWrite keeps the existing content; WriteOnly would truncate.
-  if (Fails(FileStep::OpenWrite, path) || !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-    return false;
-  const qint64 n = static_cast<qint64>(size);
-  const bool ok = !Fails(FileStep::Write, path) && file.write(static_cast<const char*>(data), n) == n &&
-                  !Fails(FileStep::Flush, path) && file.flush();
-  file.close();
-  return ok && file.error() == QFileDevice::NoError;
+  // The old content, so that the bytes beyond the new ones stay.
+  QByteArray whole;
+  if (!FileExists(path) || !ReadFileBytes(path, whole)) return false;
+  const auto n = static_cast<qsizetype>(size);
+  if (whole.size() < n) whole.resize(n);
+  if (n > 0) std::memcpy(whole.data(), data, size);
+  return WriteFileReplacing(path, whole);
 }
 
 bool WriteFileReplacing(const QString& path, const QByteArray& data) {

@@ -11,6 +11,7 @@ namespace platform {
 // The steps of file access at which a failure can be injected (tests only).
 enum class FileStep { OpenRead, Create, OpenWrite, Write, Flush, Rename };
 // Called before each step; returning true makes that step fail. Empty: no faults.
+// Every step of reading and writing a file passes through it.
 using FileFaultHook = std::function<bool(FileStep step, const QString& path)>;
 void SetFileFaultHook(FileFaultHook hook);
 
@@ -22,8 +23,10 @@ qint64 FileSize(const QString& path);
 bool ReadFileBytes(const QString& path, QByteArray& out, qint64 maxBytes = -1);
 // Creates an empty file (truncating an existing one). False on failure.
 bool CreateEmptyFile(const QString& path);
-// Opens an existing file for writing without truncating it and writes data
-// from offset 0; bytes beyond stay. False when opening or writing fails.
+// Writes data from offset 0 of an existing file without shortening it: bytes
+// beyond stay. The old content is read, overlaid and written beside the file,
+// which is then replaced, so the file is either the old or the complete new
+// one. False when the file is missing or reading, writing or replacing fails.
 bool WriteFileFromStart(const QString& path, const void* data, std::size_t size);
 // Writes the whole file beside the target and then replaces the target, so
 // the target is either the old or the complete new file. False on failure.

@@ -148,11 +148,14 @@ void LoadPrintOptions() {
 bool SavePrintOptions() {
   using platform::MsgKind;
   const QString path = PrintOptionsFolder() + kPrintOptionsFile;
-  if (!platform::FileExists(path) && !platform::CreateEmptyFile(path)) {
+  const bool created = !platform::FileExists(path);
+  if (created && !platform::CreateEmptyFile(path)) {
     platform::ShowMessage(QStringLiteral("Fehler beim Erzeugen der neuen Datei!"), MsgKind::Plain);
     return false;
   }
   if (!platform::WriteFileFromStart(path, &PrintOptions, sizeof PrintOptions)) {
+    // An empty file left behind would be refused as an old version at the next start.
+    if (created) platform::RemoveFile(path);
     platform::ShowMessage(QStringLiteral("Fehler beim Speichern von: \r") + path, MsgKind::Plain);
     return false;
   }

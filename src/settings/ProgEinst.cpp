@@ -71,10 +71,11 @@ void LoadProgramOptions() {
     platform::ShowMessage(kOlderVersion, MsgKind::Error);
   } else if (size == 126 && bytes.size() == 126) {
     std::memcpy(&ProgramOptions, data, 126);
-    ProgramOptions.ReservedText.clampLength();
   } else {
     platform::ShowMessage(kUnknownVersion, MsgKind::Error);
   }
+  // The 120-byte version holds the length byte of the text too.
+  ProgramOptions.ReservedText.clampLength();
 }
 
 bool SaveProgramOptions() {

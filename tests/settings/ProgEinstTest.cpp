@@ -90,6 +90,21 @@ TEST_F(ProgramOptionsTest, FileSizes) {
   }
 }
 
+TEST_F(ProgramOptionsTest, TextLengthIsClampedInEveryVersionThatHoldsIt) {
+  for (int size : {120, 126}) {
+    SCOPED_TRACE(size);
+    SetProgramOptionDefaults();
+    QByteArray file(size, 'c');
+    file[44] = static_cast<char>(0xC5);  // length byte of the reserved text, above 81
+    dir.writeFile(dir.programDir() + "QVREINST.DAT", file);
+    testsupport::ScriptedMessages msgs;
+    if (size == 120) msgs.expect(kOlder, MsgKind::Error);
+    LoadProgramOptions();
+    EXPECT_EQ(ProgramOptions.ReservedText.Len, 81);
+    EXPECT_EQ(Image(ProgramOptions).mid(45, size - 45), QByteArray(size - 45, 'c'));
+  }
+}
+
 TEST_F(ProgramOptionsTest, DataFolderIsReadWhenProgramFolderHasNoFile) {
   TProgramOptions o = DefaultProgramOptions();
   o.ShowDeletedPupils = 1;

@@ -1,6 +1,11 @@
 #pragma once
-// Makes the listed file-access steps fail while it lives.
+// File-access faults for tests: FileFaults makes the listed steps fail while it
+// lives; FileStepFault makes only the n-th step fail, so that a test can walk
+// every step of one operation.
+#include <QString>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "platform/Files.h"
 
@@ -14,6 +19,32 @@ class FileFaults {
   ~FileFaults() { platform::SetFileFaultHook({}); }
   FileFaults(const FileFaults&) = delete;
   FileFaults& operator=(const FileFaults&) = delete;
+};
+
+// Counts the steps from its creation on (1-based) and fails step failAt only;
+// 0 fails none, which lets a first run learn how many steps an operation takes.
+class FileStepFault {
+ public:
+  explicit FileStepFault(int failAt = 0) : failAt_(failAt) {
+    platform::SetFileFaultHook([this](platform::FileStep step, const QString& path) {
+      steps_.emplace_back(step, path);
+      return static_cast<int>(steps_.size()) == failAt_;
+    });
+  }
+  ~FileStepFault() { platform::SetFileFaultHook({}); }
+  FileStepFault(const FileStepFault&) = delete;
+  FileStepFault& operator=(const FileStepFault&) = delete;
+
+  // Every step seen, the failed one included.
+  const std::vector<std::pair<platform::FileStep, QString>>& steps() const { return steps_; }
+  int count() const { return static_cast<int>(steps_.size()); }
+  // The step that was made to fail, when one was reached.
+  bool failed() const { return failAt_ > 0 && count() >= failAt_; }
+  platform::FileStep failedStep() const { return steps_[static_cast<std::size_t>(failAt_ - 1)].first; }
+
+ private:
+  int failAt_;
+  std::vector<std::pair<platform::FileStep, QString>> steps_;
 };
 
 }  // namespace testsupport
