@@ -8,15 +8,22 @@ cd "$(dirname "$0")/.."
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+
 bash scripts/setup.sh build
-ctest --test-dir build --output-on-failure -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" | tee "$log"
 
 san_flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
 bash scripts/setup.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORV_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$san_flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 export ASAN_OPTIONS="abort_on_error=0:halt_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir build-asan --output-on-failure -j"$jobs"
+ctest --test-dir build-asan --output-on-failure -j"$jobs" | tee -a "$log"
 
 # Each fuzz target for 15 seconds, all at once; any finding fails.
 bash scripts/fuzz.sh -t 15
+
+# One closing line over both test runs (a failure has already stopped the script).
+total=$(grep -Eo 'tests failed out of [0-9]+' "$log" | awk '{s += $5} END {print s + 0}')
+echo "tests: $total passed, 0 failed"
