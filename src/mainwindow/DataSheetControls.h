@@ -14,8 +14,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QToolButton;
 
 namespace platform {
 class RadioGroup;

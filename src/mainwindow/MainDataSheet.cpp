@@ -259,6 +259,9 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   reportGrid->addWidget(c.ComboBox45, 2, 1);
   reportGrid->addWidget(bitBtn24, 2, 2);
   c.Label17->setWordWrap(true);
+  QFont small = c.Label17->font();
+  small.setPointSizeF(small.pointSizeF() * 0.9);
+  c.Label17->setFont(small);
   reportGrid->addWidget(c.Label17, 3, 0, 1, 3);
   reportGrid->addWidget(c.Label45, 4, 0);
   reportGrid->addLayout(Row({c.Edit68}), 4, 1);

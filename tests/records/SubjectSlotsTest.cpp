@@ -360,7 +360,7 @@ TEST_F(SubjectSlotsTest, NoRowLosesAGradedSubjectSilently) {
   EXPECT_GT(pairsChecked, 300);
 }
 
-// The rows that as first written lost or misplaced graded subjects.
+// One sample per row whose steps carry a subject across the layouts.
 TEST_F(SubjectSlotsTest, MendedRowsKeepTheirSubjects) {
   struct Expect {
     int newForm, oldForm, schoolType;
