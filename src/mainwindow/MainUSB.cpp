@@ -306,6 +306,7 @@ TMainForm::TMainForm(const QString& programPath, QWidget* parent) : QMainWindow(
   BuildMenu();
   BuildSpeedBar();
   BuildPages();
+  BuildDataSheet();
   BuildStatusLine();
   resize(768, 581);
   FormCreate(programPath);
@@ -683,10 +684,18 @@ void TMainForm::ApplyProgramSettings() {
 
 void TMainForm::SetComboItems(const QString& name, const QStringList& items) {
   auto* combo = findChild<QComboBox*>(name);
+  // Component names are matched regardless of case ("ComboBoxw4").
+  if (!combo)
+    for (QComboBox* c : findChildren<QComboBox*>())
+      if (c->objectName().compare(name, Qt::CaseInsensitive) == 0) combo = c;
   if (!combo) return;
   const QSignalBlocker blocker(combo);
+  // The combo keeps its text across the new items.
+  const QString text = combo->currentText();
   combo->clear();
   combo->addItems(items);
+  combo->setCurrentIndex(combo->findText(text));
+  if (combo->isEditable()) combo->setEditText(text);
 }
 
 void TMainForm::SetCurrentPage(QTabWidget* pages, int index) {
@@ -698,10 +707,6 @@ void TMainForm::SetCurrentPage(QTabWidget* pages, int index) {
 
 int TMainForm::RunDialog(QDialog* dialog) { return dialog ? platform::RunModal(*dialog) : 0; }
 
-// The data sheet (show and store) and the pupil list and navigation are
-// filled in by their own units; until then these do nothing.
-void TMainForm::StoreCurrentPupil() {}
-void TMainForm::ShowCurrentPupil() {}
 
 // ---------------------------------------------------------------------------
 // Page changes

@@ -119,7 +119,17 @@ class TMainForm : public QMainWindow {
   QToolButton* SpeedButton(int number) const;
 
   // ---- data sheet (MainDataSheet.cpp) ----
-
+  // The controls of the pupil data sheet (DataSheetControls.h).
+  struct DataSheetControls;
+  DataSheetControls* Sheet = nullptr;
+  // Builds the controls on TabSheet10..14; called once by the constructor.
+  void BuildDataSheet();
+  void UpdateControlVisibility();
+  void CheckAssessmentLevelChange();
+  // Field handlers that showing a pupil runs as well.
+  void ComboBox41Change();
+  void RadioGroup1Click();
+  void Edit63Exit();
   // ---- end of data sheet ----
 
   // ---- pupil list, navigation and table (MainNavigation.cpp) ----

@@ -262,10 +262,12 @@ TEST_F(MainFormTest, ProgramSettingsOkReappliesOptions) {
 
 TEST_F(MainFormTest, ElectivesOkRefillsTheElectiveCombos) {
   auto& form = ShownForm();
+  // The elective combos of the data sheet; the fourth is named "ComboBoxw4".
   std::vector<QComboBox*> combos;
-  for (int i = 1; i <= 6; ++i) {
-    combos.push_back(new QComboBox(form.TabSheet14));
-    combos.back()->setObjectName(QStringLiteral("ComboBoxW%1").arg(i));
+  for (const char* name : {"ComboBoxW1", "ComboBoxW2", "ComboBoxW3", "ComboBoxw4", "ComboBoxW5", "ComboBoxW6"}) {
+    combos.push_back(form.findChild<QComboBox*>(name));
+    ASSERT_NE(combos.back(), nullptr) << name;
+    combos.back()->clear();
     combos.back()->addItem("alt");
   }
   TWpflEinstForm dialog(&form);

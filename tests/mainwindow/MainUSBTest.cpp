@@ -117,11 +117,10 @@ TEST(MainForm, CaptionPerSchoolType) {
 
 TEST_F(MainFormTest, SchoolTypeSetsCaptionAndLevelLists) {
   auto& form = ShownForm();
-  // Level combos of the data sheet, as its unit will add them.
-  auto* first = new QComboBox(form.TabSheet13);
-  first->setObjectName("ComboBox1");
-  auto* last = new QComboBox(form.TabSheet14);
-  last->setObjectName("ComboBox24");
+  // The first and the last level combo of the data sheet.
+  auto* first = form.findChild<QComboBox*>("ComboBox1");
+  auto* last = form.findChild<QComboBox*>("ComboBox24");
+  ASSERT_TRUE(first && last);
   int userEdits = 0;
   QObject::connect(first, &QComboBox::currentIndexChanged, [&] { ++userEdits; });
   for (int type = 0; type <= 9; ++type) {

@@ -1,0 +1,711 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "mainwindow/MainUSB.h"
+#include "platform/Cp1252.h"
+#include "platform/ui/RadioGroup.h"
+#include "records/DataSheetRules.h"
+#include "records/QuorvDat.h"
+#include "records/ReportForm.h"
+#include "records/SubjectSlots.h"
+#include "settings/Facheinst.h"
+#include "settings/ProgEinst.h"
+#include "settings/SchulEinst.h"
+#include "settings/WpflEinst.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+namespace quorv {
+namespace {
+
+using platform::MsgKind;
+using platform::MsgResult;
+
+std::string Cp(const char* utf8) { return platform::EncodeCp1252(QString::fromUtf8(utf8)); }
+
+bool SameBytes(const TPupilRecord& a, const TPupilRecord& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// The first differing byte, for the failure message.
+int FirstDifference(const TPupilRecord& a, const TPupilRecord& b) {
+  const auto* pa = reinterpret_cast<const unsigned char*>(&a);
+  const auto* pb = reinterpret_cast<const unsigned char*>(&b);
+  for (std::size_t i = 0; i < sizeof a; ++i)
+    if (pa[i] != pb[i]) return static_cast<int>(i);
+  return -1;
+}
+
+class DataSheetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedSchool_ = SchoolSettings;
+    savedOptions_ = ProgramOptions;
+    savedCatalog_ = SubjectCatalog;
+    savedElectiveNames_ = ElectiveSubjectNames;
+    SetSchoolSettingDefaults();
+    SetProgramOptionDefaults();
+    BuildDefaultSubjectCatalog();
+    BuildSubjectLists();
+    ElectiveSubjectNames = QStringList{"  - - -", "???", "Informatik", QString::fromUtf8("Französisch")};
+  }
+  void TearDown() override {
+    form_.reset();
+    SchoolSettings = savedSchool_;
+    ProgramOptions = savedOptions_;
+    SubjectCatalog = savedCatalog_;
+    ElectiveSubjectNames = savedElectiveNames_;
+    BuildSubjectLists();
+    Modified = false;
+    ClassFileName = kDefaultClassFileName;
+  }
+
+  // The main window for a school type, shown for the first time.
+  TMainForm& Form(int schoolType) {
+    SchoolSettings.SchoolType = static_cast<std::uint16_t>(schoolType);
+    form_ = std::make_unique<TMainForm>(dir.programDir() + "quorv");
+    form_->show();
+    return *form_;
+  }
+
+  // Makes the record the class and shows it.
+  void Show(const TPupilRecord& r) {
+    Pupils = TDB2{r};
+    PupilCount = 1;
+    CurrentPupil = 0;
+    Modified = false;
+    form_->ShowCurrentPupil();
+  }
+
+  TPupilRecord& Current() { return Pupils[0]; }
+
+  template <class T = QWidget>
+  T* Ctl(const char* name) {
+    T* w = form_->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QLineEdit* Edit(const char* name) { return Ctl<QLineEdit>(name); }
+  QComboBox* Combo(const char* name) { return Ctl<QComboBox>(name); }
+
+  testsupport::TempProgramDir dir;
+  std::unique_ptr<TMainForm> form_;
+
+ private:
+  TSchoolSettings savedSchool_;
+  TProgramOptions savedOptions_;
+  TSubjectCatalog savedCatalog_;
+  QStringList savedElectiveNames_;
+};
+
+void SetSlot(TPupilRecord& r, int s, const std::string& name, const char* grade, const char* addition = "",
+             const char* level = "-") {
+  TSubjectEntry& e = r.Subjects[s - 1];
+  e.Name.set(name);
+  e.Grade.set(grade);
+  e.Addition.set(addition);
+  e.CourseLevel.set(level);
+}
+
+// A filled-in pupil whose slots are laid out for the form decided for it.
+TPupilRecord SampleRecord(int schoolType, int reportKind, int klassenstufe, const char* year = "2006") {
+  TPupilRecord r = ZeroPupilRecord();
+  InitPupilRecord(r);
+  r.Surname.set(Cp("Müller"));
+  r.FirstName.set(Cp("Jörg"));
+  r.BirthDate.set("12.03.1998");
+  r.Sex = 1;
+  r.ReportKind = static_cast<std::uint16_t>(reportKind);
+  r.Klassenstufe = static_cast<std::uint16_t>(klassenstufe);
+  r.SchoolYear.set(year);
+  r.ClassName.set("7a");
+  r.ClassTeacher.set(Cp("Kö"));
+  r.NextSchool.set("Gymnasium Wismar");
+  r.Jahrgangsstufe.set("8");
+  r.AbsenceDays.set("4");
+  r.AbsenceDaysExcused.set("3");
+  r.IssuePlace.set("Rostock");
+  r.IssueDate.set("01.07.2006");
+  r.HalfYear = 1;
+  r.Gesamtpraedikat = 3;
+  r.Schullaufbahnempfehlung = 1;
+  r.SkipInBatch = 1;
+  r.ExamDataPresent = 1;
+  r.FourthExamSubject.set("Ph");
+  r.Klassenart = schoolType == stFoerderschule ? 1 : 0;
+  r.DevelopmentText.set(Cp("Jörg arbeitet gut mit.\r\nEr ist hilfsbereit."));
+  r.RemarksText.set("versetzt");
+  r.TeacherNotesText.set(Cp("Mathe: übt mehr\r\n\r\nDeutsch: gut"));
+  const int form = DetermineReportForm(r, schoolType);
+  r.FormNumber = form;
+  r.LayoutFormNumber = form;
+  r.ShownFormNumber = form;
+  for (int s = 1; s <= kRegularSlots; ++s) {
+    SetSubjectFromCatalog(r.Subjects[s - 1], s, SlotLayoutForm(form));
+    if (r.Subjects[s - 1].Name.str() != kUnfilled) r.Subjects[s - 1].Grade.set(std::to_string(1 + s % 6));
+  }
+  SetSlot(r, 2, "Englisch", "2", "+", "B");
+  SetSlot(r, 19, "Informatik", "1");
+  SetSlot(r, 22, Cp("Französisch"), "3", "-");
+  SetSlot(r, 25, "", "2");
+  r.Subjects[4].Reserved38.set("hint");
+  return r;
+}
+
+// ---- the controls ----
+
+TEST_F(DataSheetTest, EveryControlHasItsComponentName) {
+  auto& form = Form(2);
+  const char* names[] = {
+      "Edit5",      "Edit6",      "Edit11",     "Edit63",     "Edit64",     "Edit65",     "Edit66",
+      "Edit67",     "Edit68",     "Edit69",     "Edit72",     "Edit74",     "Edit75",     "Edit7",
+      "Edit8",      "Edit9",      "Edit14",     "MaskEdit2",  "MaskEdit4",  "CheckBox1",  "CheckBox3",
+      "CheckBox4",  "CheckBox5",  "CheckBox6",  "ComboBox38", "ComboBox39", "ComboBox41", "ComboBox42",
+      "ComboBox43", "ComboBox44", "ComboBox45", "RadioGroup1", "RadioGroup2", "RadioGroup4", "Memo2",
+      "Memo3",      "Memo4",      "GroupBox3",  "GroupBox6",  "GroupBox7",  "GroupBox8",  "Label63",
+      "Label64",    "Label65",    "Label66",    "BitBtn1",    "BitBtn2",    "BitBtn3",    "BitBtn4",
+      "BitBtn5",    "BitBtn7",    "BitBtn8",    "BitBtn9",    "BitBtn10",   "BitBtn12",   "BitBtn13",
+      "BitBtn14",   "BitBtn15",   "BitBtn16",   "BitBtn17",   "BitBtn18",   "BitBtn19",   "BitBtn20",
+      "BitBtn21",   "BitBtn22",   "BitBtn23",   "BitBtn24",   "BitBtn25",   "BitBtn26",   "BitBtn27",
+      "BitBtn28",   "SpeedButton15", "SpeedButton16", "SpeedButton20", "EditW",  "EditWZ",
+  };
+  for (const char* name : names) EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << name;
+  for (int s = 1; s <= 18; ++s) {
+    for (const QString& name : {QStringLiteral("LabelF%1"), QStringLiteral("EditF%1"), QStringLiteral("EditF%1Z"),
+                                QStringLiteral("ComboBox%1")})
+      EXPECT_NE(form.findChild<QWidget*>(name.arg(s)), nullptr) << name.arg(s).toStdString();
+  }
+  for (int n = 1; n <= 6; ++n) {
+    EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("EditW%1").arg(n)), nullptr);
+    EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("ComboBox%1").arg(18 + n)), nullptr);
+  }
+  EXPECT_NE(form.findChild<QComboBox*>("ComboBoxw4"), nullptr);
+  // The visibility table names only existing controls.
+  for (const std::string& name : VisibilityControls())
+    EXPECT_NE(form.findChild<QWidget*>(QString::fromStdString(name)), nullptr) << name;
+  // Each page holds its part of the sheet.
+  EXPECT_TRUE(form.TabSheet10->isAncestorOf(Edit("Edit5")));
+  EXPECT_TRUE(form.TabSheet11->isAncestorOf(Ctl("Memo2")));
+  EXPECT_TRUE(form.TabSheet12->isAncestorOf(Ctl("Memo3")));
+  EXPECT_TRUE(form.TabSheet13->isAncestorOf(Edit("EditF1")));
+  EXPECT_TRUE(form.TabSheet14->isAncestorOf(Combo("ComboBoxW1")));
+}
+
+TEST_F(DataSheetTest, SheetFitsTheSmallestWindowForEveryForm) {
+  struct Case {
+    int schoolType, form;
+  } cases[] = {{2, 0}, {7, 0}, {7, 32}, {4, 21}, {3, 27}, {5, 5}, {1, 3}, {2, 104}};
+  for (const Case& c : cases) {
+    auto& form = Form(c.schoolType);
+    ProgramOptions.ShowAdditions = 1;
+    TPupilRecord r = Current();
+    r.FormNumber = c.form;
+    r.LayoutFormNumber = c.form;
+    Show(r);
+    QApplication::processEvents();
+    EXPECT_LE(form.minimumSizeHint().width(), kMinMainFormWidth) << c.schoolType << "/" << c.form;
+    EXPECT_LE(form.minimumSizeHint().height(), kMinMainFormHeight) << c.schoolType << "/" << c.form;
+    ProgramOptions.ShowAdditions = 0;
+  }
+}
+
+// ---- show and store ----
+
+TEST_F(DataSheetTest, ShowAndStoreUnchangedKeepsEveryByteForEachSchoolType) {
+  struct Case {
+    int schoolType, reportKind, klassenstufe;
+  } cases[] = {{1, 1, 3}, {2, 1, 7}, {2, 4, 9}, {3, 1, 8}, {3, 3, 9}, {4, 1, 7}, {4, 6, 10}, {5, 1, 7},
+               {6, 2, 8}, {7, 1, 7}, {9, 1, 5}, {0, 1, 5}, {2, 1, 5}};
+  for (const Case& c : cases) {
+    Form(c.schoolType);
+    const TPupilRecord before = SampleRecord(c.schoolType, c.reportKind, c.klassenstufe);
+    Show(before);
+    EXPECT_FALSE(Modified) << "showing set Modified, type " << c.schoolType;
+    Current().FormNumber = before.FormNumber;  // compare the store alone
+    form_->StoreCurrentPupil();
+    EXPECT_TRUE(SameBytes(Current(), before))
+        << "type " << c.schoolType << " kind " << c.reportKind << ": byte " << FirstDifference(Current(), before);
+    EXPECT_FALSE(Modified) << "type " << c.schoolType;
+  }
+}
+
+TEST_F(DataSheetTest, UneditedIrregularTextsAndDatesKeepTheirBytes) {
+  Form(2);
+  TPupilRecord before = SampleRecord(2, 1, 7);
+  before.DevelopmentText.set("eins\nzwei\rdrei");
+  before.RemarksText.Chars[100] = 'x';  // behind the NUL
+  before.BirthDate.set("1.2.98");
+  before.IssueDate.set("???");
+  Show(before);
+  form_->StoreCurrentPupil();
+  EXPECT_TRUE(SameBytes(Current(), before)) << FirstDifference(Current(), before);
+  EXPECT_FALSE(Modified);
+}
+
+TEST_F(DataSheetTest, ShownControlsHoldTheRecord) {
+  auto& form = Form(2);
+  TPupilRecord r = SampleRecord(2, 1, 7);
+  r.Active = 2;
+  Show(r);
+  EXPECT_EQ(form.Edit1->text(), QString::fromUtf8("Müller"));
+  EXPECT_EQ(Edit("Edit5")->text(), QString::fromUtf8("Müller"));
+  EXPECT_EQ(form.Edit2->text(), QString::fromUtf8("Jörg"));
+  EXPECT_EQ(form.Edit3->text(), "7a");
+  EXPECT_EQ(form.Edit4->text(), QString::fromUtf8("Kö"));
+  EXPECT_EQ(Edit("Edit11")->text(), QString::number(static_cast<int>(r.KeyNumber)));
+  EXPECT_EQ(form.CheckBox2->checkState(), Qt::PartiallyChecked);
+  EXPECT_EQ(Combo("ComboBox41")->currentIndex(), 1);
+  EXPECT_EQ(Combo("ComboBox42")->currentIndex(), 7);
+  EXPECT_EQ(Edit("Edit63")->text(), "2006");
+  EXPECT_EQ(Edit("Edit64")->text(), "2007");
+  EXPECT_EQ(Edit("Edit7")->text(), "15");
+  EXPECT_EQ(Edit("Edit8")->text(), "15");
+  EXPECT_EQ(Edit("Edit9")->text(), "15");
+  EXPECT_EQ(Edit("Edit14")->text(), "15");
+  EXPECT_EQ(Ctl<QPlainTextEdit>("Memo2")->toPlainText(), QString::fromUtf8("Jörg arbeitet gut mit.\nEr ist hilfsbereit."));
+  EXPECT_EQ(Ctl<QLabel>("LabelF1")->text(), "Deutsch");
+  EXPECT_EQ(Ctl<QLabel>("LabelF5")->toolTip(), "hint");
+  EXPECT_EQ(Combo("ComboBoxF2")->currentText(), "Englisch");
+  EXPECT_EQ(Combo("ComboBoxF2")->currentIndex(), LanguageSubjectList.indexOf("Englisch"));
+  EXPECT_EQ(Edit("EditF2")->text(), "2");
+  EXPECT_EQ(Edit("EditF2Z")->text(), "+");
+  EXPECT_EQ(Combo("ComboBox2")->currentText(), "B");
+  EXPECT_EQ(Combo("ComboBoxW1")->currentText(), "Informatik");
+  EXPECT_EQ(Combo("ComboBoxw4")->currentText(), QString::fromUtf8("Französisch"));
+  EXPECT_EQ(Edit("EditW4Z")->text(), "-");
+  EXPECT_EQ(Edit("EditW")->text(), "2");
+  EXPECT_EQ(Ctl<platform::RadioGroup>("RadioGroup4")->itemIndex(), 1);
+  EXPECT_EQ(Edit("MaskEdit4")->displayText(), "01.07.2006");
+
+  r.Active = 0;
+  r.FormNumber = 104;
+  r.LayoutFormNumber = 104;
+  Show(r);
+  EXPECT_EQ(form.CheckBox2->checkState(), Qt::Checked);
+  EXPECT_EQ(Edit("Edit7")->text(), "4a");
+  EXPECT_EQ(Edit("Edit8")->text(), "4a");
+}
+
+TEST_F(DataSheetTest, EditsReachTheRecordAtTheStore) {
+  auto& form = Form(2);
+  Show(SampleRecord(2, 1, 7));
+  Edit("Edit5")->setText("Schulz");
+  form.Edit1->setText("Ignored");  // the second name field wins
+  Combo("ComboBox41")->setCurrentIndex(2);
+  Ctl<QCheckBox>("CheckBox1")->setChecked(false);
+  Edit("Edit63")->setText("2007");
+  Edit("Edit65")->setText("8b-long");
+  Edit("EditF1")->setText("12");
+  Edit("EditF5")->setText("");
+  Edit("EditF5Z")->setText("+++");
+  Combo("ComboBoxF2")->setEditText("Latein");
+  Ctl<QPlainTextEdit>("Memo3")->setPlainText("versetzt\nin Klasse 8");
+  Edit("MaskEdit2")->setText("24.12.1997");
+  form.StoreCurrentPupil();
+  const TPupilRecord& r = Current();
+  EXPECT_EQ(r.Surname.str(), "Schulz");
+  EXPECT_EQ(r.ReportKind, 2);
+  EXPECT_EQ(r.Sex, 0);
+  EXPECT_EQ(r.SchoolYear.str(), "2007");
+  EXPECT_EQ(r.ClassName.str(), "8b-lo");
+  EXPECT_EQ(r.Subjects[0].Grade.str(), "1");
+  EXPECT_EQ(r.Subjects[4].Grade.str(), "-");
+  EXPECT_EQ(r.Subjects[4].Addition.str(), "++");
+  EXPECT_EQ(r.Subjects[1].Name.str(), "Latein");
+  EXPECT_EQ(r.RemarksText.str(), "versetzt\r\nin Klasse 8");
+  EXPECT_EQ(r.BirthDate.str(), "24.12.1997");
+  EXPECT_EQ(r.FormNumber, 16);        // decided anew
+  EXPECT_EQ(r.LayoutFormNumber, 15);  // the form the slots are laid out for
+  EXPECT_TRUE(Modified);
+}
+
+TEST_F(DataSheetTest, UnsetSexBecomesBoyAndMaskedBlanksStay) {
+  Form(2);
+  TPupilRecord r = SampleRecord(2, 1, 7);
+  r.Sex = -1;
+  r.BirthDate.set("  .  .19  ");
+  Show(r);
+  EXPECT_EQ(Edit("MaskEdit2")->displayText(), "  .  .19  ");
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Sex, 0);
+  EXPECT_EQ(Current().BirthDate.str(), "  .  .19  ");
+  EXPECT_TRUE(Modified);
+}
+
+TEST_F(DataSheetTest, NoSelectionKeepsTheField) {
+  Form(2);
+  TPupilRecord r = SampleRecord(2, 1, 7);
+  r.ReportKind = 9;
+  r.Abschlussart = 5;
+  r.Klassenart = 4;
+  r.Gesamtpraedikat = 12;
+  r.Schullaufbahnempfehlung = 3;
+  r.Klassenstufe = 20;
+  r.AnspruchsebeneAll = 7;
+  r.FormNumber = DetermineReportForm(r, 2);
+  r.LayoutFormNumber = r.FormNumber;
+  Show(r);
+  EXPECT_EQ(Combo("ComboBox41")->currentIndex(), -1);
+  EXPECT_EQ(Ctl<platform::RadioGroup>("RadioGroup1")->itemIndex(), -1);
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().ReportKind, 9);
+  EXPECT_EQ(Current().Abschlussart, 5);
+  EXPECT_EQ(Current().Klassenart, 4);
+  EXPECT_EQ(Current().Gesamtpraedikat, 12);
+  EXPECT_EQ(Current().Schullaufbahnempfehlung, 3);
+  EXPECT_EQ(Current().Klassenstufe, 20);
+  EXPECT_EQ(Current().AnspruchsebeneAll, 7);
+  EXPECT_FALSE(Modified);
+}
+
+TEST_F(DataSheetTest, NamesComeOnlyFromCombosNotHidden) {
+  auto& form = Form(4);
+  Show(SampleRecord(4, 1, 7));  // form 21
+  ASSERT_EQ(form.PageControl2->currentIndex(), 0);
+  // Row 14 shows its name as a label only; its hidden combo is not stored.
+  EXPECT_TRUE(Combo("ComboBoxF14")->isHidden());
+  Combo("ComboBoxF14")->setEditText("Werken");
+  Edit("EditF14")->setText("5");
+  // Row 2 is on another page, yet its combo is not hidden.
+  EXPECT_FALSE(Combo("ComboBoxF2")->isVisible());
+  Combo("ComboBoxF2")->setEditText("Russisch");
+  form.StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[13].Name.str(), "Informatik");
+  EXPECT_EQ(Current().Subjects[13].Grade.str(), "5");
+  EXPECT_EQ(Current().Subjects[1].Name.str(), "Russisch");
+}
+
+TEST_F(DataSheetTest, ShowingRunsNoChangeHandlerAndRefillsKeepTheText) {
+  auto& form = Form(3);
+  TPupilRecord r = SampleRecord(3, 1, 8);  // form 27 shows level combos
+  SetSlot(r, 4, "Mathematik", "2", "", "E");
+  SetSlot(r, 1, "Deutsch", "2", "", "Z");
+  Show(r);
+  EXPECT_FALSE(Modified);
+  EXPECT_EQ(Combo("ComboBox4")->currentText(), "E");
+  form.ApplySchoolTypeToMainForm();
+  EXPECT_EQ(Combo("ComboBox4")->currentText(), "E");
+  EXPECT_EQ(Combo("ComboBox1")->currentText(), "Z");
+  EXPECT_FALSE(Modified);
+  form.StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[0].CourseLevel.str(), "Z");
+  EXPECT_FALSE(Modified);
+}
+
+TEST_F(DataSheetTest, PupilPastTheEndIsNotShown) {
+  Form(2);
+  Pupils = TDB2{SampleRecord(2, 1, 7)};
+  PupilCount = 1;
+  CurrentPupil = 3;
+  form_->ShowCurrentPupil();
+  EXPECT_EQ(CurrentPupil, 0);
+  EXPECT_NE(Edit("Edit5")->text(), QString::fromUtf8("Müller"));
+}
+
+TEST_F(DataSheetTest, StoreHidesTheNoteOfAnAddedPupil) {
+  Form(2);
+  Show(SampleRecord(2, 1, 7));
+  for (const char* name : {"Label64", "Label65", "Label66"}) Ctl(name)->show();
+  form_->StoreCurrentPupil();
+  for (const char* name : {"Label64", "Label65", "Label66"}) EXPECT_TRUE(Ctl(name)->isHidden()) << name;
+}
+
+// ---- form numbers and the re-layout ----
+
+TEST_F(DataSheetTest, NewPupilGetsTheDefaultFormAndItsCatalogueSubjects) {
+  Form(4);
+  TPupilRecord r = ZeroPupilRecord();
+  InitPupilRecord(r);
+  Show(r);
+  EXPECT_EQ(Current().FormNumber, 21);
+  EXPECT_EQ(Current().LayoutFormNumber, 21);
+  EXPECT_EQ(Ctl<QLabel>("LabelF14")->text(), "Informatik");
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().LayoutFormNumber, 21);
+  EXPECT_EQ(Current().FormNumber, 0);  // no report kind yet
+  EXPECT_TRUE(Modified);
+}
+
+TEST_F(DataSheetTest, ConvertedPupilKeepsSubjectsAndGradesWhenFirstShown) {
+  Form(2);
+  TPupilRecord r = SampleRecord(2, 1, 7);
+  r.FormNumber = -1;
+  r.LayoutFormNumber = -1;
+  r.ShownFormNumber = 0;
+  SetSlot(r, 9, "???", "-");
+  SetSlot(r, 18, "???", "-");
+  SetSlot(r, 3, "Russisch", "4");
+  Show(r);
+  EXPECT_EQ(Current().Subjects[2].Name.str(), "Russisch");
+  EXPECT_EQ(Current().Subjects[2].Grade.str(), "4");
+  EXPECT_EQ(Current().Subjects[3].Name.str(), "Mathematik");
+  EXPECT_EQ(Current().Subjects[3].Grade.str(), r.Subjects[3].Grade.str());
+  EXPECT_EQ(Combo("ComboBoxF3")->currentText(), "Russisch");
+}
+
+// A Regionale Schule pupil whose report becomes the Berufsreife certificate
+// (form 18): mathematics moves from slot 4 to slot 3.
+class RelayoutSequenceTest : public DataSheetTest {
+ protected:
+  void ShowPupilOfForm15() {
+    Form(2);
+    TPupilRecord r = SampleRecord(2, 1, 9);
+    SetSlot(r, 4, "Mathematik", "1");
+    ASSERT_EQ(r.FormNumber, 15);
+    Show(r);
+  }
+  void ChooseFinalReport() {
+    Combo("ComboBox41")->setCurrentIndex(rkAbschluss);  // with Klassenstufe 9 in 2006: form 18
+  }
+};
+
+TEST_F(RelayoutSequenceTest, ShowStoreGivesTheBytesOfOneStore) {
+  ShowPupilOfForm15();
+  ChooseFinalReport();
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().FormNumber, 18);
+  EXPECT_EQ(Current().LayoutFormNumber, 15);
+  EXPECT_EQ(Current().Subjects[3].Name.str(), "Mathematik");
+  form_->ShowCurrentPupil();
+  EXPECT_EQ(Current().Subjects[2].Name.str(), "Mathematik");
+  EXPECT_EQ(Current().Subjects[2].Grade.str(), "1");
+  EXPECT_EQ(Current().LayoutFormNumber, 18);
+  EXPECT_EQ(Current().ShownFormNumber, 18);
+  EXPECT_EQ(Edit("EditF3")->text(), "1");
+}
+
+TEST_F(RelayoutSequenceTest, TwoStoresWithoutAShowStillReLay) {
+  ShowPupilOfForm15();
+  ChooseFinalReport();
+  form_->StoreCurrentPupil();  // saving the class
+  const TPupilRecord afterFirst = Current();
+  form_->StoreCurrentPupil();  // then moving on
+  EXPECT_TRUE(SameBytes(Current(), afterFirst)) << FirstDifference(Current(), afterFirst);
+  EXPECT_EQ(Current().LayoutFormNumber, 15);
+  form_->ShowCurrentPupil();
+  EXPECT_EQ(Current().Subjects[2].Name.str(), "Mathematik");
+  EXPECT_EQ(Current().Subjects[2].Grade.str(), "1");
+  EXPECT_EQ(Current().Subjects[3].Name.str(), "Geschichte");
+}
+
+TEST_F(RelayoutSequenceTest, ShownTwiceIsReLaidOnce) {
+  ShowPupilOfForm15();
+  ChooseFinalReport();
+  form_->StoreCurrentPupil();
+  form_->ShowCurrentPupil();
+  form_->ShowCurrentPupil();  // "Daten zurücksetzen"
+  EXPECT_EQ(Current().Subjects[2].Name.str(), "Mathematik");
+  EXPECT_EQ(Current().Subjects[3].Name.str(), "Geschichte");
+  form_->StoreCurrentPupil();
+  form_->ShowCurrentPupil();
+  EXPECT_EQ(Current().Subjects[2].Name.str(), "Mathematik");
+  EXPECT_EQ(Current().LayoutFormNumber, 18);
+  EXPECT_EQ(Current().FormNumber, 18);
+}
+
+TEST_F(RelayoutSequenceTest, StoringAfterTheReLayoutSetsModified) {
+  ShowPupilOfForm15();
+  ChooseFinalReport();
+  form_->StoreCurrentPupil();
+  form_->ShowCurrentPupil();
+  Modified = false;
+  form_->StoreCurrentPupil();
+  EXPECT_TRUE(Modified);
+}
+
+TEST_F(RelayoutSequenceTest, PairOutsideTheTableWarnsAtTheShow) {
+  Form(6);
+  TPupilRecord r = SampleRecord(6, 1, 7);  // form 10
+  r.FormNumber = 8;
+  r.LayoutFormNumber = 12;
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(kRelayoutWarning, MsgKind::Warning);
+  Show(r);
+  form_->ShowCurrentPupil();
+  EXPECT_EQ(msgs.shown().size(), 1u);
+}
+
+// ---- level of demand ----
+
+class LevelTest : public DataSheetTest {
+ protected:
+  void ShowGesamtschulPupil(int level) {
+    Form(3);
+    TPupilRecord r = SampleRecord(3, 1, 8);  // form 27
+    r.AnspruchsebeneAll = static_cast<std::uint16_t>(level);
+    SetSlot(r, 4, "Mathematik", "3", "", "H");
+    SetSlot(r, 2, "Englisch", "3", "", "-");
+    Show(r);
+  }
+};
+
+TEST_F(LevelTest, RescaledOnceAcrossTwoStores) {
+  ShowGesamtschulPupil(0);
+  Combo("ComboBox43")->setCurrentIndex(3);
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(kLevelChangedQuestion, MsgKind::Confirmation, MsgResult::Yes);
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[3].Grade.str(), "5");
+  EXPECT_EQ(Current().Subjects[1].Grade.str(), "3");
+  EXPECT_TRUE(Modified);
+  EXPECT_EQ(form_->PageControl2->currentIndex(), 3);
+  EXPECT_EQ(Edit("EditF4")->text(), "5");
+  form_->StoreCurrentPupil();  // no second question, the grade stays
+  EXPECT_EQ(Current().Subjects[3].Grade.str(), "5");
+  form_->ShowCurrentPupil();
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[3].Grade.str(), "5");
+  EXPECT_EQ(msgs.shown().size(), 1u);
+}
+
+TEST_F(LevelTest, NoLeavesTheGradesAndIsNotAskedAgain) {
+  ShowGesamtschulPupil(1);
+  Combo("ComboBox43")->setCurrentIndex(3);
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(kLevelChangedQuestion, MsgKind::Confirmation, MsgResult::No);
+  form_->StoreCurrentPupil();
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[3].Grade.str(), "3");
+  EXPECT_EQ(Current().AnspruchsebeneAll, 3);
+  EXPECT_EQ(msgs.shown().size(), 1u);
+}
+
+TEST_F(LevelTest, UndecidedLevelIsAskedButChangesNoGrade) {
+  ShowGesamtschulPupil(2);
+  Combo("ComboBox43")->setCurrentIndex(0);
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(kLevelUndecidedQuestion, MsgKind::Confirmation, MsgResult::Yes);
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[3].Grade.str(), "3");
+  EXPECT_EQ(Current().AnspruchsebeneAll, 0);
+}
+
+TEST_F(LevelTest, DifferenceTooLargeWarns) {
+  ShowGesamtschulPupil(5);  // a level the combo does not offer
+  Combo("ComboBox43")->setCurrentIndex(1);
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(kLevelChangedQuestion, MsgKind::Confirmation, MsgResult::Yes);
+  msgs.expect(kRescaleWarning, MsgKind::Warning);
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[3].Grade.str(), "3");
+  EXPECT_TRUE(msgs.allAnswered());
+}
+
+// ---- texts, colours and handlers ----
+
+TEST_F(DataSheetTest, RecommendationNoteFollowsTheRadioGroupOfThePreviousShow) {
+  Form(2);
+  TPupilRecord other = SampleRecord(2, 1, 7);
+  other.FormNumber = 0;
+  other.LayoutFormNumber = 0;
+  other.Schullaufbahnempfehlung = 2;
+  Show(other);  // the radio group becomes visible only now
+  Show(other);
+  auto* note = Ctl<QLabel>("Label63");
+  EXPECT_FALSE(note->isHidden());
+  EXPECT_EQ(note->text(), RecommendationNote(2));
+  other.Schullaufbahnempfehlung = 7;
+  Show(other);
+  EXPECT_EQ(note->text(), RecommendationNote(7));
+  Show(SampleRecord(2, 1, 7));  // form 15 hides the radio group
+  Show(SampleRecord(2, 1, 7));
+  EXPECT_TRUE(note->isHidden());
+  EXPECT_EQ(note->text(), " ");
+}
+
+TEST_F(DataSheetTest, FourthExamSubjectAndRedLabels) {
+  Form(4);
+  TPupilRecord r = SampleRecord(4, 6, 10, "2005");
+  r.ExamPassed = 1;
+  r.FormNumber = DetermineReportForm(r, 4);
+  r.LayoutFormNumber = r.FormNumber;
+  ASSERT_EQ(r.FormNumber, 24);
+  SetSlot(r, 10, "Physik", "2");
+  Show(r);
+  EXPECT_EQ(Edit("Edit75")->text(), "2");
+  EXPECT_TRUE(Edit("Edit75")->isEnabled());
+  const QColor red(255, 0, 0);
+  EXPECT_EQ(Ctl<QLabel>("LabelF10")->palette().color(QPalette::WindowText), red);
+  EXPECT_EQ(Ctl<QLabel>("LabelF1")->palette().color(QPalette::WindowText), red);
+  EXPECT_EQ(Ctl<QLabel>("LabelFS1")->palette().color(QPalette::WindowText), red);
+  EXPECT_NE(Ctl<QLabel>("LabelF11")->palette().color(QPalette::WindowText), red);
+
+  r.SchoolYear.set("2006");
+  Show(r);
+  EXPECT_NE(Ctl<QLabel>("LabelF10")->palette().color(QPalette::WindowText), red);
+  EXPECT_EQ(Ctl<QLabel>("LabelF1")->palette().color(QPalette::WindowText), red);
+  EXPECT_FALSE(Edit("Edit75")->isEnabled());
+  EXPECT_FALSE(Combo("ComboBox38")->isEnabled());
+}
+
+TEST_F(DataSheetTest, ControlsFollowTheVisibilityTable) {
+  struct Case {
+    int schoolType, form, reportKind;
+  } cases[] = {{1, 3, 1}, {5, 5, 1}, {2, 15, 1}, {2, 18, 4}, {4, 21, 6}, {4, 23, 3}, {3, 26, 1},
+               {3, 27, 1}, {2, 104, 1}, {7, 32, 1}, {2, 0, 0}};
+  for (const Case& c : cases) {
+    Form(c.schoolType);
+    TPupilRecord r = SampleRecord(c.schoolType, c.reportKind, 7);
+    r.FormNumber = c.form;
+    r.LayoutFormNumber = c.form;
+    Show(r);
+    const TSheetContext context{c.form, c.schoolType, c.reportKind, false};
+    for (const std::string& name : VisibilityControls()) {
+      const TShowState state = ControlVisibility(name, context);
+      if (state == TShowState::Kept) continue;
+      auto* w = form_->findChild<QWidget*>(QString::fromStdString(name));
+      ASSERT_NE(w, nullptr) << name;
+      EXPECT_EQ(!w->isHidden(), state == TShowState::Shown) << name << " on form " << c.form;
+    }
+  }
+}
+
+TEST_F(DataSheetTest, ReportKindHandlerShowsItsControls) {
+  Form(2);
+  Show(SampleRecord(2, 1, 7));
+  Combo("ComboBox41")->setCurrentIndex(rkUebergang);
+  EXPECT_FALSE(Ctl("GroupBox3")->isHidden());
+  EXPECT_FALSE(Ctl("Edit68")->isHidden());
+  EXPECT_TRUE(Ctl("RadioGroup1")->isHidden());
+  EXPECT_TRUE(Ctl("GroupBox8")->isHidden());
+  EXPECT_FALSE(Ctl("Memo2")->isHidden());
+  Combo("ComboBox41")->setCurrentIndex(rkAbschlussQualifiziert);
+  EXPECT_FALSE(Ctl("RadioGroup1")->isHidden());
+  EXPECT_FALSE(Ctl("ComboBox44")->isHidden());
+  Combo("ComboBox41")->setCurrentIndex(rkAbschluss);
+  auto* graduation = Ctl<platform::RadioGroup>("RadioGroup1");
+  graduation->setItemIndex(1);
+  EXPECT_TRUE(Ctl("ComboBox44")->isHidden());
+  graduation->setItemIndex(2);
+  EXPECT_FALSE(Ctl("ComboBox44")->isHidden());
+  EXPECT_FALSE(Ctl("Label71")->isHidden());
+  EXPECT_FALSE(Modified);
+}
+
+TEST_F(DataSheetTest, SchoolYearHandlerNormalisesAndFillsTheSecondYear) {
+  Form(2);
+  Show(SampleRecord(2, 1, 7));
+  struct Case {
+    const char* typed;
+    const char* shown;
+    const char* second;
+  } cases[] = {{"06", "2006", "2007"}, {"2010", "2010", "2011"}, {"-5", "??-5", "????"}, {"ab", "ab", ""},
+               {"200", "200", ""}};
+  for (const Case& c : cases) {
+    Edit("Edit63")->setText(c.typed);
+    form_->Edit63Exit();
+    EXPECT_EQ(Edit("Edit63")->text(), c.shown) << c.typed;
+    EXPECT_EQ(Edit("Edit64")->text(), c.second) << c.typed;
+  }
+}
+
+}  // namespace
+}  // namespace quorv
