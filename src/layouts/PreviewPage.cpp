@@ -5,7 +5,6 @@
 
 #include "layouts/OutputWrappers.h"
 #include "layouts/ReceiptLayouts.h"
-#include "platform/Messages.h"
 #include "platform/PrinterCaps.h"
 #include "platform/RecordingCanvas.h"
 #include "settings/DrkEinst.h"
@@ -16,27 +15,6 @@ namespace {
 
 constexpr int kOnePageForms[] = {1, 2, 23, 24, 25};
 
-// Answers every message without showing it while it is installed.
-class HeldBackMessages : public platform::MessageService {
- public:
-  HeldBackMessages() : previous_(platform::SetMessageService(this)) {}
-  ~HeldBackMessages() override { platform::SetMessageService(previous_); }
-  HeldBackMessages(const HeldBackMessages&) = delete;
-  HeldBackMessages& operator=(const HeldBackMessages&) = delete;
-
-  platform::MsgResult Show(const QString&, platform::MsgKind, platform::MsgButtons buttons) override {
-    switch (buttons) {
-      case platform::MsgButtons::YesNo: return platform::MsgResult::No;
-      case platform::MsgButtons::OkCancel: return platform::MsgResult::Cancel;
-      case platform::MsgButtons::Ok: break;
-    }
-    return platform::MsgResult::Ok;
-  }
-
- private:
-  platform::MessageService* previous_;
-};
-
 // Runs a printing with the job as it is now put back afterwards.
 template <typename Print>
 void WithJobRestored(Print print) {
@@ -46,6 +24,20 @@ void WithJobRestored(Print print) {
 }
 
 }  // namespace
+
+HeldBackMessages::HeldBackMessages() : previous_(platform::SetMessageService(this)) {}
+
+HeldBackMessages::~HeldBackMessages() { platform::SetMessageService(previous_); }
+
+platform::MsgResult HeldBackMessages::Show(const QString&, platform::MsgKind, platform::MsgButtons buttons) {
+  ++heldBack_;
+  switch (buttons) {
+    case platform::MsgButtons::YesNo: return platform::MsgResult::No;
+    case platform::MsgButtons::OkCancel: return platform::MsgResult::Cancel;
+    case platform::MsgButtons::Ok: break;
+  }
+  return platform::MsgResult::Ok;
+}
 
 void RenderPreviewPage(platform::Canvas& canvas) {
   canvas.SetMapMode(platform::MapMode::Anisotropic);

@@ -6,6 +6,7 @@
 
 #include "layouts/PrintJob.h"
 #include "platform/Canvas.h"
+#include "platform/Messages.h"
 
 namespace quorv {
 
@@ -15,6 +16,22 @@ inline const QString kNoPrintoutText = QStringLiteral(" kein Ausdruck verfügbar
 // Draws ReportJob.CurrentPage through the page routine of the job's form, or
 // the notice that the form has no printout.
 void RenderPreviewPage(platform::Canvas& canvas);
+
+// While it lives, every message is answered without being shown (OK, No or
+// Cancel): a repaint says nothing.
+class HeldBackMessages : public platform::MessageService {
+ public:
+  HeldBackMessages();
+  ~HeldBackMessages() override;
+  HeldBackMessages(const HeldBackMessages&) = delete;
+  HeldBackMessages& operator=(const HeldBackMessages&) = delete;
+  platform::MsgResult Show(const QString& text, platform::MsgKind kind, platform::MsgButtons buttons) override;
+  int heldBack() const { return heldBack_; }
+
+ private:
+  platform::MessageService* previous_;
+  int heldBack_ = 0;
+};
 
 // The same for a repaint: whatever the page routine would report is held
 // back, since PreparePreviewPage has shown it before the window opened.
