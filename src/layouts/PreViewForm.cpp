@@ -135,6 +135,8 @@ void TPreViewForm::resizeEvent(QResizeEvent* event) {
 void TPreViewForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   LayoutPreviewPage();
+  // The close button has the focus from the first paint on.
+  BitBtn3->setFocus();
 }
 
 void TPreViewForm::reject() { done(QDialog::Accepted); }
