@@ -160,19 +160,6 @@ TEST_F(PreViewFormTest, ControlsCarryTheirNamesAndCaptions) {
   EXPECT_LE(f.ToolBar->height(), quorv::kPreviewToolBarHeight);
 }
 
-TEST_F(PreViewFormTest, ControlsFollowTheWindowSize) {
-  testsupport::FixedPrinter printer(PrinterWithMargins());
-  TPreViewForm& f = form();
-  f.show();
-  for (const QSize size : {QSize(1000, 800), QSize(400, 800), QSize(300, 120)}) {
-    f.resize(size);
-    const quorv::TPreviewLayout expected = quorv::LayoutPreviewPage(PrinterWithMargins(), f.size());
-    EXPECT_EQ(f.Layout().SheetRect, expected.SheetRect);
-    EXPECT_EQ(f.Shape1->geometry(), expected.SheetRect);
-    EXPECT_EQ(f.PreviewPageControl->geometry(), expected.PageRect);
-  }
-}
-
 TEST_F(PreViewFormTest, ShownMaximisedAndModalAndClosedWithOk) {
   PreviewJob(15, 1);
   testsupport::ScriptedDialogs dialogs;

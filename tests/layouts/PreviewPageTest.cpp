@@ -6,7 +6,6 @@
 
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
-#include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
 #include "support/ScriptedMessages.h"
@@ -223,18 +222,6 @@ TEST_F(PreviewPageTest, NothingPrintedForAFormWithoutPrintout) {
   EXPECT_TRUE(msgs.shown().empty());
 }
 
-TEST(PreviewWrappers, SeitePrintsThroughTheDispatchersWrapper) {
-  for (const quorv::TDispatchEntry& e : quorv::kDispatchTable) {
-    if (e.Form == quorv::kSingleReceiptJob) continue;  // not drawn by the preview
-    EXPECT_EQ(quorv::PreviewPageWrapper(e.Form), e.Wrapper) << e.Form;
-  }
-  EXPECT_EQ(quorv::PreviewPageWrapper(104), quorv::OutputOrientierungsstufeReport);
-  EXPECT_EQ(quorv::PreviewPageWrapper(41), quorv::PrintReceiptJob);
-  EXPECT_EQ(quorv::PreviewPageWrapper(141), quorv::PrintReceiptJob);
-  for (int form : {0, 30, 42, 43, 130, 170})
-    EXPECT_EQ(quorv::PreviewPageWrapper(form), nullptr) << form;
-}
-
 // ---- "Zeugnis drucken" ---------------------------------------------------------------
 
 TEST_F(PreviewPageTest, ReportPrintedWithoutTheFirstQuestionAndJobRestored) {
@@ -282,13 +269,8 @@ TEST_F(PreviewPageTest, ReportPrintedWithoutTheFirstQuestionAndJobRestored) {
     EXPECT_TRUE(msgs.allAnswered());
     const Printed printed = PrintedDocuments(msgs);
     EXPECT_EQ(printed.Documents, static_cast<int>(c.Documents.size()));
-    if (!printed.Pages.empty()) EXPECT_EQ(printed.Pages, c.Documents);
-  }
-}
-
-TEST(PreviewWrappers, ReportPrintAsksForOnePageOnTheOnePageForms) {
-  for (int form = 0; form <= 141; ++form) {
-    const bool onePage = form == 1 || form == 2 || form == 23 || form == 24 || form == 25;
-    EXPECT_EQ(quorv::PreviewReportLastPage(form), onePage ? 1 : 2) << form;
+    if (!printed.Pages.empty()) {
+      EXPECT_EQ(printed.Pages, c.Documents);
+    }
   }
 }
