@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "layouts/PreViewForm.h"
 #include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
   quorv::TSchulEinstForm schulEinstForm(&mainForm);
   quorv::TWpflEinstForm wpflEinstForm(&mainForm);
   quorv::TDrkEinstForm drkEinstForm(&mainForm);
+  quorv::TPreViewForm preViewForm(&mainForm);
   quorv::TInfoDlg infoDlg(&mainForm);
   // TFachEingForm and TDatSichForm follow here.
 
@@ -59,6 +61,9 @@ int main(int argc, char** argv) {
   mainForm.SchulEinstForm = &schulEinstForm;
   mainForm.WpflEinstForm = &wpflEinstForm;
   mainForm.DrkEinstForm = &drkEinstForm;
+  preViewForm.DrkEinstForm = &drkEinstForm;
+  // The output wrappers show the preview window for target 1.
+  quorv::InstallPreViewForm(&preViewForm);
 
   mainForm.show();
   const int rc = app.exec();
