@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-
+#include "layouts/PdfText.h"
 #include "platform/PrinterDocument.h"
 #include "printengine/Primitives.h"
 #include "settings/DrkEinst.h"
@@ -51,28 +48,10 @@ void Draw(platform::Canvas& canvas) {
   }
 }
 
-// The text lines pdftotext finds, in 0.1 mm.
-std::vector<SheetRect> PdfTextLines(const QString& pdf) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), pdf, QStringLiteral("-")});
-  if (!p.waitForFinished(20000)) return {};
-  const QString html = QString::fromUtf8(p.readAllStandardOutput());
-  const QRegularExpression line(QStringLiteral(
-      R"re(<line xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">)re"));
-  constexpr double kTenthsMmPerPoint = 254.0 / 72.0;
-  std::vector<SheetRect> lines;
-  for (auto it = line.globalMatch(html); it.hasNext();) {
-    const auto m = it.next();
-    lines.push_back(SheetRect{m.captured(1).toDouble() * kTenthsMmPerPoint, m.captured(2).toDouble() * kTenthsMmPerPoint,
-                              m.captured(3).toDouble() * kTenthsMmPerPoint, m.captured(4).toDouble() * kTenthsMmPerPoint});
-  }
-  return lines;
-}
-
 }  // namespace
 
 TEST(DrawnPageGeometry, TextBoxesAreWhereThePdfPutsTheText) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "no pdftotext";
+  if (!testsupport::HavePdfText()) GTEST_SKIP() << "no pdftotext";
   testsupport::TempProgramDir dir;
   testsupport::FixedPrinter fixed(platform::DeviceCaps{});
   const quorv::TPrintOptions saved = quorv::PrintOptions;
@@ -95,7 +74,7 @@ TEST(DrawnPageGeometry, TextBoxesAreWhereThePdfPutsTheText) {
   quorv::PrintOptions = saved;
 
   const std::vector<testsupport::DrawnText> texts = testsupport::DrawnTexts(recording);
-  const std::vector<SheetRect> pdf = PdfTextLines(printer.LastPdfFile());
+  const std::vector<SheetRect> pdf = testsupport::PdfTextLines(printer.LastPdfFile());
   ASSERT_EQ(texts.size(), std::size(kSamples));
   ASSERT_EQ(pdf.size(), texts.size());
   for (std::size_t i = 0; i < texts.size(); ++i) {
