@@ -781,8 +781,6 @@ void TMainForm::Button7Click() {}
 // ---------------------------------------------------------------------------
 // "&Datei"
 
-void TMainForm::Seitenansichtzeigen2Click() { Seitenansicht1Click(); }
-
 void TMainForm::FilePrintSetup() { platform::RunPrinterSetup(this); }
 
 void TMainForm::FileExit() { close(); }
@@ -825,23 +823,9 @@ void TMainForm::SpeedButton24Click() { absteigend2Click(); }
 void TMainForm::SpeedButton27Click() { Mdchenzuerst1Click(); }
 void TMainForm::SpeedButton28Click() { Jungenzuerst1Click(); }
 
-// Print and preview commands.
+// Print and preview commands: MainPrintCommands.cpp. Pupil data sheets:
 void TMainForm::SchlerDatenbltter1Click() {}
 void TMainForm::SchlerDatenblatt1Click() {}
-void TMainForm::LernentwberichtefrZeugniskonferenz1Click() {}
-void TMainForm::ausgewhlteZeugnistypen1Click() {}
-void TMainForm::dieEmpfangsbekenntnisse1Click() {}
-void TMainForm::Lernentwicklungsbericht1Click() {}
-void TMainForm::Seitenansicht1Click() {}
-void TMainForm::ausgewhlterZeugnistyp1Click() {}
-void TMainForm::Empfangsbekenntnis1Click() {}
-void TMainForm::SeitenansichtEmpfB1Click() {}
-void TMainForm::estblattausdrucken1Click() {}
-void TMainForm::Seitenansichtzeigen1Click() { Seitenansicht1Click(); }
-void TMainForm::SpeedButton12Click() { SeitenansichtEmpfB1Click(); }
-void TMainForm::SpeedButton17Click() { ausgewhlterZeugnistyp1Click(); }
-void TMainForm::SpeedButton18Click() { Empfangsbekenntnis1Click(); }
-void TMainForm::SpeedButton19Click() { Seitenansicht1Click(); }
 
 // Propagation to the following pupils.
 void TMainForm::N1Fremdsprache1Click() {}
@@ -896,8 +880,6 @@ void TMainForm::WahlpflichtFcher1Click() {
     for (int i = 1; i <= 6; ++i) SetComboItems(QStringLiteral("ComboBoxW%1").arg(i), ElectiveSubjectNames);
   ShowCurrentPupil();
 }
-
-void TMainForm::DruckOptionen1Click() { RunDialog(DrkEinstForm); }
 
 void TMainForm::ProgrammEinstellungen1Click() {
   if (RunDialog(ProgEinstForm) == 1) ApplyProgramSettings();

@@ -2,9 +2,11 @@
 
 #include <QLocale>
 
+#include "platform/PrinterDocument.h"
 #include "printengine/FormFiles.h"
 #include "printengine/PrinterFonts.h"
 #include "printengine/Primitives.h"
+#include "records/QuorvDat.h"
 
 namespace quorv {
 
@@ -70,6 +72,18 @@ void DrawPrinterTestSheet(platform::Canvas& canvas, const QDate& today) {
   PrintField(canvas, QLocale::system().toString(today, QStringLiteral("dd. MMMM yyyy")), SheetField(0, 2650, 14), 1,
              origins);
   PrintField(canvas, QString::fromLatin1(kTestSheetVersion), SheetField(1100, 2650, 24), 1, origins);
+}
+
+bool PrintPrinterTestSheet(const QDate& today) {
+  platform::PrinterDocument& printer = platform::Printer();
+  printer.SetPdfFolder(DataDir);
+  printer.SetTitle(QString::fromLatin1(kTestSheetTitle));
+  if (!printer.BeginDoc()) return false;
+  platform::Canvas& canvas = printer.canvas();
+  canvas.SetMapMode(platform::MapMode::LoMetric);
+  DrawPrinterTestSheet(canvas, today);
+  printer.EndDoc();
+  return true;
 }
 
 }  // namespace quorv

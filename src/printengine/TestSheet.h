@@ -18,4 +18,9 @@ int TestSheetLineY(int fontNumber);
 // Draws the sheet on a canvas in the 0.1 mm mapping.
 void DrawPrinterTestSheet(platform::Canvas& canvas, const QDate& today = QDate::currentDate());
 
+// Prints the sheet as a printer document of its own, without a question (as
+// a PDF file in DataDir when there is no printer). False when the printer
+// refused the document (its message has been shown).
+bool PrintPrinterTestSheet(const QDate& today = QDate::currentDate());
+
 }  // namespace quorv

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "support/ScriptedMessages.h"
 
@@ -56,6 +57,10 @@ void LayoutEnvironment::writeAllReportFormFiles(const quorv::TFormFieldTable& fi
     const quorv::FormFileChoice choice = quorv::LookupFormFile(e.Form, 0, 0, 1);
     if (!choice.FileName.isEmpty()) writeFormFile(choice.FileName, choice.Description, fields);
   }
+  // The files the receipt and the learning-development report load themselves.
+  writeFormFile(quorv::kReceiptA4FormFile, quorv::kReceiptA4FormTitle, fields);
+  writeFormFile(quorv::kReceiptA5FormFile, quorv::kReceiptA5FormTitle, fields);
+  writeFormFile(quorv::kLearningReportFormFile, quorv::kLearningReportFormTitle, fields);
 }
 
 void LayoutEnvironment::recordPreview(std::function<void()> onShow) {

@@ -42,7 +42,8 @@ class LayoutEnvironment {
   const TempProgramDir& dir() const { return dir_; }
   // Writes a form file into the program folder.
   void writeFormFile(const QString& name, const QString& title, const quorv::TFormFieldTable& fields) const;
-  // Writes the form file of every form of the dispatch table.
+  // Writes the form file of every form of the dispatch table, and those of
+  // the receipt and the learning-development report.
   void writeAllReportFormFiles(const quorv::TFormFieldTable& fields) const;
 
   // Records every showing of the preview window; onShow runs inside it.

@@ -1,0 +1,269 @@
+// The form files shipped for the receipt and the learning-development report:
+// equal to their tables, and tidy when drawn with fully filled data.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "layouts/DrawnPageGeometry.h"
+#include "layouts/LayoutHelpers.h"
+#include "layouts/LayoutTestSupport.h"
+#include "layouts/PrintJob.h"
+#include "layouts/ReceiptFormTables.h"
+#include "layouts/ReceiptLayouts.h"
+#include "mainwindow/MainPrintCommands.h"
+#include "platform/PrinterDocument.h"
+#include "platform/RecordingCanvas.h"
+#include "records/TextWrap.h"
+#include "support/FixedPrinter.h"
+#include "support/ScriptedMessages.h"
+
+using platform::MsgKind;
+using quorv::PrintOptions;
+using testsupport::DrawnText;
+using testsupport::SheetRect;
+
+namespace {
+
+QString ResourcesDir() { return QStringLiteral(QUORV_RESOURCES_DIR "/"); }
+
+QByteArray ReadFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The printable area of a printer that leaves 5 mm on every side, and the
+// two halves of the sheet with 5 mm to the fold.
+const SheetRect kPrintable{50, 50, 2050, 2920};
+const SheetRect kUpperHalf{50, 50, 2050, 1435};
+const SheetRect kLowerHalf{50, 1535, 2050, 2920};
+
+// Long texts as a class fills them: German prose cut at a word to the size.
+QString Prose(int size, const QString& base) {
+  QString text;
+  while (text.size() < size) text += base;
+  text.truncate(size);
+  return text.left(text.lastIndexOf(QLatin1Char(' ')));
+}
+
+QString DevelopmentProse() {
+  return Prose(2000, QStringLiteral(
+      "Im Unterricht arbeitet sie aufmerksam und ausdauernd mit, bringt eigene Ideen ein und hilft anderen "
+      "Kindern gern, wenn diese nicht weiterkommen. Ihre Hausaufgaben erledigt sie stets vollständig und "
+      "sorgfältig. Beim Lesen zeigt sie große Fortschritte, sie liest flüssig und kann den Inhalt längerer "
+      "Texte mit eigenen Worten wiedergeben. In Mathematik löst sie Sachaufgaben sicher, beim Kopfrechnen "
+      "braucht sie noch etwas mehr Übung. Im Sport ist sie geschickt und fair, in der Gruppe übernimmt sie "
+      "gern Verantwortung für gemeinsame Vorhaben. "));
+}
+
+QString RemarksProse() {
+  return Prose(500, QStringLiteral(
+      "Die Klassenkonferenz empfiehlt eine Förderung in Rechtschreibung; Gespräch mit den Eltern am "
+      "Elternsprechtag vereinbart, Lernplan für das nächste Halbjahr wird gemeinsam erstellt. "));
+}
+
+quorv::TPupilRecord FullPupil() {
+  quorv::TPupilRecord p = testsupport::TestPupil();
+  p.FirstName.setText(QStringLiteral("Anna-Katharina Marie-Luise Eva"));
+  p.Surname.setText(QStringLiteral("Schwarzenberg-Wittgensteinhaus"));
+  p.BirthDate.setText(QStringLiteral("28.12.1998"));
+  p.ClassName.setText(QStringLiteral("10a/b"));
+  p.IssueDate.setText(QStringLiteral("Dienstag, 10.07.2007"));
+  p.ReportKind = 5;
+  quorv::WideStringToBuffer(DevelopmentProse(), p.DevelopmentText);
+  quorv::WideStringToBuffer(RemarksProse(), p.RemarksText);
+  return p;
+}
+
+const QString kFullSchool =
+    QStringLiteral("Regionale Schule mit Grundschule am Mühlenteich, Lindenallee 112, 12345 Seestadt");
+
+QString Joined(const QStringList& list) { return list.join(QLatin1Char('\n')); }
+
+void ExpectTidy(const platform::RecordingCanvas& canvas, const SheetRect& area, const QString& what) {
+  const std::vector<DrawnText> texts = testsupport::DrawnTexts(canvas);
+  const std::vector<SheetRect> lines = testsupport::DrawnLines(canvas);
+  ASSERT_FALSE(texts.empty()) << what.toStdString();
+  EXPECT_TRUE(testsupport::OverlappingTexts(texts).isEmpty())
+      << what.toStdString() << "\n" << Joined(testsupport::OverlappingTexts(texts)).toStdString();
+  EXPECT_TRUE(testsupport::LinesThroughTexts(texts, lines).isEmpty())
+      << what.toStdString() << "\n" << Joined(testsupport::LinesThroughTexts(texts, lines)).toStdString();
+  EXPECT_TRUE(testsupport::OutsideOf(texts, lines, area).isEmpty())
+      << what.toStdString() << "\n" << Joined(testsupport::OutsideOf(texts, lines, area)).toStdString();
+}
+
+// The shipped files in a temporary program folder, the print options' defaults
+// and a printer without offsets.
+class ShippedFormFiles : public ::testing::Test {
+ protected:
+  ShippedFormFiles() : printer_(platform::DeviceCaps{}) {
+    for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles())
+      env_.dir().writeFile(env_.dir().programDir() + f.FileName, ReadFile(ResourcesDir() + f.FileName));
+    quorv::SchoolSettings.SchoolNameAddress.setText(kFullSchool);
+    quorv::SchoolSettings.SchoolType = 6;
+  }
+
+  using PageRoutine = void (*)(platform::Canvas&, const quorv::TPupilRecord&);
+  platform::RecordingCanvas Draw(PageRoutine routine, const QString& file, const QString& title,
+                                 const quorv::TPupilRecord& pupil) {
+    quorv::StartNewJob();
+    quorv::LoadJobFormFile(file, title);
+    platform::RecordingCanvas canvas;
+    canvas.SetMapMode(platform::MapMode::LoMetric);
+    routine(canvas, pupil);
+    return canvas;
+  }
+  platform::RecordingCanvas DrawReceipt(const quorv::TPupilRecord& pupil) {
+    return Draw(quorv::PrintReceipt, quorv::ReceiptFormFile(), quorv::ReceiptFormTitle(), pupil);
+  }
+  platform::RecordingCanvas DrawLearningReport(const quorv::TPupilRecord& pupil) {
+    return Draw(quorv::PrintLearningReports, quorv::kLearningReportFormFile, quorv::kLearningReportFormTitle, pupil);
+  }
+
+  testsupport::LayoutEnvironment env_;
+  testsupport::FixedPrinter printer_;
+};
+
+// Every text the receipt prints for the pupil, the wording by the options.
+QStringList ReceiptTexts(const quorv::TPupilRecord& pupil) {
+  return {kFullSchool,
+          QStringLiteral("Name der Schule/Schulart/Schulort"),
+          QStringLiteral("Empfangsbekenntnis (zweifach):"),
+          QStringLiteral("Anliegend übersende/übergebe ich Ihnen das Zeugnis"),
+          quorv::ReceiptWordingText(pupil, PrintOptions.ReceiptWording, quorv::SchoolSettings.SchoolType),
+          QStringLiteral("vom"),
+          pupil.IssueDate.text(),
+          QStringLiteral("Ein Exemplar des Empfangsbekenntnisses bitte ich unterschrieben zurückzugeben."),
+          QStringLiteral("Das vorgenannte Zeugnis habe ich erhalten."),
+          QStringLiteral("Ort, Datum"),
+          QStringLiteral("Unterschrift der Erziehungsberechtigten bzw. des volljährigen Schülers"),
+          QStringLiteral("Rechtsbehelfsbelehrung:"),
+          QStringLiteral("(Name und Anschrift der Schule)"),
+          QStringLiteral("einzulegen."),
+          quorv::kProductVersion};
+}
+
+}  // namespace
+
+TEST(ShippedFormFileTables, CommittedFilesAreTheNormalisedTextOfTheirTables) {
+  const bool write = qEnvironmentVariable("QUORV_WRITE_FORM_FILES") == QLatin1String("1");
+  for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles()) {
+    const QByteArray text = quorv::FormFileText(f.Title, f.Fields);
+    const QString path = ResourcesDir() + f.FileName;
+    if (write) {
+      QFile out(path);
+      ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+      out.write(text);
+    }
+    EXPECT_EQ(ReadFile(path), text) << f.FileName.toStdString() << ": run with QUORV_WRITE_FORM_FILES=1";
+    quorv::TFormFieldTable fields{};
+    quorv::PresetFormFields(fields);
+    QString title;
+    const quorv::FormFileParse parse = quorv::ParseFormFile(ReadFile(path), fields, title);
+    EXPECT_TRUE(parse.InStep);
+    EXPECT_EQ(title, f.Title);
+  }
+}
+
+TEST_F(ShippedFormFiles, ReceiptsPrintEveryTextInsideThePrintableAreaWithoutOverlaps) {
+  for (int a5 : {0, 1}) {
+    PrintOptions.ReceiptA5 = static_cast<std::uint16_t>(a5);
+    // A5: the receipt on the upper half and its copy 148.5 mm lower.
+    const int tops[] = {150, 150 + quorv::kHalfSheetOffset};
+    for (int copy = 0; copy < (a5 == 1 ? 2 : 1); ++copy) {
+      PrintOptions.TopMargin = static_cast<std::uint16_t>(tops[copy]);
+      const SheetRect area = a5 == 0 ? kPrintable : copy == 0 ? kUpperHalf : kLowerHalf;
+      for (int wording : {0, 1, 2}) {
+        PrintOptions.ReceiptWording = static_cast<std::uint16_t>(wording);
+        for (int schoolType = 0; schoolType <= 9; ++schoolType) {
+          quorv::SchoolSettings.SchoolType = static_cast<std::uint16_t>(schoolType);
+          for (int kind = 0; kind <= 8; ++kind) {
+            quorv::TPupilRecord pupil = FullPupil();
+            pupil.ReportKind = static_cast<std::uint16_t>(kind);
+            const platform::RecordingCanvas canvas = DrawReceipt(pupil);
+            const QString what = QStringLiteral("%1, copy %2, wording %3, school type %4, kind %5")
+                                     .arg(quorv::ReceiptFormFile())
+                                     .arg(copy)
+                                     .arg(wording)
+                                     .arg(schoolType)
+                                     .arg(kind);
+            for (const QString& text : ReceiptTexts(pupil))
+              EXPECT_NE(canvas.findText(text), nullptr) << what.toStdString() << ": " << text.toStdString();
+            ExpectTidy(canvas, area, what);
+            if (::testing::Test::HasFailure()) return;
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST_F(ShippedFormFiles, LearningReportsFitTheirHalfSheetWithTheWholeText) {
+  const quorv::TPupilRecord pupil = FullPupil();
+  for (int conference : {0, 1}) {
+    PrintOptions.ConferencePrint = static_cast<std::uint16_t>(conference);
+    for (int top : {150, quorv::kHalfSheetOffset}) {
+      PrintOptions.TopMargin = static_cast<std::uint16_t>(top);
+      const platform::RecordingCanvas canvas = DrawLearningReport(pupil);
+      const QString what = QStringLiteral("conference %1, top %2").arg(conference).arg(top);
+      ExpectTidy(canvas, top == 150 ? kUpperHalf : kLowerHalf, what);
+      // Nothing of the texts is lost.
+      QString printed;
+      for (const DrawnText& t : testsupport::DrawnTexts(canvas)) printed += t.Text + QLatin1Char(' ');
+      const QString name = quorv::PupilDisplayName(pupil);
+      EXPECT_TRUE(printed.contains(name)) << what.toStdString();
+      printed = printed.simplified();
+      EXPECT_TRUE(printed.contains(DevelopmentProse().simplified())) << what.toStdString();
+      EXPECT_EQ(printed.contains(RemarksProse().simplified()), conference == 1) << what.toStdString();
+    }
+  }
+}
+
+// PDFs of the shipped forms, fully filled, in the build folder to look at.
+TEST_F(ShippedFormFiles, PdfsOfTheFilledFormsGoIntoTheBuildFolder) {
+  const QString target = QCoreApplication::applicationDirPath() + QStringLiteral("/form-previews/");
+  ASSERT_TRUE(QDir().mkpath(target));
+  quorv::Pupils = {FullPupil(), FullPupil(), FullPupil()};
+  quorv::PupilCount = 3;
+  quorv::CurrentPupil = 0;
+  auto keep = [&](const QStringList& files, const QString& name) {
+    ASSERT_FALSE(files.isEmpty()) << name.toStdString();
+    QFile::remove(target + name);
+    EXPECT_TRUE(QFile::copy(files[0], target + name)) << name.toStdString();
+  };
+  {
+    testsupport::ScriptedMessages msgs;
+    msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
+    PrintOptions.ReceiptA5 = 0;
+    PrintOptions.ReceiptCopy = 0;
+    quorv::PrintCurrentPupilReceipt();
+    keep(testsupport::AnnouncedPdfFiles(msgs.shown()), QStringLiteral("Anl043.pdf"));
+  }
+  {
+    // The receipt's numbered file holds the A4 receipt too: print it in its place.
+    env_.dir().writeFile(env_.dir().programDir() + quorv::kReceiptA4FormFile,
+                         ReadFile(ResourcesDir() + QStringLiteral("Anl041.FST")));
+    testsupport::ScriptedMessages msgs;
+    msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
+    quorv::PrintCurrentPupilReceipt();
+    keep(testsupport::AnnouncedPdfFiles(msgs.shown()), QStringLiteral("Anl041.pdf"));
+  }
+  {
+    testsupport::ScriptedMessages msgs;
+    msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
+    PrintOptions.ReceiptA5 = 1;
+    PrintOptions.ReceiptCopy = 1;
+    quorv::PrintCurrentPupilReceipt();
+    keep(testsupport::AnnouncedPdfFiles(msgs.shown()), QStringLiteral("Anl143.pdf"));
+  }
+  for (int conference : {0, 1}) {
+    testsupport::ScriptedMessages msgs;
+    msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
+    PrintOptions.ConferencePrint = static_cast<std::uint16_t>(conference);
+    quorv::PrintLearningReportsFromCurrentPupil();
+    keep(testsupport::AnnouncedPdfFiles(msgs.shown()),
+         conference == 0 ? QStringLiteral("Anl170.pdf") : QStringLiteral("Anl170-Vermerke.pdf"));
+  }
+}

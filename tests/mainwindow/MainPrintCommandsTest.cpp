@@ -1,0 +1,552 @@
+#include "mainwindow/MainPrintCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QToolButton>
+#include <cstring>
+#include <stdexcept>
+
+#include "layouts/LayoutTestSupport.h"
+#include "layouts/PdfText.h"
+#include "layouts/PrintJob.h"
+#include "layouts/ReceiptFormTables.h"
+#include "layouts/ReceiptLayouts.h"
+#include "mainwindow/MainFormFixture.h"
+#include "platform/PrinterDocument.h"
+#include "printengine/TestSheet.h"
+#include "support/FixedPrinter.h"
+#include "support/ScriptedMessages.h"
+
+using platform::MsgKind;
+using platform::MsgResult;
+using quorv::PrintOptions;
+using quorv::ReportJob;
+using testsupport::kPdfNotice;
+
+namespace {
+
+const QString kUnknownForm = QStringLiteral(
+    "Die bisherigen Einstellungen lassen keine eindeutige\rAuswahl eines Zeugnisformulars zu!\r\r"
+    "Bitte überprüfen Sie die Einstellungen der Schule,\rzum Druck und die gewählte Zeugnisart!");
+const QString kRefused = QStringLiteral("Der Ausdruck konnte nicht begonnen werden:\r");
+const QString kMissingQuestion = QStringLiteral("Es konnte die benötigte Formular-Datei:\r");
+
+// One record of a test class.
+struct Row {
+  const char* Surname;
+  int Active;
+  int Skip;
+  std::int32_t Form;
+};
+
+// A class with every kind of record a batch meets.
+const Row kClass[] = {
+    {"Adler", 1, 0, 15},         // 0
+    {"Bauer", 0, 0, 15},         // 1 deleted
+    {"Claus", 1, 1, 15},         // 2 skipped by the reports batch only
+    {"Dorn", 1, 0, 0},           // 3 no form yet
+    {"???", 0, 0, 15},           // 4 deleted placeholder: does not end a batch
+    {"Eck", 1, 0, 41},           // 5 the Förderschule's leaving report: no layout
+    {"  - - -", 1, 1, 15},       // 6 skip-flagged placeholder: ends all batches but the reports
+    {"Fink", 1, 0, 65535},       // 7 -1 cut to 16 bits
+    {"Gans", 1, 0, -1},          // 8 never shown
+    {"Hahn", 1, 0, 16},          // 9
+    {"", 1, 0, 15},              // 10 placeholder: ends every batch
+    {"Igel", 1, 0, 15},          // 11 behind the end
+};
+
+QString NameOf(int i) { return QStringLiteral("Kind ") + QString::fromUtf8(kClass[i].Surname); }
+
+// The class, the print job and the print options are put back after each test.
+class PrintCommands : public ::testing::Test {
+ protected:
+  PrintCommands() : printer_(platform::DeviceCaps{}) {
+    env_.writeAllReportFormFiles(testsupport::EveryFieldTable());
+    for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles())
+      env_.writeFormFile(f.FileName, f.Title, f.Fields);
+    env_.recordPreview();
+    SetClass(0);
+  }
+  ~PrintCommands() override {
+    quorv::Pupils = savedPupils_;
+    quorv::PupilCount = savedCount_;
+    quorv::CurrentPupil = savedCurrent_;
+  }
+
+  void SetClass(int current) {
+    quorv::Pupils.clear();
+    for (const Row& r : kClass) {
+      quorv::TPupilRecord p = testsupport::TestPupil();
+      p.FirstName.setText(QStringLiteral("Kind"));
+      p.Surname.setText(QString::fromUtf8(r.Surname));
+      p.Active = static_cast<std::uint16_t>(r.Active);
+      p.SkipInBatch = static_cast<std::uint16_t>(r.Skip);
+      p.FormNumber = r.Form;
+      quorv::Pupils.push_back(p);
+    }
+    quorv::PupilCount = static_cast<int>(quorv::Pupils.size());
+    quorv::CurrentPupil = current;
+  }
+
+  static QString Confirmation(int form, const QString& name) {
+    return QStringLiteral("Soll jetzt das ") + quorv::LookupFormFile(form, 0, 0, 1).Description +
+           QStringLiteral("\rfür: ") + name + QStringLiteral("\rgedruckt werden?");
+  }
+
+  // After every command: nothing left open, nothing left changed.
+  void ExpectNothingLeft() const {
+    EXPECT_FALSE(platform::Printer().Printing());
+    EXPECT_EQ(PrintOptions.TopMargin, 150);
+    EXPECT_EQ(quorv::PrintBatchState, 0);
+  }
+
+  testsupport::LayoutEnvironment env_;
+  testsupport::FixedPrinter printer_;
+
+ private:
+  quorv::TDB2 savedPupils_ = quorv::Pupils;
+  int savedCount_ = quorv::PupilCount;
+  int savedCurrent_ = quorv::CurrentPupil;
+};
+
+// ---- which pupils a batch handles ----------------------------------------------------------
+
+TEST_F(PrintCommands, BatchesStartAtTheCurrentPupilAndEndAtTheFirstLivePlaceholder) {
+  const struct {
+    int Current;
+    bool PassOverSkipped;
+    std::vector<int> Pupils;
+  } cases[] = {
+      {0, true, {0, 3, 5, 7, 8, 9}},
+      {0, false, {0, 2, 3, 5}},
+      {2, true, {3, 5, 7, 8, 9}},
+      {6, false, {}},        // started on a placeholder
+      {6, true, {7, 8, 9}},  // a skip-flagged placeholder is passed over first
+      {10, true, {}},
+      {11, true, {11}},      // the last pupil
+      {11, false, {11}},
+      {12, true, {}},        // beyond the class
+      {-1, false, {0, 2, 3, 5}},
+  };
+  for (const auto& c : cases) {
+    quorv::CurrentPupil = c.Current;
+    EXPECT_EQ(quorv::BatchPupils(c.PassOverSkipped), c.Pupils) << c.Current << "/" << c.PassOverSkipped;
+  }
+}
+
+// ---- reports --------------------------------------------------------------------------------
+
+TEST_F(PrintCommands, ReportsBatchAsksForEveryPupilWithALayoutAndPassesOverTheOthers) {
+  PrintOptions.DuplexNoDialogs = 1;  // whole reports, no page questions
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(Confirmation(15, NameOf(0)), MsgKind::Confirmation, MsgResult::Yes);
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  // Claus is skipped, Dorn has no form, Eck, Fink and Gans no printable one.
+  msgs.expect(Confirmation(16, NameOf(9)), MsgKind::Confirmation, MsgResult::No);
+  quorv::PrintReportsFromCurrentPupil();
+  EXPECT_TRUE(msgs.allAnswered());
+  const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Jahres-Zeugnis_ Kind Adler.pdf"));
+  if (testsupport::HavePdfInfo()) {
+    EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 2);
+  }
+  EXPECT_TRUE(env_.previews().empty());
+  ExpectNothingLeft();
+}
+
+TEST_F(PrintCommands, ReportCommandsPrintOnlyARealFormOfThePupil) {
+  struct Case {
+    int Pupil;
+    const QString* Message;  // nullptr: the confirmation
+  } const cases[] = {{3, &quorv::kNoReportFormMessage}, {5, &kUnknownForm}, {7, &kUnknownForm}, {8, &kUnknownForm}};
+  for (const Case& c : cases) {
+    quorv::CurrentPupil = c.Pupil;
+    for (auto command : {quorv::PrintCurrentPupilReport, quorv::PreviewCurrentPupilReport}) {
+      testsupport::ScriptedMessages msgs;
+      msgs.expect(*c.Message, MsgKind::Error);
+      command();
+      EXPECT_TRUE(msgs.allAnswered()) << c.Pupil;
+    }
+  }
+  // A pupil with form 41 gets no receipt from a report command.
+  EXPECT_TRUE(env_.previews().empty());
+  EXPECT_TRUE(QDir(quorv::DataDir).entryList({QStringLiteral("*.pdf")}).isEmpty());
+  ExpectNothingLeft();
+}
+
+TEST_F(PrintCommands, ReportOfTheCurrentPupilAsksFirstOnTheTargetOfTheDuplexOption) {
+  quorv::CurrentPupil = 9;
+  for (int duplex : {0, 1}) {
+    PrintOptions.DuplexNoDialogs = static_cast<std::uint16_t>(duplex);
+    ReportJob.AskFirst = 0;
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(Confirmation(16, NameOf(9)), MsgKind::Confirmation, MsgResult::No);
+    quorv::PrintCurrentPupilReport();
+    EXPECT_TRUE(msgs.allAnswered());
+    EXPECT_EQ(ReportJob.OutputTarget, duplex == 1 ? quorv::otPrinterReport : quorv::otPrinterPage);
+    EXPECT_EQ(ReportJob.AskFirst, 1);
+    EXPECT_EQ(ReportJob.FormNumber, 16);
+    EXPECT_EQ(std::memcmp(&ReportJob.Pupil, &quorv::Pupils[9], sizeof(quorv::TPupilRecord)), 0);
+  }
+}
+
+TEST_F(PrintCommands, PreviewsShowTheStoredRecordWithoutClearingTheJob) {
+  quorv::CurrentPupil = 9;
+  ReportJob.AskFirst = 0;
+  quorv::PreviewCurrentPupilReport();
+  ASSERT_EQ(env_.previews().size(), 2u);
+  EXPECT_EQ(env_.previews()[0].FormNumber, 16);
+  EXPECT_EQ(env_.previews()[1].Caption, QStringLiteral("Übergangszeugnis: Kind Hahn  [Seite: 2 von 2]"));
+  EXPECT_EQ(ReportJob.AskFirst, 0);
+
+  quorv::CurrentPupil = 5;  // the receipt's preview whatever the form
+  quorv::PreviewCurrentPupilReceipt();
+  ASSERT_EQ(env_.previews().size(), 3u);
+  EXPECT_EQ(env_.previews()[2].FormNumber, quorv::kReceiptJob);
+  EXPECT_EQ(env_.previews()[2].OutputTarget, quorv::otPreview);
+  EXPECT_EQ(env_.previews()[2].Caption, QStringLiteral("Empfangsbekenntnis: Kind Eck  [Seite: 1 von 1]"));
+  EXPECT_EQ(std::memcmp(&ReportJob.Pupil, &quorv::Pupils[5], sizeof(quorv::TPupilRecord)), 0);
+  EXPECT_EQ(ReportJob.AskFirst, 0);
+}
+
+// ---- receipts -----------------------------------------------------------------------------------
+
+// The receipt of pupil 0 by the options: documents, their pages and where
+// the second receipt of a sheet lies.
+TEST_F(PrintCommands, ReceiptWithItsCopyOnHalfSheetsOrAsASecondDocument) {
+  const struct {
+    int A5;
+    int Copy;
+    int Documents;
+  } cases[] = {{1, 1, 1}, {0, 1, 2}, {1, 0, 1}, {0, 0, 1}};
+  for (const auto& c : cases) {
+    PrintOptions.ReceiptA5 = static_cast<std::uint16_t>(c.A5);
+    PrintOptions.ReceiptCopy = static_cast<std::uint16_t>(c.Copy);
+    testsupport::ScriptedMessages msgs;
+    for (int d = 0; d < c.Documents; ++d) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    quorv::PrintCurrentPupilReceipt();
+    EXPECT_TRUE(msgs.allAnswered()) << c.A5 << "/" << c.Copy;
+    EXPECT_EQ(ReportJob.FormNumber, quorv::kSingleReceiptJob);
+    const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+    ASSERT_EQ(files.size(), c.Documents);
+    for (const QString& file : files) {
+      if (testsupport::HavePdfInfo()) {
+        const testsupport::PdfInfo info = testsupport::ReadPdfInfo(file);
+        EXPECT_EQ(info.Pages, 1);
+        EXPECT_EQ(info.Title, QStringLiteral("Empfangsbekenntnis: Kind Adler"));
+      }
+      if (testsupport::HavePdfText()) {
+        std::vector<double> tops;
+        for (const testsupport::PdfWord& w : testsupport::PdfWords(file))
+          if (w.Text == QLatin1String("Empfangsbekenntnis")) tops.push_back(w.Box.Top);
+        ASSERT_EQ(tops.size(), c.A5 == 1 && c.Copy == 1 ? 2u : 1u);
+        if (tops.size() == 2) {
+          EXPECT_NEAR(tops[1] - tops[0], quorv::kHalfSheetOffset, 1.0);
+        }
+      }
+    }
+    ExpectNothingLeft();
+  }
+}
+
+TEST_F(PrintCommands, ReceiptsBatchPrintsEveryLivePupilUpToThePlaceholder) {
+  PrintOptions.ReceiptA5 = 1;
+  PrintOptions.ReceiptCopy = 1;
+  testsupport::ScriptedMessages msgs;
+  for (int d = 0; d < 4; ++d) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  quorv::PrintReceiptsFromCurrentPupil();
+  EXPECT_TRUE(msgs.allAnswered());
+  QStringList names;
+  for (const QString& file : testsupport::AnnouncedPdfFiles(msgs.shown())) names << QFileInfo(file).fileName();
+  // The skipped pupil gets one, the one without a form too.
+  EXPECT_EQ(names, QStringList({QStringLiteral("Empfangsbekenntnis_ Kind Adler.pdf"),
+                                QStringLiteral("Empfangsbekenntnis_ Kind Claus.pdf"),
+                                QStringLiteral("Empfangsbekenntnis_ Kind Dorn.pdf"),
+                                QStringLiteral("Empfangsbekenntnis_ Kind Eck.pdf")}));
+  EXPECT_EQ(ReportJob.FormNumber, quorv::kReceiptJob);
+  ExpectNothingLeft();
+}
+
+TEST_F(PrintCommands, ReceiptWithoutItsFormFileStillEndsItsDocument) {
+  PrintOptions.ReceiptA5 = 1;
+  PrintOptions.ReceiptCopy = 1;
+  QFile::remove(quorv::ProgramDir + quorv::kReceiptA5FormFile);
+  testsupport::ScriptedMessages msgs;
+  msgs.expectPrefix(kMissingQuestion + quorv::kReceiptA5FormFile, MsgKind::Confirmation, MsgResult::No);
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  quorv::PrintCurrentPupilReceipt();
+  EXPECT_TRUE(msgs.allAnswered());
+  EXPECT_EQ(platform::Printer().PageCount(), 1);
+  ExpectNothingLeft();
+}
+
+// ---- learning-development reports ------------------------------------------------------------
+
+TEST_F(PrintCommands, LearningReportOfTheCurrentPupilIsOneDocumentOfOnePage) {
+  testsupport::ScriptedMessages msgs;
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  quorv::PrintCurrentPupilLearningReport();
+  EXPECT_TRUE(msgs.allAnswered());
+  EXPECT_EQ(platform::Printer().PageCount(), 1);
+  EXPECT_EQ(ReportJob.FormNumber, quorv::kLearningReportJob);
+  ExpectNothingLeft();
+}
+
+// Where each pupil's name lies in the batch's document: page, and the top of
+// the name on the sheet.
+struct NamePlace {
+  int Pupil;
+  int Page;
+  bool Lower;
+};
+
+TEST_F(PrintCommands, LearningReportsBatchFillsSheetsTwoByTwoOrOneByOneForTheConference) {
+  const auto nameTop = testsupport::LearningReportFormTable()[quorv::lfName];
+  const struct {
+    int Current;
+    int Conference;
+    int Pages;
+    std::vector<NamePlace> Places;
+  } cases[] = {
+      {0, 0, 2, {{0, 1, false}, {2, 1, true}, {3, 2, false}, {5, 2, true}}},
+      {2, 0, 2, {{2, 1, false}, {3, 1, true}, {5, 2, false}}},
+      {2, 1, 3, {{2, 1, false}, {3, 2, false}, {5, 3, false}}},
+      {11, 0, 1, {{11, 1, false}}},
+  };
+  for (const auto& c : cases) {
+    quorv::CurrentPupil = c.Current;
+    PrintOptions.ConferencePrint = static_cast<std::uint16_t>(c.Conference);
+    testsupport::ScriptedMessages msgs;
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    quorv::PrintLearningReportsFromCurrentPupil();
+    EXPECT_TRUE(msgs.allAnswered());
+    const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(platform::Printer().PageCount(), c.Pages) << c.Current << "/" << c.Conference;
+    ExpectNothingLeft();
+    if (!testsupport::HavePdfText()) continue;
+    const std::vector<testsupport::PdfWord> words = testsupport::PdfWords(files[0]);
+    for (const NamePlace& p : c.Places) {
+      const QString surname = QString::fromUtf8(kClass[p.Pupil].Surname);
+      const testsupport::PdfWord* w = testsupport::FindPdfWord(words, surname, p.Page);
+      ASSERT_NE(w, nullptr) << surname.toStdString() << " on page " << p.Page;
+      // The upper half at the top margin, the lower one at 148.5 mm.
+      const double origin = p.Lower ? quorv::kHalfSheetOffset : 150;
+      EXPECT_LT(w->Box.Top, origin + nameTop.Y) << surname.toStdString();
+      EXPECT_GT(w->Box.Top, origin + nameTop.Y - 60) << surname.toStdString();
+    }
+  }
+}
+
+TEST_F(PrintCommands, LearningReportsBatchWithNobodyToPrintSendsNoDocument) {
+  quorv::CurrentPupil = 6;
+  testsupport::ScriptedMessages msgs;
+  quorv::PrintLearningReportsFromCurrentPupil();
+  EXPECT_TRUE(msgs.shown().empty());
+  ExpectNothingLeft();
+}
+
+// ---- whatever fails ------------------------------------------------------------------------------
+
+TEST_F(PrintCommands, RefusedDocumentsLeaveNothingOpenOrChanged) {
+  // The PDF files cannot be written: every document is refused.
+  quorv::DataDir = env_.dir().dataDir() + QStringLiteral("fehlt/");
+  {
+    testsupport::ScriptedMessages msgs;
+    msgs.expectPrefix(kRefused, MsgKind::Error);
+    msgs.expectPrefix(kRefused, MsgKind::Error);  // the copy tries a document of its own
+    PrintOptions.ReceiptA5 = 1;
+    PrintOptions.ReceiptCopy = 1;
+    quorv::PrintCurrentPupilReceipt();
+    EXPECT_TRUE(msgs.allAnswered());
+    ExpectNothingLeft();
+  }
+  {
+    quorv::CurrentPupil = 2;  // three reports: upper, lower, upper half
+    testsupport::ScriptedMessages msgs;
+    for (int i = 0; i < 3; ++i) msgs.expectPrefix(kRefused, MsgKind::Error);
+    quorv::PrintLearningReportsFromCurrentPupil();
+    EXPECT_TRUE(msgs.allAnswered());
+    ExpectNothingLeft();
+  }
+}
+
+// A message service that answers "No" to the first question to create a form
+// file and throws at the second, as a failing platform would.
+class ThrowingMessages : public platform::MessageService {
+ public:
+  ThrowingMessages() : previous_(platform::SetMessageService(this)) {}
+  ~ThrowingMessages() override { platform::SetMessageService(previous_); }
+  platform::MsgResult Show(const QString& text, platform::MsgKind, platform::MsgButtons) override {
+    shown << text;
+    if (text.startsWith(kMissingQuestion) && ++questions_ == 2) throw std::runtime_error("platform failure");
+    return text.startsWith(kMissingQuestion) ? MsgResult::No : MsgResult::Ok;
+  }
+  QStringList shown;
+
+ private:
+  platform::MessageService* previous_;
+  int questions_ = 0;
+};
+
+TEST_F(PrintCommands, AFailureInsideABatchEndsItsDocumentAndRestoresTheTopMargin) {
+  QFile::remove(quorv::ProgramDir + quorv::kLearningReportFormFile);
+  ThrowingMessages msgs;
+  // The first report opens the sheet; the second fails with the top margin at 148.5 mm.
+  EXPECT_THROW(quorv::PrintLearningReportsFromCurrentPupil(), std::runtime_error);
+  ASSERT_EQ(msgs.shown.size(), 3);
+  EXPECT_TRUE(msgs.shown[2].startsWith(kPdfNotice));
+  ExpectNothingLeft();
+}
+
+TEST_F(PrintCommands, GuardPutsBackWhatARunChanged) {
+  testsupport::ScriptedMessages msgs;
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  try {
+    quorv::TPrintRunGuard guard;
+    PrintOptions.TopMargin = 1485;
+    quorv::PrintBatchState = 2;
+    ASSERT_TRUE(quorv::BeginReportDocument(QStringLiteral("offen")));
+    throw std::runtime_error("failure");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_TRUE(msgs.allAnswered());
+  ExpectNothingLeft();
+
+  // A document that was open before the run stays open.
+  ASSERT_TRUE(quorv::BeginReportDocument(QStringLiteral("vorher")));
+  { quorv::TPrintRunGuard guard; }
+  EXPECT_TRUE(platform::Printer().Printing());
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  quorv::EndReportDocument();
+}
+
+// ---- the test sheet ----------------------------------------------------------------------------------
+
+TEST_F(PrintCommands, TestSheetIsADocumentOfItsOwnWithoutAClass) {
+  quorv::Pupils.clear();
+  quorv::PupilCount = 0;
+  testsupport::ScriptedMessages msgs;
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  EXPECT_TRUE(quorv::PrintPrinterTestSheet(QDate(2026, 3, 5)));
+  EXPECT_TRUE(msgs.allAnswered());
+  const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_TRUE(files[0].startsWith(quorv::DataDir));
+  EXPECT_EQ(platform::Printer().PageCount(), 1);
+  if (testsupport::HavePdfInfo()) {
+    EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Title, QStringLiteral("Testblatt Druckerausgabe Quorv V.2.x"));
+  }
+  if (testsupport::HavePdfText()) {
+    const auto words = testsupport::PdfWords(files[0]);
+    const testsupport::PdfWord* title = testsupport::FindPdfWord(words, QStringLiteral("Drucker-Testblatt"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_NEAR(title->Box.Left, 150, 2);  // 15 mm from the sheet's corner
+    // Font 50's line, 252 mm below the origin.
+    int fifty = 0;
+    for (const testsupport::PdfWord& w : words)
+      if (w.Text == QLatin1String("50") && std::abs(w.Box.Bottom - (150 + quorv::TestSheetLineY(50))) < 20) ++fifty;
+    EXPECT_EQ(fifty, 1);
+  }
+  ExpectNothingLeft();
+}
+
+}  // namespace
+
+// ---- the main window's commands ---------------------------------------------------------------------
+
+namespace {
+
+class MainPrintCommands : public testsupport::MainFormTest {
+ protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    savedPupils_ = quorv::Pupils;
+    savedCount_ = quorv::PupilCount;
+    savedCurrent_ = quorv::CurrentPupil;
+  }
+  void TearDown() override {
+    quorv::Pupils = savedPupils_;
+    quorv::PupilCount = savedCount_;
+    quorv::CurrentPupil = savedCurrent_;
+    MainFormTest::TearDown();
+  }
+
+ private:
+  quorv::TDB2 savedPupils_;
+  int savedCount_ = 0;
+  int savedCurrent_ = 0;
+};
+
+TEST_F(MainPrintCommands, MenuItemsAndSpeedButtonsRunTheirCommands) {
+  auto& form = ShownForm();
+  testsupport::LayoutEnvironment env;  // print options, the job, PDF output
+  testsupport::FixedPrinter printer(platform::DeviceCaps{});
+  env.recordPreview();
+  for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles())
+    env.writeFormFile(f.FileName, f.Title, f.Fields);
+  env.writeAllReportFormFiles(testsupport::EveryFieldTable());
+  quorv::TPupilRecord pupil = testsupport::TestPupil();
+  pupil.FormNumber = 15;
+  quorv::Pupils = {pupil, pupil};
+  quorv::PupilCount = 2;
+  quorv::CurrentPupil = 1;
+  PrintOptions.ReceiptCopy = 0;
+  const QString confirmation = QStringLiteral("Soll jetzt das ") + quorv::LookupFormFile(15, 0, 0, 1).Description +
+                               QStringLiteral("\rfür: Anna Muster\rgedruckt werden?");
+
+  auto run = [&form](const char* trigger) {
+    if (QAction* item = form.MenuItem(QString::fromLatin1(trigger)))
+      item->trigger();
+    else
+      form.findChild<QToolButton*>(QString::fromLatin1(trigger))->click();
+  };
+  // Reports: the confirmation comes (answered No).
+  for (const char* trigger : {"ausgewhlterZeugnistyp1", "SpeedButton17", "ausgewhlteZeugnistypen1"}) {
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(confirmation, MsgKind::Confirmation, MsgResult::No);
+    run(trigger);
+    EXPECT_TRUE(msgs.allAnswered()) << trigger;
+  }
+  // Previews: two pages of the report, or the receipt.
+  for (const char* trigger : {"Seitenansicht1", "Seitenansichtzeigen1", "Seitenansichtzeigen2", "SpeedButton19"}) {
+    const std::size_t before = env.previews().size();
+    run(trigger);
+    ASSERT_EQ(env.previews().size(), before + 2) << trigger;
+    EXPECT_EQ(env.previews().back().FormNumber, 15);
+  }
+  run("SpeedButton12");
+  EXPECT_EQ(env.previews().back().FormNumber, quorv::kReceiptJob);
+  // Printed documents, as PDF files.
+  const struct {
+    const char* Trigger;
+    int Documents;
+    const char* FirstTitle;
+  } printed[] = {
+      {"Empfangsbekenntnis1", 1, "Empfangsbekenntnis_ Anna Muster.pdf"},
+      {"SpeedButton18", 1, "Empfangsbekenntnis_ Anna Muster (2).pdf"},
+      {"dieEmpfangsbekenntnisse1", 1, "Empfangsbekenntnis_ Anna Muster (3).pdf"},
+      {"Lernentwicklungsbericht1", 1, "Lernentwicklungsberichte.pdf"},
+      {"LernentwberichtefrZeugniskonferenz1", 1, "Lernentwicklungsberichte (2).pdf"},
+      {"estblattausdrucken1", 1, "Testblatt Druckerausgabe Quorv V.2.x.pdf"},
+  };
+  for (const auto& p : printed) {
+    testsupport::ScriptedMessages msgs;
+    for (int d = 0; d < p.Documents; ++d) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    run(p.Trigger);
+    EXPECT_TRUE(msgs.allAnswered()) << p.Trigger;
+    const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+    ASSERT_EQ(files.size(), p.Documents) << p.Trigger;
+    EXPECT_EQ(QFileInfo(files[0]).fileName(), QString::fromUtf8(p.FirstTitle)) << p.Trigger;
+  }
+  EXPECT_FALSE(platform::Printer().Printing());
+  // Printing never stores the data sheet.
+  EXPECT_TRUE(form.calls.empty());
+}
+
+}  // namespace
