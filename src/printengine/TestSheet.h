@@ -8,7 +8,7 @@
 namespace quorv {
 
 inline constexpr const char* kTestSheetTitle = "Testblatt Druckerausgabe Quorv V.2.x";
-inline constexpr const char* kTestSheetVersion = "Quorv V.3.1.";
+inline constexpr const char* kTestSheetVersion = "Quorv V.3.x.";
 
 // The label line of printer font n (1..50).
 QString TestSheetLabel(int fontNumber);
