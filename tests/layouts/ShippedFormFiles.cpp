@@ -252,11 +252,14 @@ TFormFieldTable FinalForm(FinalKind kind) {
              {69, kTextLeft, remarks + 80, L, kText, 1, 1},
              Parameters(70, 8, 65, kCharsPerLine),
          });
-  GradesPage(t, 1320, 1610);
-  SignatureBlock(t, 1900, 220);
   if (kind == FinalKind::Leaving) {
-    SealWithStrike(t, 2120);
+    // Two elective rows with their half-year labels.
+    GradesPage(t, 1250, 1460);
+    SignatureBlock(t, 1760, 240);
+    SealWithStrike(t, 2000);
   } else {
+    GradesPage(t, 1320, 1610);
+    SignatureBlock(t, 1900, 220);
     // The column headings of the three elective rows, and the single word "Siegel".
     Put(t, {
                {46, kLeft, 1230, L, kBoldSmall, 2, 1},
