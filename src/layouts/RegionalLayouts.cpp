@@ -17,13 +17,8 @@ constexpr TYearText kRegionalFootnote{
     "Mittleren Reife",
     "* B = Anspruchsebene Berufsreife, M = Anspruchsebene Mittlere Reife"};
 
-constexpr const char* kLeavingSentence =
-    "wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen aus der";
-constexpr const char* kOverallGradeSentence =
-    "mit dem Gesamtprädikat _____________________________________ erworben.";
-
 constexpr TStatementLine kNone{TStatementItem::None, nullptr};
-constexpr TStatementLine StatementText(const char* text) { return {TStatementItem::Text, text}; }
+constexpr TStatementLine Say(const char* text) { return {TStatementItem::Text, text}; }
 constexpr TStatementLine kSexOverprint{TStatementItem::SexOverprint, nullptr};
 constexpr TStatementLine kJahrgangsstufe{TStatementItem::Jahrgangsstufe, nullptr};
 constexpr TStatementLine kOverallGrade{TStatementItem::OverallGrade, nullptr};
@@ -31,6 +26,9 @@ constexpr TStatementLine kOverallGrade{TStatementItem::OverallGrade, nullptr};
 const char* const kOverallGradeWords[] = {"sehr gut - mit Auszeichnung", "sehr gut", "gut",
                                           "befriedigend", "bestanden", "ausreichend"};
 
+// Forms 15, 16, 115: form, title, phrase, words always, course letters, grade
+// block, heading, sub-heading, seal strike-out of a year and of a half-year
+// report, grade scale, footnote.
 const std::array<TReportPageProfile, 3> kRegionalReportProfiles = {{
     {15, "Zeugnis", kRegionalPhrase, false, true, RegionalGradeLineProfile(9, 8), kRegionalHeading,
      kRegionalSubHeading, TSealOverprint::A, TSealOverprint::B, kRegionalScale, kRegionalFootnote},
@@ -40,23 +38,25 @@ const std::array<TReportPageProfile, 3> kRegionalReportProfiles = {{
      kRegionalSubHeading, TSealOverprint::B, TSealOverprint::B, kRegionalScale, kRegionalFootnote},
 }};
 
+// Forms 17 to 20: form, title, phrase, course letters, grade block, elective
+// block, statement (fields 22 to 27), seal, its strike-out, grade scale, footnote.
 const std::array<TFinalPageProfile, 4> kRegionalFinalProfiles = {{
     {17, "Abgangszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(9, 8), TElectiveBlock::Three,
-     {StatementText(kLeavingSentence), kSexOverprint, StatementText("Jahrgangsstufe ____ der Regionalen Schule entlassen."),
+     {Say(kLeavingSentence), kSexOverprint, Say("Jahrgangsstufe ____ der Regionalen Schule entlassen."),
       kJahrgangsstufe, kNone, kNone},
-     "Stempel/Siegel", TSealOverprint::A, kRegionalScale, kRegionalFootnote},
+     kStempelSiegel, TSealOverprint::A, kRegionalScale, kRegionalFootnote},
     {18, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(8, 8), TElectiveBlock::Four,
-     {StatementText("hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die"), kNone, StatementText("Berufsreife"),
-      kNone, StatementText("erworben."), kNone},
+     {Say("hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die"), kNone, Say("Berufsreife"),
+      kNone, Say("erworben."), kNone},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
     {19, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(9, 8), TElectiveBlock::Four,
-     {StatementText("hat erfolgreich am Unterricht der Jahrgangsstufe 9 und an einem Leistungsfeststellungsverfahren"),
-      StatementText("gemäß § 16 Abs. 3 des Schulgesetzes des Landes Velsland teilgenommen und die"),
-      StatementText("Berufsreife mit Leistungsfeststellung"), kNone, StatementText(kOverallGradeSentence), kOverallGrade},
+     {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 und an einem Leistungsfeststellungsverfahren"),
+      Say("gemäß § 16 Abs. 3 des Schulgesetzes des Landes Velsland teilgenommen und die"),
+      Say("Berufsreife mit Leistungsfeststellung"), kNone, Say(kOverallGradeSentence), kOverallGrade},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
     {20, "Abschlusszeugnis", kRegionalPhrase, false, RegionalGradeLineProfile(9, 8), TElectiveBlock::Four,
-     {StatementText("hat erfolgreich an der Abschlussprüfung gemäß § 16 Abs. 4 des Schulgesetzes des Landes Velsland"),
-      StatementText("teilgenommen und die"), StatementText("Mittlere Reife"), kNone, StatementText(kOverallGradeSentence), kOverallGrade},
+     {Say("hat erfolgreich an der Abschlussprüfung gemäß § 16 Abs. 4 des Schulgesetzes des Landes Velsland"),
+      Say("teilgenommen und die"), Say("Mittlere Reife"), kNone, Say(kOverallGradeSentence), kOverallGrade},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
 }};
 
@@ -193,7 +193,7 @@ void PrintReportPageByProfile(platform::Canvas& canvas, const TPupilRecord& pupi
   frame.ElectiveSection(TElectiveBlock::Three);
   frame.Absences(Utf8(kAbsenceSentence));
   frame.PlaceAndDate();
-  frame.Seal(QStringLiteral("Stempel/Siegel"), frame.HalfYear == 1 ? profile.SealHalfYear : profile.SealYear);
+  frame.Seal(Utf8(kStempelSiegel), frame.HalfYear == 1 ? profile.SealHalfYear : profile.SealYear);
   frame.Signatures();
   GradeScaleAndFootnote(frame, profile.GradeScale, profile.Footnote, year);
   frame.MarginImprint();

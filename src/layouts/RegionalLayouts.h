@@ -81,6 +81,11 @@ inline constexpr const char* kTransferSentence =
 inline constexpr const char* kAbsenceSentence = "Fehltage: _______ davon entschuldigt: _______";
 inline constexpr const char* kGradeScaleLine =
     "Notenstufen: sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)";
+inline constexpr const char* kStempelSiegel = "Stempel/Siegel";
+inline constexpr const char* kLeavingSentence =
+    "wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen aus der";
+inline constexpr const char* kOverallGradeSentence =
+    "mit dem Gesamtprädikat _____________________________________ erworben.";
 
 // The word of a Gesamtpraedikat: 1..6, else "  - - - - - ".
 QString OverallGradeWord(int gesamtpraedikat);

@@ -29,13 +29,14 @@ constexpr double kTouch = 0.5;
 
 struct Face {
   std::unique_ptr<QFontMetricsF> Metrics;
-  double Ascent;   // per unit of em
+  double Ascent;  // per unit of em
   double Descent;
 };
 
 const Face& FaceOf(const platform::FontSpec& spec) {
   static QHash<QString, std::shared_ptr<Face>> faces;
-  const QString key = spec.FaceName + QString::number(spec.Weight) + (spec.Italic ? QLatin1String("i") : QLatin1String("n"));
+  const QString key =
+      spec.FaceName + QString::number(spec.Weight) + (spec.Italic ? QLatin1String("i") : QLatin1String("n"));
   auto it = faces.constFind(key);
   if (it != faces.constEnd()) return **it;
   QFont font(platform::InstalledFaceName(spec.FaceName));
@@ -81,7 +82,9 @@ bool Overlap(const QRectF& a, const QRectF& b) {
   return i.width() > kTouch && i.height() > kTouch;
 }
 
-QRectF SheetRect(QPoint p1, QPoint p2) { return QRectF(QPointF(p1.x(), -p1.y()), QPointF(p2.x(), -p2.y())).normalized(); }
+QRectF SheetRect(QPoint p1, QPoint p2) {
+  return QRectF(QPointF(p1.x(), -p1.y()), QPointF(p2.x(), -p2.y())).normalized();
+}
 
 bool Inside(const QRectF& inner, const QRectF& outer) {
   return inner.left() >= outer.left() - kTouch && inner.right() <= outer.right() + kTouch &&
@@ -201,9 +204,14 @@ PlacedText PlaceText(const RecordedOp& op) {
   const double width = Advance(op, static_cast<int>(op.Text.size()));
   double dx = 0;
   switch (op.State.TextAlign & platform::TextAlign::HorizontalMask) {
-    case platform::TextAlign::Right: dx = -width; break;
-    case platform::TextAlign::Center: dx = -width / 2; break;
-    default: break;
+    case platform::TextAlign::Right:
+      dx = -width;
+      break;
+    case platform::TextAlign::Center:
+      dx = -width / 2;
+      break;
+    default:
+      break;
   }
   const double inkFrom = Advance(op, FirstInk(op.Text));
   const double inkTo = Advance(op, EndOfInk(op.Text));
@@ -242,8 +250,11 @@ std::vector<PlacedText> PlacedTexts(const platform::RecordingCanvas& canvas) {
 bool IsStrikeOut(const QString& text, QChar fill) {
   bool any = false;
   for (QChar c : text) {
-    if (c == fill || c == QLatin1Char('#')) any = true;
-    else if (c != QLatin1Char(' ')) return false;
+    if (c == fill || c == QLatin1Char('#')) {
+      any = true;
+    } else if (c != QLatin1Char(' ')) {
+      return false;
+    }
   }
   return any;
 }
@@ -389,7 +400,8 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
     SetSlot(p, slot, name, "N", "M");
   }
   // Electives of 21, 30 and 25 characters, the overall grade.
-  const QString electives[] = {QStringLiteral("Informatik im Alltag!"), QStringLiteral("Darstellendes Spiel und Theate"),
+  const QString electives[] = {QStringLiteral("Informatik im Alltag!"),
+                               QStringLiteral("Darstellendes Spiel und Theate"),
                                QStringLiteral("Hauswirtschaft und Ernähr")};
   for (int i = 0; i < 6; ++i) SetSlot(p, 19 + i, electives[i % 3], "N", "-");
   SetSlot(p, 25, QStringLiteral("???"), "N", "-");

@@ -181,7 +181,8 @@ TEST_F(RegionalPageTest, SealStrikesStempelOrSiegelByFormAndHalfYear) {
     pupil_.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
     Draw(c.Form);
     EXPECT_EQ(TextsAt(112), QStringList{QString::fromUtf8(c.Words)}) << c.Form << " " << c.HalfYear;
-    EXPECT_EQ(TextsAt(113), c.Strike.isEmpty() ? QStringList{} : QStringList{c.Strike}) << c.Form << " " << c.HalfYear;
+    EXPECT_EQ(TextsAt(113), c.Strike.isEmpty() ? QStringList{} : QStringList{c.Strike})
+        << c.Form << " " << c.HalfYear;
     // The period heading strikes the other period on every report page.
     const QString period = c.HalfYear == 1 ? QStringLiteral("                   #######")
                                            : QStringLiteral("      ############       ");
@@ -533,7 +534,8 @@ TEST(RegionalShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
     if (form != 18) expected << QStringLiteral("2. Fremdsprache");
     if (report) {
       expected << QStringLiteral("über das 1. Schulhalbjahr / Schuljahr") << QStringLiteral("      ############       ")
-               << kOldHeading << kOldSubHeading << QStringLiteral("Stempel/Siegel") << (form == 115 ? kSealB : kSealA);
+               << kOldHeading << kOldSubHeading << QStringLiteral("Stempel/Siegel")
+               << (form == 115 ? kSealB : kSealA);
     } else {
       expected << QStringLiteral("Schuljahr") << QString::fromUtf8(quorv::RegionalFinalProfile(form).SealWords);
       for (const quorv::TStatementLine& line : quorv::RegionalFinalProfile(form).Statement)

@@ -3,8 +3,6 @@
 // written as a PDF file into the build folder (tests/pdf/) for a person to look at.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +10,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <cstring>
 
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
@@ -69,7 +68,8 @@ TEST(ShippedFormFiles, EachIsTheFormsFileAndReadsBackInStep) {
     quorv::TFormFieldTable fields{};
     quorv::PresetFormFields(fields);
     QString title;
-    const quorv::FormFileParse parse = quorv::ParseFormFile(ReadFile(testsupport::ResourcesDir() + file.FileName), fields, title);
+    const quorv::FormFileParse parse =
+        quorv::ParseFormFile(ReadFile(testsupport::ResourcesDir() + file.FileName), fields, title);
     EXPECT_TRUE(parse.InStep) << file.FileName.toStdString();
     EXPECT_EQ(parse.Error, quorv::FormFileErrorKind::None);
     EXPECT_EQ(title, choice.Description);
@@ -103,8 +103,7 @@ class ShippedFormDrawing : public ::testing::Test {
   }
 
   static quorv::TPupilRecord Pupil(int form, const PupilVariant& v) {
-    quorv::TPupilRecord p =
-        testsupport::FullyFilledPupil(form, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
+    quorv::TPupilRecord p = testsupport::FullyFilledPupil(form, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
     p.Subjects[form == 18 ? 7 : 8].Name.setText(QString::fromUtf8(v.Religion));
     return p;
   }
@@ -145,9 +144,8 @@ TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
         ASSERT_FALSE(canvas.opsOf(platform::CanvasOp::Text).empty());
         const QStringList problems = testsupport::PageProblems(canvas, Limits(file), QLatin1Char('#'));
         EXPECT_TRUE(problems.isEmpty()) << file.FileName.toStdString() << " page " << page << ", sex " << v.Sex
-                                        << ", half year " << v.HalfYear << ", " << v.SchoolYear << ", "
-                                        << v.Religion << ":\n  "
-                                        << problems.join(QStringLiteral("\n  ")).toStdString();
+                                        << ", half year " << v.HalfYear << ", " << v.SchoolYear << ", " << v.Religion
+                                        << ":\n  " << problems.join(QStringLiteral("\n  ")).toStdString();
       }
     }
   }
