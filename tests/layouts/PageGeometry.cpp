@@ -352,6 +352,13 @@ void SetSlot(quorv::TPupilRecord& p, int slot, const QString& name, const char* 
 
 }  // namespace
 
+int ReligionSlotOfForm(int form) {
+  // Forms whose grade block has eight rows: the Hauptschule group and form 18.
+  for (int eightRows : {5, 6, 7, 8, 9, 105, 18})
+    if (form == eightRows) return 8;
+  return 9;
+}
+
 QString LongSchoolName() {
   return QStringLiteral("Regionale Schule mit Grundschule Am Schlosspark, Lindenallee 124, 12345 Seestadt");
 }
@@ -383,7 +390,7 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
                                QStringLiteral("Gesundheit und Soziales im All"),
                                QStringLiteral("Medienkunde und Kommunikations")};
   int freeIndex = 0;
-  const int religionSlot = form == 18 ? 8 : 9;
+  const int religionSlot = ReligionSlotOfForm(form);
   for (int slot = 1; slot <= 18; ++slot) {
     const int entry = quorv::SubjectForSlot(canonForm, slot);
     QString name;

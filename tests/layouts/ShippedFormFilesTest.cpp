@@ -104,7 +104,8 @@ class ShippedFormDrawing : public ::testing::Test {
 
   static quorv::TPupilRecord Pupil(int form, const PupilVariant& v) {
     quorv::TPupilRecord p = testsupport::FullyFilledPupil(form, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
-    p.Subjects[form == 18 ? 7 : 8].Name.setText(QString::fromUtf8(v.Religion));
+    p.Subjects[static_cast<std::size_t>(testsupport::ReligionSlotOfForm(form) - 1)].Name.setText(
+        QString::fromUtf8(v.Religion));
     return p;
   }
 
