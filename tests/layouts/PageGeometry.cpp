@@ -385,7 +385,8 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
 
   // Slots 1..18: the catalogue's subjects of the form, languages in slots 2
   // and 3, a religion, and free rows with names of 30 characters.
-  const int canonForm = form > 100 ? form - 100 : form;
+  // An interim report (105 and above) lays out its subjects like its form.
+  const int canonForm = form >= 105 ? form - 100 : form;
   const QString freeNames[] = {QStringLiteral("Wirtschaft und Verwaltung am PC"),
                                QStringLiteral("Gesundheit und Soziales im All"),
                                QStringLiteral("Medienkunde und Kommunikations")};
