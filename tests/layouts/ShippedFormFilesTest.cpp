@@ -1,0 +1,178 @@
+// The form files the program ships: equal to their tables, and a fully filled
+// report drawn from each of them is tidy on plain A4 paper. Each form is also
+// written as a PDF file into the build folder (tests/pdf/) for a person to look at.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <cstring>
+
+#include "layouts/LayoutTestSupport.h"
+#include "layouts/OutputWrappers.h"
+#include "layouts/PageGeometry.h"
+#include "layouts/PrintJob.h"
+#include "layouts/ShippedFormFiles.h"
+#include "platform/PainterCanvas.h"
+#include "platform/RecordingCanvas.h"
+#include "support/FixedPrinter.h"
+
+namespace {
+
+using testsupport::ShippedFormFile;
+
+// The page origin of the default print options, and a printer's unprintable
+// margin of 5 mm around an A4 sheet.
+constexpr int kOrigin = 150;
+constexpr int kUnprintable = 50;
+constexpr int kSheetWidth = 2100;
+constexpr int kSheetHeight = 2970;
+constexpr int kSecondFrameInset = 10;
+
+platform::DeviceCaps PlainA4Printer() {
+  platform::DeviceCaps caps;  // A4 at 600 dpi, printable from the corner
+  caps.NumColors = 256;
+  return caps;
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+TEST(ShippedFormFiles, CommittedFilesMatchTheTables) {
+  const bool write = qEnvironmentVariableIsSet("QUORV_WRITE_FORM_FILES");
+  for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
+    const QString path = testsupport::ResourcesDir() + file.FileName;
+    const QByteArray text = testsupport::ShippedFormFileText(file);
+    if (write) {
+      QFile out(path);
+      ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+      out.write(text);
+      continue;
+    }
+    EXPECT_EQ(ReadFile(path), text) << file.FileName.toStdString()
+                                    << " differs from its table; QUORV_WRITE_FORM_FILES=1 writes it";
+  }
+}
+
+TEST(ShippedFormFiles, EachIsTheFormsFileAndReadsBackInStep) {
+  for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
+    const quorv::FormFileChoice choice = quorv::LookupFormFile(file.Form, 0, 0, 1);
+    EXPECT_EQ(file.FileName, choice.FileName);
+    quorv::TFormFieldTable fields{};
+    quorv::PresetFormFields(fields);
+    QString title;
+    const quorv::FormFileParse parse =
+        quorv::ParseFormFile(ReadFile(testsupport::ResourcesDir() + file.FileName), fields, title);
+    EXPECT_TRUE(parse.InStep) << file.FileName.toStdString();
+    EXPECT_EQ(parse.Error, quorv::FormFileErrorKind::None);
+    EXPECT_EQ(title, choice.Description);
+    EXPECT_EQ(std::memcmp(fields.data(), file.Fields.data(), sizeof fields), 0) << file.FileName.toStdString();
+  }
+}
+
+// ---- drawing a fully filled pupil ------------------------------------------------------
+
+struct PupilVariant {
+  int Sex;
+  int HalfYear;
+  const char* SchoolYear;
+  const char* Religion;
+};
+
+const PupilVariant kVariants[] = {
+    {1, 0, "2006", "evangelische Religion"},
+    {0, 1, "2007", "katholische Religion"},
+    {1, 1, "2007", "Philosophieren mit Kindern"},
+    {0, 0, "2006", "???"},
+};
+
+class ShippedFormDrawing : public ::testing::Test {
+ protected:
+  ShippedFormDrawing() : printer_(PlainA4Printer()) {
+    quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
+    for (const ShippedFormFile& file : testsupport::ShippedFormFiles())
+      env_.dir().writeFile(env_.dir().programDir() + file.FileName,
+                           ReadFile(testsupport::ResourcesDir() + file.FileName));
+  }
+
+  static quorv::TPupilRecord Pupil(int form, const PupilVariant& v) {
+    quorv::TPupilRecord p = testsupport::FullyFilledPupil(form, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
+    p.Subjects[static_cast<std::size_t>(testsupport::ReligionSlotOfForm(form) - 1)].Name.setText(
+        QString::fromUtf8(v.Religion));
+    return p;
+  }
+
+  // Loads the job's form file as the output wrapper does and draws the page.
+  void Draw(platform::Canvas& canvas, const ShippedFormFile& file, const quorv::TPupilRecord& pupil, int page) {
+    quorv::ClearReportJob();
+    quorv::ReportJob.Pupil = pupil;
+    quorv::ReportJob.FormNumber = static_cast<std::uint16_t>(file.Form);
+    quorv::ReportJob.CurrentPage = static_cast<std::uint16_t>(page);
+    quorv::ReportJob.OutputTarget = quorv::otPrinterReport;
+    quorv::LoadJobReportFormFile();
+    const quorv::TPageRoutine routine = quorv::PageRoutineOfForm(file.Form);
+    ASSERT_NE(routine, nullptr);
+    routine(canvas, quorv::ReportJob.Pupil);
+  }
+
+  static testsupport::SheetLimits Limits(const ShippedFormFile& file) {
+    const quorv::TFormField& topLeft = file.Fields[1];
+    const quorv::TFormField& bottomRight = file.Fields[2];
+    const QRectF frame(QPointF(kOrigin + topLeft.X, kOrigin + topLeft.Y),
+                       QPointF(kOrigin + bottomRight.X, kOrigin + bottomRight.Y));
+    return {frame.adjusted(kSecondFrameInset, kSecondFrameInset, -kSecondFrameInset, -kSecondFrameInset),
+            QRectF(kUnprintable, kUnprintable, kSheetWidth - 2 * kUnprintable, kSheetHeight - 2 * kUnprintable)};
+  }
+
+  testsupport::LayoutEnvironment env_;
+  testsupport::FixedPrinter printer_;
+};
+
+TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
+  for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
+    for (const PupilVariant& v : kVariants) {
+      const quorv::TPupilRecord pupil = Pupil(file.Form, v);
+      for (int page = 1; page <= 2; ++page) {
+        platform::RecordingCanvas canvas(PlainA4Printer());
+        Draw(canvas, file, pupil, page);
+        ASSERT_FALSE(canvas.opsOf(platform::CanvasOp::Text).empty());
+        const QStringList problems = testsupport::PageProblems(canvas, Limits(file), QLatin1Char('#'));
+        EXPECT_TRUE(problems.isEmpty()) << file.FileName.toStdString() << " page " << page << ", sex " << v.Sex
+                                        << ", half year " << v.HalfYear << ", " << v.SchoolYear << ", " << v.Religion
+                                        << ":\n  " << problems.join(QStringLiteral("\n  ")).toStdString();
+      }
+    }
+  }
+}
+
+TEST_F(ShippedFormDrawing, EveryFormIsWrittenAsAPdfForALook) {
+  const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/pdf/");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
+    const QString path = folder + QFileInfo(file.FileName).completeBaseName() + QStringLiteral(".pdf");
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(600);
+    writer.setTitle(file.Title);
+    QPainter painter(&writer);
+    const quorv::TPupilRecord pupil = Pupil(file.Form, kVariants[0]);
+    for (int page = 1; page <= 2; ++page) {
+      if (page > 1) writer.newPage();
+      platform::PainterCanvas canvas(painter);
+      canvas.SetMapMode(platform::MapMode::LoMetric);
+      Draw(canvas, file, pupil, page);
+    }
+    painter.end();
+    EXPECT_GT(QFileInfo(path).size(), 1000) << path.toStdString();
+  }
+}
+
+}  // namespace
