@@ -96,9 +96,9 @@ void ExpectTidy(const platform::RecordingCanvas& canvas, const SheetRect& area, 
 
 // The shipped files in a temporary program folder, the print options' defaults
 // and a printer without offsets.
-class ShippedFormFiles : public ::testing::Test {
+class ShippedReceiptForms : public ::testing::Test {
  protected:
-  ShippedFormFiles() : printer_(platform::DeviceCaps{}) {
+  ShippedReceiptForms() : printer_(platform::DeviceCaps{}) {
     for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles())
       env_.dir().writeFile(env_.dir().programDir() + f.FileName, ReadFile(ResourcesDir() + f.FileName));
     quorv::SchoolSettings.SchoolNameAddress.setText(kFullSchool);
@@ -167,7 +167,7 @@ TEST(ShippedFormFileTables, CommittedFilesAreTheNormalisedTextOfTheirTables) {
   }
 }
 
-TEST_F(ShippedFormFiles, ReceiptsPrintEveryTextInsideThePrintableAreaWithoutOverlaps) {
+TEST_F(ShippedReceiptForms, ReceiptsPrintEveryTextInsideThePrintableAreaWithoutOverlaps) {
   for (int a5 : {0, 1}) {
     PrintOptions.ReceiptA5 = static_cast<std::uint16_t>(a5);
     // A5: the receipt on the upper half and its copy 148.5 mm lower.
@@ -200,7 +200,7 @@ TEST_F(ShippedFormFiles, ReceiptsPrintEveryTextInsideThePrintableAreaWithoutOver
   }
 }
 
-TEST_F(ShippedFormFiles, LearningReportsFitTheirHalfSheetWithTheWholeText) {
+TEST_F(ShippedReceiptForms, LearningReportsFitTheirHalfSheetWithTheWholeText) {
   const quorv::TPupilRecord pupil = FullPupil();
   for (int conference : {0, 1}) {
     PrintOptions.ConferencePrint = static_cast<std::uint16_t>(conference);
@@ -222,7 +222,7 @@ TEST_F(ShippedFormFiles, LearningReportsFitTheirHalfSheetWithTheWholeText) {
 }
 
 // PDFs of the shipped forms, fully filled, in the build folder to look at.
-TEST_F(ShippedFormFiles, PdfsOfTheFilledFormsGoIntoTheBuildFolder) {
+TEST_F(ShippedReceiptForms, PdfsOfTheFilledFormsGoIntoTheBuildFolder) {
   const QString target = QCoreApplication::applicationDirPath() + QStringLiteral("/form-previews/");
   ASSERT_TRUE(QDir().mkpath(target));
   quorv::Pupils = {FullPupil(), FullPupil(), FullPupil()};
