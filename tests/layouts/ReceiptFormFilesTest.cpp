@@ -40,28 +40,20 @@ const SheetRect kPrintable{50, 50, 2050, 2920};
 const SheetRect kUpperHalf{50, 50, 2050, 1435};
 const SheetRect kLowerHalf{50, 1535, 2050, 2920};
 
-// Long texts as a class fills them: German prose cut at a word to the size.
-QString Prose(int size, const QString& base) {
-  QString text;
-  while (text.size() < size) text += base;
-  text.truncate(size);
-  return text.left(text.lastIndexOf(QLatin1Char(' ')));
-}
-
 QString DevelopmentProse() {
-  return Prose(2000, QStringLiteral(
+  return testsupport::ProseOfSize(QStringLiteral(
       "Im Unterricht arbeitet sie aufmerksam und ausdauernd mit, bringt eigene Ideen ein und hilft anderen "
       "Kindern gern, wenn diese nicht weiterkommen. Ihre Hausaufgaben erledigt sie stets vollständig und "
       "sorgfältig. Beim Lesen zeigt sie große Fortschritte, sie liest flüssig und kann den Inhalt längerer "
       "Texte mit eigenen Worten wiedergeben. In Mathematik löst sie Sachaufgaben sicher, beim Kopfrechnen "
       "braucht sie noch etwas mehr Übung. Im Sport ist sie geschickt und fair, in der Gruppe übernimmt sie "
-      "gern Verantwortung für gemeinsame Vorhaben. "));
+      "gern Verantwortung für gemeinsame Vorhaben. "), 2000);
 }
 
 QString RemarksProse() {
-  return Prose(500, QStringLiteral(
+  return testsupport::ProseOfSize(QStringLiteral(
       "Die Klassenkonferenz empfiehlt eine Förderung in Rechtschreibung; Gespräch mit den Eltern am "
-      "Elternsprechtag vereinbart, Lernplan für das nächste Halbjahr wird gemeinsam erstellt. "));
+      "Elternsprechtag vereinbart, Lernplan für das nächste Halbjahr wird gemeinsam erstellt. "), 500);
 }
 
 quorv::TPupilRecord FullPupil() {

@@ -12,9 +12,9 @@
 #include <QPdfWriter>
 #include <cstring>
 
+#include "layouts/DrawnPageGeometry.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
-#include "layouts/PageGeometry.h"
 #include "layouts/PrintJob.h"
 #include "layouts/ShippedFormFiles.h"
 #include "platform/PainterCanvas.h"
@@ -125,10 +125,11 @@ class ShippedFormDrawing : public ::testing::Test {
   static testsupport::SheetLimits Limits(const ShippedFormFile& file) {
     const quorv::TFormField& topLeft = file.Fields[1];
     const quorv::TFormField& bottomRight = file.Fields[2];
-    const QRectF frame(QPointF(kOrigin + topLeft.X, kOrigin + topLeft.Y),
-                       QPointF(kOrigin + bottomRight.X, kOrigin + bottomRight.Y));
-    return {frame.adjusted(kSecondFrameInset, kSecondFrameInset, -kSecondFrameInset, -kSecondFrameInset),
-            QRectF(kUnprintable, kUnprintable, kSheetWidth - 2 * kUnprintable, kSheetHeight - 2 * kUnprintable)};
+    const testsupport::SheetRect frame{double(kOrigin + topLeft.X + kSecondFrameInset),
+                                       double(kOrigin + topLeft.Y + kSecondFrameInset),
+                                       double(kOrigin + bottomRight.X - kSecondFrameInset),
+                                       double(kOrigin + bottomRight.Y - kSecondFrameInset)};
+    return {frame, {kUnprintable, kUnprintable, kSheetWidth - kUnprintable, kSheetHeight - kUnprintable}};
   }
 
   testsupport::LayoutEnvironment env_;
