@@ -27,13 +27,6 @@ using testsupport::SheetRect;
 
 namespace {
 
-QString ResourcesDir() { return QStringLiteral(QUORV_RESOURCES_DIR "/"); }
-
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The printable area of a printer that leaves 5 mm on every side, and the
 // two halves of the sheet with 5 mm to the fold.
 const SheetRect kPrintable{50, 50, 2050, 2920};
@@ -91,8 +84,7 @@ void ExpectTidy(const platform::RecordingCanvas& canvas, const SheetRect& area, 
 class ShippedReceiptForms : public ::testing::Test {
  protected:
   ShippedReceiptForms() : printer_(platform::DeviceCaps{}) {
-    for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles())
-      env_.dir().writeFile(env_.dir().programDir() + f.FileName, ReadFile(ResourcesDir() + f.FileName));
+    testsupport::InstallCommittedFormFiles(env_.dir(), testsupport::ShippedReceiptFormFiles());
     quorv::SchoolSettings.SchoolNameAddress.setText(kFullSchool);
     quorv::SchoolSettings.SchoolType = 6;
   }
@@ -140,20 +132,13 @@ QStringList ReceiptTexts(const quorv::TPupilRecord& pupil) {
 }  // namespace
 
 TEST(ShippedFormFileTables, CommittedFilesAreTheNormalisedTextOfTheirTables) {
-  const bool write = qEnvironmentVariable("QUORV_WRITE_FORM_FILES") == QLatin1String("1");
+  testsupport::ExpectCommittedFilesMatchTables(testsupport::ShippedReceiptFormFiles());
   for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles()) {
-    const QByteArray text = quorv::FormFileText(f.Title, f.Fields);
-    const QString path = ResourcesDir() + f.FileName;
-    if (write) {
-      QFile out(path);
-      ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-      out.write(text);
-    }
-    EXPECT_EQ(ReadFile(path), text) << f.FileName.toStdString() << ": run with QUORV_WRITE_FORM_FILES=1";
     quorv::TFormFieldTable fields{};
     quorv::PresetFormFields(fields);
     QString title;
-    const quorv::FormFileParse parse = quorv::ParseFormFile(ReadFile(path), fields, title);
+    const quorv::FormFileParse parse =
+        quorv::ParseFormFile(testsupport::ReadCommittedFormFile(f.FileName), fields, title);
     EXPECT_TRUE(parse.InStep);
     EXPECT_EQ(title, f.Title);
   }
@@ -236,7 +221,7 @@ TEST_F(ShippedReceiptForms, PdfsOfTheFilledFormsGoIntoTheBuildFolder) {
   {
     // The receipt's numbered file holds the A4 receipt too: print it in its place.
     env_.dir().writeFile(env_.dir().programDir() + quorv::kReceiptA4FormFile,
-                         ReadFile(ResourcesDir() + QStringLiteral("Anl041.FST")));
+                         testsupport::ReadCommittedFormFile(QStringLiteral("Anl041.FST")));
     testsupport::ScriptedMessages msgs;
     msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
     quorv::PrintCurrentPupilReceipt();
