@@ -15,6 +15,10 @@ namespace testsupport {
 
 const QString kPdfNotice =
     QStringLiteral("Es ist kein Drucker eingerichtet.\rDer Ausdruck wurde als PDF-Datei gespeichert:\r");
+const QString kUnknownForm = QStringLiteral(
+    "Die bisherigen Einstellungen lassen keine eindeutige\rAuswahl eines Zeugnisformulars zu!\r\r"
+    "Bitte überprüfen Sie die Einstellungen der Schule,\rzum Druck und die gewählte Zeugnisart!");
+const QString kMissingFormFileQuestion = QStringLiteral("Es konnte die benötigte Formular-Datei:\r");
 
 LayoutEnvironment::LayoutEnvironment()
     : printOptions_(quorv::PrintOptions),

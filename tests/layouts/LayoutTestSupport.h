@@ -21,6 +21,10 @@ namespace testsupport {
 
 // The message that announces a document written as a PDF file.
 extern const QString kPdfNotice;
+// The message when the settings fit no report form.
+extern const QString kUnknownForm;
+// The start of the question about a missing form file.
+extern const QString kMissingFormFileQuestion;
 
 // What the preview window saw when it was shown.
 struct PreviewShown {
