@@ -2,7 +2,9 @@
 // Where the texts and lines of a recorded page land on the sheet, from the
 // recorded operations and the font metrics of the faces that print them, so
 // that tests can check a form file for overlapping texts, lines through texts
-// and everything inside the printable area.
+// and everything inside the printable area; and the checks a shipped report
+// form must pass, strike-outs over their words and entries over their blanks.
+#include <QChar>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -27,6 +29,8 @@ struct DrawnText {
   QString Text;
   SheetRect Cell;  // the character cell of the whole text
   SheetRect Body;  // from the cap height down to the baseline
+  SheetRect Ink;   // the cell over the inked characters (leading and trailing blanks left out)
+  platform::RecordedOp Op;
 };
 
 // The texts of the recording in the order drawn (the canvas must be in the
@@ -42,5 +46,18 @@ QStringList LinesThroughTexts(const std::vector<DrawnText>& texts, const std::ve
 // The texts (cells) and lines that are not inside the area.
 QStringList OutsideOf(const std::vector<DrawnText>& texts, const std::vector<SheetRect>& lines,
                       const SheetRect& area);
+
+// ---- a shipped report form ------------------------------------------------------------
+
+struct SheetLimits {
+  SheetRect Frame;      // the inner frame
+  SheetRect Printable;  // the printable area of the sheet
+};
+
+// The problems of a drawn report page: texts, lines and grade boxes outside
+// the limits, overlapping texts, strike-outs (fill characters or '#') that
+// miss their words, entries beside their blanks and texts crossing a grade
+// box. Texts that only touch (0.5 mm) do not count. Empty when the page is tidy.
+QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill);
 
 }  // namespace testsupport

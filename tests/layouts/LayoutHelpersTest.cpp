@@ -20,18 +20,11 @@ using quorv::TFormField;
 using quorv::TGradeLineProfile;
 using quorv::TPageSpec;
 using testsupport::Field;
+using testsupport::OffsetPrinter;
 
 namespace {
 
-// A 600 dpi printer whose printable area starts 100 and 75 dots from the
-// sheet's corner: 4.2 and 3.2 mm.
-platform::DeviceCaps OffsetPrinter(int colours = 2) {
-  platform::DeviceCaps caps;
-  caps.PhysicalOffsetX = 100;
-  caps.PhysicalOffsetY = 75;
-  caps.NumColors = colours;
-  return caps;
-}
+// On the offset printer the page origin moves 4.2 and 3.2 mm up and left.
 constexpr int kOx = 150 - 42;
 constexpr int kOy = 150 - 32;
 constexpr int kW = 1800;

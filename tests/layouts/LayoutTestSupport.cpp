@@ -8,12 +8,17 @@
 
 #include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterDocument.h"
+#include "records/TextWrap.h"
 #include "support/ScriptedMessages.h"
 
 namespace testsupport {
 
 const QString kPdfNotice =
     QStringLiteral("Es ist kein Drucker eingerichtet.\rDer Ausdruck wurde als PDF-Datei gespeichert:\r");
+const QString kUnknownForm = QStringLiteral(
+    "Die bisherigen Einstellungen lassen keine eindeutige\rAuswahl eines Zeugnisformulars zu!\r\r"
+    "Bitte überprüfen Sie die Einstellungen der Schule,\rzum Druck und die gewählte Zeugnisart!");
+const QString kMissingFormFileQuestion = QStringLiteral("Es konnte die benötigte Formular-Datei:\r");
 
 LayoutEnvironment::LayoutEnvironment()
     : printOptions_(quorv::PrintOptions),
@@ -123,6 +128,108 @@ quorv::TFormFieldTable EveryFieldTable() {
   set(70, Field(2, 50, 0, 40, 1, 1));      // 2 lines
   set(122, Field(300, 400, 0, 0, 1, 1));   // coat of arms 30 x 40 mm
   return t;
+}
+
+QString ProseOfSize(const QString& prose, int size) {
+  QString text;
+  while (text.size() < size) text += prose;
+  text.truncate(size);
+  return text.left(text.lastIndexOf(QLatin1Char(' ')));
+}
+
+// ---- a fully filled pupil ------------------------------------------------------------------
+
+namespace {
+
+// German prose for the long texts.
+const char* const kReportProse =
+    "Marie-Christin arbeitet im Unterricht aufmerksam und zuverlässig mit. Sie beteiligt sich regelmäßig am "
+    "Unterrichtsgespräch, bringt eigene Ideen ein und hilft ihren Mitschülerinnen und Mitschülern bei "
+    "Schwierigkeiten. Ihre Hausaufgaben erledigt sie sorgfältig und vollständig; schriftliche Arbeiten gestaltet "
+    "sie übersichtlich. Im Umgang mit anderen ist sie freundlich, hilfsbereit und höflich. ";
+
+QString Prose(int length) { return ProseOfSize(QString::fromUtf8(kReportProse), length) + QLatin1Char('.'); }
+
+template <int N>
+void SetText(platform::CharArray<N>& a, const QString& text) {
+  quorv::WideStringToBuffer(text, a);
+}
+
+void SetSlot(quorv::TPupilRecord& p, int slot, const QString& name, const char* grade, const char* level) {
+  quorv::TSubjectEntry& e = p.Subjects[static_cast<std::size_t>(slot - 1)];
+  e.Name.setText(name.left(30));
+  e.Grade.setText(QString::fromLatin1(grade));
+  e.Addition.setText(QStringLiteral("12"));
+  e.CourseLevel.setText(QString::fromLatin1(level));
+}
+
+}  // namespace
+
+int ReligionSlotOfForm(int form) {
+  // Forms whose grade block has eight rows: the Hauptschule group and form 18.
+  for (int eightRows : {5, 6, 7, 8, 9, 105, 18})
+    if (form == eightRows) return 8;
+  return 9;
+}
+
+QString LongSchoolName() {
+  return QStringLiteral("Regionale Schule mit Grundschule Am Schlosspark, Lindenallee 124, 12345 Seestadt");
+}
+
+quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QString& schoolYear) {
+  quorv::TPupilRecord p = quorv::ZeroPupilRecord();
+  quorv::InitPupilRecord(p);
+  p.Active = 1;
+  p.FormNumber = form;
+  p.FirstName.setText(QStringLiteral("Marie-Christin Annabell Sophie"));
+  p.Surname.setText(QStringLiteral("von Württemberg-Hohenlohe-Orth"));
+  p.BirthDate.setText(QStringLiteral("28.02.1998"));
+  p.ClassName.setText(QStringLiteral("10R/b"));
+  p.Sex = sex;
+  p.HalfYear = static_cast<std::uint16_t>(halfYear);
+  p.SchoolYear.setText(schoolYear);
+  p.NextSchool.setText(QStringLiteral("Berufliche Schule Seestadt-Süd"));
+  p.Jahrgangsstufe.setText(QStringLiteral("10"));
+  p.AbsenceDays.setText(QStringLiteral("105,5"));
+  p.AbsenceDaysExcused.setText(QStringLiteral("100,5"));
+  p.Gesamtpraedikat = 1;  // "sehr gut - mit Auszeichnung", the longest word
+  p.IssuePlace.setText(QStringLiteral("Seestadt-Lindenhagen am Haffen"));
+  p.IssueDate.setText(QStringLiteral("15.07.2007"));
+
+  // Slots 1..18: the catalogue's subjects of the form, languages in slots 2
+  // and 3, a religion, and free rows with names of 30 characters.
+  // An interim report (105 and above) lays out its subjects like its form.
+  const int canonForm = form >= 105 ? form - 100 : form;
+  const QString freeNames[] = {QStringLiteral("Wirtschaft und Verwaltung am PC"),
+                               QStringLiteral("Gesundheit und Soziales im All"),
+                               QStringLiteral("Medienkunde und Kommunikations")};
+  int freeIndex = 0;
+  const int religionSlot = ReligionSlotOfForm(form);
+  for (int slot = 1; slot <= 18; ++slot) {
+    const int entry = quorv::SubjectForSlot(canonForm, slot);
+    QString name;
+    if (entry >= 0)
+      name = quorv::SubjectCatalog[static_cast<std::size_t>(entry)].Name.text();
+    else if (slot == 2)
+      name = QStringLiteral("Französisch");
+    else if (slot == 3)
+      name = QStringLiteral("Portugisisch");
+    else if (slot == religionSlot)
+      name = QStringLiteral("evangelische Religion");
+    else
+      name = freeNames[freeIndex++ % 3];
+    SetSlot(p, slot, name, "N", "M");
+  }
+  // Electives of 21, 30 and 25 characters, the overall grade.
+  const QString electives[] = {QStringLiteral("Informatik im Alltag!"),
+                               QStringLiteral("Darstellendes Spiel und Theate"),
+                               QStringLiteral("Hauswirtschaft und Ernähr")};
+  for (int i = 0; i < 6; ++i) SetSlot(p, 19 + i, electives[i % 3], "N", "-");
+  SetSlot(p, 25, QStringLiteral("???"), "N", "-");
+
+  SetText(p.DevelopmentText, Prose(quorv::kDevelopmentTextSize - 1));
+  SetText(p.RemarksText, Prose(quorv::kRemarksTextSize - 1));
+  return p;
 }
 
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {

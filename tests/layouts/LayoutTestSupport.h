@@ -21,6 +21,10 @@ namespace testsupport {
 
 // The message that announces a document written as a PDF file.
 extern const QString kPdfNotice;
+// The message when the settings fit no report form.
+extern const QString kUnknownForm;
+// The start of the question about a missing form file.
+extern const QString kMissingFormFileQuestion;
 
 // What the preview window saw when it was shown.
 struct PreviewShown {
@@ -65,6 +69,22 @@ class LayoutEnvironment {
 
 // A pupil "Anna Muster" with header data and subjects filled in.
 quorv::TPupilRecord TestPupil();
+
+// A pupil with every field the reports print filled to its length: names of
+// 30 characters, every subject slot of the form (the catalogue's subjects,
+// two languages, a religion, free rows and electives of the longest names),
+// grades with the longest grade word, additions, long texts.
+quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QString& schoolYear);
+
+// The slot of the religion row in the left column of the grade block: 8 on
+// the forms with eight rows, else 9.
+int ReligionSlotOfForm(int form);
+
+// A school name and address of the settings' full 80 characters.
+QString LongSchoolName();
+
+// The prose repeated up to size characters and cut after its last whole word.
+QString ProseOfSize(const QString& prose, int size);
 
 // A field from its six words.
 quorv::TFormField Field(int x, int y, int align, int font, int page, int active);

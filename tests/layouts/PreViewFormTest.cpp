@@ -29,19 +29,9 @@ using quorv::ReportJob;
 using quorv::TPreViewForm;
 using testsupport::Field;
 using testsupport::kPdfNotice;
+using testsupport::PrinterWithMargins;
 
 namespace {
-
-// A laser printer at 600 dpi: 6.35 mm and 4.23 mm unprintable at the left and
-// top, 197 x 284 mm printable.
-platform::DeviceCaps PrinterWithMargins() {
-  platform::DeviceCaps caps;
-  caps.PhysicalOffsetX = 150;
-  caps.PhysicalOffsetY = 100;
-  caps.HorzSize = 197;
-  caps.VertSize = 284;
-  return caps;
-}
 
 // Only the frame, from (0, 0) to (1800, 2600) on every page, pen 1.
 quorv::TFormFieldTable FrameOnlyTable() {

@@ -7,6 +7,7 @@
 #include "platform/PrinterCaps.h"
 #include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
+#include "support/FixedPrinter.h"
 
 using quorv::LayoutPreviewPage;
 using quorv::PreviewSheetOf;
@@ -17,16 +18,7 @@ namespace {
 
 platform::DeviceCaps A4NoMargin() { return platform::DeviceCaps{}; }
 
-// A laser printer at 600 dpi: 6.35 mm and 4.23 mm unprintable at the left and
-// top, 197 x 284 mm printable.
-platform::DeviceCaps A4WithMargins() {
-  platform::DeviceCaps caps;
-  caps.PhysicalOffsetX = 150;
-  caps.PhysicalOffsetY = 100;
-  caps.HorzSize = 197;
-  caps.VertSize = 284;
-  return caps;
-}
+platform::DeviceCaps A4WithMargins() { return testsupport::PrinterWithMargins(); }
 
 // A4 landscape at 300 dpi with 5 mm all round.
 platform::DeviceCaps A4Landscape() {

@@ -19,12 +19,10 @@ using platform::MsgKind;
 using platform::MsgResult;
 using quorv::ReportJob;
 using testsupport::kPdfNotice;
+using testsupport::kUnknownForm;
 
 namespace {
 
-const QString kUnknownForm = QStringLiteral(
-    "Die bisherigen Einstellungen lassen keine eindeutige\rAuswahl eines Zeugnisformulars zu!\r\r"
-    "Bitte überprüfen Sie die Einstellungen der Schule,\rzum Druck und die gewählte Zeugnisart!");
 const QString kOutOfStep = QStringLiteral("Es können Fehler in der Steuerdatei enthalten sein!");
 const QString kName = QStringLiteral("Anna Muster");
 

@@ -27,41 +27,26 @@ using testsupport::SheetRect;
 
 namespace {
 
-QString ResourcesDir() { return QStringLiteral(QUORV_RESOURCES_DIR "/"); }
-
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The printable area of a printer that leaves 5 mm on every side, and the
 // two halves of the sheet with 5 mm to the fold.
 const SheetRect kPrintable{50, 50, 2050, 2920};
 const SheetRect kUpperHalf{50, 50, 2050, 1435};
 const SheetRect kLowerHalf{50, 1535, 2050, 2920};
 
-// Long texts as a class fills them: German prose cut at a word to the size.
-QString Prose(int size, const QString& base) {
-  QString text;
-  while (text.size() < size) text += base;
-  text.truncate(size);
-  return text.left(text.lastIndexOf(QLatin1Char(' ')));
-}
-
 QString DevelopmentProse() {
-  return Prose(2000, QStringLiteral(
+  return testsupport::ProseOfSize(QStringLiteral(
       "Im Unterricht arbeitet sie aufmerksam und ausdauernd mit, bringt eigene Ideen ein und hilft anderen "
       "Kindern gern, wenn diese nicht weiterkommen. Ihre Hausaufgaben erledigt sie stets vollständig und "
       "sorgfältig. Beim Lesen zeigt sie große Fortschritte, sie liest flüssig und kann den Inhalt längerer "
       "Texte mit eigenen Worten wiedergeben. In Mathematik löst sie Sachaufgaben sicher, beim Kopfrechnen "
       "braucht sie noch etwas mehr Übung. Im Sport ist sie geschickt und fair, in der Gruppe übernimmt sie "
-      "gern Verantwortung für gemeinsame Vorhaben. "));
+      "gern Verantwortung für gemeinsame Vorhaben. "), 2000);
 }
 
 QString RemarksProse() {
-  return Prose(500, QStringLiteral(
+  return testsupport::ProseOfSize(QStringLiteral(
       "Die Klassenkonferenz empfiehlt eine Förderung in Rechtschreibung; Gespräch mit den Eltern am "
-      "Elternsprechtag vereinbart, Lernplan für das nächste Halbjahr wird gemeinsam erstellt. "));
+      "Elternsprechtag vereinbart, Lernplan für das nächste Halbjahr wird gemeinsam erstellt. "), 500);
 }
 
 quorv::TPupilRecord FullPupil() {
@@ -99,8 +84,7 @@ void ExpectTidy(const platform::RecordingCanvas& canvas, const SheetRect& area, 
 class ShippedReceiptForms : public ::testing::Test {
  protected:
   ShippedReceiptForms() : printer_(platform::DeviceCaps{}) {
-    for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles())
-      env_.dir().writeFile(env_.dir().programDir() + f.FileName, ReadFile(ResourcesDir() + f.FileName));
+    testsupport::InstallCommittedFormFiles(env_.dir(), testsupport::ShippedReceiptFormFiles());
     quorv::SchoolSettings.SchoolNameAddress.setText(kFullSchool);
     quorv::SchoolSettings.SchoolType = 6;
   }
@@ -148,20 +132,13 @@ QStringList ReceiptTexts(const quorv::TPupilRecord& pupil) {
 }  // namespace
 
 TEST(ShippedFormFileTables, CommittedFilesAreTheNormalisedTextOfTheirTables) {
-  const bool write = qEnvironmentVariable("QUORV_WRITE_FORM_FILES") == QLatin1String("1");
+  testsupport::ExpectCommittedFilesMatchTables(testsupport::ShippedReceiptFormFiles());
   for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles()) {
-    const QByteArray text = quorv::FormFileText(f.Title, f.Fields);
-    const QString path = ResourcesDir() + f.FileName;
-    if (write) {
-      QFile out(path);
-      ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-      out.write(text);
-    }
-    EXPECT_EQ(ReadFile(path), text) << f.FileName.toStdString() << ": run with QUORV_WRITE_FORM_FILES=1";
     quorv::TFormFieldTable fields{};
     quorv::PresetFormFields(fields);
     QString title;
-    const quorv::FormFileParse parse = quorv::ParseFormFile(ReadFile(path), fields, title);
+    const quorv::FormFileParse parse =
+        quorv::ParseFormFile(testsupport::ReadCommittedFormFile(f.FileName), fields, title);
     EXPECT_TRUE(parse.InStep);
     EXPECT_EQ(title, f.Title);
   }
@@ -244,7 +221,7 @@ TEST_F(ShippedReceiptForms, PdfsOfTheFilledFormsGoIntoTheBuildFolder) {
   {
     // The receipt's numbered file holds the A4 receipt too: print it in its place.
     env_.dir().writeFile(env_.dir().programDir() + quorv::kReceiptA4FormFile,
-                         ReadFile(ResourcesDir() + QStringLiteral("Anl041.FST")));
+                         testsupport::ReadCommittedFormFile(QStringLiteral("Anl041.FST")));
     testsupport::ScriptedMessages msgs;
     msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
     quorv::PrintCurrentPupilReceipt();

@@ -11,25 +11,10 @@ namespace {
 
 using namespace quorv;
 
-// One field of a table: number and its six words. Fields not listed stay all
-// zero and so inactive.
-struct Row {
-  int Field;
-  int X;
-  int Y;
-  int Align;
-  int Font;
-  int Page;
-  int Active;
-};
-
-TFormFieldTable Table(std::initializer_list<Row> rows) {
+// A table of the listed fields; the others stay all zero and so inactive.
+TFormFieldTable Table(std::initializer_list<FormRow> rows) {
   TFormFieldTable t{};
-  for (const Row& r : rows)
-    t[static_cast<std::size_t>(r.Field)] =
-        TFormField{static_cast<std::uint16_t>(r.X),     static_cast<std::uint16_t>(r.Y),
-                   static_cast<std::uint16_t>(r.Align), static_cast<std::uint16_t>(r.Font),
-                   static_cast<std::uint16_t>(r.Page),  static_cast<std::uint16_t>(r.Active)};
+  PutRows(t, rows);
   return t;
 }
 
@@ -120,10 +105,10 @@ TFormFieldTable LearningReportFormTable() {
 std::vector<ShippedFormFile> ShippedReceiptFormFiles() {
   return {
       // The receipt's number in the form-file table; the receipt itself prints from 043 or 143.
-      {QStringLiteral("Anl041.FST"), QStringLiteral("Empfangsbekenntnis"), ReceiptA4FormTable()},
-      {kReceiptA4FormFile, kReceiptA4FormTitle, ReceiptA4FormTable()},
-      {kReceiptA5FormFile, kReceiptA5FormTitle, ReceiptA5FormTable()},
-      {kLearningReportFormFile, kLearningReportFormTitle, LearningReportFormTable()},
+      {0, QStringLiteral("Anl041.FST"), QStringLiteral("Empfangsbekenntnis"), ReceiptA4FormTable()},
+      {0, kReceiptA4FormFile, kReceiptA4FormTitle, ReceiptA4FormTable()},
+      {0, kReceiptA5FormFile, kReceiptA5FormTitle, ReceiptA5FormTable()},
+      {0, kLearningReportFormFile, kLearningReportFormTitle, LearningReportFormTable()},
   };
 }
 

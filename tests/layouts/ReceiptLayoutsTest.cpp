@@ -24,23 +24,16 @@ using quorv::ReportJob;
 using quorv::TFormField;
 using quorv::TFormFieldTable;
 using testsupport::Field;
+using testsupport::kMissingFormFileQuestion;
 using testsupport::kPdfNotice;
+using testsupport::OffsetPrinter;
 
 namespace {
 
-// A printer whose printable area starts 100 and 75 dots (600 dpi) from the
-// sheet's corner: the page origin moves 4.2 and 3.2 mm up and left.
-platform::DeviceCaps OffsetPrinter() {
-  platform::DeviceCaps caps;
-  caps.PhysicalOffsetX = 100;
-  caps.PhysicalOffsetY = 75;
-  return caps;
-}
+// On the offset printer the page origin moves 4.2 and 3.2 mm up and left.
 constexpr int kOx = 150 - 42;
 constexpr int kOy = 150 - 32;
 QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
-
-const QString kMissingQuestionStart = QStringLiteral("Es konnte die benötigte Formular-Datei:\r");
 
 // ---- the receipt's wording ------------------------------------------------------------------
 
@@ -311,7 +304,7 @@ TEST_F(ReceiptPages, NoFormMeansAnEmptyPage) {
   // A missing file that the user does not want created.
   QFile::remove(env_.dir().programDir() + quorv::kLearningReportFormFile);
   testsupport::ScriptedMessages msgs;
-  msgs.expectPrefix(kMissingQuestionStart + QStringLiteral("Anl170.FST"), MsgKind::Confirmation, MsgResult::No);
+  msgs.expectPrefix(kMissingFormFileQuestion + QStringLiteral("Anl170.FST"), MsgKind::Confirmation, MsgResult::No);
   EXPECT_TRUE(learningReport().ops().empty());
   EXPECT_TRUE(msgs.allAnswered());
   // Without the job's form file (the wrapper did not load it) nothing is drawn either.
@@ -484,7 +477,7 @@ TEST_F(ReceiptWrappers, OtherTargetsGiveTheMessageAndNoOutput) {
 TEST_F(ReceiptWrappers, PreviewComesAfterTheFormFilesQuestion) {
   QFile::remove(env_.dir().programDir() + quorv::kReceiptA4FormFile);
   testsupport::ScriptedMessages msgs;
-  msgs.expectPrefix(kMissingQuestionStart + QStringLiteral("Anl043.FST"), MsgKind::Confirmation, MsgResult::No);
+  msgs.expectPrefix(kMissingFormFileQuestion + QStringLiteral("Anl043.FST"), MsgKind::Confirmation, MsgResult::No);
   env_.recordPreview([&msgs] { EXPECT_EQ(msgs.shown().size(), 1u); });
   job(41, quorv::otPreview);
   quorv::PrintReceiptJob();

@@ -6,7 +6,6 @@
 
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
-#include "layouts/PageGeometry.h"
 #include "layouts/PrintJob.h"
 #include "layouts/ShippedFormFiles.h"
 #include "platform/RecordingCanvas.h"

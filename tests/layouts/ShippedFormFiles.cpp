@@ -8,17 +8,6 @@ namespace {
 
 using quorv::TFormFieldTable;
 
-// One field of a table: number, X, Y, alignment, font, page, active.
-struct Row {
-  int Field;
-  int X;
-  int Y;
-  int Align;
-  int Font;
-  int Page;
-  int Active;
-};
-
 constexpr int L = 0;  // left
 constexpr int C = 1;  // centre
 constexpr int R = 2;  // right
@@ -51,34 +40,27 @@ constexpr int kLeftRuleField = 400;       // a rule from 100 to 700
 // Characters per line of the text blocks (Times 3.5 mm over 164 mm).
 constexpr int kCharsPerLine = 110;
 
-void Put(TFormFieldTable& t, std::initializer_list<Row> rows) {
-  for (const Row& r : rows)
-    t[static_cast<std::size_t>(r.Field)] = quorv::TFormField{
-        static_cast<std::uint16_t>(r.X),     static_cast<std::uint16_t>(r.Y),    static_cast<std::uint16_t>(r.Align),
-        static_cast<std::uint16_t>(r.Font),  static_cast<std::uint16_t>(r.Page), static_cast<std::uint16_t>(r.Active)};
-}
-
 // A parameter field: X, Y and the number in the font word; never printed.
-Row Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
+FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
 
 // ---- on every form ----------------------------------------------------------------
 
 void Frame(TFormFieldTable& t) {
-  Put(t, {
-             {1, 0, 0, L, kFrameStyle, 3, 1},
-             {2, kFrameRight, kFrameBottom, L, kFrameStyle, 3, 1},
-             {6, 1790, 400, L, kSmall, 1, 1},  // margin imprint, reading downward inside the frame
-         });
+  PutRows(t, {
+                 {1, 0, 0, L, kFrameStyle, 3, 1},
+                 {2, kFrameRight, kFrameBottom, L, kFrameStyle, 3, 1},
+                 {6, 1790, 400, L, kSmall, 1, 1},  // margin imprint, reading downward inside the frame
+             });
 }
 
 // The name block of page 1 with its rule at y.
 void NameBlock(TFormFieldTable& t, int y) {
-  Put(t, {
-             {15, kMiddle, y, L, kText, 1, 1},
-             {16, 130, y - 10, L, kLargeBold, 1, 1},
-             {17, 400, y + 130, L, kBold, 1, 1},
-             {19, kRightRuleField, y + 130, L, kBold, 1, 1},
-         });
+  PutRows(t, {
+                 {15, kMiddle, y, L, kText, 1, 1},
+                 {16, 130, y - 10, L, kLargeBold, 1, 1},
+                 {17, 400, y + 130, L, kBold, 1, 1},
+                 {19, kRightRuleField, y + 130, L, kBold, 1, 1},
+             });
 }
 
 // Page 2: header, grades, electives, absences, place and date, seal,
@@ -86,63 +68,63 @@ void NameBlock(TFormFieldTable& t, int y) {
 // elective row; yAfter the label of the overall elective grade, from which
 // the rest follows.
 void GradesPage(TFormFieldTable& t, int yElectives, int yAfter) {
-  Put(t, {
-             {125, kMiddle, 130, L, kText, 2, 1},
-             {126, 130, 120, L, kBold, 2, 1},
-             {127, 1500, 120, L, kBold, 2, 1},
-             {30, kLeft, 250, L, kBold, 2, 1},
-             // Grade block: rows from y 350, 9 mm apart; grade boxes centred
-             // at 735 and 1645.
-             {32, kLeft, 350, L, kText, 2, 1},
-             {33, 0, 0, L, kTyped, 2, 1},
-             {34, 635, 0, C, kBold, 2, 1},
-             {35, 800, 0, L, kSmall, 2, 1},
-             {36, 845, 0, L, kText, 2, 1},
-             {37, 0, 0, L, kSmall, 2, 1},
-             {38, 1545, 0, C, kBold, 2, 1},
-             {39, 1705, 0, L, kSmall, 2, 1},
-             {40, 0, 90, L, 0, 2, 1},
-             {45, kLeft, 1160, L, kBold, 2, 1},
-             // Elective block: names at 100 and 945, grades in the grade columns.
-             {48, kLeft, yElectives, L, kText, 2, 1},
-             {49, 635, 0, C, kBold, 2, 1},
-             {50, 800, 0, L, kSmall, 2, 1},
-             {51, 845, 0, L, kText, 2, 1},
-             {52, 1545, 0, C, kBold, 2, 1},
-             {53, 1705, 0, L, kSmall, 2, 1},
-             {54, 0, 90, L, 0, 2, 1},
-             {55, kLeft, yAfter, L, kBold, 2, 1},
-             {56, 1645, yAfter, C, kBold, 2, 1},
-             {57, 1805, yAfter, L, kSmall, 2, 1},
-             // "Fehltage: _______ davon entschuldigt: _______": the numbers over the blanks.
-             {63, kLeft, yAfter + 90, L, kText, 2, 1},
-             {64, 281, yAfter + 82, C, kBold, 2, 1},
-             {74, 656, yAfter + 82, C, kBold, 2, 1},
-         });
+  PutRows(t, {
+                 {125, kMiddle, 130, L, kText, 2, 1},
+                 {126, 130, 120, L, kBold, 2, 1},
+                 {127, 1500, 120, L, kBold, 2, 1},
+                 {30, kLeft, 250, L, kBold, 2, 1},
+                 // Grade block: rows from y 350, 9 mm apart; grade boxes centred
+                 // at 735 and 1645.
+                 {32, kLeft, 350, L, kText, 2, 1},
+                 {33, 0, 0, L, kTyped, 2, 1},
+                 {34, 635, 0, C, kBold, 2, 1},
+                 {35, 800, 0, L, kSmall, 2, 1},
+                 {36, 845, 0, L, kText, 2, 1},
+                 {37, 0, 0, L, kSmall, 2, 1},
+                 {38, 1545, 0, C, kBold, 2, 1},
+                 {39, 1705, 0, L, kSmall, 2, 1},
+                 {40, 0, 90, L, 0, 2, 1},
+                 {45, kLeft, 1160, L, kBold, 2, 1},
+                 // Elective block: names at 100 and 945, grades in the grade columns.
+                 {48, kLeft, yElectives, L, kText, 2, 1},
+                 {49, 635, 0, C, kBold, 2, 1},
+                 {50, 800, 0, L, kSmall, 2, 1},
+                 {51, 845, 0, L, kText, 2, 1},
+                 {52, 1545, 0, C, kBold, 2, 1},
+                 {53, 1705, 0, L, kSmall, 2, 1},
+                 {54, 0, 90, L, 0, 2, 1},
+                 {55, kLeft, yAfter, L, kBold, 2, 1},
+                 {56, 1645, yAfter, C, kBold, 2, 1},
+                 {57, 1805, yAfter, L, kSmall, 2, 1},
+                 // "Fehltage: _______ davon entschuldigt: _______": the numbers over the blanks.
+                 {63, kLeft, yAfter + 90, L, kText, 2, 1},
+                 {64, 281, yAfter + 82, C, kBold, 2, 1},
+                 {74, 656, yAfter + 82, C, kBold, 2, 1},
+             });
 }
 
 // Place and date from y, the signatures a space below it, the acknowledgement
 // and the grade scale.
 void SignatureBlock(TFormFieldTable& t, int y, int space) {
-  Put(t, {
-             {106, 700, y, L, kSmall, 2, 1},
-             {107, 130, y - 10, L, kBold, 2, 1},
-             {108, kLeftRuleField, y + space, L, kSmall, 2, 1},
-             {110, kRightRuleField, y + space, L, kSmall, 2, 1},
-             {114, kLeft, y + space + 110, L, kBold, 2, 1},
-             {115, kLeftRuleField, y + 2 * space + 50, L, kSmall, 2, 1},
-             {117, kRightRuleField, y + 2 * space + 50, L, kSmall, 2, 1},
-             {119, kLeft, y + 2 * space + 160, L, kSmall, 2, 1},
-             {120, kLeft, y + 2 * space + 210, L, kSmall, 2, 1},
-         });
+  PutRows(t, {
+                 {106, 700, y, L, kSmall, 2, 1},
+                 {107, 130, y - 10, L, kBold, 2, 1},
+                 {108, kLeftRuleField, y + space, L, kSmall, 2, 1},
+                 {110, kRightRuleField, y + space, L, kSmall, 2, 1},
+                 {114, kLeft, y + space + 110, L, kBold, 2, 1},
+                 {115, kLeftRuleField, y + 2 * space + 50, L, kSmall, 2, 1},
+                 {117, kRightRuleField, y + 2 * space + 50, L, kSmall, 2, 1},
+                 {119, kLeft, y + 2 * space + 160, L, kSmall, 2, 1},
+                 {120, kLeft, y + 2 * space + 210, L, kSmall, 2, 1},
+             });
 }
 
 // "Stempel/Siegel" between the signatures with the strike-out over either word.
 void SealWithStrike(TFormFieldTable& t, int y) {
-  Put(t, {
-             {112, 830, y, L, kText, 2, 1},
-             {113, 817, y + 5, L, kStrikeSmall, 2, 1},
-         });
+  PutRows(t, {
+                 {112, 830, y, L, kText, 2, 1},
+                 {113, 817, y + 5, L, kStrikeSmall, 2, 1},
+             });
 }
 
 // ---- year, half-year, transfer and interim reports -------------------------------------
@@ -150,47 +132,47 @@ void SealWithStrike(TFormFieldTable& t, int y) {
 TFormFieldTable ReportForm(bool transfer) {
   TFormFieldTable t{};
   Frame(t);
-  Put(t, {
-             {3, kMiddle, 150, C, kBold, 1, 1},
-             {4, kMiddle, 170, C, kSmall, 1, 1},
-             {5, kMiddle, 370, C, kTitleFont, 1, 1},
-             {14, kMiddle, 450, C, kLargeBold, 1, 1},
-             // "über das 1. Schulhalbjahr / Schuljahr" and the year, centred as one
-             // line; the strike-out in Courier lines up with the words.
-             {7, 559, 550, L, kPlain, 1, 1},
-             {8, 1118, 550, L, kBold, 1, 1},
-             {9, 556, 556, L, kStrike, 1, 1},
-         });
+  PutRows(t, {
+                 {3, kMiddle, 150, C, kBold, 1, 1},
+                 {4, kMiddle, 170, C, kSmall, 1, 1},
+                 {5, kMiddle, 370, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 450, C, kLargeBold, 1, 1},
+                 // "über das 1. Schulhalbjahr / Schuljahr" and the year, centred as one
+                 // line; the strike-out in Courier lines up with the words.
+                 {7, 559, 550, L, kPlain, 1, 1},
+                 {8, 1118, 550, L, kBold, 1, 1},
+                 {9, 556, 556, L, kStrike, 1, 1},
+             });
   NameBlock(t, 720);
   int y = 930;  // separator
   if (transfer) {
     // The sentence, the strike-out over "Die Schülerin/" or "/Der Schüler"
     // (a little lower, so that its fill runs through the small letters),
     // the next school over the long blank and the Jahrgangsstufe over "____".
-    Put(t, {
-               {95, kLeft, 990, L, kText, 1, 1},
-               {96, 81, 998, L, kStrike, 1, 1},
-               {97, 829, 1030, C, kSmall, 1, 1},
-               {98, 829, 982, C, kBold, 1, 1},
-               {100, 1365, 982, C, kBold, 1, 1},
-           });
+    PutRows(t, {
+                   {95, kLeft, 990, L, kText, 1, 1},
+                   {96, 81, 998, L, kStrike, 1, 1},
+                   {97, 829, 1030, C, kSmall, 1, 1},
+                   {98, 829, 982, C, kBold, 1, 1},
+                   {100, 1365, 982, C, kBold, 1, 1},
+               });
     y = 1080;
   }
   const int lines = 24;
   const int spacing = transfer ? 55 : 60;
-  Put(t, {
-             {41, 0, y, L, 2, 1, 1},
-             {65, kLeft, y + 100, L, kBold, 1, 1},
-             {59, 514, y + 100, L, kSmall, 1, 1},
-             {66, kTextLeft, y + 190, L, kText, 1, 1},
-             Parameters(67, lines, spacing, kCharsPerLine),
-         });
+  PutRows(t, {
+                 {41, 0, y, L, 2, 1, 1},
+                 {65, kLeft, y + 100, L, kBold, 1, 1},
+                 {59, 514, y + 100, L, kSmall, 1, 1},
+                 {66, kTextLeft, y + 190, L, kText, 1, 1},
+                 Parameters(67, lines, spacing, kCharsPerLine),
+             });
   GradesPage(t, 1250, 1460);
-  Put(t, {
-             {68, kLeft, 1640, L, kBold, 2, 1},
-             {69, kTextLeft, 1720, L, kText, 2, 1},
-             Parameters(70, 6, 50, kCharsPerLine),
-         });
+  PutRows(t, {
+                 {68, kLeft, 1640, L, kBold, 2, 1},
+                 {69, kTextLeft, 1720, L, kText, 2, 1},
+                 Parameters(70, 6, 50, kCharsPerLine),
+             });
   SignatureBlock(t, 2080, 180);
   SealWithStrike(t, 2260);
   return t;
@@ -203,55 +185,55 @@ enum class FinalKind { Leaving, Berufsreife, WithOverallGrade };
 TFormFieldTable FinalForm(FinalKind kind) {
   TFormFieldTable t{};
   Frame(t);
-  Put(t, {
-             // School name and its rule on the left, the coat of arms on the right.
-             {3, 750, 150, C, kBold, 1, 1},
-             {4, 750, 170, C, kSmall, 1, 1},
-             {121, 1530, 50, L, 0, 1, 1},
-             Parameters(122, 220, 260, 0),
-             {5, kMiddle, 520, C, kTitleFont, 1, 1},
-             {14, kMiddle, 600, C, kLargeBold, 1, 1},
-             {7, 910, 700, R, kPlain, 1, 1},
-             {8, 940, 700, L, kBold, 1, 1},
-         });
+  PutRows(t, {
+                 // School name and its rule on the left, the coat of arms on the right.
+                 {3, 750, 150, C, kBold, 1, 1},
+                 {4, 750, 170, C, kSmall, 1, 1},
+                 {121, 1530, 50, L, 0, 1, 1},
+                 Parameters(122, 220, 260, 0),
+                 {5, kMiddle, 520, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 600, C, kLargeBold, 1, 1},
+                 {7, 910, 700, R, kPlain, 1, 1},
+                 {8, 940, 700, L, kBold, 1, 1},
+             });
   NameBlock(t, 880);
   switch (kind) {
     case FinalKind::Leaving:
       // "... Erfüllung seiner/ihrer Pflicht ...": the strike-out over either word
       // (its fill through the small letters); the Jahrgangsstufe over the blank
       // of the next line.
-      Put(t, {
-                 {22, kLeft, 1160, L, kText, 1, 1},
-                 {23, 346, 1168, L, kStrike, 1, 1},
-                 {24, kLeft, 1230, L, kText, 1, 1},
-                 {25, 327, 1222, C, kBold, 1, 1},
-             });
+      PutRows(t, {
+                     {22, kLeft, 1160, L, kText, 1, 1},
+                     {23, 346, 1168, L, kStrike, 1, 1},
+                     {24, kLeft, 1230, L, kText, 1, 1},
+                     {25, 327, 1222, C, kBold, 1, 1},
+                 });
       break;
     case FinalKind::Berufsreife:
-      Put(t, {
-                 {22, kLeft, 1160, L, kPlain, 1, 1},
-                 {24, kMiddle, 1310, C, kDegreeFont, 1, 1},
-                 {26, kLeft, 1440, L, kPlain, 1, 1},
-             });
+      PutRows(t, {
+                     {22, kLeft, 1160, L, kPlain, 1, 1},
+                     {24, kMiddle, 1310, C, kDegreeFont, 1, 1},
+                     {26, kLeft, 1440, L, kPlain, 1, 1},
+                 });
       break;
     case FinalKind::WithOverallGrade:
       // The overall grade word over the blank of "mit dem Gesamtprädikat ___ erworben."
-      Put(t, {
-                 {22, kLeft, 1160, L, kPlain, 1, 1},
-                 {23, kLeft, 1230, L, kPlain, 1, 1},
-                 {24, kMiddle, 1370, C, kDegreeFont, 1, 1},
-                 {26, kLeft, 1500, L, kPlain, 1, 1},
-                 {27, 800, 1492, C, kBold, 1, 1},
-             });
+      PutRows(t, {
+                     {22, kLeft, 1160, L, kPlain, 1, 1},
+                     {23, kLeft, 1230, L, kPlain, 1, 1},
+                     {24, kMiddle, 1370, C, kDegreeFont, 1, 1},
+                     {26, kLeft, 1500, L, kPlain, 1, 1},
+                     {27, 800, 1492, C, kBold, 1, 1},
+                 });
       break;
   }
   // The remarks a little below the statement.
   const int remarks = kind == FinalKind::Leaving ? 1400 : kind == FinalKind::Berufsreife ? 1600 : 1680;
-  Put(t, {
-             {68, kLeft, remarks, L, kBold, 1, 1},
-             {69, kTextLeft, remarks + 80, L, kText, 1, 1},
-             Parameters(70, 8, 65, kCharsPerLine),
-         });
+  PutRows(t, {
+                 {68, kLeft, remarks, L, kBold, 1, 1},
+                 {69, kTextLeft, remarks + 80, L, kText, 1, 1},
+                 Parameters(70, 8, 65, kCharsPerLine),
+             });
   if (kind == FinalKind::Leaving) {
     // Two elective rows with their half-year labels.
     GradesPage(t, 1250, 1460);
@@ -261,11 +243,11 @@ TFormFieldTable FinalForm(FinalKind kind) {
     GradesPage(t, 1320, 1610);
     SignatureBlock(t, 1900, 220);
     // The column headings of the three elective rows, and the single word "Siegel".
-    Put(t, {
-               {46, kLeft, 1230, L, kBoldSmall, 2, 1},
-               {47, 945, 1230, L, kBoldSmall, 2, 1},
-               {112, kMiddle, 2120, C, kText, 2, 1},
-           });
+    PutRows(t, {
+                   {46, kLeft, 1230, L, kBoldSmall, 2, 1},
+                   {47, 945, 1230, L, kBoldSmall, 2, 1},
+                   {112, kMiddle, 2120, C, kText, 2, 1},
+               });
   }
   return t;
 }
@@ -288,9 +270,5 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
       Make(20, FinalForm(FinalKind::WithOverallGrade)),
   };
 }
-
-QByteArray ShippedFormFileText(const ShippedFormFile& file) { return quorv::FormFileText(file.Title, file.Fields); }
-
-QString ResourcesDir() { return QStringLiteral(QUORV_RESOURCES_DIR "/"); }
 
 }  // namespace testsupport

@@ -5,16 +5,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <cstring>
 
+#include "layouts/DrawnPageGeometry.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
-#include "layouts/PageGeometry.h"
 #include "layouts/PrintJob.h"
 #include "layouts/ShippedFormFiles.h"
 #include "platform/PainterCanvas.h"
@@ -39,26 +38,8 @@ platform::DeviceCaps PlainA4Printer() {
   return caps;
 }
 
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
 TEST(ShippedFormFiles, CommittedFilesMatchTheTables) {
-  const bool write = qEnvironmentVariableIsSet("QUORV_WRITE_FORM_FILES");
-  for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
-    const QString path = testsupport::ResourcesDir() + file.FileName;
-    const QByteArray text = testsupport::ShippedFormFileText(file);
-    if (write) {
-      QFile out(path);
-      ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-      out.write(text);
-      continue;
-    }
-    EXPECT_EQ(ReadFile(path), text) << file.FileName.toStdString()
-                                    << " differs from its table; QUORV_WRITE_FORM_FILES=1 writes it";
-  }
+  testsupport::ExpectCommittedFilesMatchTables(testsupport::ShippedFormFiles());
 }
 
 TEST(ShippedFormFiles, EachIsTheFormsFileAndReadsBackInStep) {
@@ -69,7 +50,7 @@ TEST(ShippedFormFiles, EachIsTheFormsFileAndReadsBackInStep) {
     quorv::PresetFormFields(fields);
     QString title;
     const quorv::FormFileParse parse =
-        quorv::ParseFormFile(ReadFile(testsupport::ResourcesDir() + file.FileName), fields, title);
+        quorv::ParseFormFile(testsupport::ReadCommittedFormFile(file.FileName), fields, title);
     EXPECT_TRUE(parse.InStep) << file.FileName.toStdString();
     EXPECT_EQ(parse.Error, quorv::FormFileErrorKind::None);
     EXPECT_EQ(title, choice.Description);
@@ -97,9 +78,7 @@ class ShippedFormDrawing : public ::testing::Test {
  protected:
   ShippedFormDrawing() : printer_(PlainA4Printer()) {
     quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
-    for (const ShippedFormFile& file : testsupport::ShippedFormFiles())
-      env_.dir().writeFile(env_.dir().programDir() + file.FileName,
-                           ReadFile(testsupport::ResourcesDir() + file.FileName));
+    testsupport::InstallCommittedFormFiles(env_.dir(), testsupport::ShippedFormFiles());
   }
 
   static quorv::TPupilRecord Pupil(int form, const PupilVariant& v) {
@@ -125,10 +104,11 @@ class ShippedFormDrawing : public ::testing::Test {
   static testsupport::SheetLimits Limits(const ShippedFormFile& file) {
     const quorv::TFormField& topLeft = file.Fields[1];
     const quorv::TFormField& bottomRight = file.Fields[2];
-    const QRectF frame(QPointF(kOrigin + topLeft.X, kOrigin + topLeft.Y),
-                       QPointF(kOrigin + bottomRight.X, kOrigin + bottomRight.Y));
-    return {frame.adjusted(kSecondFrameInset, kSecondFrameInset, -kSecondFrameInset, -kSecondFrameInset),
-            QRectF(kUnprintable, kUnprintable, kSheetWidth - 2 * kUnprintable, kSheetHeight - 2 * kUnprintable)};
+    const testsupport::SheetRect frame{double(kOrigin + topLeft.X + kSecondFrameInset),
+                                       double(kOrigin + topLeft.Y + kSecondFrameInset),
+                                       double(kOrigin + bottomRight.X - kSecondFrameInset),
+                                       double(kOrigin + bottomRight.Y - kSecondFrameInset)};
+    return {frame, {kUnprintable, kUnprintable, kSheetWidth - kUnprintable, kSheetHeight - kUnprintable}};
   }
 
   testsupport::LayoutEnvironment env_;

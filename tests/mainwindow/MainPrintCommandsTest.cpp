@@ -25,15 +25,13 @@ using platform::MsgKind;
 using platform::MsgResult;
 using quorv::PrintOptions;
 using quorv::ReportJob;
+using testsupport::kMissingFormFileQuestion;
 using testsupport::kPdfNotice;
+using testsupport::kUnknownForm;
 
 namespace {
 
-const QString kUnknownForm = QStringLiteral(
-    "Die bisherigen Einstellungen lassen keine eindeutige\rAuswahl eines Zeugnisformulars zu!\r\r"
-    "Bitte überprüfen Sie die Einstellungen der Schule,\rzum Druck und die gewählte Zeugnisart!");
 const QString kRefused = QStringLiteral("Der Ausdruck konnte nicht begonnen werden:\r");
-const QString kMissingQuestion = QStringLiteral("Es konnte die benötigte Formular-Datei:\r");
 
 // One record of a test class.
 struct Row {
@@ -277,7 +275,7 @@ TEST_F(PrintCommands, ReceiptWithoutItsFormFileStillEndsItsDocument) {
   PrintOptions.ReceiptCopy = 1;
   QFile::remove(quorv::ProgramDir + quorv::kReceiptA5FormFile);
   testsupport::ScriptedMessages msgs;
-  msgs.expectPrefix(kMissingQuestion + quorv::kReceiptA5FormFile, MsgKind::Confirmation, MsgResult::No);
+  msgs.expectPrefix(kMissingFormFileQuestion + quorv::kReceiptA5FormFile, MsgKind::Confirmation, MsgResult::No);
   msgs.expectPrefix(kPdfNotice, MsgKind::Information);
   quorv::PrintCurrentPupilReceipt();
   EXPECT_TRUE(msgs.allAnswered());
@@ -384,8 +382,8 @@ class ThrowingMessages : public platform::MessageService {
   ~ThrowingMessages() override { platform::SetMessageService(previous_); }
   platform::MsgResult Show(const QString& text, platform::MsgKind, platform::MsgButtons) override {
     shown << text;
-    if (text.startsWith(kMissingQuestion) && ++questions_ == 2) throw std::runtime_error("platform failure");
-    return text.startsWith(kMissingQuestion) ? MsgResult::No : MsgResult::Ok;
+    if (text.startsWith(kMissingFormFileQuestion) && ++questions_ == 2) throw std::runtime_error("platform failure");
+    return text.startsWith(kMissingFormFileQuestion) ? MsgResult::No : MsgResult::Ok;
   }
   QStringList shown;
 

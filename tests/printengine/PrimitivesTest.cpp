@@ -26,6 +26,7 @@ using platform::RecordedOp;
 using platform::RecordingCanvas;
 using quorv::PageOrigins;
 using quorv::TFormField;
+using testsupport::OffsetPrinter;
 namespace TA = platform::TextAlign;
 
 namespace {
@@ -39,16 +40,7 @@ class PrintOptionsGuard {
   quorv::TPrintOptions saved_;
 };
 
-// A 600 dpi printer whose printable area starts 100 and 75 device units
-// (4.233 and 3.175 mm) from the corner of the sheet.
-platform::DeviceCaps OffsetPrinter() {
-  platform::DeviceCaps caps;
-  caps.LogPixelsX = 600;
-  caps.LogPixelsY = 600;
-  caps.PhysicalOffsetX = 100;
-  caps.PhysicalOffsetY = 75;
-  return caps;
-}
+// The offsets of the offset printer in 0.1 mm.
 constexpr int kOffX = 42;  // round(100 * 254 / 600) = round(42.33)
 constexpr int kOffY = 32;  // round(75 * 254 / 600) = round(31.75)
 
