@@ -297,7 +297,9 @@ TEST_F(PrintReportTest, PageByPageAsksBeforeEachPageAndNoSkipsOnlyThatPage) {
   const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
   ASSERT_EQ(files.size(), 1);
   EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Jahres-Zeugnis_ Anna Muster.pdf"));
-  if (testsupport::HavePdfInfo()) EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 1);
+  if (testsupport::HavePdfInfo()) {
+    EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 1);
+  }
   EXPECT_EQ(ReportJob.CurrentPage, 2);
   EXPECT_EQ(ReportJob.Caption, QStringLiteral("Jahreszeugnis: Anna Muster  [Seite: 2 von 2]"));
 }
