@@ -202,7 +202,8 @@ TEST_F(RegionalPageTest, GradesAreInWordsOnTheTransferReportAndWhereTheOptionSay
     quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(c.Option);
     Draw(c.Form);
     const RecordedOp* deutsch = nullptr;
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
+    const std::vector<RecordedOp> texts = canvas_.opsOf(CanvasOp::Text);
+    for (const RecordedOp& op : texts)
       if (op.P1 == Pt(GradeX(0), RowY(1))) deutsch = &op;
     ASSERT_NE(deutsch, nullptr) << c.Form;
     EXPECT_EQ(deutsch->Text, QString::fromUtf8(c.Grade)) << c.Form << " " << c.Option;
@@ -243,7 +244,8 @@ TEST_F(RegionalPageTest, CourseLettersPrintForTheFirstLanguageAndCourseSubjectsE
       ASSERT_EQ(letters.size(), 5) << form << " " << year;
       for (const Letter& l : expected) {
         const RecordedOp* found = nullptr;
-        for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
+        const std::vector<RecordedOp> texts = canvas_.opsOf(CanvasOp::Text);
+        for (const RecordedOp& op : texts)
           if (op.P1 == Pt(l.X, RowY(l.Row)) && op.Text.endsWith(QStringLiteral(")*"))) found = &op;
         ASSERT_NE(found, nullptr) << form << " row " << l.Row;
         EXPECT_EQ(found->Text, QString::fromLatin1(l.Text)) << form << " row " << l.Row;
@@ -307,7 +309,8 @@ TEST_F(RegionalPageTest, FreeRowsOfTheRightColumnAreTypedOnARuleAndLongNamesSque
                         {"Sport und Spiel im Verein", 7, F(32).FontNumber, 0}};
   for (const Case& c : cases) {
     const RecordedOp* op = nullptr;
-    for (const RecordedOp& o : canvas_.opsOf(CanvasOp::Text))
+    const std::vector<RecordedOp> texts = canvas_.opsOf(CanvasOp::Text);
+    for (const RecordedOp& o : texts)
       if (o.Text.startsWith(QString::fromUtf8(c.Name))) op = &o;
     ASSERT_NE(op, nullptr) << c.Name;
     EXPECT_EQ(op->P1, Pt(F(32).X + F(36).X, RowY(c.Row))) << c.Name;
