@@ -23,6 +23,7 @@
 #include "settings/SchulEinst.h"
 #include "settings/WpflEinst.h"
 #include "support/ScriptedMessages.h"
+#include "support/ProgramState.h"
 #include "support/TempDir.h"
 
 namespace quorv {
@@ -47,26 +48,12 @@ int FirstDifference(const TPupilRecord& a, const TPupilRecord& b) {
 class DataSheetTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedSchool_ = SchoolSettings;
-    savedOptions_ = ProgramOptions;
-    savedCatalog_ = SubjectCatalog;
-    savedElectiveNames_ = ElectiveSubjectNames;
-    SetSchoolSettingDefaults();
-    SetProgramOptionDefaults();
+    testsupport::UseDefaultSettings();
     BuildDefaultSubjectCatalog();
     BuildSubjectLists();
     ElectiveSubjectNames = QStringList{"  - - -", "???", "Informatik", QString::fromUtf8("Französisch")};
   }
-  void TearDown() override {
-    form_.reset();
-    SchoolSettings = savedSchool_;
-    ProgramOptions = savedOptions_;
-    SubjectCatalog = savedCatalog_;
-    ElectiveSubjectNames = savedElectiveNames_;
-    BuildSubjectLists();
-    Modified = false;
-    ClassFileName = kDefaultClassFileName;
-  }
+  void TearDown() override { form_.reset(); }
 
   // The main window for a school type, shown for the first time.
   TMainForm& Form(int schoolType) {
@@ -96,14 +83,9 @@ class DataSheetTest : public ::testing::Test {
   QLineEdit* Edit(const char* name) { return Ctl<QLineEdit>(name); }
   QComboBox* Combo(const char* name) { return Ctl<QComboBox>(name); }
 
+  testsupport::SavedProgramState state_;
   testsupport::TempProgramDir dir;
   std::unique_ptr<TMainForm> form_;
-
- private:
-  TSchoolSettings savedSchool_;
-  TProgramOptions savedOptions_;
-  TSubjectCatalog savedCatalog_;
-  QStringList savedElectiveNames_;
 };
 
 void SetSlot(TPupilRecord& r, int s, const std::string& name, const char* grade, const char* addition = "",
@@ -697,7 +679,7 @@ TEST_F(DataSheetTest, SchoolYearHandlerNormalisesAndFillsTheSecondYear) {
     const char* typed;
     const char* shown;
     const char* second;
-  } cases[] = {{"06", "2006", "2007"}, {"2010", "2010", "2011"}, {"-5", "??-5", "????"}, {"ab", "ab", ""},
+  } cases[] = {{"06", "2006", "2007"}, {"2010", "2010", "2011"}, {"-5", "?\?-5", "????"}, {"ab", "ab", ""},
                {"200", "200", ""}};
   for (const Case& c : cases) {
     Edit("Edit63")->setText(c.typed);

@@ -10,9 +10,7 @@
 
 #include "mainwindow/MainUSB.h"
 #include "records/QuorvDat.h"
-#include "settings/ProgEinst.h"
-#include "settings/SchulEinst.h"
-#include "settings/WpflEinst.h"
+#include "support/ProgramState.h"
 #include "support/TempDir.h"
 
 namespace testsupport {
@@ -48,23 +46,8 @@ class LoggingMainForm : public quorv::TMainForm {
 
 class MainFormTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    savedSchool_ = quorv::SchoolSettings;
-    savedOptions_ = quorv::ProgramOptions;
-    savedElectives_ = quorv::ElectiveSubjects;
-    savedElectiveNames_ = quorv::ElectiveSubjectNames;
-    quorv::SetSchoolSettingDefaults();
-    quorv::SetProgramOptionDefaults();
-  }
-  void TearDown() override {
-    form_.reset();
-    quorv::SchoolSettings = savedSchool_;
-    quorv::ProgramOptions = savedOptions_;
-    quorv::ElectiveSubjects = savedElectives_;
-    quorv::ElectiveSubjectNames = savedElectiveNames_;
-    quorv::Modified = false;
-    quorv::ClassFileName = quorv::kDefaultClassFileName;
-  }
+  void SetUp() override { UseDefaultSettings(); }
+  void TearDown() override { form_.reset(); }
 
   // The main window, created and shown for the first time.
   LoggingMainForm& ShownForm() {
@@ -77,11 +60,8 @@ class MainFormTest : public ::testing::Test {
   TempProgramDir dir;
 
  private:
+  SavedProgramState state_;
   std::unique_ptr<LoggingMainForm> form_;
-  quorv::TSchoolSettings savedSchool_;
-  quorv::TProgramOptions savedOptions_;
-  quorv::TWPflFach savedElectives_;
-  QStringList savedElectiveNames_;
 };
 
 using Calls = std::vector<std::string>;

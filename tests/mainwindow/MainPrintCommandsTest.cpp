@@ -19,6 +19,7 @@
 #include "platform/PrinterDocument.h"
 #include "printengine/TestSheet.h"
 #include "support/FixedPrinter.h"
+#include "support/ProgramState.h"
 #include "support/ScriptedMessages.h"
 
 using platform::MsgKind;
@@ -69,11 +70,6 @@ class PrintCommands : public ::testing::Test {
     env_.recordPreview();
     SetClass(0);
   }
-  ~PrintCommands() override {
-    quorv::Pupils = savedPupils_;
-    quorv::PupilCount = savedCount_;
-    quorv::CurrentPupil = savedCurrent_;
-  }
 
   void SetClass(int current) {
     quorv::Pupils.clear();
@@ -102,13 +98,9 @@ class PrintCommands : public ::testing::Test {
     EXPECT_EQ(quorv::PrintBatchState, 0);
   }
 
+  testsupport::SavedProgramState state_;
   testsupport::LayoutEnvironment env_;
   testsupport::FixedPrinter printer_;
-
- private:
-  quorv::TDB2 savedPupils_ = quorv::Pupils;
-  int savedCount_ = quorv::PupilCount;
-  int savedCurrent_ = quorv::CurrentPupil;
 };
 
 // ---- which pupils a batch handles ----------------------------------------------------------
@@ -460,26 +452,8 @@ TEST_F(PrintCommands, TestSheetIsADocumentOfItsOwnWithoutAClass) {
 
 namespace {
 
-class MainPrintCommands : public testsupport::MainFormTest {
- protected:
-  void SetUp() override {
-    MainFormTest::SetUp();
-    savedPupils_ = quorv::Pupils;
-    savedCount_ = quorv::PupilCount;
-    savedCurrent_ = quorv::CurrentPupil;
-  }
-  void TearDown() override {
-    quorv::Pupils = savedPupils_;
-    quorv::PupilCount = savedCount_;
-    quorv::CurrentPupil = savedCurrent_;
-    MainFormTest::TearDown();
-  }
-
- private:
-  quorv::TDB2 savedPupils_;
-  int savedCount_ = 0;
-  int savedCurrent_ = 0;
-};
+// The main-window fixture puts the class back after each test.
+using MainPrintCommands = testsupport::MainFormTest;
 
 TEST_F(MainPrintCommands, MenuItemsAndSpeedButtonsRunTheirCommands) {
   auto& form = ShownForm();

@@ -18,9 +18,7 @@
 #include "mainwindow/MainUSB.h"
 #include "records/ClassFile.h"
 #include "records/QuorvDat.h"
-#include "settings/ProgEinst.h"
-#include "settings/SchulEinst.h"
-#include "settings/WpflEinst.h"
+#include "support/ProgramState.h"
 #include "support/TempDir.h"
 
 namespace testsupport {
@@ -70,31 +68,11 @@ inline quorv::TDB2 ClassOf(std::vector<quorv::TPupilRecord> pupils) {
 class SheetStubTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedSchool_ = quorv::SchoolSettings;
-    savedOptions_ = quorv::ProgramOptions;
-    savedElectives_ = quorv::ElectiveSubjects;
-    savedElectiveNames_ = quorv::ElectiveSubjectNames;
-    savedElectiveIndex_ = quorv::ElectiveIndex;
-    savedHeader_ = quorv::ClassFileHeader;
-    savedTemplate_ = quorv::TemplatePupil;
-    quorv::SetSchoolSettingDefaults();
-    quorv::SetProgramOptionDefaults();
+    UseDefaultSettings();
     quorv::SetElectiveDefaults();
     quorv::RebuildElectiveNames();
   }
-  void TearDown() override {
-    form_.reset();
-    quorv::SchoolSettings = savedSchool_;
-    quorv::ProgramOptions = savedOptions_;
-    quorv::ElectiveSubjects = savedElectives_;
-    quorv::ElectiveSubjectNames = savedElectiveNames_;
-    quorv::ElectiveIndex = savedElectiveIndex_;
-    quorv::ClassFileHeader = savedHeader_;
-    quorv::TemplatePupil = savedTemplate_;
-    quorv::Modified = false;
-    quorv::ClassFileName = quorv::kDefaultClassFileName;
-    quorv::SetSingleRecordClass(quorv::ZeroPupilRecord());
-  }
+  void TearDown() override { form_.reset(); }
 
   // The main window, created and shown for the first time.
   SheetStubForm& ShownForm() {
@@ -122,14 +100,8 @@ class SheetStubTest : public ::testing::Test {
   TempProgramDir dir;
 
  private:
+  SavedProgramState state_;
   std::unique_ptr<SheetStubForm> form_;
-  quorv::TSchoolSettings savedSchool_;
-  quorv::TProgramOptions savedOptions_;
-  quorv::TWPflFach savedElectives_;
-  QStringList savedElectiveNames_;
-  int savedElectiveIndex_ = 1;
-  quorv::TClassFileHeader savedHeader_{};
-  quorv::TPupilRecord savedTemplate_{};
 };
 
 }  // namespace testsupport

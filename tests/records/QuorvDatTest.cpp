@@ -7,6 +7,7 @@
 #include "records/QuorvDat.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
+#include "support/ProgramState.h"
 #include "support/ScriptedMessages.h"
 
 using namespace quorv;
@@ -25,26 +26,17 @@ std::string CharsAt(const TPupilRecord& r, int off) {
   return std::string(reinterpret_cast<const char*>(Bytes(r) + off));
 }
 
-// Resets the class globals around each test.
+// Starts each test with no class and default settings; puts everything back after it.
 class ClassTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedOptions_ = ProgramOptions;
-    savedSchool_ = SchoolSettings;
-    SetProgramOptionDefaults();
-    SetSchoolSettingDefaults();
+    testsupport::UseDefaultSettings();
     platform::SeedRandom(7);
     Pupils.clear();
     PupilCount = 0;
     CurrentPupil = 0;
   }
-  void TearDown() override {
-    ProgramOptions = savedOptions_;
-    SchoolSettings = savedSchool_;
-    Pupils.clear();
-    PupilCount = 0;
-    CurrentPupil = 0;
-  }
+
   // A class of n default records.
   void MakeClass(int n) {
     Pupils.clear();
@@ -63,8 +55,7 @@ class ClassTest : public ::testing::Test {
   }
 
  private:
-  TProgramOptions savedOptions_;
-  TSchoolSettings savedSchool_;
+  testsupport::SavedProgramState state_;
 };
 
 }  // namespace
