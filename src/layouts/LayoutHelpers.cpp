@@ -327,7 +327,7 @@ class GradeLines {
     Grades(left);
     if (profile_.FirstFreeRow <= 0) return;
     const GradeColumn right{9, fields_[ffRightNames].X, &fields_[ffRightGrade], &fields_[ffRightAddition],
-                            &fields_[ffLabelFont]};
+                            &fields_[static_cast<std::size_t>(profile_.RightReligionLabelField)]};
     for (int r = 1; r <= profile_.Rows; ++r) RightName(r, right);
     Grades(right);
   }
@@ -589,7 +589,7 @@ void TPageFrame::NameBlock() {
   SignatureRule(ffNameRule, QStringLiteral("Vorname und Name"));
   const TFormField second = Field(ffNameSecondRule);
   const int ruleFont = Field(ffNameRule).FontNumber;
-  const bool oneLine = second.X == 0 && second.Y == 0 && second.FontNumber == 0;
+  const bool oneLine = !NameSecondRule || (second.X == 0 && second.Y == 0 && second.FontNumber == 0);
   if (oneLine) {
     if (const int squeeze = NameSqueeze(static_cast<int>(name.size()), RuleX2 - RuleX1); squeeze != 0)
       Canvas.SetTextCharacterExtra(squeeze);
@@ -726,9 +726,10 @@ void TPageFrame::Seal(const QString& words, TSealOverprint overprint) {
   }
 }
 
-void TPageFrame::Signatures() {
+void TPageFrame::Signatures(bool acknowledgement) {
   if (ActiveOnPage(ffHeadRule)) SignatureRule(ffHeadRule, QStringLiteral("Schulleiter(in)"));
   if (ActiveOnPage(ffTeacherRule)) SignatureRule(ffTeacherRule, QStringLiteral("Klassenlehrer(in)"));
+  if (!acknowledgement) return;
   Print(QStringLiteral("Empfangsbestätigung:"), ffReceiptLabel);
   if (ActiveOnPage(ffReceiptPlaceRule)) {
     SignatureRule(ffReceiptPlaceRule, QStringLiteral("Ort, Datum"));

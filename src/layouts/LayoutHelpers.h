@@ -139,6 +139,7 @@ struct TGradeLineProfile {
   int GradeSmallerFont = 16;       // ... and longer than this the next smaller font
   TRightReligion RightReligion = TRightReligion::AnyRow;
   bool RightPlaceholders = true;   // "  - - -" and "???" as a no-subject rule on the right
+  int RightReligionLabelField = ffLabelFont;  // label field of a right-column religion line
 };
 
 // The grade block at fields 32 to 40: left column slots 1..R, right column
@@ -213,7 +214,7 @@ class TPageFrame {
   void Absences(const QString& sentence);                           // 15
   void PlaceAndDate();                                              // 16
   void Seal(const QString& words, TSealOverprint overprint);         // 17
-  void Signatures();                                                // 18
+  void Signatures(bool acknowledgement = true);                     // 18; false: no 114 to 117
   void GradeScale(const QString& scale, const QString& footnote);    // 19
   void MarginImprint();                                             // 20
 
@@ -244,6 +245,8 @@ class TPageFrame {
   // x1 and x2 of the last signature rule.
   int RuleX1 = 0;
   int RuleX2 = 0;
+  // false: the name block takes its squeeze form and does not read field 20.
+  bool NameSecondRule = true;
 };
 
 // A page described as data: the texts and choices of a form, run through

@@ -47,8 +47,10 @@ const TOutputWrapper kGymnasiumReport{nullptr, nullptr, PrintGymnasiumReportPage
 const TOutputWrapper kGymnasiumTransferReport{"Übergangs-Zeugnis: ", "Übergangs-Zeugnis (Seite: ", PrintGymnasiumReportPage, kTwoPages, nullptr};
 const TOutputWrapper kGymnasiumInterimReport{"Zwischen-Zeugnis: ", nullptr, PrintGymnasiumReportPage, kTwoPages, nullptr};
 const TOutputWrapper kGymnasiumLeavingReport{"Abgangs-Zeugnis: ", nullptr, PrintGymnasiumLeavingPage, kOnePage, nullptr};
-const TOutputWrapper kGymnasiumExamPassedReport{"Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): ", nullptr, PrintGymnasiumExamPage, kOnePage, CheckGymnasiumExamData};
-const TOutputWrapper kGymnasiumExamFailedReport{"Versetzungs-/Prüfungs-Zeugnis (NICHT best.): ", nullptr, PrintGymnasiumExamPage, kOnePage, CheckGymnasiumExamData};
+const TOutputWrapper kGymnasiumExamPassedReport{"Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): ", nullptr, PrintGymnasiumExamPage, kOnePage, CheckGymnasiumExamData,
+                                                NoticeGymnasiumExamProblem};
+const TOutputWrapper kGymnasiumExamFailedReport{"Versetzungs-/Prüfungs-Zeugnis (NICHT best.): ", nullptr, PrintGymnasiumExamPage, kOnePage, CheckGymnasiumExamData,
+                                                NoticeGymnasiumExamProblem};
 
 const TOutputWrapper kOrientierungsstufeReport{nullptr, nullptr, PrintOrientierungsstufeReportPage, kTwoPages, nullptr};
 const TOutputWrapper kGesamtschuleClass56Report{nullptr, nullptr, PrintGesamtschuleClass56Page, kTwoPages, nullptr};

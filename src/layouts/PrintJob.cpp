@@ -203,6 +203,7 @@ void RunOutputWrapper(const TOutputWrapper& wrapper) {
   }
   // Everything that may need a message comes before any output.
   if (!JobCheckPassed(wrapper)) return;
+  if (wrapper.Notice != nullptr) wrapper.Notice(ReportJob);
   LoadJobReportFormFile();
   switch (target) {
     case otPreview:

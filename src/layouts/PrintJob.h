@@ -73,6 +73,9 @@ using TPageRoutine = void (*)(platform::Canvas& canvas, const TPupilRecord& pupi
 // false to refuse the report.
 using TJobCheck = bool (*)(const TReportJob& job);
 using TOutputWrapperFn = void (*)();
+// Says what the job's data leave doubtful at the start of an output; never
+// refuses, never runs in a repaint.
+using TJobNotice = void (*)(const TReportJob& job);
 
 struct TOutputWrapper {
   // Title text of the printer document, followed by the pupil's name; nullptr:
@@ -85,6 +88,7 @@ struct TOutputWrapper {
   // Highest target handled: 2 for one-page forms, 3 for two-page forms.
   std::uint16_t LastTarget;
   TJobCheck Check;  // nullptr: no check
+  TJobNotice Notice = nullptr;  // at every call that shows or prints, after the check
 };
 
 // The wrapper pattern: unknown target -> message; the job's check and form

@@ -99,9 +99,9 @@ void PrintFinalStatement(TPageFrame& frame, const TFinalStatement& statement) {
 
 // "Wahlpflichtunterricht", the half-year headings of the final pages, the
 // elective block and its overall grade label.
-void FinalElectiveSection(TPageFrame& frame, TElectiveBlock block) {
+void FinalElectiveSection(TPageFrame& frame, TElectiveBlock block, bool halfYearHeadings) {
   if (frame.ActiveOnPage(ffGradeBlock)) frame.Print(QStringLiteral("Wahlpflichtunterricht"), ffElectiveLabel);
-  if (frame.ActiveOnPage(ffElectiveFirstHalf)) {
+  if (halfYearHeadings && frame.ActiveOnPage(ffElectiveFirstHalf)) {
     frame.Print(QStringLiteral("1. Halbjahr"), ffElectiveFirstHalf);
     frame.Print(QStringLiteral("2. Halbjahr"), ffElectiveSecondHalf);
   }
@@ -208,19 +208,21 @@ void PrintFinalPageByProfile(platform::Canvas& canvas, const TPupilRecord& pupil
   frame.SchoolName();
   frame.SchoolRule();
   frame.TitleAndPhrase(Utf8(profile.Title), Utf8(profile.SchoolPhrase));
-  frame.SchoolYearHeading();
+  if (profile.Heading == THeading::SchoolYear) frame.SchoolYearHeading();
+  if (profile.Heading == THeading::Period) frame.PeriodHeading();
   frame.Arms();
+  frame.NameSecondRule = profile.NameSecondRule;
   frame.NameBlock();
   PrintFinalStatement(frame, profile.Statement);
   frame.RemarksBlock();
-  frame.Page2Header();
-  frame.GradesLabel();
+  if (profile.Page2Header) frame.Page2Header();
+  frame.Print(Utf8(profile.GradesHeading), profile.GradesHeadingField);
   frame.GradeBlock(profile.GradeLines);
-  FinalElectiveSection(frame, profile.Electives);
-  frame.Absences(Utf8(kAbsenceSentence));
+  FinalElectiveSection(frame, profile.Electives, profile.HalfYearHeadings);
+  if (profile.Absences) frame.Absences(Utf8(kAbsenceSentence));
   frame.PlaceAndDate();
   frame.Seal(Utf8(profile.SealWords), profile.Seal);
-  frame.Signatures();
+  frame.Signatures(profile.Acknowledgement);
   GradeScaleAndFootnote(frame, profile.GradeScale, profile.Footnote, year);
   frame.MarginImprint();
 }

@@ -73,6 +73,16 @@ struct TFinalPageProfile {
   TSealOverprint Seal;    // field 113
   TYearText GradeScale;
   TYearText Footnote;
+  // Departures of other school types' leaving pages; the defaults draw the
+  // Regionale Schule's.
+  THeading Heading = THeading::SchoolYear;  // None: no school year at fields 7, 8
+  bool NameSecondRule = true;               // false: the name block's squeeze form, field 20 not read
+  const char* GradesHeading = "Noten";      // the grade block's heading ...
+  int GradesHeadingField = ffGradesLabel;   // ... and its field
+  bool Page2Header = true;                  // fields 125 to 127
+  bool HalfYearHeadings = true;             // "1. Halbjahr", "2. Halbjahr" at fields 46, 47
+  bool Absences = true;                     // fields 63, 64, 74
+  bool Acknowledgement = true;              // fields 114 to 117
 };
 
 // Texts shared by the report families.
