@@ -166,6 +166,8 @@ void SetSlot(quorv::TPupilRecord& p, int slot, const QString& name, const char* 
 }  // namespace
 
 int ReligionSlotOfForm(int form) {
+  // The Gymnasium's leaving report: the first row of the right column.
+  if (form == 23) return 10;
   // Forms whose grade block has eight rows: the Hauptschule group and form 18.
   for (int eightRows : {5, 6, 7, 8, 9, 105, 18})
     if (form == eightRows) return 8;

@@ -25,6 +25,7 @@ constexpr int kSmall = 15;            // Times 3 mm
 constexpr int kTyped = 1;             // Courier 4 mm
 constexpr int kStrike = 2;            // Courier 4 mm bold
 constexpr int kStrikeSmall = 8;       // Courier 3.5 mm bold
+constexpr int kGradeSans = 22;        // Arial 4 mm bold: grades squeezed hard stay legible
 constexpr int kFrameStyle = 12;       // pen 2 with a second frame 1 mm inside
 
 // Page geometry in 0.1 mm from the page origin (15 mm, 15 mm): the frame
@@ -252,6 +253,136 @@ TFormFieldTable FinalForm(FinalKind kind) {
   return t;
 }
 
+// ---- Gymnasium ----------------------------------------------------------------------------
+
+// Forms 21, 22, 121: the report pages above, the grade-scale label with the
+// scale beside it.
+TFormFieldTable GymnasiumReportForm(bool transfer) {
+  TFormFieldTable t = ReportForm(transfer);
+  PutRows(t, {
+                 {119, kLeft, 2600, L, kSmall, 2, 1},
+                 {120, 285, 2600, L, kSmall, 2, 1},
+             });
+  return t;
+}
+
+// The grade block's columns (fields 33 to 39) with rows p apart, and the
+// elective block's at y with rows q apart, on page 1; grades in gradeFont.
+void OnePageGradeColumns(TFormFieldTable& t, int p, int yElectives, int q, int gradeFont) {
+  PutRows(t, {
+                 {33, 0, 0, L, kTyped, 1, 1},
+                 {34, 635, 0, C, gradeFont, 1, 1},
+                 {35, 800, 0, L, kSmall, 1, 1},
+                 {36, 845, 0, L, kText, 1, 1},
+                 {37, 0, 0, L, kSmall, 1, 1},
+                 {38, 1545, 0, C, gradeFont, 1, 1},
+                 {39, 1705, 0, L, kSmall, 1, 1},
+                 {40, 0, p, L, 0, 1, 1},
+                 {48, kLeft, yElectives, L, kText, 1, 1},
+                 {49, 635, 0, C, gradeFont, 1, 1},
+                 {50, 800, 0, L, kSmall, 1, 1},
+                 {51, 845, 0, L, kText, 1, 1},
+                 {52, 1545, 0, C, gradeFont, 1, 1},
+                 {53, 1705, 0, L, kSmall, 1, 1},
+                 {54, 0, q, L, 0, 1, 1},
+             });
+}
+
+// Form 23, one page: the coat of arms beside the school name, the statement,
+// eight rows a column, two elective rows, remarks, the signatures with the
+// seal between them.
+TFormFieldTable GymnasiumLeavingForm() {
+  TFormFieldTable t{};
+  Frame(t);
+  PutRows(t, {
+                 {3, 750, 150, C, kBold, 1, 1},
+                 {4, 750, 170, C, kSmall, 1, 1},
+                 {121, 1530, 50, L, 0, 1, 1},
+                 Parameters(122, 220, 260, 0),
+                 {5, kMiddle, 450, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 530, C, kLargeBold, 1, 1},
+             });
+  NameBlock(t, 680);
+  PutRows(t, {
+                 {22, kLeft, 910, L, kPlain, 1, 1},
+                 {31, kLeft, 1010, L, kBold, 1, 1},
+                 {32, kLeft, 1100, L, kText, 1, 1},
+                 {45, kLeft, 1800, L, kBold, 1, 1},
+                 {55, kLeft, 2050, L, kBold, 1, 1},
+                 {56, 1645, 2050, C, kBold, 1, 1},
+                 {57, 1805, 2050, L, kSmall, 1, 1},
+                 {68, kLeft, 2120, L, kBold, 1, 1},
+                 {69, kTextLeft, 2175, L, kText, 1, 1},
+                 Parameters(70, 4, 45, kCharsPerLine),
+                 {106, kLeftRuleField, 2390, L, kSmall, 1, 1},
+                 {107, 130, 2380, L, kBold, 1, 1},
+                 {108, kLeftRuleField, 2550, L, kSmall, 1, 1},
+                 {110, kRightRuleField, 2550, L, kSmall, 1, 1},
+                 {112, kMiddle, 2530, C, kText, 1, 1},
+                 {119, kLeft, 2655, L, kSmall, 1, 1},
+                 {120, 285, 2655, L, kSmall, 1, 1},
+             });
+  OnePageGradeColumns(t, 90, 1870, 80, kBold);
+  return t;
+}
+
+// Forms 24 and 25, one page: the examination statement, the two examination
+// lines, six admission lines a column, two elective rows, absences (form 24),
+// remarks, signatures and the acknowledgement.
+TFormFieldTable GymnasiumExamForm() {
+  TFormFieldTable t{};
+  Frame(t);
+  PutRows(t, {
+                 {3, kMiddle, 150, C, kBold, 1, 1},
+                 {4, kMiddle, 170, C, kSmall, 1, 1},
+                 {5, kMiddle, 280, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 350, C, kLargeBold, 1, 1},
+             });
+  NameBlock(t, 460);
+  PutRows(t, {
+                 {22, kLeft, 660, L, kText, 1, 1},
+                 {24, kLeft, 712, L, kText, 1, 1},
+                 {26, kLeft, 764, L, kText, 1, 1},
+                 // Examination lines: the grade columns of the admission block,
+                 // the labels below the right names.
+                 {75, kLeft, 840, L, kBold, 1, 1},
+                 {76, kLeft, 915, L, kText, 1, 1},
+                 {77, 0, 0, L, kText, 1, 1},
+                 {78, 635, 0, C, kGradeSans, 1, 1},
+                 {79, 800, 0, L, kSmall, 1, 1},
+                 {80, 845, 0, L, 0, 1, 1},
+                 {81, 0, 0, L, kSmall, 1, 1},
+                 {82, 1545, 0, C, kGradeSans, 1, 1},
+                 {83, 1705, 0, L, kSmall, 1, 1},
+                 {84, 0, 85, L, 0, 1, 1},
+                 {31, kLeft, 1105, L, kBold, 1, 1},
+                 {32, kLeft, 1185, L, kText, 1, 1},
+                 {45, kLeft, 1720, L, kBold, 1, 1},
+                 {55, kLeft, 1960, L, kBold, 1, 1},
+                 {56, 1645, 1960, C, kBold, 1, 1},
+                 {57, 1805, 1960, L, kSmall, 1, 1},
+                 {63, kLeft, 2025, L, kText, 1, 1},
+                 {64, 281, 2017, C, kBold, 1, 1},
+                 {74, 656, 2017, C, kBold, 1, 1},
+                 {68, kLeft, 2085, L, kBold, 1, 1},
+                 {69, kTextLeft, 2140, L, kText, 1, 1},
+                 Parameters(70, 2, 45, kCharsPerLine),
+                 {106, kLeftRuleField, 2270, L, kSmall, 1, 1},
+                 {107, 130, 2260, L, kBold, 1, 1},
+                 {108, kLeftRuleField, 2390, L, kSmall, 1, 1},
+                 {110, kRightRuleField, 2390, L, kSmall, 1, 1},
+                 {112, kMiddle, 2370, C, kText, 1, 1},
+                 {114, kLeft, 2480, L, kBold, 1, 1},
+                 {115, kLeftRuleField, 2580, L, kSmall, 1, 1},
+                 {117, kRightRuleField, 2580, L, kSmall, 1, 1},
+                 {119, kLeft, 2670, L, kSmall, 1, 1},
+                 {120, 285, 2670, L, kSmall, 1, 1},
+             });
+  OnePageGradeColumns(t, 90, 1790, 75, kGradeSans);
+  PutRows(t, {{56, 1645, 1960, C, kGradeSans, 1, 1}});
+  return t;
+}
+
 ShippedFormFile Make(int form, TFormFieldTable fields) {
   const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
   return ShippedFormFile{form, choice.FileName, choice.Description, fields};
@@ -268,6 +399,11 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
       Make(18, FinalForm(FinalKind::Berufsreife)),
       Make(19, FinalForm(FinalKind::WithOverallGrade)),
       Make(20, FinalForm(FinalKind::WithOverallGrade)),
+      Make(21, GymnasiumReportForm(false)),
+      Make(22, GymnasiumReportForm(true)),
+      Make(121, GymnasiumReportForm(false)),
+      Make(23, GymnasiumLeavingForm()),
+      Make(24, GymnasiumExamForm()),
   };
 }
 

@@ -72,7 +72,24 @@ const PupilVariant kVariants[] = {
     {0, 1, "2007", "katholische Religion"},
     {1, 1, "2007", "Philosophieren mit Kindern"},
     {0, 0, "2006", "???"},
+    {1, 0, "2005", "evangelische Religion"},  // the examination report with its 4th subject
 };
+
+bool IsExamForm(int form) { return form == 24 || form == 25; }
+
+// The pages of a form by the dispatch table.
+int PagesOfForm(int form) {
+  const quorv::TDispatchEntry* entry = quorv::FindDispatchEntry(form);
+  return entry != nullptr ? entry->Pages : 2;
+}
+
+// Every report form that loads the file (forms 24 and 25 share one).
+std::vector<int> FormsOfFile(const ShippedFormFile& file) {
+  std::vector<int> forms{file.Form};
+  for (const quorv::TDispatchEntry& e : quorv::kDispatchTable)
+    if (e.Form != file.Form && quorv::LookupFormFile(e.Form, 0, 0, 1).FileName == file.FileName) forms.push_back(e.Form);
+  return forms;
+}
 
 class ShippedFormDrawing : public ::testing::Test {
  protected:
@@ -81,22 +98,32 @@ class ShippedFormDrawing : public ::testing::Test {
     testsupport::InstallCommittedFormFiles(env_.dir(), testsupport::ShippedFormFiles());
   }
 
+  // The examination report lists the subjects of the Gymnasium's report with
+  // Physik as the 4th examination subject.
   static quorv::TPupilRecord Pupil(int form, const PupilVariant& v) {
-    quorv::TPupilRecord p = testsupport::FullyFilledPupil(form, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
-    p.Subjects[static_cast<std::size_t>(testsupport::ReligionSlotOfForm(form) - 1)].Name.setText(
+    const int subjectsForm = IsExamForm(form) ? 21 : form;
+    quorv::TPupilRecord p =
+        testsupport::FullyFilledPupil(subjectsForm, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
+    p.FormNumber = form;
+    p.Subjects[static_cast<std::size_t>(testsupport::ReligionSlotOfForm(subjectsForm) - 1)].Name.setText(
         QString::fromUtf8(v.Religion));
+    p.ExamDataPresent = 1;
+    p.FourthExamSubject.set("Ph");
+    p.ExamPassed = static_cast<std::uint16_t>(v.Sex);
     return p;
   }
 
   // Loads the job's form file as the output wrapper does and draws the page.
-  void Draw(platform::Canvas& canvas, const ShippedFormFile& file, const quorv::TPupilRecord& pupil, int page) {
+  void Draw(platform::Canvas& canvas, int form, const quorv::TPupilRecord& pupil, int page) {
     quorv::ClearReportJob();
     quorv::ReportJob.Pupil = pupil;
-    quorv::ReportJob.FormNumber = static_cast<std::uint16_t>(file.Form);
+    quorv::ReportJob.FormNumber = static_cast<std::uint16_t>(form);
     quorv::ReportJob.CurrentPage = static_cast<std::uint16_t>(page);
     quorv::ReportJob.OutputTarget = quorv::otPrinterReport;
+    // A Gymnasium takes its examination language from slot 2.
+    quorv::SchoolSettings.SchoolType = IsExamForm(form) ? std::uint16_t{quorv::stGymnasium} : schoolType_;
     quorv::LoadJobReportFormFile();
-    const quorv::TPageRoutine routine = quorv::PageRoutineOfForm(file.Form);
+    const quorv::TPageRoutine routine = quorv::PageRoutineOfForm(form);
     ASSERT_NE(routine, nullptr);
     routine(canvas, quorv::ReportJob.Pupil);
   }
@@ -113,20 +140,24 @@ class ShippedFormDrawing : public ::testing::Test {
 
   testsupport::LayoutEnvironment env_;
   testsupport::FixedPrinter printer_;
+  std::uint16_t schoolType_ = quorv::SchoolSettings.SchoolType;
 };
 
 TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
   for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
-    for (const PupilVariant& v : kVariants) {
-      const quorv::TPupilRecord pupil = Pupil(file.Form, v);
-      for (int page = 1; page <= 2; ++page) {
-        platform::RecordingCanvas canvas(PlainA4Printer());
-        Draw(canvas, file, pupil, page);
-        ASSERT_FALSE(canvas.opsOf(platform::CanvasOp::Text).empty());
-        const QStringList problems = testsupport::PageProblems(canvas, Limits(file), QLatin1Char('#'));
-        EXPECT_TRUE(problems.isEmpty()) << file.FileName.toStdString() << " page " << page << ", sex " << v.Sex
-                                        << ", half year " << v.HalfYear << ", " << v.SchoolYear << ", " << v.Religion
-                                        << ":\n  " << problems.join(QStringLiteral("\n  ")).toStdString();
+    for (const int form : FormsOfFile(file)) {
+      for (const PupilVariant& v : kVariants) {
+        const quorv::TPupilRecord pupil = Pupil(form, v);
+        for (int page = 1; page <= PagesOfForm(form); ++page) {
+          platform::RecordingCanvas canvas(PlainA4Printer());
+          Draw(canvas, form, pupil, page);
+          ASSERT_FALSE(canvas.opsOf(platform::CanvasOp::Text).empty());
+          const QStringList problems = testsupport::PageProblems(canvas, Limits(file), QLatin1Char('#'));
+          EXPECT_TRUE(problems.isEmpty()) << file.FileName.toStdString() << " form " << form << " page " << page
+                                          << ", sex " << v.Sex << ", half year " << v.HalfYear << ", "
+                                          << v.SchoolYear << ", " << v.Religion << ":\n  "
+                                          << problems.join(QStringLiteral("\n  ")).toStdString();
+        }
       }
     }
   }
@@ -136,22 +167,27 @@ TEST_F(ShippedFormDrawing, EveryFormIsWrittenAsAPdfForALook) {
   const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/pdf/");
   ASSERT_TRUE(QDir().mkpath(folder));
   for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
-    const QString path = folder + QFileInfo(file.FileName).completeBaseName() + QStringLiteral(".pdf");
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(600);
-    writer.setTitle(file.Title);
-    QPainter painter(&writer);
-    const quorv::TPupilRecord pupil = Pupil(file.Form, kVariants[0]);
-    for (int page = 1; page <= 2; ++page) {
-      if (page > 1) writer.newPage();
-      platform::PainterCanvas canvas(painter);
-      canvas.SetMapMode(platform::MapMode::LoMetric);
-      Draw(canvas, file, pupil, page);
+    for (const int form : FormsOfFile(file)) {
+      QString path = folder + QFileInfo(file.FileName).completeBaseName();
+      if (form != file.Form) path += QStringLiteral("_%1").arg(form);
+      path += QStringLiteral(".pdf");
+      QPdfWriter writer(path);
+      writer.setPageSize(QPageSize(QPageSize::A4));
+      writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+      writer.setResolution(600);
+      writer.setTitle(file.Title);
+      QPainter painter(&writer);
+      // The examination reports of a pupil of 2005, with the 4th subject.
+      const quorv::TPupilRecord pupil = Pupil(form, IsExamForm(form) ? kVariants[4] : kVariants[0]);
+      for (int page = 1; page <= PagesOfForm(form); ++page) {
+        if (page > 1) writer.newPage();
+        platform::PainterCanvas canvas(painter);
+        canvas.SetMapMode(platform::MapMode::LoMetric);
+        Draw(canvas, form, pupil, page);
+      }
+      painter.end();
+      EXPECT_GT(QFileInfo(path).size(), 1000) << path.toStdString();
     }
-    painter.end();
-    EXPECT_GT(QFileInfo(path).size(), 1000) << path.toStdString();
   }
 }
 
