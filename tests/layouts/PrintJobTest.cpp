@@ -111,12 +111,15 @@ class PrintReportTest : public ::testing::Test {
   PrintReportTest() {
     env_.writeAllReportFormFiles(testsupport::EveryFieldTable());
     env_.recordPreview();
+    // The examination reports are a Gymnasium's, whose slot 2 holds the examination language.
+    quorv::SchoolSettings.SchoolType = quorv::stGymnasium;
   }
 
   void Job(int form, int target, int askFirst = 1, int halfYear = 0) {
     quorv::ClearReportJob();
     ReportJob.Pupil = testsupport::TestPupil();
     ReportJob.Pupil.HalfYear = static_cast<std::uint16_t>(halfYear);
+    ReportJob.Pupil.ExamDataPresent = 1;  // passes the examination-data check in 2006
     ReportJob.FormNumber = static_cast<std::uint16_t>(form);
     ReportJob.CurrentPage = 1;
     ReportJob.OutputTarget = static_cast<std::uint16_t>(target);
