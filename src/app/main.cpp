@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "layouts/PreViewForm.h"
+#include "mainwindow/FaNoExp.h"
 #include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
@@ -55,12 +56,14 @@ int main(int argc, char** argv) {
   quorv::TDrkEinstForm drkEinstForm(&mainForm);
   quorv::TPreViewForm preViewForm(&mainForm);
   quorv::TInfoDlg infoDlg(&mainForm);
+  quorv::TFaNoExpForm faNoExpForm(&mainForm);
   // TFachEingForm and TDatSichForm follow here.
 
   mainForm.ProgEinstForm = &progEinstForm;
   mainForm.SchulEinstForm = &schulEinstForm;
   mainForm.WpflEinstForm = &wpflEinstForm;
   mainForm.DrkEinstForm = &drkEinstForm;
+  mainForm.FaNoExpForm = &faNoExpForm;
   preViewForm.DrkEinstForm = &drkEinstForm;
   // The output wrappers show the preview window for target 1.
   quorv::InstallPreViewForm(&preViewForm);

@@ -840,10 +840,7 @@ void TMainForm::Wahlpflichtfcherextrahieren1Click() {}
 // Backup dialog.
 void TMainForm::vollstndigeDatensicherung1Click() {}
 
-// Imports and the grade-list export.
-void TMainForm::Fachzensurenlistevorbereiten1Click() {}
-void TMainForm::importierenvonSchlerdatenimTXTFormat1Click() {}
-void TMainForm::importierenvonBewertungenimTXTFormat1Click() {}
+// Imports and the grade-list export: MainImportCommands.cpp.
 
 // Settings export and import.
 void TMainForm::exportieren1Click() { RunDialog(EinstExpForm); }

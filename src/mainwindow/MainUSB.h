@@ -70,6 +70,7 @@ class TMainForm : public QMainWindow {
   QDialog* BewUebersForm = nullptr;
   QDialog* EinstExpForm = nullptr;
   QDialog* EinstImpForm = nullptr;
+  QDialog* FaNoExpForm = nullptr;
   // The modeless code list.
   QWidget* BewHilfForm = nullptr;
 
