@@ -1,7 +1,7 @@
 #pragma once
 // Text import of pupils and grades: the column map "IMPORT.CFG", the field
 // splitter and the routines that write one line into a pupil record. Lines
-// are Windows-1252 bytes; ReadImportLines converts a UTF-8 file on reading.
+// are Windows-1252 bytes; ReadImportText converts a UTF-8 file on reading.
 #include <QByteArray>
 #include <QString>
 #include <array>

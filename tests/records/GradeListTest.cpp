@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QDir>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -165,4 +165,21 @@ TEST_F(GradeListTest, DamagedOldListAndFailedWritesLeaveTheOthersGoing) {
   EXPECT_EQ(Read("5a_Ma.FDB"), bytes);
   EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")));
   EXPECT_TRUE(platform::FileExists(dir.dataDir() + "5a_Te_AL.FDB"));  // the subject after them
+}
+
+TEST_F(GradeListTest, FloppyFolderAsksOnceOrBeforeEachSubject) {
+  const QString saved = QDir::currentPath();
+  QDir::setCurrent(dir.dataDir());
+  QDir().mkpath("b");
+  GradeListFolder = "b/";
+  ExportSubjectSelection[kMa] = ExportSubjectSelection[kDeu] = 1;
+  for (const bool extra : {false, true}) {
+    ExtraDiskPerSubject = extra;
+    ScriptedMessages msgs;
+    for (int i = 0; i < (extra ? 2 : 1); ++i) msgs.expect("Legen Sie eine Diskette", MsgKind::Information);
+    EXPECT_TRUE(ExportGradeLists());
+    EXPECT_TRUE(msgs.allAnswered());
+  }
+  QDir::setCurrent(saved);
+  EXPECT_TRUE(platform::FileExists(dir.dataDir() + "b/5a_Ma.FDB"));
 }
