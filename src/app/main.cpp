@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "layouts/PreViewForm.h"
+#include "mainwindow/BewUebers.h"
+#include "mainwindow/FachEing.h"
 #include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
@@ -55,12 +57,17 @@ int main(int argc, char** argv) {
   quorv::TDrkEinstForm drkEinstForm(&mainForm);
   quorv::TPreViewForm preViewForm(&mainForm);
   quorv::TInfoDlg infoDlg(&mainForm);
-  // TFachEingForm and TDatSichForm follow here.
+  quorv::TBewUebersForm bewUebersForm(&mainForm);
+  quorv::TFachEingForm fachEingForm(&mainForm);
+  // TDatSichForm follows here.
 
   mainForm.ProgEinstForm = &progEinstForm;
   mainForm.SchulEinstForm = &schulEinstForm;
   mainForm.WpflEinstForm = &wpflEinstForm;
   mainForm.DrkEinstForm = &drkEinstForm;
+  mainForm.BewUebersForm = &bewUebersForm;
+  mainForm.FachEingForm = &fachEingForm;
+  fachEingForm.BewHilfForm = mainForm.BewHilfForm;
   preViewForm.DrkEinstForm = &drkEinstForm;
   // The output wrappers show the preview window for target 1.
   quorv::InstallPreViewForm(&preViewForm);

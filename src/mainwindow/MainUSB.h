@@ -68,6 +68,7 @@ class TMainForm : public QMainWindow {
   QDialog* DrkEinstForm = nullptr;
   QDialog* AboutForm = nullptr;
   QDialog* BewUebersForm = nullptr;
+  QDialog* FachEingForm = nullptr;
   QDialog* EinstExpForm = nullptr;
   QDialog* EinstImpForm = nullptr;
   // The modeless code list.
