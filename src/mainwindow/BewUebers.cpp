@@ -41,7 +41,7 @@ TBewUebersForm::TBewUebersForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(StringGrid1);
   layout->addWidget(BitBtn1, 0, Qt::AlignRight);
   connect(BitBtn1, &QPushButton::clicked, this, &TBewUebersForm::BitBtn1Click);
-  resize(760, 560);
+  resize(840, 600);  // all 17 columns in view
   FormCreate();
 }
 

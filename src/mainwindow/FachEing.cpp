@@ -1,6 +1,7 @@
 #include "mainwindow/FachEing.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -125,9 +126,13 @@ bool TFachEingForm::SubjectChosen() const { return GridSubject != kUnfilled && G
 void TFachEingForm::SetupSubjectPupilGrid() {
   StringGrid1->setColumnCount(kColumns);
   if (StringGrid1->rowCount() < 1) StringGrid1->setRowCount(1);
+  // Visible columns are at least as wide as their header text.
+  const QFontMetrics metrics(StringGrid1->font());
   for (int c = 0; c < kColumns; ++c) {
-    SetCell(0, c, QString::fromLatin1(kGridColumns[c].header));
-    StringGrid1->setColumnWidth(c, kGridColumns[c].width);
+    const QString header = QString::fromLatin1(kGridColumns[c].header);
+    SetCell(0, c, header);
+    const int width = kGridColumns[c].width;
+    StringGrid1->setColumnWidth(c, width < 30 ? width : std::max(width, metrics.horizontalAdvance(header) + 12));
   }
   if (!SchoolTypeHasLevels(SchoolSettings.SchoolType)) StringGrid1->setColumnWidth(kLevelColumn, 5);
   if (ProgramOptions.ShowAdditions != 1) StringGrid1->setColumnWidth(kAdditionColumn, 2);
