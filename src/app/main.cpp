@@ -15,6 +15,8 @@
 #include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtMessageService.h"
 #include "settings/DrkEinstForm.h"
+#include "settings/EinstExpForm.h"
+#include "settings/EinstImpForm.h"
 #include "settings/Facheinst.h"
 #include "settings/ProgEinstForm.h"
 #include "settings/SchulEinstForm.h"
@@ -59,6 +61,8 @@ int main(int argc, char** argv) {
   quorv::TInfoDlg infoDlg(&mainForm);
   quorv::TBewUebersForm bewUebersForm(&mainForm);
   quorv::TFachEingForm fachEingForm(&mainForm);
+  quorv::TEinstExpForm einstExpForm(&mainForm);
+  quorv::TEinstImpForm einstImpForm(&mainForm);
   // TDatSichForm follows here.
 
   mainForm.ProgEinstForm = &progEinstForm;
@@ -67,6 +71,8 @@ int main(int argc, char** argv) {
   mainForm.DrkEinstForm = &drkEinstForm;
   mainForm.BewUebersForm = &bewUebersForm;
   mainForm.FachEingForm = &fachEingForm;
+  mainForm.EinstExpForm = &einstExpForm;
+  mainForm.EinstImpForm = &einstImpForm;
   fachEingForm.BewHilfForm = mainForm.BewHilfForm;
   preViewForm.DrkEinstForm = &drkEinstForm;
   // The output wrappers show the preview window for target 1.
