@@ -5,6 +5,8 @@
 
 #include "layouts/PreViewForm.h"
 #include "mainwindow/FaNoExp.h"
+#include "mainwindow/BewUebers.h"
+#include "mainwindow/FachEing.h"
 #include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
@@ -14,6 +16,8 @@
 #include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtMessageService.h"
 #include "settings/DrkEinstForm.h"
+#include "settings/EinstExpForm.h"
+#include "settings/EinstImpForm.h"
 #include "settings/Facheinst.h"
 #include "settings/ProgEinstForm.h"
 #include "settings/SchulEinstForm.h"
@@ -57,13 +61,22 @@ int main(int argc, char** argv) {
   quorv::TPreViewForm preViewForm(&mainForm);
   quorv::TInfoDlg infoDlg(&mainForm);
   quorv::TFaNoExpForm faNoExpForm(&mainForm);
-  // TFachEingForm and TDatSichForm follow here.
+  quorv::TBewUebersForm bewUebersForm(&mainForm);
+  quorv::TFachEingForm fachEingForm(&mainForm);
+  quorv::TEinstExpForm einstExpForm(&mainForm);
+  quorv::TEinstImpForm einstImpForm(&mainForm);
+  // TDatSichForm follows here.
 
   mainForm.ProgEinstForm = &progEinstForm;
   mainForm.SchulEinstForm = &schulEinstForm;
   mainForm.WpflEinstForm = &wpflEinstForm;
   mainForm.DrkEinstForm = &drkEinstForm;
   mainForm.FaNoExpForm = &faNoExpForm;
+  mainForm.BewUebersForm = &bewUebersForm;
+  mainForm.FachEingForm = &fachEingForm;
+  mainForm.EinstExpForm = &einstExpForm;
+  mainForm.EinstImpForm = &einstImpForm;
+  fachEingForm.BewHilfForm = mainForm.BewHilfForm;
   preViewForm.DrkEinstForm = &drkEinstForm;
   // The output wrappers show the preview window for target 1.
   quorv::InstallPreViewForm(&preViewForm);
