@@ -1,7 +1,6 @@
 #include "layouts/GymnasiumLayouts.h"
 
 #include <cmath>
-#include <string>
 #include <string_view>
 
 #include "platform/Cp1252.h"
@@ -88,14 +87,14 @@ const TFinalPageProfile kLeavingProfile{
     TSealOverprint::None,
     kScaleLabelText,
     kScaleText,
-    THeading::None,
-    false,
-    "Pflichtunterricht",
+    THeading::None,       // no school year
+    false,                // field 20 not read
+    "Pflichtunterricht",  // at field 31
     ffAdmissionHeading,
-    false,
-    false,
-    false,
-    false,
+    false,  // page-2 header
+    false,  // half-year headings
+    false,  // absences
+    false,  // acknowledgement
 };
 
 // ---- fields of the examination blocks ------------------------------------------------------
