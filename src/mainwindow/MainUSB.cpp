@@ -774,10 +774,6 @@ void TMainForm::BitBtn1Click() {
 void TMainForm::Memo2Change() { SetModified(); }
 void TMainForm::Memo4Change() { SetModified(); }
 
-// "+" and "-": filled in by the record-operations unit.
-void TMainForm::Button6Click() {}
-void TMainForm::Button7Click() {}
-
 // ---------------------------------------------------------------------------
 // "&Datei"
 
@@ -797,25 +793,13 @@ void TMainForm::Bewertungsbersicht1Click() {}
 void TMainForm::VergabederBewertungen1Click() { RunDialog(BewUebersForm); }
 void TMainForm::FcherBewertungsbersicht1Click() { VergabederBewertungen1Click(); }
 
-// Record operations.
+// Record operations (the others in MainRecordCommands.cpp).
 void TMainForm::LschenSchlerDatensatz1Click() { Button7Click(); }
-void TMainForm::AusschneidenSchlerDatensatz1Click() {}
-void TMainForm::KopierenSchlerDatensatz1Click() {}
-void TMainForm::EinfgenSchlerDatensatz1Click() {}
 void TMainForm::EditCut() { AusschneidenSchlerDatensatz1Click(); }
 void TMainForm::EditCopy() { KopierenSchlerDatensatz1Click(); }
 void TMainForm::EditPaste() { EinfgenSchlerDatensatz1Click(); }
-void TMainForm::gelschteDatenstzeentgltigentfernen1Click() {}
 
-// Sorts.
-void TMainForm::aufsteigend1Click() {}
-void TMainForm::absteigend1Click() {}
-void TMainForm::aufsteigend2Click() {}
-void TMainForm::absteigend2Click() {}
-void TMainForm::aufsteigend3Click() {}
-void TMainForm::absteigend3Click() {}
-void TMainForm::Mdchenzuerst1Click() {}
-void TMainForm::Jungenzuerst1Click() {}
+// Sorts (MainRecordCommands.cpp) from the tool bar.
 void TMainForm::SpeedButton21Click() { aufsteigend1Click(); }
 void TMainForm::SpeedButton22Click() { absteigend1Click(); }
 void TMainForm::SpeedButton23Click() { aufsteigend2Click(); }

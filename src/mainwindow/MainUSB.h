@@ -21,6 +21,8 @@ class QToolButton;
 
 namespace quorv {
 
+enum class TSortOrder;
+
 inline constexpr const char* kDesignedCaption = "Zeugnisse für Velsland  V.3.1.g";
 inline constexpr const char* kHelpFile = "Quorv3.hlp";
 
@@ -70,6 +72,8 @@ class TMainForm : public QMainWindow {
   QDialog* BewUebersForm = nullptr;
   QDialog* EinstExpForm = nullptr;
   QDialog* EinstImpForm = nullptr;
+  QDialog* NeuDSForm = nullptr;
+  QDialog* DatSichForm = nullptr;
   // The modeless code list.
   QWidget* BewHilfForm = nullptr;
 
@@ -185,6 +189,11 @@ class TMainForm : public QMainWindow {
 
  public:
   // ---- end of class-file commands ----
+
+  // ---- record operations (MainRecordCommands.cpp) ----
+  // Stores the sheet and sorts the whole class; the current index is kept.
+  void SortClass(TSortOrder order);
+  // ---- end of record operations ----
 
  public slots:
   // "&Datei"
