@@ -307,6 +307,7 @@ TMainForm::TMainForm(const QString& programPath, QWidget* parent) : QMainWindow(
   BuildSpeedBar();
   BuildPages();
   BuildDataSheet();
+  ConnectSheetCommands();
   BuildStatusLine();
   resize(768, 581);
   FormCreate(programPath);
@@ -807,18 +808,7 @@ void TMainForm::SpeedButton24Click() { absteigend2Click(); }
 void TMainForm::SpeedButton27Click() { Mdchenzuerst1Click(); }
 void TMainForm::SpeedButton28Click() { Jungenzuerst1Click(); }
 
-// Print and preview commands: MainPrintCommands.cpp. Pupil data sheets:
-void TMainForm::SchlerDatenbltter1Click() {}
-void TMainForm::SchlerDatenblatt1Click() {}
-
-// Propagation to the following pupils.
-void TMainForm::N1Fremdsprache1Click() {}
-void TMainForm::N2Fremdsprache1Click() {}
-void TMainForm::ReligionPhilmK1Click() {}
-void TMainForm::zustzlichesFach1Click() {}
-void TMainForm::Wahlpflicht1HJ1Click() {}
-void TMainForm::Wahlpflicht2HJ1Click() {}
-void TMainForm::Wahlpflicht12HJ1Click() {}
+// The hidden item; never chosen.
 void TMainForm::Wahlpflichtfcherextrahieren1Click() {}
 
 // Backup dialog.

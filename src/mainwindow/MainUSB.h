@@ -195,6 +195,24 @@ class TMainForm : public QMainWindow {
   void SortClass(TSortOrder order);
   // ---- end of record operations ----
 
+  // ---- carrying values to the following pupils and the sheet's buttons (MainPropagation.cpp) ----
+  // Connects the sheet's buttons and field handlers of that unit; called once by the constructor.
+  void ConnectSheetCommands();
+  // Runs the header command of the "für ALLE" button with this component name.
+  void CarryHeaderCommand(const QString& button);
+  void ComboBox42Change();
+  void ComboBox43Change();
+  void ComboBox45Change();
+  void ComboBox38Change();
+  void BitBtn7Click();
+  void BitBtn21Click();
+  void BitBtn22Click();
+  void BitBtn23Click();
+  void SpeedButton15Click();
+  void SpeedButton16Click();
+  void SpeedButton20Click();
+  // ---- end of carrying values ----
+
  public slots:
   // "&Datei"
   void FileNew();
