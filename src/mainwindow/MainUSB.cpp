@@ -811,8 +811,7 @@ void TMainForm::SpeedButton28Click() { Jungenzuerst1Click(); }
 // The hidden item; never chosen.
 void TMainForm::Wahlpflichtfcherextrahieren1Click() {}
 
-// Backup dialog.
-void TMainForm::vollstndigeDatensicherung1Click() {}
+// Backup dialog: DatSich.cpp.
 
 // Imports and the grade-list export.
 void TMainForm::Fachzensurenlistevorbereiten1Click() {}
