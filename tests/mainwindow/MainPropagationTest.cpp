@@ -8,14 +8,16 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 #include "mainwindow/MainUSB.h"
 #include "platform/Registry.h"
 #include "platform/ui/RadioGroup.h"
 #include "records/DataSheetRules.h"
+#include "records/Propagation.h"
 #include "records/QuorvDat.h"
 #include "settings/Facheinst.h"
 #include "settings/ProgEinst.h"
@@ -67,6 +69,15 @@ class PropagationCommandsTest : public ::testing::Test {
     return w;
   }
 
+  // Sets a control as the user would: an item index, a text or a tick ("1").
+  void Set(const char* name, const QString& value) {
+    QWidget* w = Ctl(name);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) combo->setCurrentIndex(value.toInt());
+    if (auto* group = qobject_cast<platform::RadioGroup*>(w)) group->setItemIndex(value.toInt());
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(value);
+    if (auto* box = qobject_cast<QCheckBox*>(w)) box->setChecked(value == "1");
+  }
+
   TMainForm& form() { return *form_; }
   testsupport::TempProgramDir dir;
 
@@ -75,65 +86,57 @@ class PropagationCommandsTest : public ::testing::Test {
   std::unique_ptr<TMainForm> form_;
 };
 
+// The field's value as text: a number for the word fields.
+std::string FieldText(const TPupilRecord& r, const THeaderField& field) {
+  return std::visit(
+      [&r](auto f) -> std::string {
+        if constexpr (std::is_same_v<decltype(f), TU16Field>)
+          return std::to_string(r.*f);
+        else
+          return (r.*f).str();
+      },
+      field);
+}
+
 TEST_F(PropagationCommandsTest, HeaderButtonsCarryTheirControlsToTheFollowingPupils) {
-  using Fill = std::function<void(PropagationCommandsTest&)>;
-  using Read = std::function<std::string(const TPupilRecord&)>;
+  using R = TPupilRecord;
+  struct Value {
+    const char* control;
+    const char* value;  // item index, text or tick
+    THeaderField field;
+  };
   const struct {
     const char* button;
-    Fill fill;
-    Read read;
-    std::string expected;
-    const char* written;  // per pupil of "Abel Berg Cron ??? Eck", Berg current
+    std::vector<Value> values;
   } cases[] = {
-      {"BitBtn2", [](auto& t) { t.template Ctl<QComboBox>("ComboBox41")->setCurrentIndex(3); },
-       [](const TPupilRecord& r) { return std::to_string(r.ReportKind); }, "3", "01100"},
-      {"BitBtn3",
-       [](auto& t) {
-         t.template Ctl<QLineEdit>("Edit63")->setText("2008");
-         t.template Ctl<QLineEdit>("Edit65")->setText("9b");
-         t.template Ctl<QCheckBox>("CheckBox6")->setChecked(true);
-       },
-       [](const TPupilRecord& r) { return r.SchoolYear.str() + "/" + r.ClassName.str() + "/" + std::to_string(r.HalfYear); },
-       "2008/9b/1", "01100"},
-      {"BitBtn17",
-       [](auto& t) {
-         t.template Ctl<QLineEdit>("Edit63")->setText("2009");
-         t.template Ctl<QCheckBox>("CheckBox6")->setChecked(true);
-       },
-       [](const TPupilRecord& r) { return r.SchoolYear.str() + "/" + std::to_string(r.HalfYear); }, "2009/1", "01100"},
-      {"BitBtn4", [](auto& t) { t.template Ctl<QLineEdit>("Edit66")->setText("Kraus"); },
-       [](const TPupilRecord& r) { return r.ClassTeacher.str(); }, "Kraus", "01100"},
-      {"BitBtn8", [](auto& t) { t.template Ctl<QComboBox>("ComboBox42")->setCurrentIndex(5); },
-       [](const TPupilRecord& r) { return std::to_string(r.Klassenstufe); }, "5", "01100"},
-      {"BitBtn19", [](auto& t) { t.template Ctl<platform::RadioGroup>("RadioGroup1")->setItemIndex(2); },
-       [](const TPupilRecord& r) { return std::to_string(r.Abschlussart); }, "2", "01100"},
-      {"BitBtn24", [](auto& t) { t.template Ctl<QComboBox>("ComboBox45")->setCurrentIndex(3); },
-       [](const TPupilRecord& r) { return std::to_string(r.AnspruchsebeneAll); }, "3", "01100"},
-      {"BitBtn20", [](auto& t) { t.template Ctl<QComboBox>("ComboBox43")->setCurrentIndex(2); },
-       [](const TPupilRecord& r) { return std::to_string(r.AnspruchsebeneAll); }, "2", "01100"},
-      {"BitBtn28", [](auto& t) { t.template Ctl<platform::RadioGroup>("RadioGroup2")->setItemIndex(1); },
-       [](const TPupilRecord& r) { return std::to_string(r.Klassenart); }, "1", "01100"},
-      {"BitBtn5",
-       [](auto& t) {
-         t.template Ctl<QLineEdit>("Edit69")->setText("Rostock");
-         t.template Ctl<QLineEdit>("MaskEdit4")->setText("01.07.2008");
-       },
-       [](const TPupilRecord& r) { return r.IssuePlace.str() + " " + r.IssueDate.str(); }, "Rostock 01.07.2008",
-       "01100"},
-      {"BitBtn18", [](auto& t) { t.template Ctl<QCheckBox>("CheckBox5")->setChecked(true); },
-       [](const TPupilRecord& r) { return std::to_string(r.ExamDataPresent); }, "1", "01100"},
-      {"BitBtn9", [](auto& t) { t.template Ctl<platform::RadioGroup>("RadioGroup4")->setItemIndex(2); },
-       [](const TPupilRecord& r) { return std::to_string(r.Schullaufbahnempfehlung); }, "2", "01111"},
+      {"BitBtn2", {{"ComboBox41", "3", &R::ReportKind}}},
+      {"BitBtn3", {{"Edit63", "2008", &R::SchoolYear}, {"Edit65", "9b", &R::ClassName}, {"CheckBox6", "1", &R::HalfYear}}},
+      {"BitBtn17", {{"Edit63", "2009", &R::SchoolYear}, {"CheckBox6", "1", &R::HalfYear}}},
+      {"BitBtn4", {{"Edit66", "Kraus", &R::ClassTeacher}}},
+      {"BitBtn8", {{"ComboBox42", "5", &R::Klassenstufe}}},
+      {"BitBtn19", {{"RadioGroup1", "2", &R::Abschlussart}}},
+      {"BitBtn24", {{"ComboBox45", "3", &R::AnspruchsebeneAll}}},
+      {"BitBtn20", {{"ComboBox43", "2", &R::AnspruchsebeneAll}}},
+      {"BitBtn28", {{"RadioGroup2", "1", &R::Klassenart}}},
+      {"BitBtn5", {{"Edit69", "Rostock", &R::IssuePlace}, {"MaskEdit4", "01.07.2008", &R::IssueDate}}},
+      {"BitBtn18", {{"CheckBox5", "1", &R::ExamDataPresent}}},
+      {"BitBtn9", {{"RadioGroup4", "2", &R::Schullaufbahnempfehlung}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.button);
-    SetClass({"Abel", "Berg", "Cron", "???", "Eck"}, 1);
-    c.fill(*this);
+    SetClass({"Abel", "Berg", "Dorn", "Cron", "???", "Eck"}, 1);
+    Pupils[2].Active = 0;
+    for (const Value& v : c.values) Set(v.control, v.value);
     Ctl<QLineEdit>("Edit5")->setText("Neu");  // not stored by the command
     Ctl<QPushButton>(c.button)->click();
     std::string written;
-    for (const auto& p : Pupils) written += c.read(p) == c.expected ? '1' : '0';
-    EXPECT_EQ(written, c.written);
+    for (const auto& p : Pupils) {
+      bool all = true;
+      for (const Value& v : c.values) all = all && FieldText(p, v.field) == v.value;
+      written += all ? '1' : '0';
+    }
+    // From the current pupil on, past the marked one, up to the placeholder row (BitBtn9 on to the end).
+    EXPECT_EQ(written, std::string(c.button) == "BitBtn9" ? "010111" : "010100");
     EXPECT_EQ(Pupils[1].Surname, "Berg");
     EXPECT_TRUE(Modified);
   }
@@ -153,23 +156,28 @@ TEST_F(PropagationCommandsTest, ALevelOfDemandChosenOnEitherPageIsStored) {
   }
 }
 
-TEST_F(PropagationCommandsTest, SubjectCommandsRefuseAFormWithoutTheSubject) {
+TEST_F(PropagationCommandsTest, MenuCommandsThatOnlyTellChangeNothing) {
+  const QString notOnForm = QString::fromUtf8("Das aktuelle Zeugnis enthält das zu übertragende Fach nicht!");
   const struct {
     const char* item;
     QString message;
+    MsgKind kind;
   } cases[] = {
-      {"N2Fremdsprache1", QString::fromUtf8("Das aktuelle Zeugnis enthält das zu übertragende Fach nicht!")},
-      {"zustzlichesFach1", QString::fromUtf8("Das aktuelle Zeugnis enthält das zu übertragende Fach nicht!")},
-      {"Wahlpflicht12HJ1", QString::fromUtf8("Das aktuelle Zeugnis enthält keine Wahlpflichtfächer!")},
+      {"N2Fremdsprache1", notOnForm, MsgKind::Error},  // Grundschule: form 3 has neither
+      {"zustzlichesFach1", notOnForm, MsgKind::Error},
+      {"Wahlpflicht12HJ1", QString::fromUtf8("Das aktuelle Zeugnis enthält keine Wahlpflichtfächer!"), MsgKind::Error},
+      {"SchlerDatenblatt1", QString::fromUtf8("Diese Funktion ist in dieser Programmversion noch nicht eingebaut!"),
+       MsgKind::Information},
+      {"SchlerDatenbltter1", QString::fromUtf8("Diese Funktion ist in dieser Programmversion noch nicht eingebaut!"),
+       MsgKind::Information},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.item);
-    SetClass({"Abel", "Berg"}, 0);  // Grundschule
+    SetClass({"Abel", "Berg"}, 0);
     const TPupilRecord before = Pupils[1];
     testsupport::ScriptedMessages messages;
-    messages.expect(c.message, MsgKind::Error);
+    messages.expect(c.message, c.kind);
     form().MenuItem(c.item)->trigger();
-    EXPECT_EQ(std::memcmp(&Pupils[1], &before, sizeof before), 0);
+    EXPECT_EQ(std::memcmp(&Pupils[1], &before, sizeof before), 0) << c.item;
   }
 }
 
@@ -198,10 +206,8 @@ TEST_F(PropagationCommandsTest, ClearGradeButtonsAskAndReplaceTheSheet) {
     int slot;
     const char* edit;
     const char* grade;  // the record's grade afterwards
-  } cases[] = {{"BitBtn22", MsgResult::Yes, 5, "EditF5", "-"},
-               {"BitBtn22", MsgResult::No, 5, "EditF5", "2"},
-               {"BitBtn23", MsgResult::Yes, 25, "EditW", "-"},
-               {"BitBtn23", MsgResult::Yes, 5, "EditF5", "2"}};
+  } cases[] = {{"BitBtn22", MsgResult::Yes, 5, "EditF5", "-"}, {"BitBtn22", MsgResult::No, 5, "EditF5", "2"},
+               {"BitBtn23", MsgResult::Yes, 25, "EditW", "-"}, {"BitBtn23", MsgResult::Yes, 5, "EditF5", "2"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.button) + " " + c.edit);
     SetClass({"Abel"}, 0);
@@ -238,72 +244,48 @@ TEST_F(PropagationCommandsTest, CanonResetAsksThenLaysTheSlotsOutAgain) {
   }
 }
 
-TEST_F(PropagationCommandsTest, TheFourthExamSubjectShowsItsGrade) {
+TEST_F(PropagationCommandsTest, ExamSubjectAndGradeLevelHandlers) {
   SetClass({"Abel"}, 0);
   Pupils[0].Subjects[6].Name.set("Englisch");
   Pupils[0].Subjects[6].Grade.set("2");
   form().ShowCurrentPupil();
-  auto* edit75 = Ctl<QLineEdit>("Edit75");
-  edit75->setText("x");
-  Ctl<QComboBox>("ComboBox38")->setEditText("Xyz");  // no such subject: kept
-  EXPECT_EQ(edit75->text(), "x");
   Ctl<QComboBox>("ComboBox38")->setEditText("Eng");
-  EXPECT_EQ(edit75->text(), "2");
-}
-
-TEST_F(PropagationCommandsTest, GradeLevelShowsTheExamDataWithoutAReportKind) {
-  for (int kind : {0, 1}) {
-    SetClass({"Abel"}, 0);
+  EXPECT_EQ(Ctl<QLineEdit>("Edit75")->text(), "2");
+  for (int kind : {0, 1}) {  // the grade level shows the exam data only without a report kind
     Ctl<QComboBox>("ComboBox41")->setCurrentIndex(kind);
-    auto* group = Ctl<QGroupBox>("GroupBox6");
-    group->hide();
-    Ctl<QComboBox>("ComboBox42")->setCurrentIndex(4);
-    EXPECT_EQ(!group->isHidden(), kind == 0) << kind;
+    Ctl<QGroupBox>("GroupBox6")->hide();
+    Ctl<QComboBox>("ComboBox42")->setCurrentIndex(4 + kind);
+    EXPECT_EQ(!Ctl<QGroupBox>("GroupBox6")->isHidden(), kind == 0) << kind;
   }
 }
 
-TEST_F(PropagationCommandsTest, DataSheetPrintsAreNotBuilt) {
-  for (const char* item : {"SchlerDatenblatt1", "SchlerDatenbltter1"}) {
-    testsupport::ScriptedMessages messages;
-    messages.expect(QString::fromUtf8("Diese Funktion ist in dieser Programmversion noch nicht eingebaut!"),
-                    MsgKind::Information);
-    form().MenuItem(item)->trigger();
-  }
-}
-
-class SpeechRegistry : public platform::RegistryReader {
- public:
-  SpeechRegistry() : previous_(platform::SetRegistryReader(this)) {}
-  ~SpeechRegistry() override { platform::SetRegistryReader(previous_); }
+struct SpeechRegistry : platform::RegistryReader {
+  platform::RegistryReader* previous = platform::SetRegistryReader(this);
+  ~SpeechRegistry() override { platform::SetRegistryReader(previous); }
   bool KeyExists(platform::RegistryRoot, const QString&) override { return true; }
-
- private:
-  platform::RegistryReader* previous_;
 };
 
-TEST_F(PropagationCommandsTest, ReadAloudButtonsSwitchEachOther) {
-  auto* speak = Ctl<QToolButton>("SpeedButton15");
-  auto* stop = Ctl<QToolButton>("SpeedButton16");
-  auto* pause = Ctl<QToolButton>("SpeedButton20");
-  for (QToolButton* b : {speak, stop, pause}) EXPECT_FALSE(b->isEnabled());
+TEST_F(PropagationCommandsTest, ReadAloudButtonsOnlySwitchEachOther) {
+  auto enabled = [this] {
+    std::string s;
+    for (const char* b : {"SpeedButton15", "SpeedButton16", "SpeedButton20"}) s += Ctl(b)->isEnabled() ? '1' : '0';
+    return s;
+  };
+  EXPECT_EQ(enabled(), "000");
   {
     testsupport::ScriptedMessages messages;
-    messages.expectPrefix(QString::fromUtf8("Um die Vorlese-Funktion nutzen können benötigen Sie\rdas freie Programm "
-                                            "WebSpeech von GData!"),
+    messages.expectPrefix(QString::fromUtf8("Um die Vorlese-Funktion nutzen können benötigen Sie\rdas freie "
+                                            "Programm WebSpeech von GData!"),
                           MsgKind::Error);
     form().SpeedButton15Click();
   }
   SpeechRegistry installed;
   form().SpeedButton15Click();
-  EXPECT_FALSE(speak->isEnabled());
-  EXPECT_TRUE(stop->isEnabled());
-  EXPECT_TRUE(pause->isEnabled());
-  pause->setChecked(true);
+  EXPECT_EQ(enabled(), "011");
+  Ctl<QToolButton>("SpeedButton20")->setChecked(true);
   form().SpeedButton16Click();
-  EXPECT_TRUE(speak->isEnabled());
-  EXPECT_FALSE(stop->isEnabled());
-  EXPECT_FALSE(pause->isEnabled());
-  EXPECT_FALSE(pause->isChecked());
+  EXPECT_EQ(enabled(), "100");
+  EXPECT_FALSE(Ctl<QToolButton>("SpeedButton20")->isChecked());
 }
 
 }  // namespace
