@@ -336,6 +336,8 @@ std::vector<StrikeRule> StrikeRules(QChar fill) {
       "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über.";
   const char* leaving =
       "wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen aus der";
+  const char* leavingGesamtschule =
+      "wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch der allgemein bildenden Schule aus der";
   const char* religion = "ev. / kath. Religion /";
   const char* religionLower = "Philosophieren mit Kindern";
   return {
@@ -347,6 +349,8 @@ std::vector<StrikeRule> StrikeRules(QChar fill) {
       {transfer, b(9) + f(8), "Der Schüler", "/Der Schüler"},
       {leaving, b(5) + f(3), "ihrer", "/ihrer"},
       {leaving, b(1) + f(3) + b(1), "seiner", "seiner/"},
+      {leavingGesamtschule, b(5) + f(3), "ihrer", "/ihrer"},
+      {leavingGesamtschule, b(1) + f(3) + b(1), "seiner", "seiner/"},
       {religion, b(3) + f(3), "kath.", "/ kath. "},
       {religion, QStringLiteral("##"), "ev.", "ev. / "},
       {religion, f(2), "ev.", "ev. / "},

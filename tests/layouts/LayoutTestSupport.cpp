@@ -166,6 +166,7 @@ void SetSlot(quorv::TPupilRecord& p, int slot, const QString& name, const char* 
 }  // namespace
 
 int ReligionSlotOfForm(int form) {
+  if (form == 26) return 6;  // six rows
   // Forms whose grade block has eight rows: the Hauptschule group and form 18.
   for (int eightRows : {5, 6, 7, 8, 9, 105, 18})
     if (form == eightRows) return 8;
@@ -193,6 +194,7 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
   p.AbsenceDays.setText(QStringLiteral("105,5"));
   p.AbsenceDaysExcused.setText(QStringLiteral("100,5"));
   p.Gesamtpraedikat = 1;  // "sehr gut - mit Auszeichnung", the longest word
+  p.AnspruchsebeneAll = 1;  // "Hauptschule", the longest level word
   p.IssuePlace.setText(QStringLiteral("Seestadt-Lindenhagen am Haffen"));
   p.IssueDate.setText(QStringLiteral("15.07.2007"));
 

@@ -1,6 +1,9 @@
 #include "layouts/ShippedFormFiles.h"
 
+#include "layouts/GesamtschuleFormTables.h"
+
 #include <initializer_list>
+#include <utility>
 
 namespace testsupport {
 
@@ -260,7 +263,7 @@ ShippedFormFile Make(int form, TFormFieldTable fields) {
 }  // namespace
 
 std::vector<ShippedFormFile> ShippedFormFiles() {
-  return {
+  std::vector<ShippedFormFile> files = {
       Make(15, ReportForm(false)),
       Make(16, ReportForm(true)),
       Make(115, ReportForm(false)),
@@ -269,6 +272,8 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
       Make(19, FinalForm(FinalKind::WithOverallGrade)),
       Make(20, FinalForm(FinalKind::WithOverallGrade)),
   };
+  for (ShippedFormFile& file : GesamtschuleFormFiles()) files.push_back(std::move(file));
+  return files;
 }
 
 }  // namespace testsupport
