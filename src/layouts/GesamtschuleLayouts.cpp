@@ -58,31 +58,55 @@ TGradeLineProfile GradeLinesOfForm(int form) {
 
 TStatementLine Say(const char* text) { return {TStatementItem::Text, text}; }
 
-// Form, title, phrase, words always, course letters, grade block, heading,
-// sub-heading, seal strike-out of a year and of a half-year report, grade
-// scale, footnote, electives, Anspruchsebene line, notes.
+// Forms 104, 26, 27, 29 and 127. Named members, so that knobs added to the
+// profile keep their defaults here.
 const std::array<TReportPageProfile, 5> kReportProfiles = {{
-    {104, "Zeugnis", kOrientierungsstufePhrase, false, false, GradeLinesOfForm(104), kHeading, kSubHeading,
-     TSealOverprint::A, TSealOverprint::B, kScale, kNoFootnote, TElectiveBlock::None, false, {}},
-    {26, "Zeugnis", kGesamtschulePhrase, false, false, GradeLinesOfForm(26), kHeading, kSubHeading,
-     TSealOverprint::A, TSealOverprint::B, kScale, kNoFootnote, TElectiveBlock::None, false, kClass56Notes},
-    {27, "Zeugnis", kGesamtschulePhrase, false, true, GradeLinesOfForm(27), kHeading, kSubHeading,
-     TSealOverprint::A, TSealOverprint::B, kScale, kFootnote, TElectiveBlock::Four, true, kReportNotes},
-    {29, "Übergangszeugnis", kGesamtschulePhrase, true, true, GradeLinesOfForm(29), kHeading, kSubHeading,
-     TSealOverprint::A, TSealOverprint::A, kScale, kFootnote, TElectiveBlock::Four, true, kReportNotes},
-    {127, "Zwischenzeugnis", kGesamtschulePhrase, false, true, GradeLinesOfForm(127), kHeading, kSubHeading,
-     TSealOverprint::B, TSealOverprint::B, kScale, kFootnote, TElectiveBlock::Four, true, kReportNotes},
+    {.Form = 104, .Title = "Zeugnis", .SchoolPhrase = kOrientierungsstufePhrase, .WordsAlways = false,
+     .CourseLetters = false, .GradeLines = GradeLinesOfForm(104), .TextHeading = kHeading,
+     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
+     .GradeScale = kScale, .Footnote = kNoFootnote, .Electives = TElectiveBlock::None},
+    {.Form = 26, .Title = "Zeugnis", .SchoolPhrase = kGesamtschulePhrase, .WordsAlways = false,
+     .CourseLetters = false, .GradeLines = GradeLinesOfForm(26), .TextHeading = kHeading,
+     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
+     .GradeScale = kScale, .Footnote = kNoFootnote, .Electives = TElectiveBlock::None, .Notes = kClass56Notes},
+    {.Form = 27, .Title = "Zeugnis", .SchoolPhrase = kGesamtschulePhrase, .WordsAlways = false,
+     .CourseLetters = true, .GradeLines = GradeLinesOfForm(27), .TextHeading = kHeading,
+     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
+     .GradeScale = kScale, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
+     .Notes = kReportNotes},
+    {.Form = 29, .Title = "Übergangszeugnis", .SchoolPhrase = kGesamtschulePhrase, .WordsAlways = true,
+     .CourseLetters = true, .GradeLines = GradeLinesOfForm(29), .TextHeading = kHeading,
+     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::A,
+     .GradeScale = kScale, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
+     .Notes = kReportNotes},
+    {.Form = 127, .Title = "Zwischenzeugnis", .SchoolPhrase = kGesamtschulePhrase, .WordsAlways = false,
+     .CourseLetters = true, .GradeLines = GradeLinesOfForm(127), .TextHeading = kHeading,
+     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::B, .SealHalfYear = TSealOverprint::B,
+     .GradeScale = kScale, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
+     .Notes = kReportNotes},
 }};
 
 // Form 28: the leaving statement, three elective rows without half-year
 // headings, no absences.
 const TFinalPageProfile kLeavingProfile = {
-    28, "Abgangszeugnis", kGesamtschulePhrase, true, GradeLinesOfForm(28), TElectiveBlock::Four,
-    {Say(kGesamtschuleLeavingSentence), {TStatementItem::SexOverprint, nullptr},
-     Say("____ Jahrgangsstufe entlassen."), {TStatementItem::Jahrgangsstufe, nullptr},
-     {TStatementItem::None, nullptr}, {TStatementItem::None, nullptr}},
-    kStempelSiegel, TSealOverprint::A, kScale, kFootnote,
-    false, false, true, kLeavingNotes};
+    .Form = 28,
+    .Title = "Abgangszeugnis",
+    .SchoolPhrase = kGesamtschulePhrase,
+    .CourseLetters = true,
+    .GradeLines = GradeLinesOfForm(28),
+    .Electives = TElectiveBlock::Four,
+    .Statement = {Say(kGesamtschuleLeavingSentence), {TStatementItem::SexOverprint, nullptr},
+                  Say("____ Jahrgangsstufe entlassen."), {TStatementItem::Jahrgangsstufe, nullptr},
+                  {TStatementItem::None, nullptr}, {TStatementItem::None, nullptr}},
+    .SealWords = kStempelSiegel,
+    .Seal = TSealOverprint::A,
+    .GradeScale = kScale,
+    .Footnote = kFootnote,
+    .ElectiveHeadings = false,
+    .Absences = false,
+    .AnspruchsebeneLine = true,
+    .Notes = kLeavingNotes,
+};
 
 }  // namespace
 

@@ -48,7 +48,7 @@ struct TReportPageProfile {
   TSealOverprint SealHalfYear;  // field 113 when HalfYear = 1
   TYearText GradeScale;      // field 119
   TYearText Footnote;        // field 120
-  TElectiveBlock Electives = TElectiveBlock::Three;  // the elective block, or none
+  TElectiveBlock Electives = TElectiveBlock::Three;  // None: nothing at fields 45 to 57
   bool AnspruchsebeneLine = false;  // fields 75 and 76 above the grade block
   TExplanatoryNotes Notes{};        // fields 90 to 93 after the signatures
 };

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "layouts/OutputWrappers.h"
 #include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "records/TextWrap.h"
@@ -232,6 +233,18 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
   SetText(p.DevelopmentText, Prose(quorv::kDevelopmentTextSize - 1));
   SetText(p.RemarksText, Prose(quorv::kRemarksTextSize - 1));
   return p;
+}
+
+void DrawJobPage(platform::Canvas& canvas, int form, int page, const quorv::TPupilRecord& pupil) {
+  quorv::ClearReportJob();
+  quorv::ReportJob.Pupil = pupil;
+  quorv::ReportJob.FormNumber = static_cast<std::uint16_t>(form);
+  quorv::ReportJob.CurrentPage = static_cast<std::uint16_t>(page);
+  quorv::ReportJob.OutputTarget = quorv::otPrinterReport;
+  quorv::LoadJobReportFormFile();
+  const quorv::TPageRoutine routine = quorv::PageRoutineOfForm(form);
+  ASSERT_NE(routine, nullptr) << form;
+  routine(canvas, quorv::ReportJob.Pupil);
 }
 
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {

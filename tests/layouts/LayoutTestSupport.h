@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "layouts/PrintJob.h"
+#include "platform/Canvas.h"
 #include "printengine/FormFiles.h"
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
@@ -95,6 +96,10 @@ quorv::TFormField Field(int x, int y, int align, int font, int page, int active)
 // grade and elective blocks (33 to 40, 49 to 54) and field 20 (all 0), which
 // carry the values their role needs.
 quorv::TFormFieldTable EveryFieldTable();
+
+// Loads the form file of the job as the output wrapper does and draws the
+// page of the form for the pupil with the form's page routine.
+void DrawJobPage(platform::Canvas& canvas, int form, int page, const quorv::TPupilRecord& pupil);
 
 // The paths announced by the PDF notices among the shown messages.
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown);
