@@ -98,16 +98,14 @@ TEST_F(GesamtschulePageTest, TitlesPeriodAndSealByFormAndHalfYearInEverySchoolYe
     const char* Phrase;
     QString Seal;
   };
+  const char* ig = "der Integrierten Gesamtschule";
   const Case cases[] = {
-      {104, 0, "Zeugnis", "der Orientierungsstufe", kSealA},       {104, 1, "Zeugnis", "der Orientierungsstufe", kSealB},
-      {26, 0, "Zeugnis", "der Integrierten Gesamtschule", kSealA}, {26, 1, "Zeugnis", "der Integrierten Gesamtschule", kSealB},
-      {27, 0, "Zeugnis", "der Integrierten Gesamtschule", kSealA}, {27, 1, "Zeugnis", "der Integrierten Gesamtschule", kSealB},
-      {29, 0, "Übergangszeugnis", "der Integrierten Gesamtschule", kSealA},
-      {29, 1, "Übergangszeugnis", "der Integrierten Gesamtschule", kSealA},
-      {127, 0, "Zwischenzeugnis", "der Integrierten Gesamtschule", kSealB},
-      {127, 1, "Zwischenzeugnis", "der Integrierten Gesamtschule", kSealB},
-      {28, 0, "Abgangszeugnis", "der Integrierten Gesamtschule", kSealA},
-      {28, 1, "Abgangszeugnis", "der Integrierten Gesamtschule", kSealA},
+      {104, 0, "Zeugnis", "der Orientierungsstufe", kSealA}, {104, 1, "Zeugnis", "der Orientierungsstufe", kSealB},
+      {26, 0, "Zeugnis", ig, kSealA},           {26, 1, "Zeugnis", ig, kSealB},
+      {27, 0, "Zeugnis", ig, kSealA},           {27, 1, "Zeugnis", ig, kSealB},
+      {29, 0, "Übergangszeugnis", ig, kSealA},  {29, 1, "Übergangszeugnis", ig, kSealA},
+      {127, 0, "Zwischenzeugnis", ig, kSealB},  {127, 1, "Zwischenzeugnis", ig, kSealB},
+      {28, 0, "Abgangszeugnis", ig, kSealA},    {28, 1, "Abgangszeugnis", ig, kSealA},
   };
   for (const char* year : {"2006", "2012"}) {
     for (const Case& c : cases) {
@@ -133,46 +131,37 @@ TEST_F(GesamtschulePageTest, TitlesPeriodAndSealByFormAndHalfYearInEverySchoolYe
 }
 
 TEST_F(GesamtschulePageTest, NotesFootnoteAnspruchsebeneAndElectivesByForm) {
-  const char* note2 = "2. Naturwissenschaften umfasst in der Jahrgangsstufe 7 den fächerverbindenden Unterricht in "
-                      "Physik, Chemie und Biologie.";
+  const QString nawi = QStringLiteral("2. Naturwissenschaften umfasst ");
+  const QStringList class56 = {
+      kNote1, nawi + QStringLiteral("den fächerverbindenden Unterricht in Physik und Biologie."),
+      QStringLiteral("3. Weltkunde umfasst den fächerverbindenden Unterricht in Geografie und Geschichte.")};
+  const QStringList report = {
+      kNote1, nawi + QStringLiteral("in der Jahrgangsstufe 7 den fächerverbindenden Unterricht in Physik, Chemie "
+                                    "und Biologie.")};
   struct Case {
     int Form;
-    std::array<const char*, 3> Notes;  // fields 91 to 93
-    bool Courses;                      // footnote, Anspruchsebene, electives, course letters
+    QStringList Notes;  // fields 91 to 93
+    bool Courses;       // footnote, Anspruchsebene, electives, course letters
   };
-  const Case cases[] = {
-      {104, {nullptr, nullptr, nullptr}, false},
-      {26,
-       {"1. In der Integrierten Gesamtschule wird der Unterricht nicht nach Schularten gegliedert.",
-        "2. Naturwissenschaften umfasst den fächerverbindenden Unterricht in Physik und Biologie.",
-        "3. Weltkunde umfasst den fächerverbindenden Unterricht in Geografie und Geschichte."},
-       false},
-      {27, {"1. In der Integrierten Gesamtschule wird der Unterricht nicht nach Schularten gegliedert.", note2, nullptr},
-       true},
-      {29, {"1. In der Integrierten Gesamtschule wird der Unterricht nicht nach Schularten gegliedert.", note2, nullptr},
-       true},
-      {127, {"1. In der Integrierten Gesamtschule wird der Unterricht nicht nach Schularten gegliedert.", note2, nullptr},
-       true},
-      {28, {"1. In der Integrierten Gesamtschule wird der Unterricht nicht nach Schularten gegliedert.", nullptr, nullptr},
-       true},
-  };
+  const Case cases[] = {{104, {}, false},      {26, class56, false}, {27, report, true},
+                        {29, report, true},    {127, report, true},  {28, {kNote1}, true}};
   pupil_.AnspruchsebeneAll = 2;
   for (const Case& c : cases) {
     Draw(c.Form);
-    EXPECT_EQ(TextsAt(90), One(c.Notes[0] != nullptr ? "Erläuterungen:" : nullptr)) << c.Form;
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(TextsAt(91 + i), One(c.Notes[std::size_t(i)])) << c.Form << " " << 91 + i;
-    EXPECT_EQ(TextsAt(120), c.Courses ? QStringList{kFootnote} : QStringList{}) << c.Form;
+    EXPECT_EQ(TextsAt(90), One(c.Notes.isEmpty() ? nullptr : "Erläuterungen:")) << c.Form;
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(TextsAt(91 + i), One(c.Notes.value(i))) << c.Form << " " << 91 + i;
+    EXPECT_EQ(TextsAt(120), One(c.Courses ? kFootnote : QString())) << c.Form;
     EXPECT_EQ(TextsAt(75), One(c.Courses ? quorv::kAnspruchsebeneSentence : nullptr)) << c.Form;
     EXPECT_EQ(TextsAt(76), One(c.Courses ? "Realschule" : nullptr)) << c.Form;
     EXPECT_EQ(TextsAt(45), One(c.Courses ? "Wahlpflichtunterricht" : nullptr)) << c.Form;
     EXPECT_EQ(TextsAt(55), One(c.Courses ? "Gesamtnote im Wahlpflichtunterricht" : nullptr)) << c.Form;
-    // Three elective rows of two, and the overall elective grade, or nothing of them.
+    // Three elective rows of two and the overall grade, or nothing of them.
     int electives = 0;
     for (int slot = 19; slot <= 25; ++slot) electives += Count(QStringLiteral("Fach %1").arg(slot));
     EXPECT_EQ(electives, c.Courses ? 6 : 0) << c.Form;
-    EXPECT_TRUE(TextsAt(56).isEmpty() != c.Courses) << c.Form;
+    EXPECT_NE(TextsAt(56).isEmpty(), c.Courses) << c.Form;
     // Row 2 of a column always has a letter where letters print.
-    EXPECT_EQ(CourseLetters().isEmpty(), !c.Courses) << c.Form;
+    EXPECT_NE(CourseLetters().isEmpty(), c.Courses) << c.Form;
   }
 }
 
