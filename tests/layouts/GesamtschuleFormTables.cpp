@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "layouts/ShippedFormFiles.h"
+
 namespace testsupport {
 
 namespace {
@@ -13,7 +15,7 @@ constexpr int C = 1;  // centre
 constexpr int R = 2;  // right
 
 // The faces of the Regionale Schule files: Times New Roman for the form's own
-// texts, bold for the pupil's data, Courier New for typed-in names and the
+// texts and every subject row, bold for the pupil's data, Courier New for the
 // strike-outs.
 constexpr int kTitleFont = 20;   // Times 7 mm bold
 constexpr int kLargeBold = 42;   // Times 5 mm bold
@@ -22,7 +24,6 @@ constexpr int kBoldSmall = 18;   // Times 3.5 mm bold
 constexpr int kPlain = 11;       // Times 4 mm
 constexpr int kText = 17;        // Times 3.5 mm
 constexpr int kSmall = 15;       // Times 3 mm
-constexpr int kTyped = 1;        // Courier 4 mm
 constexpr int kStrike = 2;       // Courier 4 mm bold
 constexpr int kStrikeSmall = 8;  // Courier 3.5 mm bold
 constexpr int kFrameStyle = 12;  // pen 2 with a second frame 1 mm inside
@@ -165,7 +166,7 @@ int GradesPage2(TFormFieldTable& t, Kind kind, int rows) {
   // Grade boxes centred at 735 and 1645.
   PutRows(t, {
                  {32, kLeft, block, L, kText, 2, 1},
-                 {33, 0, 0, L, kTyped, 2, 1},
+                 {33, 0, 0, L, kText, 2, 1},  // language and free-row names in the rows' own font
                  {34, 635, 0, C, kBold, 2, 1},
                  {35, 800, 0, L, kSmall, 2, 1},
                  {36, 845, 0, L, kText, 2, 1},
@@ -269,21 +270,16 @@ TFormFieldTable LeavingForm() {
   return t;
 }
 
-ShippedFormFile Make(int form, TFormFieldTable fields) {
-  const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
-  return ShippedFormFile{form, choice.FileName, choice.Description, fields};
-}
-
 }  // namespace
 
 std::vector<ShippedFormFile> GesamtschuleFormFiles() {
   return {
-      Make(104, ReportForm(Kind::Orientierungsstufe)),
-      Make(26, ReportForm(Kind::Class56)),
-      Make(27, ReportForm(Kind::Report)),
-      Make(29, ReportForm(Kind::Transfer)),
-      Make(127, ReportForm(Kind::Report)),
-      Make(28, LeavingForm()),
+      ShippedReportFormFile(104, ReportForm(Kind::Orientierungsstufe)),
+      ShippedReportFormFile(26, ReportForm(Kind::Class56)),
+      ShippedReportFormFile(27, ReportForm(Kind::Report)),
+      ShippedReportFormFile(29, ReportForm(Kind::Transfer)),
+      ShippedReportFormFile(127, ReportForm(Kind::Report)),
+      ShippedReportFormFile(28, LeavingForm()),
   };
 }
 

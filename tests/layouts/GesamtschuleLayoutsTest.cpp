@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "layouts/DrawnPageGeometry.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/ShippedFormFiles.h"
 #include "platform/RecordingCanvas.h"
@@ -23,8 +24,9 @@ QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
 int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
 
 const QString kReligionUpper = QStringLiteral("ev. / kath. Religion /");
-const QString kSealA = QStringLiteral(" #####      ");
-const QString kSealB = QStringLiteral("       #### ");
+// The struck parts of "Stempel/Siegel".
+const QString kSealA = QStringLiteral("Stempel/");
+const QString kSealB = QStringLiteral("/Siegel");
 const QString kNote1 =
     QStringLiteral("1. In der Integrierten Gesamtschule wird der Unterricht nicht nach Schularten gegliedert.");
 const QString kFootnote = QStringLiteral(
@@ -39,7 +41,14 @@ class GesamtschulePageTest : public ::testing::Test {
     pupil_ = testsupport::TestPupil();
     pupil_.Jahrgangsstufe.set("9");
     for (int slot = 1; slot <= 25; ++slot) Slot(slot, QStringLiteral("Fach %1").arg(slot));
+    // The strike-outs on the lines of the texts they strike, the school year clear of them.
+    for (auto [strike, base] : {std::pair{9, 7}, {113, 112}, {23, 22}, {96, 95}}) {
+      F(strike).Y = F(base).Y;
+      F(strike).FontNumber = F(base).FontNumber;
+    }
+    F(8).Y = static_cast<std::uint16_t>(F(8).Y + 100);
   }
+  QString Struck(const QString& text) const { return testsupport::StruckPart(canvas_, text); }
 
   void Slot(int slot, const QString& name, const char* level = "-") {
     quorv::TSubjectEntry& e = pupil_.Subjects[static_cast<std::size_t>(slot - 1)];
@@ -117,10 +126,10 @@ TEST_F(GesamtschulePageTest, TitlesPeriodAndSealByFormAndHalfYearInEverySchoolYe
       EXPECT_EQ(TextsAt(5), One(c.Title)) << at.toStdString();
       EXPECT_EQ(TextsAt(14), One(c.Phrase)) << at.toStdString();
       EXPECT_EQ(TextsAt(7), One(report ? "über das 1. Schulhalbjahr / Schuljahr" : "Schuljahr")) << at.toStdString();
-      const QString period = c.HalfYear == 1 ? QStringLiteral("                   #######")
-                                             : QStringLiteral("      ############       ");
-      EXPECT_EQ(TextsAt(9), report ? One(period) : QStringList{}) << at.toStdString();
-      EXPECT_EQ(TextsAt(113), One(c.Seal)) << at.toStdString();
+      const QString period = c.HalfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /");
+      EXPECT_EQ(Struck(QStringLiteral("über das 1. Schulhalbjahr / Schuljahr")), report ? period : QString())
+          << at.toStdString();
+      EXPECT_EQ(Struck(QStringLiteral("Stempel/Siegel")), c.Seal) << at.toStdString();
       // The same texts in every school year; the leaving report has no text block.
       EXPECT_EQ(TextsAt(65), One(report ? "Lernentwicklungsbericht" : nullptr)) << at.toStdString();
       EXPECT_EQ(TextsAt(59), One(report ? "(Leistungsstand sowie Sozial- und Arbeitsverhalten)" : nullptr))
@@ -307,12 +316,12 @@ TEST_F(GesamtschulePageTest, LeavingReportStatementBySexAndNoReportFields) {
   const struct {
     int Sex;
     const char* Strike;
-  } cases[] = {{0, "     ###"}, {1, " ### "}, {-1, nullptr}};
+  } cases[] = {{0, "/ihrer"}, {1, "seiner/"}, {-1, ""}};
   for (const auto& c : cases) {
     pupil_.Sex = c.Sex;
     Draw(28);
     EXPECT_EQ(TextsAt(22), One(quorv::kGesamtschuleLeavingSentence)) << c.Sex;
-    EXPECT_EQ(TextsAt(23), One(c.Strike)) << c.Sex;
+    EXPECT_EQ(Struck(QString::fromUtf8(quorv::kGesamtschuleLeavingSentence)), QString::fromUtf8(c.Strike)) << c.Sex;
     EXPECT_EQ(TextsAt(24), One("____ Jahrgangsstufe entlassen.")) << c.Sex;
     EXPECT_EQ(TextsAt(25), One("9")) << c.Sex;
   }
@@ -368,20 +377,23 @@ TEST(GesamtschuleShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
       platform::RecordingCanvas canvas;
       testsupport::DrawJobPage(canvas, c.Form, page, pupil);
       for (const RecordedOp& op : canvas.opsOf(CanvasOp::Text)) drawn << op.Text;
+      for (const testsupport::StruckText& t : testsupport::StruckTexts(canvas, QLatin1Char('#')))
+        drawn << QStringLiteral("struck: ") + t.Part;
     }
     QStringList expected = {QStringLiteral("Vorname und Name"), QStringLiteral("Name, Vorname"),
                             QStringLiteral("Noten"), QStringLiteral("Vermerke:"), QStringLiteral("Stempel/Siegel"),
                             QStringLiteral("Schulleiter(in)"), QStringLiteral("Erziehungsberechtigte"),
                             QString::fromUtf8(quorv::kGradeScaleLine), kReligionUpper,
+                            QStringLiteral("struck: ") + (c.Form == 127 ? kSealB : kSealA),
                             QStringLiteral("Seestadt-Lindenhagen am Haffen, 15.7.2007")};
     if (c.Form != 28) expected << QStringLiteral("Lernentwicklungsbericht") << QString::fromUtf8(quorv::kAbsenceSentence);
-    if (c.Form == 28) expected << QString::fromUtf8(quorv::kGesamtschuleLeavingSentence) << QStringLiteral(" ### ");
+    if (c.Form == 28) expected << QString::fromUtf8(quorv::kGesamtschuleLeavingSentence) << QStringLiteral("struck: seiner/");
     if (c.Form != 26) expected << QStringLiteral("1. Fremdsprache") << QStringLiteral("2. Fremdsprache");
     if (c.Notes > 0) expected << QStringLiteral("Erläuterungen:") << kNote1;
     if (c.Courses)
       expected << kFootnote << QString::fromUtf8(quorv::kAnspruchsebeneSentence) << QStringLiteral("Hauptschule")
                << QStringLiteral("Wahlpflichtunterricht") << QStringLiteral("Informatik im Alltag!");
-    if (c.Transfer) expected << QString::fromUtf8(quorv::kTransferSentence) << QStringLiteral("         ########");
+    if (c.Transfer) expected << QString::fromUtf8(quorv::kTransferSentence) << QStringLiteral("struck: /Der Schüler");
     for (const QString& text : expected) EXPECT_TRUE(drawn.contains(text)) << c.Form << ": " << text.toStdString();
     EXPECT_EQ(drawn.contains(QString::fromUtf8(quorv::kTransferSentence)), c.Transfer) << c.Form;
     EXPECT_EQ(drawn.filter(QStringLiteral("Naturwissenschaften umfasst")).size(), c.Notes >= 2 ? 1 : 0) << c.Form;
