@@ -420,7 +420,10 @@ class GradeLines {
     const QString name = slot.Name.text();
     const int x = block_.X;
     const int y = RowY(r);
-    if (const char* label = LanguageLabel(r)) {
+    const char* label = LanguageLabel(r);
+    if (label != nullptr && !profile_.LanguageLabels) {
+      Print(name, Row(x, r));
+    } else if (label != nullptr) {
       const TFormField& labelField = fields_[ffLanguageLabel];
       Print(name, WithFont(Row(x, r), labelField.FontNumber));
       TFormField labelAt = WithFont(Row(block_.X + labelField.X, r), fields_[ffLabelFont].FontNumber);

@@ -339,6 +339,9 @@ const std::vector<std::pair<QString, QStringList>>& StrikeAlternatives() {
       {QStringLiteral("wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen "
                       "aus der"),
        {QStringLiteral("seiner/"), QStringLiteral("/ihrer")}},
+      {QStringLiteral("wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch der allgemein bildenden "
+                      "Schule aus der"),
+       {QStringLiteral("seiner/"), QStringLiteral("/ihrer")}},
       {QStringLiteral("ev. / kath. Religion /"),
        {QStringLiteral("kath."), QStringLiteral("ev."), QStringLiteral("ev. / kath. Religion /")}},
       {QStringLiteral("evangelische / katholische Religion /"),

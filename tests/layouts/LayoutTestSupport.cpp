@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "layouts/OutputWrappers.h"
 #include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "records/TextWrap.h"
@@ -166,6 +167,7 @@ void SetSlot(quorv::TPupilRecord& p, int slot, const QString& name, const char* 
 }  // namespace
 
 int ReligionSlotOfForm(int form) {
+  if (form == 26) return 6;  // six rows
   // Forms whose grade block has eight rows: the Hauptschule group and form 18.
   for (int eightRows : {5, 6, 7, 8, 9, 105, 18})
     if (form == eightRows) return 8;
@@ -193,6 +195,7 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
   p.AbsenceDays.setText(QStringLiteral("105,5"));
   p.AbsenceDaysExcused.setText(QStringLiteral("100,5"));
   p.Gesamtpraedikat = 1;  // "sehr gut - mit Auszeichnung", the longest word
+  p.AnspruchsebeneAll = 1;  // "Hauptschule", the longest level word
   p.IssuePlace.setText(QStringLiteral("Seestadt-Lindenhagen am Haffen"));
   p.IssueDate.setText(QStringLiteral("15.07.2007"));
 
@@ -230,6 +233,18 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
   SetText(p.DevelopmentText, Prose(quorv::kDevelopmentTextSize - 1));
   SetText(p.RemarksText, Prose(quorv::kRemarksTextSize - 1));
   return p;
+}
+
+void DrawJobPage(platform::Canvas& canvas, int form, int page, const quorv::TPupilRecord& pupil) {
+  quorv::ClearReportJob();
+  quorv::ReportJob.Pupil = pupil;
+  quorv::ReportJob.FormNumber = static_cast<std::uint16_t>(form);
+  quorv::ReportJob.CurrentPage = static_cast<std::uint16_t>(page);
+  quorv::ReportJob.OutputTarget = quorv::otPrinterReport;
+  quorv::LoadJobReportFormFile();
+  const quorv::TPageRoutine routine = quorv::PageRoutineOfForm(form);
+  ASSERT_NE(routine, nullptr) << form;
+  routine(canvas, quorv::ReportJob.Pupil);
 }
 
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {

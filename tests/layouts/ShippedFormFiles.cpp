@@ -1,6 +1,9 @@
 #include "layouts/ShippedFormFiles.h"
 
+#include "layouts/GesamtschuleFormTables.h"
+
 #include <initializer_list>
+#include <utility>
 
 namespace testsupport {
 
@@ -259,7 +262,7 @@ ShippedFormFile ShippedReportFormFile(int form, const TFormFieldTable& fields) {
 }
 
 std::vector<ShippedFormFile> ShippedFormFiles() {
-  return {
+  std::vector<ShippedFormFile> files = {
       ShippedReportFormFile(15, ReportForm(false)),
       ShippedReportFormFile(16, ReportForm(true)),
       ShippedReportFormFile(115, ReportForm(false)),
@@ -268,6 +271,8 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
       ShippedReportFormFile(19, FinalForm(FinalKind::WithOverallGrade)),
       ShippedReportFormFile(20, FinalForm(FinalKind::WithOverallGrade)),
   };
+  for (ShippedFormFile& file : GesamtschuleFormFiles()) files.push_back(std::move(file));
+  return files;
 }
 
 }  // namespace testsupport
