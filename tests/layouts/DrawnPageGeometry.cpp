@@ -338,6 +338,7 @@ std::vector<StrikeRule> StrikeRules(QChar fill) {
       "wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen aus der";
   const char* religion = "ev. / kath. Religion /";
   const char* religionLower = "Philosophieren mit Kindern";
+  const char* primaryReligion = "evangelische / katholische Religion /";
   return {
       {period, b(19) + f(7), "Schuljahr", "/ Schuljahr"},
       {period, b(6) + f(12) + b(7), "1. Schulhalbjahr", "1. Schulhalbjahr /"},
@@ -352,6 +353,9 @@ std::vector<StrikeRule> StrikeRules(QChar fill) {
       {religion, f(2), "ev.", "ev. / "},
       {religion, f(14) + b(4), "ev. / kath. Religion", "ev. / kath. Religion /"},
       {religionLower, f(18), "Philosophieren mit Kindern", "Philosophieren mit Kindern"},
+      {primaryReligion, b(9) + f(7), "katholische", "/ katholische "},
+      {primaryReligion, f(9), "evangelische", "evangelische / "},
+      {primaryReligion, f(23), "evangelische / katholische Religion", "evangelische / katholische Religion /"},
   };
 }
 

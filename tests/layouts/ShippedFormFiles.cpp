@@ -260,7 +260,7 @@ ShippedFormFile Make(int form, TFormFieldTable fields) {
 }  // namespace
 
 std::vector<ShippedFormFile> ShippedFormFiles() {
-  return {
+  std::vector<ShippedFormFile> files = {
       Make(15, ReportForm(false)),
       Make(16, ReportForm(true)),
       Make(115, ReportForm(false)),
@@ -269,6 +269,8 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
       Make(19, FinalForm(FinalKind::WithOverallGrade)),
       Make(20, FinalForm(FinalKind::WithOverallGrade)),
   };
+  for (ShippedFormFile& file : GrundschuleFormFiles()) files.push_back(file);
+  return files;
 }
 
 }  // namespace testsupport

@@ -9,5 +9,7 @@ namespace testsupport {
 
 // Every shipped form file of a report form, built from its table.
 std::vector<ShippedFormFile> ShippedFormFiles();
+// Those of the Grundschule, forms 1 to 4 (GrundschuleFormFiles.cpp).
+std::vector<ShippedFormFile> GrundschuleFormFiles();
 
 }  // namespace testsupport
