@@ -1,0 +1,419 @@
+#include "layouts/GrundschuleLayouts.h"
+
+#include <gtest/gtest.h>
+
+#include "layouts/LayoutTestSupport.h"
+#include "layouts/OutputWrappers.h"
+#include "layouts/PrintJob.h"
+#include "layouts/ShippedFormFiles.h"
+#include "platform/RecordingCanvas.h"
+#include "printengine/PrinterFonts.h"
+#include "support/FixedPrinter.h"
+
+using platform::CanvasOp;
+using platform::MsgKind;
+using platform::RecordedOp;
+using quorv::ReportJob;
+using quorv::TFormField;
+
+namespace {
+
+constexpr int kOx = 150;
+constexpr int kOy = 150;
+QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
+int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
+QString Fill(int k) { return QString(k, QLatin1Char('#')); }
+QString Blanks(int k) { return QString(k, QLatin1Char(' ')); }
+
+const QString kUpper = QStringLiteral("evangelische / katholische Religion /");
+const QString kLower = QStringLiteral("Philosophieren mit Kindern");
+const QString kScale =
+    QStringLiteral("sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)");
+
+// Every field of the form on page 1 at a place of its own.
+class GrundschulePageTest : public ::testing::Test {
+ protected:
+  GrundschulePageTest() : printer_(platform::DeviceCaps{}), fields_(testsupport::EveryFieldTable()) {
+    pupil_ = testsupport::TestPupil();
+    const char* names[9] = {"Deutsch", "Sachunterricht", "Mathematik", "evangelische Religion", "Kunst",
+                            "Musik", "Sport", "Werken", "Englisch"};
+    for (int i = 0; i < 9; ++i) {
+      quorv::TSubjectEntry& e = pupil_.Subjects[static_cast<std::size_t>(i)];
+      e.Name.setText(QString::fromUtf8(names[i]));
+      e.Grade.set("2");
+    }
+  }
+
+  TFormField& F(int n) { return fields_[static_cast<std::size_t>(n)]; }
+
+  void Draw(int form) {
+    const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
+    env_.writeFormFile(choice.FileName, choice.Description, fields_);
+    quorv::ClearReportJob();
+    ReportJob.Pupil = pupil_;
+    ReportJob.FormNumber = static_cast<std::uint16_t>(form);
+    ReportJob.CurrentPage = 1;
+    ReportJob.OutputTarget = quorv::otPreview;
+    quorv::LoadJobReportFormFile();
+    canvas_.clear();
+    quorv::PageRoutineOfForm(form)(canvas_, ReportJob.Pupil);
+  }
+
+  // The texts drawn at a point, in the order drawn.
+  QStringList TextsAt(int x, int y) const {
+    QStringList out;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
+      if (op.P1 == Pt(x, y)) out << op.Text;
+    return out;
+  }
+  QStringList TextsAtField(int n) { return TextsAt(F(n).X, F(n).Y); }
+  const RecordedOp* TextAt(int x, int y, const QString& text) const {
+    for (const RecordedOp& op : canvas_.ops())
+      if (op.Op == CanvasOp::Text && op.P1 == Pt(x, y) && op.Text == text) return &op;
+    return nullptr;
+  }
+  bool HasLine(int x1, int x2, int y) const {
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line))
+      if (op.P1 == Pt(x1, y) && op.P2 == Pt(x2 + 1, y)) return true;
+    return false;
+  }
+  std::size_t GradeBoxes() const {
+    std::size_t boxes = 0;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Rectangle))
+      if (op.State.Brush.Style == platform::BrushStyle::Solid) ++boxes;
+    return boxes;
+  }
+  int RowY(int r) { return F(32).Y + (r - 1) * F(40).Y; }
+  int GradeX() { return F(32).X + F(34).X; }
+  // The end of a no-subject rule: 5 mm before the grade box.
+  int RuleEnd() { return GradeX() - quorv::kHalfGradeBox - 50; }
+
+  testsupport::LayoutEnvironment env_;
+  testsupport::FixedPrinter printer_;
+  quorv::TFormFieldTable fields_;
+  quorv::TPupilRecord pupil_;
+  platform::RecordingCanvas canvas_;
+};
+
+TEST_F(GrundschulePageTest, TextsOfEachFormTheSameInEveryYear) {
+  struct Case {
+    int Form;
+    const char* Title;
+    bool Grades;
+  };
+  const Case cases[] = {{1, "Zeugnis", false}, {2, "Übergangszeugnis", false}, {3, "Zeugnis", true},
+                        {4, "Übergangszeugnis", true}};
+  for (const Case& c : cases) {
+    for (const char* year : {"2006", "2007", "abc"}) {
+      pupil_.SchoolYear.set(year);
+      Draw(c.Form);
+      EXPECT_EQ(TextsAtField(5), QStringList{QString::fromUtf8(c.Title)}) << c.Form;
+      EXPECT_EQ(TextsAtField(14), QStringList{QStringLiteral("der Grundschule")}) << c.Form;
+      // The short label 3 mm below the school's rule.
+      EXPECT_EQ(TextsAt(F(4).X, F(4).Y + 30), QStringList{QStringLiteral("Name der Schule/Schulort")}) << c.Form;
+      EXPECT_EQ(TextsAtField(65), QStringList{QStringLiteral("Lernentwicklungsbericht")}) << c.Form << year;
+      EXPECT_EQ(TextsAtField(59), QStringList{QStringLiteral("(Leistungsstand sowie Sozial- und Arbeitsverhalten)")})
+          << c.Form << year;
+      EXPECT_EQ(TextsAtField(119), QStringList{QStringLiteral("Notenstufen:")}) << c.Form;
+      EXPECT_EQ(TextsAtField(120), QStringList{kScale}) << c.Form;
+      EXPECT_EQ(TextsAtField(95).size(), 1) << c.Form;  // wherever field 95 is active
+      EXPECT_EQ(TextsAtField(30), c.Grades ? QStringList{QStringLiteral("Noten")} : QStringList{}) << c.Form;
+    }
+  }
+}
+
+TEST_F(GrundschulePageTest, NothingOfAGradePageOnFormsOneAndTwoNoElectivesOnAnyForm) {
+  for (int form = 1; form <= 4; ++form) {
+    const bool grades = form >= 3;
+    Draw(form);
+    EXPECT_EQ(GradeBoxes(), grades ? 9u : 0u) << form;
+    for (int n : {30, 32, 126, 127}) EXPECT_EQ(TextsAtField(n).isEmpty(), !grades) << form << " field " << n;
+    for (const QString& text : {QStringLiteral("Name, Vorname"), QStringLiteral("Fremdsprache"), kUpper})
+      EXPECT_EQ(canvas_.findText(text) != nullptr, grades) << form << " " << text.toStdString();
+    // Fields 33 to 40 and 49 to 54 are offsets from the blocks' anchors.
+    for (int n : {45, 48, 55, 56, 57}) EXPECT_TRUE(TextsAtField(n).isEmpty()) << form << " field " << n;
+    for (const QString& text : {QStringLiteral("Wahlpflichtunterricht"), QStringLiteral("1. Halbjahr"),
+                                QStringLiteral("Gesamtnote im Wahlpflichtunterricht")})
+      EXPECT_EQ(canvas_.findText(text), nullptr) << form << " " << text.toStdString();
+  }
+}
+
+TEST_F(GrundschulePageTest, SealAndPeriodStrikeOutsByFormAndHalfYear) {
+  const QString sealA = Blanks(1) + Fill(5) + Blanks(6);
+  const QString sealB = Blanks(7) + Fill(4) + Blanks(1);
+  const QString halfYear = Blanks(19) + Fill(7);
+  const QString year = Blanks(6) + Fill(12) + Blanks(7);
+  struct Case {
+    int Form;
+    int HalfYear;
+    QString Seal;
+    QString Period;
+  };
+  const Case cases[] = {{1, 0, sealA, year}, {1, 1, sealB, halfYear}, {2, 0, sealA, year}, {2, 1, sealA, halfYear},
+                        {3, 0, sealA, year}, {3, 1, sealB, halfYear}, {4, 0, sealA, year}, {4, 1, sealA, halfYear}};
+  for (const Case& c : cases) {
+    pupil_.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
+    Draw(c.Form);
+    EXPECT_EQ(TextsAtField(112), QStringList{QStringLiteral("Stempel/Siegel")}) << c.Form;
+    EXPECT_EQ(TextsAtField(113), QStringList{c.Seal}) << c.Form << " " << c.HalfYear;
+    EXPECT_EQ(TextsAtField(9), QStringList{c.Period}) << c.Form << " " << c.HalfYear;
+  }
+}
+
+TEST_F(GrundschulePageTest, GradesInWordsAlwaysOnFormFourOnFormThreeByTheOption) {
+  struct Case {
+    int Form;
+    int Option;
+    const char* Grade;
+  };
+  const Case cases[] = {{3, 0, "2"}, {3, 1, "gut"}, {4, 0, "gut"}, {4, 1, "gut"}};
+  for (const Case& c : cases) {
+    quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(c.Option);
+    Draw(c.Form);
+    for (int r = 1; r <= 9; ++r)
+      EXPECT_NE(TextAt(GradeX(), RowY(r), QString::fromUtf8(c.Grade)), nullptr) << c.Form << " row " << r;
+    // No course letters.
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text)) EXPECT_FALSE(op.Text.endsWith(QStringLiteral(")*")));
+  }
+}
+
+TEST_F(GrundschulePageTest, LongGradeWordsAreSqueezedWithTheSmallerFontThenSpacingIsBack) {
+  pupil_.Subjects[0].Grade.set("3");  // "befriedigend", 12 characters
+  pupil_.Subjects[1].Grade.set("k");  // "nicht beurteilbar", 17
+  pupil_.Subjects[2].Grade.set("e");  // "nicht erteilt", 13
+  Draw(4);
+  struct Case {
+    int Row;
+    const char* Text;
+    int Extra;
+    bool Smaller;
+  };
+  const Case cases[] = {{1, "befriedigend", 0, false}, {2, "nicht beurteilbar", -4, true}, {3, "nicht erteilt", 0, false}};
+  const std::vector<RecordedOp> texts = canvas_.opsOf(CanvasOp::Text);
+  for (const Case& c : cases) {
+    std::size_t i = 0;
+    while (i < texts.size() && !(texts[i].Text == QString::fromUtf8(c.Text) && texts[i].P1 == Pt(GradeX(), RowY(c.Row))))
+      ++i;
+    ASSERT_LT(i + 1, texts.size()) << c.Text;
+    EXPECT_EQ(texts[i].State.CharacterExtra, c.Extra) << c.Text;
+    const int font = c.Smaller ? quorv::SmallerFont(F(34).FontNumber) : F(34).FontNumber;
+    EXPECT_EQ(texts[i].State.Font.Height, FontHeight(font)) << c.Text;
+    // The spacing is back to 0 for the next row's grade.
+    if (c.Extra != 0) EXPECT_EQ(texts[i + 1].State.CharacterExtra, 0) << "after " << c.Text;
+  }
+}
+
+TEST_F(GrundschulePageTest, RowFourAlwaysPrintsTheReligionLinesStruckForThePupilsSubject) {
+  struct Case {
+    int Mode;  // ReligionLineMode
+    const char* Name;
+    QStringList Row;    // at the row's baseline
+    QStringList Upper;  // on the upper line
+    QStringList Lower;
+  };
+  const Case cases[] = {
+      {0, "evangelische Religion", {}, {kUpper, Blanks(9) + Fill(7)}, {kLower, Fill(18)}},
+      {0, "katholische Religion", {}, {kUpper, Fill(9)}, {kLower, Fill(18)}},
+      {0, "Philosophieren mit Kindern", {}, {kUpper, Fill(23)}, {kLower}},
+      {0, "Sport", {}, {kUpper}, {kLower}},
+      {0, "???", {}, {kUpper}, {kLower}},
+      {1, "Sport", {QStringLiteral("Sport")}, {}, {}},
+      {1, "???", {}, {kUpper}, {kLower}},
+  };
+  const int y = RowY(4);
+  const int pitch = F(40).Y;
+  for (const Case& c : cases) {
+    quorv::PrintOptions.ReligionLineMode = static_cast<std::uint16_t>(c.Mode);
+    pupil_.Subjects[3].Name.setText(QString::fromUtf8(c.Name));
+    for (int form : {3, 4}) {
+      Draw(form);
+      EXPECT_EQ(TextsAt(F(32).X, y), c.Row) << c.Name << " mode " << c.Mode;
+      EXPECT_EQ(TextsAt(F(32).X, y - (3 * pitch) / 10), c.Upper) << c.Name << " mode " << c.Mode;
+      EXPECT_EQ(TextsAt(F(32).X, y + pitch / 10), c.Lower) << c.Name << " mode " << c.Mode;
+    }
+  }
+  // The strike-outs in field 33's font, the lines in the row's.
+  quorv::PrintOptions.ReligionLineMode = 0;
+  pupil_.Subjects[3].Name.setText(QStringLiteral("katholische Religion"));
+  Draw(3);
+  EXPECT_EQ(TextAt(F(32).X, y - (3 * pitch) / 10, Fill(9))->State.Font.Height, FontHeight(F(33).FontNumber));
+  EXPECT_EQ(TextAt(F(32).X, y - (3 * pitch) / 10, kUpper)->State.Font.Height, FontHeight(F(32).FontNumber));
+  // A religion in another row prints the same wording there.
+  pupil_.Subjects[6].Name.setText(QStringLiteral("evangelische Religion"));
+  Draw(3);
+  EXPECT_EQ(TextsAt(F(32).X, RowY(7) - (3 * pitch) / 10), (QStringList{kUpper, Blanks(9) + Fill(7)}));
+}
+
+TEST_F(GrundschulePageTest, RowNineIsTheLanguageRowWithItsLabelEvenWhenEmpty) {
+  struct Case {
+    const char* Name;
+    int LabelX;  // field 33's X
+  };
+  const Case cases[] = {{"Englisch", 0}, {"???", 0}, {"Englisch", 250}, {"???", 250}};
+  const int y = RowY(9);
+  for (const Case& c : cases) {
+    pupil_.Subjects[8].Name.setText(QString::fromUtf8(c.Name));
+    F(33).X = static_cast<std::uint16_t>(c.LabelX);
+    Draw(3);
+    // The name as it is, in field 33's font.
+    const RecordedOp* name = TextAt(F(32).X, y, QString::fromUtf8(c.Name));
+    ASSERT_NE(name, nullptr) << c.Name;
+    EXPECT_EQ(name->State.Font.Height, FontHeight(F(33).FontNumber));
+    // The label below the name, or on the row at field 33's offset.
+    const int labelX = F(32).X + c.LabelX;
+    const int labelY = c.LabelX == 0 ? y + 30 : y;
+    const RecordedOp* label = TextAt(labelX, labelY, QStringLiteral("Fremdsprache"));
+    ASSERT_NE(label, nullptr) << c.Name << " " << c.LabelX;
+    EXPECT_EQ(label->State.Font.Height, FontHeight(F(37).FontNumber));
+    EXPECT_TRUE(HasLine(c.LabelX == 0 ? F(32).X : c.LabelX, RuleEnd(), y)) << c.Name << " " << c.LabelX;
+    EXPECT_TRUE(TextsAt(F(32).X, y).filter(QStringLiteral("- - -")).isEmpty());
+  }
+}
+
+TEST_F(GrundschulePageTest, EmptySlotsAndOtherRows) {
+  pupil_.Subjects[1].Name.set("???");
+  pupil_.Subjects[5].Name.set("  - - -");
+  pupil_.Subjects[7].Name.set("Arbeit-Wirtschaft-Technik u. I");  // one line, as any name
+  Draw(3);
+  for (int r : {2, 6}) {
+    EXPECT_EQ(TextsAt(F(32).X, RowY(r)), QStringList{QStringLiteral("  - - -")}) << r;
+    EXPECT_TRUE(HasLine(F(32).X, RuleEnd(), RowY(r))) << r;
+  }
+  EXPECT_EQ(TextsAt(F(32).X, RowY(8)), QStringList{QStringLiteral("Arbeit-Wirtschaft-Technik u. I")});
+  EXPECT_FALSE(HasLine(F(32).X, RuleEnd(), RowY(1)));
+  // One column: slots 10 to 18 print nothing.
+  pupil_.Subjects[9].Name.set("Physik");
+  Draw(3);
+  EXPECT_EQ(canvas_.findText(QStringLiteral("Physik")), nullptr);
+}
+
+// ---- output wrappers --------------------------------------------------------------------------
+
+class GrundschuleWrapperTest : public ::testing::Test {
+ protected:
+  GrundschuleWrapperTest() : printer_(platform::DeviceCaps{}) {
+    testsupport::InstallCommittedFormFiles(env_.dir(), testsupport::GrundschuleFormFiles());
+  }
+  void Job(int form, int target) {
+    quorv::ClearReportJob();
+    ReportJob.Pupil = testsupport::TestPupil();
+    ReportJob.FormNumber = static_cast<std::uint16_t>(form);
+    ReportJob.OutputTarget = static_cast<std::uint16_t>(target);
+    ReportJob.FirstPage = 1;
+    ReportJob.LastPage = quorv::FindDispatchEntry(form)->Pages;
+    ReportJob.CurrentPage = target == quorv::otPrinterReport ? 0 : 1;
+  }
+  testsupport::LayoutEnvironment env_;
+  testsupport::FixedPrinter printer_;
+};
+
+TEST_F(GrundschuleWrapperTest, TitlesByFormAndHalfYear) {
+  struct Case {
+    const quorv::TOutputWrapper* Wrapper;
+    int HalfYear;
+    const char* Title;
+  };
+  const Case cases[] = {
+      {&quorv::kGrundschuleClass1Report, 1, "Halbjahres-Zeugnis: Anna Muster"},
+      {&quorv::kGrundschuleClass1Report, 0, "Jahres-Zeugnis: Anna Muster"},
+      {&quorv::kGrundschuleClass1TransferReport, 1, "Übergangs-Zeugnis: Anna Muster"},
+      {&quorv::kGrundschuleReport, 1, "Halbjahres-Zeugnis: Anna Muster"},
+      {&quorv::kGrundschuleReport, 0, "Jahres-Zeugnis: Anna Muster"},
+      {&quorv::kGrundschuleTransferReport, 0, "Übergangs-Zeugnis: Anna Muster"},
+  };
+  for (const Case& c : cases) {
+    Job(1, quorv::otPrinterPage);
+    ReportJob.Pupil.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
+    EXPECT_EQ(quorv::DocumentTitle(*c.Wrapper, ReportJob), QString::fromUtf8(c.Title));
+  }
+}
+
+TEST_F(GrundschuleWrapperTest, ClassOneFormsRefuseTheWholeReportTarget) {
+  for (auto output : {quorv::OutputGrundschuleClass1Report, quorv::OutputGrundschuleClass1TransferReport}) {
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(quorv::kWrongTargetMessage, MsgKind::Information);
+    Job(1, quorv::otPrinterReport);
+    output();
+    EXPECT_TRUE(msgs.allAnswered());
+    EXPECT_TRUE(testsupport::AnnouncedPdfFiles(msgs.shown()).isEmpty());
+  }
+}
+
+TEST_F(GrundschuleWrapperTest, EachFormPrintsItsPagesAsOneDocument) {
+  struct Case {
+    int Form;
+    void (*Output)();
+    int Target;
+    int Pages;
+  };
+  const Case cases[] = {{1, quorv::OutputGrundschuleClass1Report, 2, 1},
+                        {2, quorv::OutputGrundschuleClass1TransferReport, 2, 1},
+                        {3, quorv::OutputGrundschuleReport, 3, 2},
+                        {4, quorv::OutputGrundschuleTransferReport, 3, 2}};
+  for (const Case& c : cases) {
+    testsupport::ScriptedMessages msgs;
+    msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
+    Job(c.Form, c.Target);
+    c.Output();
+    const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+    ASSERT_EQ(files.size(), 1) << c.Form;
+    if (testsupport::HavePdfInfo()) EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, c.Pages) << c.Form;
+  }
+}
+
+// ---- the shipped files ------------------------------------------------------------------------
+
+TEST(GrundschuleShippedForms, EveryTextOfAFullyFilledReportIsPrintedOnTheFormsPages) {
+  testsupport::LayoutEnvironment env;
+  testsupport::FixedPrinter printer(platform::DeviceCaps{});
+  quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
+  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::GrundschuleFormFiles());
+  const QString transfer = QString::fromUtf8(quorv::kTransferSentence);
+  for (int form = 1; form <= 4; ++form) {
+    const bool grades = form >= 3;
+    const bool isTransfer = form == 2 || form == 4;
+    const quorv::TPupilRecord pupil = testsupport::FullyFilledPupil(form, 1, 1, QStringLiteral("2007"));
+    QStringList drawn;
+    for (int page = 1; page <= quorv::FindDispatchEntry(form)->Pages; ++page) {
+      quorv::ClearReportJob();
+      ReportJob.Pupil = pupil;
+      ReportJob.FormNumber = static_cast<std::uint16_t>(form);
+      ReportJob.CurrentPage = static_cast<std::uint16_t>(page);
+      ReportJob.OutputTarget = quorv::otPrinterReport;
+      quorv::LoadJobReportFormFile();
+      platform::RecordingCanvas canvas;
+      quorv::PageRoutineOfForm(form)(canvas, ReportJob.Pupil);
+      for (const RecordedOp& op : canvas.opsOf(CanvasOp::Text)) drawn << op.Text;
+    }
+    QStringList expected = {testsupport::LongSchoolName(), QStringLiteral("Name der Schule/Schulort"),
+                            QStringLiteral("der Grundschule"), QStringLiteral("über das 1. Schulhalbjahr / Schuljahr"),
+                            QStringLiteral("2007 / 2008"), Blanks(19) + Fill(7), QStringLiteral("Vorname und Name"),
+                            QStringLiteral("Marie-Christin Annabell Sophie von Württemberg-Hohenlohe-Orth"),
+                            QStringLiteral("28.02.1998"), QStringLiteral("geb. am: "), QStringLiteral("10R/b"),
+                            QStringLiteral("Klasse: "), QStringLiteral("Lernentwicklungsbericht"),
+                            QStringLiteral("(Leistungsstand sowie Sozial- und Arbeitsverhalten)"),
+                            QStringLiteral("Vermerke:"), QString::fromUtf8(quorv::kAbsenceSentence),
+                            QStringLiteral("105,5"), QStringLiteral("100,5"), QStringLiteral("Ort, Datum"),
+                            QStringLiteral("Seestadt-Lindenhagen am Haffen, 15.7.2007"),
+                            QStringLiteral("Schulleiter(in)"), QStringLiteral("Klassenlehrer(in)"),
+                            QStringLiteral("Stempel/Siegel"), QStringLiteral("Empfangsbestätigung:"),
+                            QStringLiteral("Erziehungsberechtigte"),
+                            QStringLiteral("Quorv V.3.x. / ") + testsupport::LongSchoolName().left(49)};
+    // Only the transfer reports hold the transfer block.
+    const QStringList transferBlock = {transfer, Blanks(9) + Fill(8), QStringLiteral("Schule bzw. Schulart"),
+                                       QStringLiteral("Berufliche Schule Seestadt-Süd")};
+    // The grade page: religion in slot 4 (evangelische Religion), the language in slot 9.
+    const QStringList gradePage = {QStringLiteral("Name, Vorname"), QStringLiteral("Noten"), kUpper, kLower,
+                                   Blanks(9) + Fill(7), Fill(18), QStringLiteral("Französisch"),
+                                   QStringLiteral("Fremdsprache"), QStringLiteral("Notenstufen:"), kScale};
+    for (const QString& text : expected) EXPECT_TRUE(drawn.contains(text)) << form << ": " << text.toStdString();
+    for (const QString& text : transferBlock)
+      EXPECT_EQ(drawn.contains(text), isTransfer) << form << ": " << text.toStdString();
+    for (const QString& text : gradePage) EXPECT_EQ(drawn.contains(text), grades) << form << ": " << text.toStdString();
+    // A grade in each of the nine rows.
+    EXPECT_EQ(drawn.count(QStringLiteral("nicht teilgenommen")), grades ? 9 : 0) << form;
+    EXPECT_EQ(drawn.filter(QStringLiteral("Marie-Christin arbeitet im Unterricht")).size() >= 2, true) << form;
+  }
+}
+
+}  // namespace
