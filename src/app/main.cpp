@@ -4,6 +4,9 @@
 #include <cstdlib>
 
 #include "layouts/PreViewForm.h"
+#include "mainwindow/FaNoExp.h"
+#include "mainwindow/BewUebers.h"
+#include "mainwindow/FachEing.h"
 #include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
@@ -13,6 +16,8 @@
 #include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtMessageService.h"
 #include "settings/DrkEinstForm.h"
+#include "settings/EinstExpForm.h"
+#include "settings/EinstImpForm.h"
 #include "settings/Facheinst.h"
 #include "settings/ProgEinstForm.h"
 #include "settings/SchulEinstForm.h"
@@ -55,12 +60,23 @@ int main(int argc, char** argv) {
   quorv::TDrkEinstForm drkEinstForm(&mainForm);
   quorv::TPreViewForm preViewForm(&mainForm);
   quorv::TInfoDlg infoDlg(&mainForm);
-  // TFachEingForm and TDatSichForm follow here.
+  quorv::TFaNoExpForm faNoExpForm(&mainForm);
+  quorv::TBewUebersForm bewUebersForm(&mainForm);
+  quorv::TFachEingForm fachEingForm(&mainForm);
+  quorv::TEinstExpForm einstExpForm(&mainForm);
+  quorv::TEinstImpForm einstImpForm(&mainForm);
+  // TDatSichForm follows here.
 
   mainForm.ProgEinstForm = &progEinstForm;
   mainForm.SchulEinstForm = &schulEinstForm;
   mainForm.WpflEinstForm = &wpflEinstForm;
   mainForm.DrkEinstForm = &drkEinstForm;
+  mainForm.FaNoExpForm = &faNoExpForm;
+  mainForm.BewUebersForm = &bewUebersForm;
+  mainForm.FachEingForm = &fachEingForm;
+  mainForm.EinstExpForm = &einstExpForm;
+  mainForm.EinstImpForm = &einstImpForm;
+  fachEingForm.BewHilfForm = mainForm.BewHilfForm;
   preViewForm.DrkEinstForm = &drkEinstForm;
   // The output wrappers show the preview window for target 1.
   quorv::InstallPreViewForm(&preViewForm);

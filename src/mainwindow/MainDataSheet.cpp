@@ -732,6 +732,7 @@ void TMainForm::BuildDataSheet() {
   connect(Sheet->Memo4, &QPlainTextEdit::textChanged, this, &TMainForm::Memo4Change);
   if (auto* bitBtn1 = qobject_cast<QPushButton*>(Sheet->ByName.value(QStringLiteral("BitBtn1"))))
     connect(bitBtn1, &QPushButton::clicked, this, &TMainForm::BitBtn1Click);
+  ConnectTextAreas();
 }
 
 void TMainForm::ShowCurrentPupil() {

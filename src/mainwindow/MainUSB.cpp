@@ -789,13 +789,21 @@ void TMainForm::FileExit() { close(); }
 // Commands of other units; the forwarding ones already lead to their target.
 
 // Per-subject grade entry and the grade overview.
-void TMainForm::fcherweiseBewertungen1Click() {}
+// The grid works on the stored records and may change them: store first,
+// show afterwards. The overview counts the records as last stored.
+void TMainForm::fcherweiseBewertungen1Click() {
+  StoreCurrentPupil();
+  RunDialog(FachEingForm);
+  ShowCurrentPupil();
+  UpdatePupilPosition();
+}
 void TMainForm::SpeedButton13Click() { fcherweiseBewertungen1Click(); }
+// The grade statistics stay disabled.
 void TMainForm::FachnotenStatistik1Click() {}
 void TMainForm::SpeedButton14Click() {}
-void TMainForm::Bewertungsbersicht1Click() {}
-void TMainForm::VergabederBewertungen1Click() { RunDialog(BewUebersForm); }
-void TMainForm::FcherBewertungsbersicht1Click() { VergabederBewertungen1Click(); }
+void TMainForm::Bewertungsbersicht1Click() { RunDialog(BewUebersForm); }
+void TMainForm::VergabederBewertungen1Click() { Bewertungsbersicht1Click(); }
+void TMainForm::FcherBewertungsbersicht1Click() { Bewertungsbersicht1Click(); }
 
 // Record operations.
 void TMainForm::LschenSchlerDatensatz1Click() { Button7Click(); }
@@ -840,10 +848,7 @@ void TMainForm::Wahlpflichtfcherextrahieren1Click() {}
 // Backup dialog.
 void TMainForm::vollstndigeDatensicherung1Click() {}
 
-// Imports and the grade-list export.
-void TMainForm::Fachzensurenlistevorbereiten1Click() {}
-void TMainForm::importierenvonSchlerdatenimTXTFormat1Click() {}
-void TMainForm::importierenvonBewertungenimTXTFormat1Click() {}
+// Imports and the grade-list export: MainImportCommands.cpp.
 
 // Settings export and import.
 void TMainForm::exportieren1Click() { RunDialog(EinstExpForm); }

@@ -68,8 +68,10 @@ class TMainForm : public QMainWindow {
   QDialog* DrkEinstForm = nullptr;
   QDialog* AboutForm = nullptr;
   QDialog* BewUebersForm = nullptr;
+  QDialog* FachEingForm = nullptr;
   QDialog* EinstExpForm = nullptr;
   QDialog* EinstImpForm = nullptr;
+  QDialog* FaNoExpForm = nullptr;
   // The modeless code list.
   QWidget* BewHilfForm = nullptr;
 
@@ -131,6 +133,20 @@ class TMainForm : public QMainWindow {
   void RadioGroup1Click();
   void Edit63Exit();
   // ---- end of data sheet ----
+
+  // ---- text areas (MainTextAreas.cpp) ----
+  void ConnectTextAreas();
+  void ComboBox39Select(int index);
+  void BitBtn10Click();
+  void BitBtn12Click();
+  void BitBtn13Click();
+  void BitBtn14Click();
+  void BitBtn15Click();
+  void BitBtn16Click();
+  void BitBtn25Click();
+  void BitBtn26Click();
+  void BitBtn27Click();
+  // ---- end of text areas ----
 
   // ---- pupil list, navigation and table (MainNavigation.cpp) ----
   // The record each entry of ListBox1 shows, in list order.

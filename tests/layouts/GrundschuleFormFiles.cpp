@@ -10,15 +10,14 @@ using quorv::TFormFieldTable;
 constexpr int L = 0;  // left
 constexpr int C = 1;  // centre
 
-// Times New Roman for the form's own texts, bold for the pupil's data,
-// Courier New for the typed-in language and the strike-outs.
+// Times New Roman for the form's own texts and every subject row, bold for
+// the pupil's data, Courier New for the strike-outs.
 constexpr int kTitleFont = 20;    // Times 7 mm bold
 constexpr int kLargeBold = 42;    // Times 5 mm bold
 constexpr int kBold = 12;         // Times 4 mm bold
 constexpr int kPlain = 11;        // Times 4 mm
 constexpr int kText = 17;         // Times 3.5 mm
 constexpr int kSmall = 15;        // Times 3 mm
-constexpr int kTyped = 1;         // Courier 4 mm
 constexpr int kStrike = 2;        // Courier 4 mm bold
 constexpr int kStrikeSmall = 8;   // Courier 3.5 mm bold
 constexpr int kFrameStyle = 12;   // pen 2 with a second frame 1 mm inside
@@ -138,7 +137,7 @@ void GradePage(TFormFieldTable& t) {
                  {127, 1500, 120, L, kBold, 2, 1},
                  {30, kLeft, 260, L, kBold, 2, 1},
                  {32, kLeft, 370, L, kText, 2, 1},
-                 {33, 0, 0, L, kTyped, 2, 1},  // "Fremdsprache" below the language
+                 {33, 0, 0, L, kText, 2, 1},  // the language in the rows' font, "Fremdsprache" below it
                  {34, 1000, 0, C, kBold, 2, 1},
                  {35, 1200, 0, L, kSmall, 2, 1},
                  {37, 0, 0, L, kSmall, 2, 1},
@@ -163,19 +162,14 @@ TFormFieldTable Form(Kind kind) {
   return t;
 }
 
-ShippedFormFile Make(int form, TFormFieldTable fields) {
-  const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
-  return ShippedFormFile{form, choice.FileName, choice.Description, fields};
-}
-
 }  // namespace
 
 std::vector<ShippedFormFile> GrundschuleFormFiles() {
   return {
-      Make(1, Form(Kind::Class1)),
-      Make(2, Form(Kind::Class1Transfer)),
-      Make(3, Form(Kind::Report)),
-      Make(4, Form(Kind::Transfer)),
+      ShippedReportFormFile(1, Form(Kind::Class1)),
+      ShippedReportFormFile(2, Form(Kind::Class1Transfer)),
+      ShippedReportFormFile(3, Form(Kind::Report)),
+      ShippedReportFormFile(4, Form(Kind::Transfer)),
   };
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/FolderChooser.h"
+#include "support/ScriptedFolderChooser.h"
 #include "platform/Registry.h"
 
 using namespace quorv;
@@ -400,23 +401,7 @@ TEST(TextWrap, StrToCharArray256) {
 
 // ------------------------------------------------------------- BrowseForFolder
 
-class ScriptedFolderChooser : public platform::FolderChooser {
- public:
-  explicit ScriptedFolderChooser(std::optional<QString> answer)
-      : answer_(std::move(answer)), previous_(platform::SetFolderChooser(this)) {}
-  ~ScriptedFolderChooser() override { platform::SetFolderChooser(previous_); }
-  std::optional<QString> ChooseFolder(int root, const QString& prompt) override {
-    root_ = root;
-    prompt_ = prompt;
-    ++calls_;
-    return answer_;
-  }
-  std::optional<QString> answer_;
-  platform::FolderChooser* previous_;
-  int root_ = -1;
-  QString prompt_;
-  int calls_ = 0;
-};
+using testsupport::ScriptedFolderChooser;
 
 TEST(TextWrap, BrowseForFolder) {
   const struct {

@@ -1,0 +1,45 @@
+#pragma once
+// "Export der Einstellungen": the chosen settings files from the lists folder
+// (else the program folder) into a folder the user picks.
+#include <QDialog>
+#include <array>
+
+#include "settings/SettingsTransfer.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+namespace platform {
+class DriveFolderList;
+}
+
+namespace quorv {
+
+class TEinstExpForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TEinstExpForm(QWidget* parent = nullptr);
+
+  QString ExportSourceDir;
+  QString ExportTargetDir;
+
+  std::array<QCheckBox*, kTransferFileCount> CheckBoxes{};  // CheckBox1..CheckBox7
+  QLineEdit* Edit1;  // primary source
+  QLineEdit* Edit2;  // secondary source
+  platform::DriveFolderList* Target;
+  QPushButton* Button1;
+  QPushButton* Button2;
+
+  void InitExportDialog();
+  void ExportSettings();
+
+ public slots:
+  void FormShow();
+  void Button1Click();
+  void Button2Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace quorv

@@ -1,0 +1,185 @@
+#include "records/GradeList.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/Files.h"
+#include "support/ProgramState.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+using namespace quorv;
+using platform::MsgKind;
+using testsupport::ScriptedMessages;
+
+namespace {
+
+constexpr int kMa = 20;
+constexpr int kDeu = 9;
+constexpr int kTeAl = 37;
+
+TPupilRecord Pupil(const char* surname, int key, int active = 1) {
+  TPupilRecord r = ZeroPupilRecord();
+  InitPupilRecord(r);
+  r.Surname.set(surname);
+  r.FirstName.set("Vor");
+  r.KeyNumber = key;
+  r.Active = static_cast<std::uint16_t>(active);
+  return r;
+}
+
+void SetSlot(TPupilRecord& r, int slot, const char* name, const char* grade) {
+  r.Subjects[slot - 1].Name.set(name);
+  r.Subjects[slot - 1].Grade.set(grade);
+}
+
+// "surname:grade" of each record of a list file, in file order.
+std::vector<std::string> FileSummary(const QByteArray& bytes) {
+  std::vector<std::string> out;
+  const int count = platform::ReadLeU16(reinterpret_cast<const std::uint8_t*>(bytes.constData()));
+  EXPECT_EQ(bytes.size(), 2 + count * 464);
+  for (int k = 0; k < count && 2 + (k + 1) * 464 <= bytes.size(); ++k) {
+    TGradeListEntry e;
+    std::memcpy(&e, bytes.constData() + 2 + k * 464, sizeof e);
+    out.push_back(e.Surname.str() + ":" + e.Grade.str());
+  }
+  return out;
+}
+
+class GradeListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testsupport::UseDefaultSettings();
+    BuildDefaultSubjectCatalog();
+    Pupils = {Pupil("Abel", 11), Pupil("Berg", 12, 0), Pupil("Cron", 13), Pupil("Dorn", 14)};
+    PupilCount = 4;
+    SetSlot(Pupils[0], 4, "Mathematik", "1");  // found by name
+    SetSlot(Pupils[1], 4, "Mathematik", "3");  // marked deleted
+    SetSlot(Pupils[2], 5, "Technik/Arbeitslehre", "3");
+    Pupils[3].LayoutFormNumber = 5;             // the catalogue's slot 3 ...
+    SetSlot(Pupils[3], 3, "Mathematik", "2");
+    SetSlot(Pupils[3], 10, "Mathematik", "6");  // ... before the name search
+    ClassFileName = "5a.QVR";
+    GradeListFolder = dir.dataDir();
+    ExportSubjectSelection.fill(0);
+    DeleteOldList = ReplaceFoundEntries = ExtraDiskPerSubject = false;
+  }
+  void TearDown() override {
+    ExportSubjectSelection.fill(0);
+    DeleteOldList = ReplaceFoundEntries = false;
+    platform::SetFileFaultHook({});
+  }
+  QByteArray Read(const QString& name) const { return dir.readFile(dir.dataDir() + name); }
+
+  testsupport::SavedProgramState state;
+  testsupport::TempProgramDir dir;
+};
+
+}  // namespace
+
+TEST_F(GradeListTest, EntryByteImage) {
+  TGradeListEntry e;
+  std::memset(&e, 0xAB, sizeof e);
+  InitGradeListEntry(e);
+  const auto* b = reinterpret_cast<const std::uint8_t*>(&e);
+  const std::vector<std::pair<int, std::string>> blank = {
+      {16, std::string("\xC1\xBD\xF0\xFF", 4)}, {20, "\x07  - - -"}, {51, std::string(1, '\0')},
+      {88, "\x03???"}, {94, "\x03???"}, {419, "\x03???"}, {450, "\x01-"}, {452, std::string(1, '\0')},
+      {455, "\x01-"}, {463, std::string(1, '\0')}};
+  for (const auto& [offset, bytes] : blank)
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(b) + offset, bytes.size()), bytes) << offset;
+  EXPECT_EQ(std::count(b + 112, b + 419, 0), 307);
+
+  TPupilRecord& p = Pupils[0];
+  p.ReportKind = 3;
+  p.AnspruchsebeneAll = 2;
+  p.ClassName.set("5a");
+  p.Subjects[3].CourseLevel.set("E");
+  p.Subjects[3].Addition.set("x");
+  FillGradeListEntry(p, 4, e);
+  EXPECT_EQ(std::memcmp(b, &p, 16), 0);
+  EXPECT_EQ(platform::ReadLeU32(b + 16), 11u);
+  const std::vector<std::pair<int, std::string>> filled = {
+      {20, "\x04" "Abel- -"}, {51, "\x03Vor"}, {84, std::string("\x03\0\x02\0", 4)}, {88, "\x02" "5a?"},
+      {419, "\x0AMathematik"}, {450, "\x01" "1"}, {452, "\x01x"}, {455, "\x01" "E"}};
+  for (const auto& [offset, bytes] : filled)
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(b) + offset, bytes.size()), bytes) << offset;
+}
+
+TEST_F(GradeListTest, NewListsPerSubjectLastFirst) {
+  ExportSubjectSelection[kMa] = ExportSubjectSelection[kTeAl] = 1;
+  EXPECT_TRUE(ExportGradeLists());
+  // Cron has no Mathematik slot and gives the blank entry; Berg is marked deleted.
+  EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), (std::vector<std::string>{"Dorn:2", "  - - -:-", "Abel:1"}));
+  EXPECT_EQ(FileSummary(Read("5a_Te_AL.FDB")), (std::vector<std::string>{"Cron:3", "  - - -:-"}));
+  EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")));
+}
+
+TEST_F(GradeListTest, MergeWithAnOldListInEachOptionCombination) {
+  TFaNoDB old(2);
+  FillGradeListEntry(Pupils[0], 4, old[0]);
+  old[0].Grade.set("5");
+  InitGradeListEntry(old[1]);
+  old[1].Surname.set("Xaver");
+  old[1].KeyNumber = 77;
+  old[1].Grade.set("4");
+  const QByteArray oldImage = GradeListImage(old, 2) + QByteArray("rest");
+  const struct {
+    bool deleteOld;
+    bool replace;
+    std::vector<std::string> file;
+  } cases[] = {
+      {false, false, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:5"}},
+      {false, true, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:1"}},
+      {true, false, {"Dorn:2", "  - - -:-", "Abel:1"}},
+      {true, true, {"Dorn:2", "  - - -:-", "Abel:1"}},
+  };
+  ExportSubjectSelection[kMa] = 1;
+  for (const auto& c : cases) {
+    dir.writeFile(dir.dataDir() + "5a_Ma.FDB", oldImage);
+    DeleteOldList = c.deleteOld;
+    ReplaceFoundEntries = c.replace;
+    EXPECT_TRUE(ExportGradeLists());
+    EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), c.file) << c.deleteOld << c.replace;
+    EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), oldImage.left(2 + 2 * 464));
+  }
+}
+
+TEST_F(GradeListTest, DamagedOldListAndFailedWritesLeaveTheOthersGoing) {
+  QByteArray bytes = GradeListImage(TFaNoDB(1), 1);
+  bytes[0] = 5;  // five entries said, one held
+  dir.writeFile(dir.dataDir() + "5a_Ma.FDB", bytes);
+  ExportSubjectSelection[kMa] = ExportSubjectSelection[kDeu] = ExportSubjectSelection[kTeAl] = 1;
+  platform::SetFileFaultHook([](platform::FileStep step, const QString& path) {
+    return step == platform::FileStep::OpenWrite && path.endsWith("_Deu.FDB");
+  });
+  ScriptedMessages msgs;
+  msgs.expect(QString::fromUtf8(" Fehler beim Speichern von: \r") + dir.dataDir() + "5a_Deu.FDB", MsgKind::Plain);
+  msgs.expectPrefix(QString::fromUtf8("Die vorhandene Liste\r") + dir.dataDir() + "5a_Ma.FDB\rist beschädigt",
+                    MsgKind::Error);
+  EXPECT_TRUE(ExportGradeLists());
+  EXPECT_EQ(Read("5a_Ma.FDB"), bytes);
+  EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")));
+  EXPECT_TRUE(platform::FileExists(dir.dataDir() + "5a_Te_AL.FDB"));  // the subject after them
+}
+
+TEST_F(GradeListTest, FloppyFolderAsksOnceOrBeforeEachSubject) {
+  const QString saved = QDir::currentPath();
+  QDir::setCurrent(dir.dataDir());
+  QDir().mkpath("b");
+  GradeListFolder = "b/";
+  ExportSubjectSelection[kMa] = ExportSubjectSelection[kDeu] = 1;
+  for (const bool extra : {false, true}) {
+    ExtraDiskPerSubject = extra;
+    ScriptedMessages msgs;
+    for (int i = 0; i < (extra ? 2 : 1); ++i) msgs.expect("Legen Sie eine Diskette", MsgKind::Information);
+    EXPECT_TRUE(ExportGradeLists());
+    EXPECT_TRUE(msgs.allAnswered());
+  }
+  QDir::setCurrent(saved);
+  EXPECT_TRUE(platform::FileExists(dir.dataDir() + "b/5a_Ma.FDB"));
+}
