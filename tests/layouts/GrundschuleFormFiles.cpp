@@ -149,8 +149,8 @@ TFormFieldTable Form(Kind kind) {
   TFormFieldTable t{};
   const int separator = Head(t, kind);
   if (HasGradePage(kind)) {
-    // Page 1 holds the whole learning-development text.
-    DevelopmentText(t, separator, 25, 60);
+    // Page 1 holds the whole learning-development text, its last line at 2510.
+    DevelopmentText(t, separator, 25, IsTransfer(kind) ? 60 : 65);
     GradePage(t);
     Closing(t, 1380, 2, 6, kRoomy, true);
   } else {
