@@ -41,6 +41,7 @@ class GrundschulePageTest : public ::testing::Test {
       e.Name.setText(QString::fromUtf8(names[i]));
       e.Grade.set("2");
     }
+    pupil_.Subjects[9].Name.set("Physik");  // slot 10: no right column
   }
 
   TFormField& F(int n) { return fields_[static_cast<std::size_t>(n)]; }
@@ -137,6 +138,7 @@ TEST_F(GrundschulePageTest, NothingOfAGradePageOnFormsOneAndTwoNoElectivesOnAnyF
     Draw(form);
     EXPECT_EQ(GradeBoxes(), grades ? 9u : 0u) << form;
     for (int n : {30, 32, 126, 127}) EXPECT_EQ(TextsAtField(n).isEmpty(), !grades) << form << " field " << n;
+    EXPECT_EQ(canvas_.findText(QStringLiteral("Physik")), nullptr) << form;
     for (const QString& text : {QStringLiteral("Name, Vorname"), QStringLiteral("Fremdsprache"), kUpper})
       EXPECT_EQ(canvas_.findText(text) != nullptr, grades) << form << " " << text.toStdString();
     // Fields 33 to 40 and 49 to 54 are offsets from the blocks' anchors.
@@ -304,10 +306,6 @@ TEST_F(GrundschulePageTest, EmptySlotsAndOtherRows) {
   }
   EXPECT_EQ(TextsAt(F(32).X, RowY(8)), QStringList{QStringLiteral("Arbeit-Wirtschaft-Technik u. I")});
   EXPECT_FALSE(HasLine(F(32).X, RuleEnd(), RowY(1)));
-  // One column: slots 10 to 18 print nothing.
-  pupil_.Subjects[9].Name.set("Physik");
-  Draw(3);
-  EXPECT_EQ(canvas_.findText(QStringLiteral("Physik")), nullptr);
 }
 
 // ---- output wrappers --------------------------------------------------------------------------
@@ -330,57 +328,48 @@ class GrundschuleWrapperTest : public ::testing::Test {
   testsupport::FixedPrinter printer_;
 };
 
-TEST_F(GrundschuleWrapperTest, TitlesByFormAndHalfYear) {
+// Titles by form and half year; forms 1 and 2 print one page and refuse
+// the whole-report target, forms 3 and 4 print both pages in one document.
+TEST_F(GrundschuleWrapperTest, TitlesTargetsAndPagesOfEachForm) {
   struct Case {
     const quorv::TOutputWrapper* Wrapper;
+    void (*Output)();
+    int Form;
     int HalfYear;
+    int Target;
+    int Pages;  // 0: refused
     const char* Title;
   };
   const Case cases[] = {
-      {&quorv::kGrundschuleClass1Report, 1, "Halbjahres-Zeugnis: Anna Muster"},
-      {&quorv::kGrundschuleClass1Report, 0, "Jahres-Zeugnis: Anna Muster"},
-      {&quorv::kGrundschuleClass1TransferReport, 1, "Übergangs-Zeugnis: Anna Muster"},
-      {&quorv::kGrundschuleReport, 1, "Halbjahres-Zeugnis: Anna Muster"},
-      {&quorv::kGrundschuleReport, 0, "Jahres-Zeugnis: Anna Muster"},
-      {&quorv::kGrundschuleTransferReport, 0, "Übergangs-Zeugnis: Anna Muster"},
+      {&quorv::kGrundschuleClass1Report, quorv::OutputGrundschuleClass1Report, 1, 1, 2, 1, "Halbjahres-Zeugnis: "},
+      {&quorv::kGrundschuleClass1Report, quorv::OutputGrundschuleClass1Report, 1, 0, 3, 0, "Jahres-Zeugnis: "},
+      {&quorv::kGrundschuleClass1TransferReport, quorv::OutputGrundschuleClass1TransferReport, 2, 1, 2, 1,
+       "Übergangs-Zeugnis: "},
+      {&quorv::kGrundschuleClass1TransferReport, quorv::OutputGrundschuleClass1TransferReport, 2, 0, 3, 0,
+       "Übergangs-Zeugnis: "},
+      {&quorv::kGrundschuleReport, quorv::OutputGrundschuleReport, 3, 0, 3, 2, "Jahres-Zeugnis: "},
+      {&quorv::kGrundschuleReport, quorv::OutputGrundschuleReport, 3, 1, 2, 1, "Halbjahres-Zeugnis: "},
+      {&quorv::kGrundschuleTransferReport, quorv::OutputGrundschuleTransferReport, 4, 1, 3, 2, "Übergangs-Zeugnis: "},
   };
   for (const Case& c : cases) {
-    Job(1, quorv::otPrinterPage);
-    ReportJob.Pupil.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
-    EXPECT_EQ(quorv::DocumentTitle(*c.Wrapper, ReportJob), QString::fromUtf8(c.Title));
-  }
-}
-
-TEST_F(GrundschuleWrapperTest, ClassOneFormsRefuseTheWholeReportTarget) {
-  for (auto output : {quorv::OutputGrundschuleClass1Report, quorv::OutputGrundschuleClass1TransferReport}) {
     testsupport::ScriptedMessages msgs;
-    msgs.expect(quorv::kWrongTargetMessage, MsgKind::Information);
-    Job(1, quorv::otPrinterReport);
-    output();
-    EXPECT_TRUE(msgs.allAnswered());
-    EXPECT_TRUE(testsupport::AnnouncedPdfFiles(msgs.shown()).isEmpty());
-  }
-}
-
-TEST_F(GrundschuleWrapperTest, EachFormPrintsItsPagesAsOneDocument) {
-  struct Case {
-    int Form;
-    void (*Output)();
-    int Target;
-    int Pages;
-  };
-  const Case cases[] = {{1, quorv::OutputGrundschuleClass1Report, 2, 1},
-                        {2, quorv::OutputGrundschuleClass1TransferReport, 2, 1},
-                        {3, quorv::OutputGrundschuleReport, 3, 2},
-                        {4, quorv::OutputGrundschuleTransferReport, 3, 2}};
-  for (const Case& c : cases) {
-    testsupport::ScriptedMessages msgs;
-    msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
+    if (c.Pages == 0)
+      msgs.expect(quorv::kWrongTargetMessage, MsgKind::Information);
+    else
+      msgs.expectPrefix(testsupport::kPdfNotice, MsgKind::Information);
     Job(c.Form, c.Target);
+    ReportJob.Pupil.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
+    const QString title = QString::fromUtf8(c.Title) + QStringLiteral("Anna Muster");
+    EXPECT_EQ(quorv::DocumentTitle(*c.Wrapper, ReportJob), title);
     c.Output();
+    EXPECT_TRUE(msgs.allAnswered()) << c.Form;
     const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
-    ASSERT_EQ(files.size(), 1) << c.Form;
-    if (testsupport::HavePdfInfo()) EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, c.Pages) << c.Form;
+    ASSERT_EQ(files.size(), c.Pages == 0 ? 0 : 1) << c.Form;
+    if (c.Pages > 0 && testsupport::HavePdfInfo()) {
+      const testsupport::PdfInfo info = testsupport::ReadPdfInfo(files[0]);
+      EXPECT_EQ(info.Pages, c.Pages) << c.Form;
+      EXPECT_EQ(info.Title, title) << c.Form;
+    }
   }
 }
 
