@@ -212,7 +212,9 @@ TEST_F(GrundschulePageTest, LongGradeWordsAreSqueezedWithTheSmallerFontThenSpaci
     const int font = c.Smaller ? quorv::SmallerFont(F(34).FontNumber) : F(34).FontNumber;
     EXPECT_EQ(texts[i].State.Font.Height, FontHeight(font)) << c.Text;
     // The spacing is back to 0 for the next row's grade.
-    if (c.Extra != 0) EXPECT_EQ(texts[i + 1].State.CharacterExtra, 0) << "after " << c.Text;
+    if (c.Extra != 0) {
+      EXPECT_EQ(texts[i + 1].State.CharacterExtra, 0) << "after " << c.Text;
+    }
   }
 }
 
