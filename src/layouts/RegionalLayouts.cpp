@@ -205,7 +205,10 @@ void PrintReportPageByProfile(platform::Canvas& canvas, const TPupilRecord& pupi
   if (!frame.Begin()) return;
   const int year = SchoolYearOf(pupil);
   frame.SchoolName();
-  frame.SchoolRule();
+  if (profile.SchoolRuleLabel == nullptr)
+    frame.SchoolRule();
+  else if (frame.ActiveOnPage(ffSchoolRule))
+    frame.SignatureRule(ffSchoolRule, Utf8(profile.SchoolRuleLabel));
   frame.TitleAndPhrase(Utf8(profile.Title), Utf8(profile.SchoolPhrase));
   frame.PeriodHeading();
   frame.NameBlock();
@@ -214,10 +217,12 @@ void PrintReportPageByProfile(platform::Canvas& canvas, const TPupilRecord& pupi
   frame.DevelopmentTextBlock(Utf8(TextForYear(profile.TextHeading, year)),
                              Utf8(TextForYear(profile.TextSubHeading, year)));
   frame.RemarksBlock();
-  frame.Page2Header();
-  frame.GradesLabel();
-  if (profile.AnspruchsebeneLine) PrintAnspruchsebeneLine(frame);
-  frame.GradeBlock(profile.GradeLines);
+  if (profile.GradePage) {
+    frame.Page2Header();
+    frame.GradesLabel();
+    if (profile.AnspruchsebeneLine) PrintAnspruchsebeneLine(frame);
+    frame.GradeBlock(profile.GradeLines);
+  }
   frame.ElectiveSection(profile.Electives);
   frame.Absences(Utf8(kAbsenceSentence));
   frame.PlaceAndDate();

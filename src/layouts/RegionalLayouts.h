@@ -48,6 +48,9 @@ struct TReportPageProfile {
   TSealOverprint SealHalfYear;  // field 113 when HalfYear = 1
   TYearText GradeScale;      // field 119
   TYearText Footnote;        // field 120
+  // Knobs of other school types; their defaults keep the page above.
+  const char* SchoolRuleLabel = nullptr;             // field 4's label; nullptr: the frame's
+  bool GradePage = true;                             // page-2 header, "Noten" and the grade block
   TElectiveBlock Electives = TElectiveBlock::Three;  // None: nothing at fields 45 to 57
   bool AnspruchsebeneLine = false;  // fields 75 and 76 above the grade block
   TExplanatoryNotes Notes{};        // fields 90 to 93 after the signatures

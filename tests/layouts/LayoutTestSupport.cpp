@@ -168,11 +168,15 @@ void SetSlot(quorv::TPupilRecord& p, int slot, const QString& name, const char* 
 
 int ReligionSlotOfForm(int form) {
   if (form == 26) return 6;  // six rows
+  // The Grundschule's religion row is row 4 of its one column.
+  if (form == 3 || form == 4) return 4;
   // Forms whose grade block has eight rows: the Hauptschule group and form 18.
   for (int eightRows : {5, 6, 7, 8, 9, 105, 18})
     if (form == eightRows) return 8;
   return 9;
 }
+
+int LanguageSlotOfForm(int form) { return form == 3 || form == 4 ? 9 : 2; }
 
 QString LongSchoolName() {
   return QStringLiteral("Regionale Schule mit Grundschule Am Schlosspark, Lindenallee 124, 12345 Seestadt");
@@ -213,7 +217,7 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
     QString name;
     if (entry >= 0)
       name = quorv::SubjectCatalog[static_cast<std::size_t>(entry)].Name.text();
-    else if (slot == 2)
+    else if (slot == LanguageSlotOfForm(form))
       name = QStringLiteral("Französisch");
     else if (slot == 3)
       name = QStringLiteral("Portugisisch");

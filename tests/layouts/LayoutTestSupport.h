@@ -77,9 +77,12 @@ quorv::TPupilRecord TestPupil();
 // grades with the longest grade word, additions, long texts.
 quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QString& schoolYear);
 
-// The slot of the religion row in the left column of the grade block: 6 on
-// form 26, 8 on the forms with eight rows, else 9.
+// The slot of the religion row in the left column of the grade block: 4 on
+// the Grundschule forms 3 and 4, 6 on form 26, 8 on the forms with eight rows,
+// else 9.
 int ReligionSlotOfForm(int form);
+// The slot of the first (Grundschule: the only) foreign language.
+int LanguageSlotOfForm(int form);
 
 // A school name and address of the settings' full 80 characters.
 QString LongSchoolName();

@@ -272,6 +272,7 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
       ShippedReportFormFile(20, FinalForm(FinalKind::WithOverallGrade)),
   };
   for (ShippedFormFile& file : GesamtschuleFormFiles()) files.push_back(std::move(file));
+  for (ShippedFormFile& file : GrundschuleFormFiles()) files.push_back(file);
   return files;
 }
 
