@@ -696,7 +696,8 @@ template <int N>
 void PrintWrappedText(TPageFrame& frame, const platform::CharArray<N>& text, int field, int parameterField) {
   const TFormField& at = frame.Field(field);
   const TFormField& params = frame.Field(parameterField);
-  const int lines = params.X;
+  // A block holds at most 25 lines whatever the form file says.
+  const int lines = TextBlockLineCount(params);
   if (PrintOptions.NoRuledLines != 1)
     for (int i = 0; i < lines; ++i) DrawLine(frame.Canvas, frame.M, frame.W - frame.M, at.Y + i * params.Y, frame.Ox, frame.Oy, 1);
   TTextLines wrapped{};
