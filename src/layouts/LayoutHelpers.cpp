@@ -279,7 +279,8 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   const double span = to - from;
   const int n = pitch > 0 && span > single ? static_cast<int>((span - single) / pitch) + 1 : 1;
   const double run = (n - 1) * pitch + single;
-  const int runs = run >= span || run <= 0 ? 1 : static_cast<int>(std::ceil(span / run));
+  // Neighbouring runs overlap by 2 units, so that rounding leaves no gap.
+  const int runs = run >= span || run <= 2 ? 1 : static_cast<int>(std::ceil((span - run) / (run - 2))) + 1;
   const QString text = FillString(fill, n);
   std::int32_t ox = 0;
   std::int32_t oy = 0;
