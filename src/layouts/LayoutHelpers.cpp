@@ -260,16 +260,19 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   double from = start + offset + word.InkLeft;
   double to = start + offset + word.InkRight;
   // Where glyphs overlap (a slash in italics), the kept letters stay clear.
-  const QString before = base.left(at).trimmed();
-  const QString after = base.mid(at + part.size());
-  const QString afterInk = after.trimmed();
-  if (!before.isEmpty())
+  // (Blanks are measured by their advance only: in italics a blank has a box.)
+  QString before = base.left(at);
+  while (before.endsWith(u' ')) before.chop(1);
+  QString after = base.mid(at + part.size());
+  double afterStart = start + offset + word.Advance;
+  qsizetype blanks = 0;
+  while (blanks < after.size() && after[blanks] == u' ') ++blanks;
+  afterStart += platform::MeasureText(baseFont, after.left(blanks)).Advance;
+  after = after.mid(blanks);
+  if (!before.trimmed().isEmpty())
     from = std::max(from, start + platform::MeasureText(baseFont, before).InkRight + kStrikeClearance);
-  if (!afterInk.isEmpty()) {
-    const double afterStart = start + offset + platform::MeasureText(baseFont, part).Advance +
-                              platform::MeasureText(baseFont, after.left(after.indexOf(afterInk))).Advance;
-    to = std::min(to, afterStart + platform::MeasureText(baseFont, afterInk).InkLeft - kStrikeClearance);
-  }
+  if (!after.isEmpty())
+    to = std::min(to, afterStart + platform::MeasureText(baseFont, after).InkLeft - kStrikeClearance);
   if (to <= from) return;
 
   // Runs of n fill characters, each no wider than the part.
