@@ -294,7 +294,9 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
     // Ink of run i from x; the first run starts at the part's first glyph,
     // the last one ends at its last glyph.
     const double x = (runs == 1 ? (from + to - run) / 2 : from + i * (span - run) / (runs - 1)) - one.InkLeft;
-    const double rounded = runs == 1 ? std::round(x) : i == 0 ? std::floor(x) : i == runs - 1 ? std::ceil(x) : std::round(x);
+    const double rounded = runs > 1 && i == 0           ? std::floor(x)
+                           : runs > 1 && i == runs - 1 ? std::ceil(x)
+                                                       : std::round(x);
     canvas.TextOut(ox + static_cast<int>(rounded), -(oy + strike.Y), text);
   }
   canvas.SetTextCharacterExtra(extra);
@@ -329,8 +331,8 @@ void PrintPeriodHeading(Canvas& canvas, const QString& schoolYearText, int halfY
   SecondYearOfSchoolYear(year, second);
   PrintField(canvas, Text(year) + QStringLiteral(" / ") + Text(second), fields[ffSchoolYear], page, origins);
   // A half-year report keeps "1. Schulhalbjahr", a year report "Schuljahr".
-  StrikeOverPart(canvas, kPeriodText, period, halfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /"),
-                 fill, fields[ffPeriodStrike], page, origins);
+  const QString struck = halfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /");
+  StrikeOverPart(canvas, kPeriodText, period, struck, fill, fields[ffPeriodStrike], page, origins);
 }
 
 void PrintSubjectLine(Canvas& canvas, const QString& name, QChar fill, int ox, int oy, const PageOrigins& origins,
@@ -677,7 +679,9 @@ void TPageFrame::TransferBlock(const QString& sentence) {
   print(sentence, ffTransferSentence);
   // A boy keeps "Der Schüler", a girl "Die Schülerin".
   const auto sex = static_cast<std::int32_t>(Pupil.Sex);
-  const QString part = sex == 0 ? QStringLiteral("Die Schülerin/") : sex == 1 ? QStringLiteral("/Der Schüler") : QString();
+  const QString part = sex == 0   ? QStringLiteral("Die Schülerin/")
+                       : sex == 1 ? QStringLiteral("/Der Schüler")
+                                  : QString();
   if (!part.isEmpty())
     StrikeOverPart(Canvas, sentence, Field(ffTransferSentence), part, FillChar, Field(ffTransferStrike), page, Origins);
   print(QStringLiteral("Schule bzw. Schulart"), ffTransferSchoolLabel);

@@ -155,7 +155,8 @@ void WrapText(std::string_view text, int n, TTextLines& lines, int w) {
       // The word fills the whole line.
       std::size_t end = pos;
       while (end < text.size() && static_cast<unsigned char>(text[end]) >= 32 && !IsBreakChar(text[end])) ++end;
-      if (taken + (end - pos) > static_cast<std::size_t>(width)) return;  // longer than the width: the rest is not placed
+      // Longer than the width: the rest is not placed.
+      if (taken + (end - pos) > static_cast<std::size_t>(width)) return;
       cur.Len = static_cast<std::uint8_t>(taken);  // the line keeps its first 130 characters
       pos = end;
       if (pos < text.size() && IsBreakChar(text[pos])) ++pos;

@@ -450,7 +450,8 @@ void CheckStrikes(const CheckedText& base, const std::vector<const CheckedText*>
                     .arg(Show(base), c.Part, rule->second.join(QStringLiteral("\", \"")));
   }
   if (!c.Partly.isEmpty())
-    problems << QStringLiteral("strike-out over %1 leaves letters of \"%2\" showing: %3").arg(Show(base), c.Part, c.Partly);
+    problems << QStringLiteral("strike-out over %1 leaves letters of \"%2\" showing: %3")
+                    .arg(Show(base), c.Part, c.Partly);
 }
 
 // An entry printed over a blank ("____") of a sentence: within the blank and
@@ -600,7 +601,8 @@ std::vector<StruckText> StruckTexts(const platform::RecordingCanvas& canvas, QCh
   std::vector<std::vector<const CheckedText*>> strikesOver(texts.size());
   for (const CheckedText& s : texts)
     if (IsStrikeOut(s.T->Text, fill))
-      if (const int base = StruckTextOf(s, texts, fill); base >= 0) strikesOver[static_cast<std::size_t>(base)].push_back(&s);
+      if (const int base = StruckTextOf(s, texts, fill); base >= 0)
+        strikesOver[static_cast<std::size_t>(base)].push_back(&s);
   std::vector<StruckText> found;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const CheckedText& base = texts[i];
@@ -643,7 +645,8 @@ QStringList PictureProblems(const platform::RecordingCanvas& canvas, const std::
   QStringList found;
   for (const RecordedOp& op : canvas.opsOf(CanvasOp::Picture)) {
     const SheetRect picture = Between(op.P1, op.P2);
-    const QString name = QStringLiteral("picture %1 %2").arg(op.PictureFile.section(QLatin1Char('/'), -1), picture.describe());
+    const QString name =
+        QStringLiteral("picture %1 %2").arg(op.PictureFile.section(QLatin1Char('/'), -1), picture.describe());
     if (!picture.inside(frame)) found << name + QStringLiteral(" outside the frame");
     for (const DrawnText& t : texts)
       if (!t.Text.trimmed().isEmpty() && Overlap(picture, t.Ink))

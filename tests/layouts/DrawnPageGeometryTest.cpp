@@ -163,7 +163,7 @@ TEST_F(StrikeOutGeometry, StrikeOverPartCoversExactlyThePartInEveryFaceSizeAndAl
 }
 
 TEST_F(StrikeOutGeometry, ChecksFindLettersShowingLabelsOnRulesPicturesOverTextsAndMixedRowFonts) {
-  // A fill of the Part's fixed kind, three characters over "seiner": letters show.
+  // A fixed fill of three characters over "seiner": letters show.
   quorv::PrintField(canvas_, QStringLiteral("Erfüllung seiner/ihrer Pflicht"), At(100, 300, 0, 17), 1, kOrigins);
   quorv::PrintField(canvas_, QStringLiteral(" ### "), At(224, 300, 0, 2), 1, kOrigins);
   const QString struck = testsupport::StruckPart(canvas_, QStringLiteral("Erfüllung seiner/ihrer Pflicht"));

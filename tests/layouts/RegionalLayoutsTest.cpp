@@ -549,7 +549,8 @@ TEST(RegionalShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
                             QStringLiteral("Informatik im Alltag!")};
     if (form != 18) expected << QStringLiteral("2. Fremdsprache");
     if (report) {
-      expected << QStringLiteral("über das 1. Schulhalbjahr / Schuljahr") << QStringLiteral("struck: 1. Schulhalbjahr /")
+      expected << QStringLiteral("über das 1. Schulhalbjahr / Schuljahr")
+               << QStringLiteral("struck: 1. Schulhalbjahr /")
                << kOldHeading << kOldSubHeading << QStringLiteral("Stempel/Siegel")
                << QStringLiteral("struck: ") + (form == 115 ? kSealB : kSealA);
     } else {
