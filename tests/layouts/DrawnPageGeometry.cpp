@@ -404,14 +404,16 @@ Coverage CoverageOf(const DrawnText& base, const std::vector<const CheckedText*>
 }
 
 // The fill of a strike-out runs through the small letters of its text: it
-// covers most of the x-height band and its middle lies inside it.
+// covers most of the x-height band, its middle lies inside it and it does not
+// reach below the baseline (0.1 mm).
 bool ThroughSmallLetters(const CheckedText& strike, const DrawnText& base) {
   const Measure m(base.Op);
   const double baseline = base.Body.Bottom;
   const double xHeight = m.face().XHeight * m.em();
   const double through = std::min(baseline, strike.Box.Bottom) - std::max(baseline - xHeight, strike.Box.Top);
   const double middle = (strike.Box.Top + strike.Box.Bottom) / 2;
-  return through >= 0.6 * xHeight && middle <= baseline && middle >= baseline - xHeight;
+  return through >= 0.6 * xHeight && middle <= baseline && middle >= baseline - xHeight &&
+         strike.Box.Bottom <= baseline + kStrikeTolerance;
 }
 
 // The text a strike-out strikes: of the texts it overlaps, the one whose
@@ -439,7 +441,9 @@ int StruckTextOf(const CheckedText& strike, const std::vector<CheckedText>& text
 void CheckStrikes(const CheckedText& base, const std::vector<const CheckedText*>& strikes, QStringList& problems) {
   for (const CheckedText* s : strikes)
     if (!ThroughSmallLetters(*s, *base.T))
-      problems << QStringLiteral("strike-out %1 runs above or below the letters of %2").arg(Show(*s), Show(base));
+      problems << QStringLiteral("strike-out %1 runs above or below the letters of %2 (baseline %3)")
+                      .arg(Show(*s), Show(base))
+                      .arg(base.T->Body.Bottom, 0, 'f', 1);
   const Coverage c = CoverageOf(*base.T, strikes);
   const auto& all = StrikeAlternatives();
   const auto rule = std::find_if(all.begin(), all.end(), [&](const auto& r) { return r.first == base.T->Text; });
