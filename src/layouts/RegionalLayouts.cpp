@@ -48,7 +48,7 @@ const std::array<TFinalPageProfile, 4> kRegionalFinalProfiles = {{
       kJahrgangsstufe, kNone, kNone},
      kStempelSiegel, TSealOverprint::A, kRegionalScale, kRegionalFootnote},
     {18, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(8, 8), TElectiveBlock::Four,
-     {Say("hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die"), kNone, Say("Berufsreife"),
+     {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 teilgenommen und die"), kNone, Say("Berufsreife"),
       kNone, Say("erworben."), kNone},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
     {19, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(9, 8), TElectiveBlock::Four,
