@@ -74,28 +74,29 @@ constexpr TStatementLine kNoLine{TStatementItem::None, nullptr};
 
 // Form 23: one page without school year, second name rule, page-2 header,
 // absences and acknowledgement; "Pflichtunterricht" over the grade block.
-const TFinalPageProfile kLeavingProfile{
-    23,
-    "Abgangszeugnis",
-    kPhrase,
-    false,
-    GymnasiumGradeLineProfile(8, 10),
-    TElectiveBlock::Three,
-    {{{TStatementItem::Text, "Die Schülerin / Der Schüler hat die Vollzeitschulpflicht erfüllt."}, kNoLine, kNoLine,
-      kNoLine, kNoLine, kNoLine}},
-    "Landessiegel",
-    TSealOverprint::None,
-    kScaleLabelText,
-    kScaleText,
-    THeading::None,       // no school year
-    false,                // field 20 not read
-    "Pflichtunterricht",  // at field 31
-    ffAdmissionHeading,
-    false,  // page-2 header
-    false,  // half-year headings
-    false,  // absences
-    false,  // acknowledgement
-};
+const TFinalPageProfile kLeavingProfile = [] {
+  TFinalPageProfile p{23,
+                      "Abgangszeugnis",
+                      kPhrase,
+                      false,
+                      GymnasiumGradeLineProfile(8, 10),
+                      TElectiveBlock::Three,
+                      {{{TStatementItem::Text, "Die Schülerin / Der Schüler hat die Vollzeitschulpflicht erfüllt."},
+                        kNoLine, kNoLine, kNoLine, kNoLine, kNoLine}},
+                      "Landessiegel",
+                      TSealOverprint::None,
+                      kScaleLabelText,
+                      kScaleText};
+  p.Heading = THeading::None;
+  p.NameSecondRule = false;
+  p.GradesHeading = "Pflichtunterricht";
+  p.GradesHeadingField = ffAdmissionHeading;
+  p.Page2Header = false;
+  p.ElectiveHeadings = false;
+  p.Absences = false;
+  p.Acknowledgement = false;
+  return p;
+}();
 
 // ---- fields of the examination blocks ------------------------------------------------------
 

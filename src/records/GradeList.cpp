@@ -1,5 +1,7 @@
 #include "records/GradeList.h"
 
+#include "records/SubjectGrades.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -20,7 +22,6 @@ QString GradeListFolder;
 namespace {
 
 constexpr int kFirstExportedEntry = 2;
-constexpr int kLastNameSearchSlot = 16;
 constexpr std::size_t kCountSize = 2;
 
 bool SamePupil(const TGradeListEntry& a, const TGradeListEntry& b) {
@@ -57,7 +58,7 @@ void MergePupils(int catalogEntry, int& used) {
     if (pupil.Active != 1) continue;
     TGradeListEntry entry;
     InitGradeListEntry(entry);
-    if (const int slot = GradeListSlot(catalogEntry, pupil); slot > 0) FillGradeListEntry(pupil, slot, entry);
+    if (const int slot = PupilCatalogSlot(pupil, catalogEntry); slot > 0) FillGradeListEntry(pupil, slot, entry);
     bool found = false;
     for (int j = used - 1; j >= 0; --j) {
       TGradeListEntry& old = GradeList[static_cast<std::size_t>(j)];
@@ -153,17 +154,6 @@ void FillGradeListEntry(const TPupilRecord& pupil, int slot, TGradeListEntry& en
   entry.Addition.set(s.Addition.bytes());
   entry.CourseLevel.set(s.CourseLevel.bytes());
   entry.SubjectReserved.set(s.Reserved38.bytes());
-}
-
-int GradeListSlot(int catalogEntry, const TPupilRecord& pupil) {
-  if (catalogEntry < 0 || catalogEntry >= kCatalogEntries) return 0;
-  if (const int slot = CatalogSlot(catalogEntry, pupil.LayoutFormNumber); slot > 0) return slot;
-  const std::string_view name = SubjectCatalog[static_cast<std::size_t>(catalogEntry)].Name.bytes();
-  const std::string_view key = name.substr(0, std::min<std::size_t>(name.size(), kListNameLength));
-  int found = 0;
-  for (int s = 1; s <= kLastNameSearchSlot; ++s)
-    if (pupil.Subjects[s - 1].Name.bytes() == key) found = s;
-  return found;
 }
 
 QString GradeListFileName(const QString& classFileName, int catalogEntry) {

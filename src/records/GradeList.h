@@ -79,11 +79,6 @@ void InitGradeListEntry(TGradeListEntry& entry);
 // Copies the pupil's part and the subject slot (1..25) into the entry.
 void FillGradeListEntry(const TPupilRecord& pupil, int slot, TGradeListEntry& entry);
 
-// The slot of the pupil that holds the catalogue entry's subject: the one the
-// catalogue gives for the pupil's LayoutFormNumber, else the last of slots
-// 1..16 carrying the entry's name (compared at the slot's capacity); 0 for none.
-int GradeListSlot(int catalogEntry, const TPupilRecord& pupil);
-
 // Class file name without its extension + "_" + abbreviation + ".FDB", with
 // the characters that cannot stand in a file name replaced by '_'.
 QString GradeListFileName(const QString& classFileName, int catalogEntry);

@@ -73,6 +73,7 @@ bool FormCarriesElectiveSlot(int formNumber, int slot) {
 }
 
 int PupilCatalogSlot(const TPupilRecord& pupil, int entry) {
+  if (entry < 0 || entry >= kCatalogEntries) return 0;
   const int slot = CatalogSlot(entry, pupil.LayoutFormNumber);
   if (slot != 0) return slot;
   const std::string_view name = Cut(SubjectCatalog[static_cast<std::size_t>(entry)].Name.bytes(), kCatalogNameInRow);

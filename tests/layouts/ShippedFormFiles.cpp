@@ -1,6 +1,9 @@
 #include "layouts/ShippedFormFiles.h"
 
+#include "layouts/GesamtschuleFormTables.h"
+
 #include <initializer_list>
+#include <utility>
 
 namespace testsupport {
 
@@ -12,8 +15,11 @@ constexpr int L = 0;  // left
 constexpr int C = 1;  // centre
 constexpr int R = 2;  // right
 
-// Fonts: Times New Roman for the form's own texts, bold for the pupil's
-// data, Courier New for typed-in subject names and the strike-outs.
+// Fonts: Times New Roman for the form's own texts and every subject row,
+// bold for the pupil's data, Courier New for the strike-outs. A strike-out
+// field gives the fill's font and the Y that runs it through the small
+// letters, its bottom on the baseline; the fill lies over the struck word
+// wherever that is, so the field's X is not used.
 constexpr int kTitleFont = 20;        // Times 7 mm bold
 constexpr int kDegreeFont = 46;       // Times 6 mm bold
 constexpr int kLargeBold = 42;        // Times 5 mm bold
@@ -22,7 +28,6 @@ constexpr int kBoldSmall = 18;        // Times 3.5 mm bold
 constexpr int kPlain = 11;            // Times 4 mm
 constexpr int kText = 17;             // Times 3.5 mm
 constexpr int kSmall = 15;            // Times 3 mm
-constexpr int kTyped = 1;             // Courier 4 mm
 constexpr int kStrike = 2;            // Courier 4 mm bold
 constexpr int kStrikeSmall = 8;       // Courier 3.5 mm bold
 constexpr int kGradeSans = 22;        // Arial 4 mm bold: grades squeezed hard stay legible
@@ -77,7 +82,7 @@ void GradesPage(TFormFieldTable& t, int yElectives, int yAfter) {
                  // Grade block: rows from y 350, 9 mm apart; grade boxes centred
                  // at 735 and 1645.
                  {32, kLeft, 350, L, kText, 2, 1},
-                 {33, 0, 0, L, kTyped, 2, 1},
+                 {33, 0, 0, L, kText, 2, 1},  // language and free-row names in the rows' own font
                  {34, 635, 0, C, kBold, 2, 1},
                  {35, 800, 0, L, kSmall, 2, 1},
                  {36, 845, 0, L, kText, 2, 1},
@@ -124,7 +129,7 @@ void SignatureBlock(TFormFieldTable& t, int y, int space) {
 void SealWithStrike(TFormFieldTable& t, int y) {
   PutRows(t, {
                  {112, 830, y, L, kText, 2, 1},
-                 {113, 817, y + 5, L, kStrikeSmall, 2, 1},
+                 {113, 817, y + 2, L, kStrikeSmall, 2, 1},
              });
 }
 
@@ -139,20 +144,19 @@ TFormFieldTable ReportForm(bool transfer) {
                  {5, kMiddle, 370, C, kTitleFont, 1, 1},
                  {14, kMiddle, 450, C, kLargeBold, 1, 1},
                  // "über das 1. Schulhalbjahr / Schuljahr" and the year, centred as one
-                 // line; the strike-out in Courier lines up with the words.
+                 // line, with the strike-out.
                  {7, 559, 550, L, kPlain, 1, 1},
                  {8, 1118, 550, L, kBold, 1, 1},
-                 {9, 556, 556, L, kStrike, 1, 1},
+                 {9, 556, 553, L, kStrike, 1, 1},
              });
   NameBlock(t, 720);
   int y = 930;  // separator
   if (transfer) {
-    // The sentence, the strike-out over "Die Schülerin/" or "/Der Schüler"
-    // (a little lower, so that its fill runs through the small letters),
+    // The sentence, the strike-out over "Die Schülerin/" or "/Der Schüler",
     // the next school over the long blank and the Jahrgangsstufe over "____".
     PutRows(t, {
                    {95, kLeft, 990, L, kText, 1, 1},
-                   {96, 81, 998, L, kStrike, 1, 1},
+                   {96, 81, 994, L, kStrike, 1, 1},
                    {97, 829, 1030, C, kSmall, 1, 1},
                    {98, 829, 982, C, kBold, 1, 1},
                    {100, 1365, 982, C, kBold, 1, 1},
@@ -200,12 +204,11 @@ TFormFieldTable FinalForm(FinalKind kind) {
   NameBlock(t, 880);
   switch (kind) {
     case FinalKind::Leaving:
-      // "... Erfüllung seiner/ihrer Pflicht ...": the strike-out over either word
-      // (its fill through the small letters); the Jahrgangsstufe over the blank
-      // of the next line.
+      // "... Erfüllung seiner/ihrer Pflicht ...": the strike-out over either word;
+      // the Jahrgangsstufe over the blank of the next line.
       PutRows(t, {
                      {22, kLeft, 1160, L, kText, 1, 1},
-                     {23, 346, 1168, L, kStrike, 1, 1},
+                     {23, 346, 1164, L, kStrike, 1, 1},
                      {24, kLeft, 1230, L, kText, 1, 1},
                      {25, 327, 1222, C, kBold, 1, 1},
                  });
@@ -270,7 +273,7 @@ TFormFieldTable GymnasiumReportForm(bool transfer) {
 // elective block's at y with rows q apart, on page 1; grades in gradeFont.
 void OnePageGradeColumns(TFormFieldTable& t, int p, int yElectives, int q, int gradeFont) {
   PutRows(t, {
-                 {33, 0, 0, L, kTyped, 1, 1},
+                 {33, 0, 0, L, kText, 1, 1},  // language names in the rows' own font
                  {34, 635, 0, C, gradeFont, 1, 1},
                  {35, 800, 0, L, kSmall, 1, 1},
                  {36, 845, 0, L, kText, 1, 1},
@@ -383,28 +386,31 @@ TFormFieldTable GymnasiumExamForm() {
   return t;
 }
 
-ShippedFormFile Make(int form, TFormFieldTable fields) {
+}  // namespace
+
+ShippedFormFile ShippedReportFormFile(int form, const TFormFieldTable& fields) {
   const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
   return ShippedFormFile{form, choice.FileName, choice.Description, fields};
 }
 
-}  // namespace
-
 std::vector<ShippedFormFile> ShippedFormFiles() {
-  return {
-      Make(15, ReportForm(false)),
-      Make(16, ReportForm(true)),
-      Make(115, ReportForm(false)),
-      Make(17, FinalForm(FinalKind::Leaving)),
-      Make(18, FinalForm(FinalKind::Berufsreife)),
-      Make(19, FinalForm(FinalKind::WithOverallGrade)),
-      Make(20, FinalForm(FinalKind::WithOverallGrade)),
-      Make(21, GymnasiumReportForm(false)),
-      Make(22, GymnasiumReportForm(true)),
-      Make(121, GymnasiumReportForm(false)),
-      Make(23, GymnasiumLeavingForm()),
-      Make(24, GymnasiumExamForm()),
+  std::vector<ShippedFormFile> files = {
+      ShippedReportFormFile(15, ReportForm(false)),
+      ShippedReportFormFile(16, ReportForm(true)),
+      ShippedReportFormFile(115, ReportForm(false)),
+      ShippedReportFormFile(17, FinalForm(FinalKind::Leaving)),
+      ShippedReportFormFile(18, FinalForm(FinalKind::Berufsreife)),
+      ShippedReportFormFile(19, FinalForm(FinalKind::WithOverallGrade)),
+      ShippedReportFormFile(20, FinalForm(FinalKind::WithOverallGrade)),
+      ShippedReportFormFile(21, GymnasiumReportForm(false)),
+      ShippedReportFormFile(22, GymnasiumReportForm(true)),
+      ShippedReportFormFile(121, GymnasiumReportForm(false)),
+      ShippedReportFormFile(23, GymnasiumLeavingForm()),
+      ShippedReportFormFile(24, GymnasiumExamForm()),
   };
+  for (ShippedFormFile& file : GesamtschuleFormFiles()) files.push_back(std::move(file));
+  for (ShippedFormFile& file : GrundschuleFormFiles()) files.push_back(file);
+  return files;
 }
 
 }  // namespace testsupport

@@ -77,12 +77,6 @@ const PupilVariant kVariants[] = {
 
 bool IsExamForm(int form) { return form == 24 || form == 25; }
 
-// The pages of a form by the dispatch table.
-int PagesOfForm(int form) {
-  const quorv::TDispatchEntry* entry = quorv::FindDispatchEntry(form);
-  return entry != nullptr ? entry->Pages : 2;
-}
-
 // Every report form that loads the file (forms 24 and 25 share one).
 std::vector<int> FormsOfFile(const ShippedFormFile& file) {
   std::vector<int> forms{file.Form};
@@ -96,6 +90,13 @@ class ShippedFormDrawing : public ::testing::Test {
   ShippedFormDrawing() : printer_(PlainA4Printer()) {
     quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
     testsupport::InstallCommittedFormFiles(env_.dir(), testsupport::ShippedFormFiles());
+    testsupport::InstallArmsPictures(env_.dir());
+  }
+
+  // The pages the form prints.
+  static int Pages(int form) {
+    const quorv::TDispatchEntry* entry = quorv::FindDispatchEntry(form);
+    return entry != nullptr ? entry->Pages : 0;
   }
 
   // The examination report lists the subjects of the Gymnasium's report with
@@ -135,7 +136,10 @@ class ShippedFormDrawing : public ::testing::Test {
                                        double(kOrigin + topLeft.Y + kSecondFrameInset),
                                        double(kOrigin + bottomRight.X - kSecondFrameInset),
                                        double(kOrigin + bottomRight.Y - kSecondFrameInset)};
-    return {frame, {kUnprintable, kUnprintable, kSheetWidth - kUnprintable, kSheetHeight - kUnprintable}};
+    return {frame,
+            {kUnprintable, kUnprintable, kSheetWidth - kUnprintable, kSheetHeight - kUnprintable},
+            &file.Fields,
+            QPoint(kOrigin, kOrigin)};
   }
 
   testsupport::LayoutEnvironment env_;
@@ -148,10 +152,16 @@ TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
     for (const int form : FormsOfFile(file)) {
       for (const PupilVariant& v : kVariants) {
         const quorv::TPupilRecord pupil = Pupil(form, v);
-        for (int page = 1; page <= PagesOfForm(form); ++page) {
+        ASSERT_GE(Pages(form), 1) << file.FileName.toStdString();
+        for (int page = 1; page <= Pages(form); ++page) {
           platform::RecordingCanvas canvas(PlainA4Printer());
           Draw(canvas, form, pupil, page);
           ASSERT_FALSE(canvas.opsOf(platform::CanvasOp::Text).empty());
+          // The coat of arms on the page of its field.
+          const quorv::TFormField& arms = file.Fields[121];
+          EXPECT_EQ(canvas.opsOf(platform::CanvasOp::Picture).size(),
+                    arms.Active == 1 && arms.Page == page ? 1u : 0u)
+              << file.FileName.toStdString() << " page " << page;
           const QStringList problems = testsupport::PageProblems(canvas, Limits(file), QLatin1Char('#'));
           EXPECT_TRUE(problems.isEmpty()) << file.FileName.toStdString() << " form " << form << " page " << page
                                           << ", sex " << v.Sex << ", half year " << v.HalfYear << ", "
@@ -179,7 +189,7 @@ TEST_F(ShippedFormDrawing, EveryFormIsWrittenAsAPdfForALook) {
       QPainter painter(&writer);
       // The examination reports of a pupil of 2005, with the 4th subject.
       const quorv::TPupilRecord pupil = Pupil(form, IsExamForm(form) ? kVariants[4] : kVariants[0]);
-      for (int page = 1; page <= PagesOfForm(form); ++page) {
+      for (int page = 1; page <= Pages(form); ++page) {
         if (page > 1) writer.newPage();
         platform::PainterCanvas canvas(painter);
         canvas.SetMapMode(platform::MapMode::LoMetric);
