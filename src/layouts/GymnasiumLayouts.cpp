@@ -378,9 +378,6 @@ void GymnasiumAdmissionSubjectLines(Canvas& canvas, const TPupilRecord& pupil, c
 
 // ---- pages -------------------------------------------------------------------------------------
 
-const std::array<TReportPageProfile, 3>& GymnasiumReportProfiles() { return kReportProfiles; }
-const TFinalPageProfile& GymnasiumLeavingProfile() { return kLeavingProfile; }
-
 void PrintGymnasiumReportPage(Canvas& canvas, const TPupilRecord& pupil) {
   for (const TReportPageProfile& profile : kReportProfiles)
     if (profile.Form == ReportJob.FormNumber) return PrintReportPageByProfile(canvas, pupil, profile);

@@ -112,9 +112,6 @@ enum TExamField : int {
 
 // ---- pages -----------------------------------------------------------------------------
 
-const std::array<TReportPageProfile, 3>& GymnasiumReportProfiles();
-const TFinalPageProfile& GymnasiumLeavingProfile();
-
 // Page routines: draw ReportJob.CurrentPage for the pupil.
 void PrintGymnasiumReportPage(platform::Canvas& canvas, const TPupilRecord& pupil);
 void PrintGymnasiumLeavingPage(platform::Canvas& canvas, const TPupilRecord& pupil);
