@@ -823,51 +823,60 @@ void TMainForm::ShowCurrentPupil() {
   SetText(c.Edit8, c.Edit7->text());
 
   ShowSubjectRows(c, r, examSubjectName);
+
+  // The record as an unedited sheet stores it.
+  UneditedPupilCopy = r;
+  StoreSheetInto(UneditedPupilCopy);
   UpdatePupilPosition();
+}
+
+void TMainForm::StoreSheetInto(TPupilRecord& r) {
+  DataSheetControls& c = *Sheet;
+  StoreText(Edit1, r.Surname);
+  StoreText(c.Edit5, r.Surname);
+  StoreText(Edit2, r.FirstName);
+  StoreText(c.Edit6, r.FirstName);
+  StoreMasked(c.MaskEdit2, c.ShownBirthDate, r.BirthDate);
+  r.Sex = c.CheckBox1->isChecked() ? 1 : 0;
+  StoreIndex(c.ComboBox41->currentIndex(), r.ReportKind);
+  r.HalfYear = Flag(c.CheckBox6);
+  StoreIndex(c.ComboBox43->currentIndex(), r.AnspruchsebeneAll);
+  StoreIndex(c.RadioGroup1->itemIndex(), r.Abschlussart);
+  StoreIndex(c.RadioGroup2->itemIndex(), r.Klassenart);
+  StoreText(c.Edit63, r.SchoolYear);
+  StoreText(c.Edit65, r.ClassName);
+  StoreText(c.Edit66, r.ClassTeacher);
+  StoreText(c.Edit67, r.NextSchool);
+  StoreText(c.Edit68, r.Jahrgangsstufe);
+  StoreText(c.Edit72, r.AbsenceDays);
+  StoreText(c.Edit74, r.AbsenceDaysExcused);
+  StoreText(c.Edit69, r.IssuePlace);
+  StoreIndex(c.ComboBox44->currentIndex(), r.Gesamtpraedikat);
+  StoreMasked(c.MaskEdit4, c.ShownIssueDate, r.IssueDate);
+  StoreIndex(c.RadioGroup4->itemIndex(), r.Schullaufbahnempfehlung);
+  StoreIndex(c.ComboBox42->currentIndex(), r.Klassenstufe);
+  r.SkipInBatch = Flag(c.CheckBox3);
+  r.ExamDataPresent = Flag(c.CheckBox5);
+  r.FourthExamSubject.setText(c.ComboBox38->currentText());
+  r.ExamPassed = Flag(c.CheckBox4);
+  StoreMemo(c.Memo2, c.ShownMemo2, r.DevelopmentText);
+  StoreMemo(c.Memo3, c.ShownMemo3, r.RemarksText);
+  StoreMemo(c.Memo4, c.ShownMemo4, r.TeacherNotesText);
+
+  StoreSubjectRows(c, r);
+
+  // LayoutFormNumber already names the form the slots are laid out for
+  // (the show that laid them out set it); only the form is decided anew.
+  r.FormNumber = DetermineReportForm(r, SchoolSettings.SchoolType);
 }
 
 void TMainForm::StoreCurrentPupil() {
   DataSheetControls& c = *Sheet;
   if (TPupilRecord* record = CurrentRecord()) {
     TPupilRecord& r = *record;
-    StoreText(Edit1, r.Surname);
-    StoreText(c.Edit5, r.Surname);
-    StoreText(Edit2, r.FirstName);
-    StoreText(c.Edit6, r.FirstName);
-    StoreMasked(c.MaskEdit2, c.ShownBirthDate, r.BirthDate);
-    r.Sex = c.CheckBox1->isChecked() ? 1 : 0;
-    StoreIndex(c.ComboBox41->currentIndex(), r.ReportKind);
-    r.HalfYear = Flag(c.CheckBox6);
-    StoreIndex(c.ComboBox43->currentIndex(), r.AnspruchsebeneAll);
-    StoreIndex(c.RadioGroup1->itemIndex(), r.Abschlussart);
-    StoreIndex(c.RadioGroup2->itemIndex(), r.Klassenart);
-    StoreText(c.Edit63, r.SchoolYear);
-    StoreText(c.Edit65, r.ClassName);
-    StoreText(c.Edit66, r.ClassTeacher);
-    StoreText(c.Edit67, r.NextSchool);
-    StoreText(c.Edit68, r.Jahrgangsstufe);
-    StoreText(c.Edit72, r.AbsenceDays);
-    StoreText(c.Edit74, r.AbsenceDaysExcused);
-    StoreText(c.Edit69, r.IssuePlace);
-    StoreIndex(c.ComboBox44->currentIndex(), r.Gesamtpraedikat);
-    StoreMasked(c.MaskEdit4, c.ShownIssueDate, r.IssueDate);
-    StoreIndex(c.RadioGroup4->itemIndex(), r.Schullaufbahnempfehlung);
-    StoreIndex(c.ComboBox42->currentIndex(), r.Klassenstufe);
-    r.SkipInBatch = Flag(c.CheckBox3);
-    r.ExamDataPresent = Flag(c.CheckBox5);
-    r.FourthExamSubject.setText(c.ComboBox38->currentText());
-    r.ExamPassed = Flag(c.CheckBox4);
-    StoreMemo(c.Memo2, c.ShownMemo2, r.DevelopmentText);
-    StoreMemo(c.Memo3, c.ShownMemo3, r.RemarksText);
-    StoreMemo(c.Memo4, c.ShownMemo4, r.TeacherNotesText);
+    StoreSheetInto(r);
 
-    StoreSubjectRows(c, r);
-
-    // LayoutFormNumber already names the form the slots are laid out for
-    // (the show that laid them out set it); only the form is decided anew.
-    r.FormNumber = DetermineReportForm(r, SchoolSettings.SchoolType);
-
-    PupilRecordsDiffer(r, ShownPupilCopy, Modified);
+    PupilRecordsDiffer(r, UneditedPupilCopy, Modified);
 
     AnspruchsebeneStored = r.AnspruchsebeneAll;
     if (AnspruchsebeneShown != AnspruchsebeneStored) CheckAssessmentLevelChange();
@@ -879,8 +888,6 @@ void TMainForm::StoreCurrentPupil() {
 void TMainForm::CheckAssessmentLevelChange() {
   const int newLevel = AnspruchsebeneStored;
   const int shownLevel = AnspruchsebeneShown;
-  // The change is offered once: a later store of the same sheet does not ask again.
-  AnspruchsebeneShown = AnspruchsebeneStored;
   TPupilRecord* record = CurrentRecord();
 
   if (newLevel == 0) {
@@ -888,6 +895,10 @@ void TMainForm::CheckAssessmentLevelChange() {
     platform::AskYesNo(kLevelUndecidedQuestion, platform::MsgKind::Confirmation);
   } else if (record && platform::AskYesNo(kLevelChangedQuestion, platform::MsgKind::Confirmation)) {
     const bool error = RescaleGrades(*record, shownLevel, newLevel);
+    // The grades now belong to the new level: a later store of the same
+    // sheet must not rescale them once more. After No the question comes
+    // again at every store until the pupil is shown again.
+    AnspruchsebeneShown = AnspruchsebeneStored;
     Modified = true;
     SetCurrentPage(PageControl2, 3);
     // The sheet shows the rescaled grades, so that a later store keeps them.

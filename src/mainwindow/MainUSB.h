@@ -21,6 +21,8 @@ class QToolButton;
 
 namespace quorv {
 
+struct TPupilRecord;
+
 inline constexpr const char* kDesignedCaption = "Zeugnisse für Velsland  V.3.1.g";
 inline constexpr const char* kHelpFile = "Quorv3.hlp";
 
@@ -126,6 +128,8 @@ class TMainForm : public QMainWindow {
   void BuildDataSheet();
   void UpdateControlVisibility();
   void CheckAssessmentLevelChange();
+  // The controls into the record, the form number decided anew.
+  void StoreSheetInto(TPupilRecord& r);
   // Field handlers that showing a pupil runs as well.
   void ComboBox41Change();
   void RadioGroup1Click();
