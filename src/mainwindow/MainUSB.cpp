@@ -608,9 +608,11 @@ bool TMainForm::FormClose() {
   StoreCurrentPupil();
   if (!platform::AskYesNo(kCloseQuestion, platform::MsgKind::Confirmation)) return false;
   if (Modified && platform::AskYesNo(kSaveOnCloseQuestion, platform::MsgKind::Warning)) {
+    saveDeclined_ = false;
     const bool saved = FileSaveItem->isEnabled() ? FileSave() : FileSaveAs();
-    // A save that did not write keeps the program open with the class.
-    if (!saved) return false;
+    // A save that failed keeps the program open with the class; one the
+    // teacher declined ("Nicht Speichern" is "Abbrechen") closes without it.
+    if (!saved && !saveDeclined_) return false;
   }
   Pupils.clear();
   ScratchPupils.clear();

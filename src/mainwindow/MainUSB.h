@@ -186,6 +186,9 @@ class TMainForm : public QMainWindow {
   // The offers to carry the elective list along with the class file.
   void OfferElectiveListFrom(const QString& previousFolder);
   void OfferElectiveListTo(const QString& previousFolder);
+  // Set when the last save was not written because the teacher chose not to:
+  // "Abbrechen" at the version question or in the save dialog.
+  bool saveDeclined_ = false;
 
  public:
   // ---- end of class-file commands ----
