@@ -407,6 +407,15 @@ TEST_F(FileCommandsTest, SaveWritesTheOpenedClass) {
   EXPECT_TRUE(form.Edit73->isHidden());
 }
 
+TEST_F(FileCommandsTest, SaveIntoAFolderRefusingNewFilesWritesTheFileItself) {
+  auto& form = FormWithOpenedFile("7a.QVR", ClassFileBytes(ThreePupils()));
+  form.pendingEdit = "12";
+  testsupport::FolderRefusesNewFiles refusing;
+  EXPECT_TRUE(form.FileSave());
+  EXPECT_EQ(dir.readFile(DataDir + "7a.QVR"), ClassInMemory());
+  EXPECT_FALSE(Modified);
+}
+
 TEST_F(FileCommandsTest, SaveOfAVersion1ClassAsksEveryTime) {
   const QByteArray v1 = Version1FileBytes({"Abel", "Berg"});
   auto& form = FormWithOpenedFile("alt.QVR", v1);
