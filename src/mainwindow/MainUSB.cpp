@@ -413,6 +413,7 @@ void TMainForm::BuildPages() {
   PageControl1 = new QTabWidget(central);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   PageControl1->setToolTip(QString::fromUtf8("Umschalten zwischen Datenblättern und Tabellenansicht"));
+  PageControl1->setStatusTip(PageControl1->toolTip());
   TabSheet1 = new QWidget;
   TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
   TabSheet2 = new QWidget;
@@ -433,6 +434,7 @@ void TMainForm::BuildPages() {
   PageControl2 = new QTabWidget(TabSheet1);
   PageControl2->setObjectName(QStringLiteral("PageControl2"));
   PageControl2->setToolTip(QString::fromUtf8("Teilbereiche der Zeugnisdaten"));
+  PageControl2->setStatusTip(PageControl2->toolTip());
   QWidget** sheets[] = {&TabSheet10, &TabSheet11, &TabSheet12, &TabSheet13, &TabSheet14};
   for (int i = 0; i < 5; ++i) {
     *sheets[i] = new QWidget;
