@@ -249,22 +249,24 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   c.Label17 = b.Label(QStringLiteral("Label17"), N("... nach Erfüllung der Schulpflicht entlassen aus ..."));
   c.Label45 = b.Label(QStringLiteral("Label45"), N("Jahrgangsstufe "));
   c.Edit68 = b.Edit(QStringLiteral("Edit68"), 2, 30);
-  reportGrid->addWidget(SheetBuilder::Caption(N("Zeugnistyp")), 0, 0);
-  reportGrid->addWidget(c.ComboBox41, 0, 1);
-  reportGrid->addWidget(bitBtn2, 0, 2);
-  reportGrid->addWidget(SheetBuilder::Caption(N("Klassenstufe")), 1, 0);
-  reportGrid->addLayout(Row({c.ComboBox42, SheetBuilder::Caption(N("   Anlage")), c.Edit7}), 1, 1);
-  reportGrid->addWidget(bitBtn8, 1, 2);
-  reportGrid->addWidget(SheetBuilder::Caption(N("Anspruchsebene")), 2, 0);
-  reportGrid->addWidget(c.ComboBox45, 2, 1);
-  reportGrid->addWidget(bitBtn24, 2, 2);
+  // The report kind on a row of its own above both columns, wide enough
+  // for its longest item.
+  c.ComboBox41->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  c.ComboBox41->setMinimumWidth(c.ComboBox41->sizeHint().width());
+  auto* kindRow = Row({SheetBuilder::Caption(N("Zeugnistyp")), c.ComboBox41, bitBtn2});
+  reportGrid->addWidget(SheetBuilder::Caption(N("Klassenstufe")), 0, 0);
+  reportGrid->addLayout(Row({c.ComboBox42, SheetBuilder::Caption(N("   Anlage")), c.Edit7}), 0, 1);
+  reportGrid->addWidget(bitBtn8, 0, 2);
+  reportGrid->addWidget(SheetBuilder::Caption(N("Anspruchsebene")), 1, 0);
+  reportGrid->addWidget(c.ComboBox45, 1, 1);
+  reportGrid->addWidget(bitBtn24, 1, 2);
   c.Label17->setWordWrap(true);
   QFont small = c.Label17->font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
   c.Label17->setFont(small);
-  reportGrid->addWidget(c.Label17, 3, 0, 1, 3);
-  reportGrid->addWidget(c.Label45, 4, 0);
-  reportGrid->addLayout(Row({c.Edit68}), 4, 1);
+  reportGrid->addWidget(c.Label17, 2, 0, 1, 3);
+  reportGrid->addWidget(c.Label45, 3, 0);
+  reportGrid->addLayout(Row({c.Edit68}), 3, 1);
   reportGrid->setColumnStretch(1, 1);
 
   c.RadioGroup1 = b.Radio(QStringLiteral("RadioGroup1"), N("Abschlussart"), AbschlussartItems(), 1);
@@ -313,10 +315,13 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   right->addWidget(c.GroupBox6);
   right->addStretch();
 
-  auto* page10 = new QHBoxLayout(page);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 1);
+  auto* page10 = new QVBoxLayout(page);
   page10->setContentsMargins(6, 6, 6, 6);
-  page10->addLayout(left, 1);
-  page10->addLayout(right, 1);
+  page10->addLayout(kindRow);
+  page10->addLayout(columns, 1);
 }
 
 void BuildTextPage(SheetBuilder& b, Controls& c, QWidget* page) {

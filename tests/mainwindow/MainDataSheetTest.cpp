@@ -7,6 +7,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QStyleOptionComboBox>
+#include <QListWidget>
+#include <QToolButton>
+#include <QToolBar>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -199,6 +203,45 @@ TEST_F(DataSheetTest, SheetFitsTheSmallestWindowForEveryForm) {
     EXPECT_LE(form.minimumSizeHint().width(), kMinMainFormWidth) << c.schoolType << "/" << c.form;
     EXPECT_LE(form.minimumSizeHint().height(), kMinMainFormHeight) << c.schoolType << "/" << c.form;
     ProgramOptions.ShowAdditions = 0;
+  }
+}
+
+TEST_F(DataSheetTest, EveryControlShowsWholeAtTheSmallestSize) {
+  for (int schoolType : {1, 2, 3, 4, 5, 6}) {
+    SCOPED_TRACE("school type " + std::to_string(schoolType));
+    auto& form = Form(schoolType);
+    form.resize(kMinMainFormWidth, kMinMainFormHeight);
+    form.SetModified();
+    QApplication::processEvents();
+    ASSERT_EQ(form.size(), QSize(kMinMainFormWidth, kMinMainFormHeight));
+    const QRect window = form.rect();
+    auto inside = [&form, &window](const QWidget* w) {
+      return window.contains(QRect(w->mapTo(&form, QPoint(0, 0)), w->size()));
+    };
+    // The tool bar keeps every button and the changed marker in view.
+    EXPECT_TRUE(form.Edit73->isVisible());
+    // With room to spare for another font.
+    EXPECT_GE(form.SpeedBar->findChild<QWidget*>(QStringLiteral("SpeedBarSpacer"))->width(), 12);
+    EXPECT_TRUE(inside(form.Edit73));
+    for (QToolButton* b : form.SpeedBar->findChildren<QToolButton*>()) {
+      if (b->objectName() == QLatin1String("qt_toolbar_ext_button"))
+        EXPECT_FALSE(b->isVisible()) << "the tool bar overflows";
+      else
+        EXPECT_TRUE(b->isVisible() && inside(b)) << b->objectName().toStdString();
+    }
+    // The report kind shows its longest item whole.
+    QComboBox* kind = Combo("ComboBox41");
+    const QFontMetrics metrics(kind->font());
+    int longest = 0;
+    for (int i = 0; i < kind->count(); ++i) longest = std::max(longest, metrics.horizontalAdvance(kind->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(kind);
+    const QRect text = kind->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, kind);
+    EXPECT_GE(text.width(), longest);
+    EXPECT_TRUE(inside(kind));
+    // The first pupil of the list is not cut.
+    const QRect first = form.ListBox1->visualItemRect(form.ListBox1->item(0));
+    EXPECT_TRUE(form.ListBox1->viewport()->rect().contains(first));
   }
 }
 
