@@ -199,8 +199,8 @@ bool TMainForm::SaveClassFileAs() {
   QString folder;
   QString name;
   if (!ChooseSaveTarget(folder, name)) {
+    // A cancelled save dialog writes nothing: closing keeps the class open.
     ClassFileName = previousName;
-    saveDeclined_ = true;
   } else {
     if (!PrepareClassFile(folder + name)) {
       platform::ShowMessage(kCreateFailedMessage, MsgKind::Plain);

@@ -437,7 +437,7 @@ TEST_F(FileCommandsTest, SaveOfAVersion1ClassAsksEveryTime) {
   EXPECT_FALSE(form.FileSave());
 }
 
-TEST_F(FileCommandsTest, ClosingWindowStaysOpenOnlyWhenTheSaveFailed) {
+TEST_F(FileCommandsTest, ClosingWindowStaysOpenWhenTheChosenSaveWroteNothing) {
   const QString quit = QString::fromUtf8("Wollen Sie das Programm jetzt wirklich beenden?");
   const QString saveFirst = QString::fromUtf8(
       "Die Daten wurden seit dem letzten Speichern geändert!\rWollen Sie die Änderungen jetzt Speichern?");
@@ -453,7 +453,7 @@ TEST_F(FileCommandsTest, ClosingWindowStaysOpenOnlyWhenTheSaveFailed) {
       {"Abbrechen is Nicht Speichern", false, MsgResult::Cancel, false, true, false},
       {"saved", false, MsgResult::Ok, false, true, true},
       {"write failed", false, MsgResult::Ok, true, false, false},
-      {"save dialog cancelled", true, std::nullopt, false, true, false},
+      {"save dialog cancelled", true, std::nullopt, false, false, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
