@@ -1,8 +1,11 @@
 #include "layouts/LayoutHelpers.h"
 
+#include <cmath>
+
 #include "layouts/PrintJob.h"
 #include "platform/Cp1252.h"
 #include "platform/PrinterCaps.h"
+#include "platform/TextMeasure.h"
 #include "printengine/PrinterFonts.h"
 #include "records/GradeCodes.h"
 #include "records/TextWrap.h"
@@ -19,7 +22,10 @@ using platform::Canvas;
 constexpr std::string_view kNoSubjectName = "  - - -";
 constexpr std::string_view kUnknownSubjectName = "???";
 const QString kNoSubjectText = QStringLiteral("  - - -");
+const QString kPeriodText = QStringLiteral("über das 1. Schulhalbjahr / Schuljahr");
 
+// Between a strike-out and the letters it keeps.
+constexpr double kStrikeClearance = 0.5;
 // Distance of a no-subject rule's end from the grade box.
 constexpr int kRuleGap = 50;
 // A label printed below its row.
@@ -88,11 +94,8 @@ void PrintSqueezedGrade(Canvas& canvas, const QString& text, TFormField field, i
 // Strike-outs over the printed alternatives when the slot holds one of them.
 struct ReligionOverprint {
   int Entry;
-  int LowerFill;        // fill characters at the start of the lower line
-  int UpperBlanks;      // blanks before the fill of the upper line
-  int UpperFill;
-  int UpperTrailing;    // blanks after it
-  bool DoubleHashFirst; // "##" at the start of the upper line first
+  const char* Upper;  // the part of the upper line struck out
+  const char* Lower;  // of the lower line; nullptr for none
 };
 
 struct ReligionWording {
@@ -104,16 +107,16 @@ struct ReligionWording {
 const ReligionWording kSubjectWording = {
     "ev. / kath. Religion /",
     "Philosophieren mit Kindern",
-    {{kProtestantReligionEntry, 18, 3, 3, 0, false},
-     {kCatholicReligionEntry, 18, 0, 2, 0, true},
-     {kPhilosophyEntry, 0, 0, 14, 4, false}}};
+    {{kProtestantReligionEntry, "kath.", "Philosophieren mit Kindern"},
+     {kCatholicReligionEntry, "ev.", "Philosophieren mit Kindern"},
+     {kPhilosophyEntry, "ev. / kath. Religion /", nullptr}}};
 
 const ReligionWording kPrimaryWording = {
     "evangelische / katholische Religion /",
     "Philosophieren mit Kindern",
-    {{kProtestantReligionEntry, 18, 9, 7, 0, false},
-     {kCatholicReligionEntry, 18, 0, 9, 0, false},
-     {kPhilosophyEntry, 0, 0, 23, 0, false}}};
+    {{kProtestantReligionEntry, "katholische", "Philosophieren mit Kindern"},
+     {kCatholicReligionEntry, "evangelische", "Philosophieren mit Kindern"},
+     {kPhilosophyEntry, "evangelische / katholische Religion /", nullptr}}};
 
 void PrintReligionLine(const ReligionWording& wording, Canvas& canvas, const QString& name, QChar fill, int ox,
                        int oy, const PageOrigins& origins, int halfBox, int row, int page, const TFormField& line,
@@ -153,12 +156,11 @@ void PrintReligionLine(const ReligionWording& wording, Canvas& canvas, const QSt
   const int strikeFont = fields[ffLanguageLabel].FontNumber;
   for (const ReligionOverprint& o : wording.Overprints) {
     if (bytes != CatalogName(o.Entry)) continue;
-    if (o.LowerFill > 0)
-      PrintField(canvas, FillString(fill, o.LowerFill), WithFont(AtY(line, lower), strikeFont), page, origins);
-    const TFormField upperField = WithFont(AtY(line, upper), strikeFont);
-    if (o.DoubleHashFirst) PrintField(canvas, QStringLiteral("##"), upperField, page, origins);
-    PrintField(canvas, Blanks(o.UpperBlanks) + FillString(fill, o.UpperFill) + Blanks(o.UpperTrailing), upperField,
-               page, origins);
+    if (o.Lower != nullptr)
+      StrikeOverPart(canvas, QString::fromUtf8(wording.Lower), AtY(line, lower), QString::fromUtf8(o.Lower), fill,
+                     WithFont(AtY(line, lower), strikeFont), page, origins);
+    StrikeOverPart(canvas, QString::fromUtf8(wording.Upper), AtY(line, upper), QString::fromUtf8(o.Upper), fill,
+                   WithFont(AtY(line, upper), strikeFont), page, origins);
   }
 }
 
@@ -239,6 +241,61 @@ QString FillString(QChar fill, int k) { return k > 0 ? QString(k, fill) : QStrin
 
 QString Blanks(int k) { return FillString(QLatin1Char(' '), k); }
 
+void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseField, const QString& part, QChar fill,
+                    const TFormField& strike, int page, const PageOrigins& origins) {
+  const qsizetype at = base.indexOf(part);
+  if (at < 0 || part.isEmpty() || strike.Active != 1 || strike.Page != page) return;
+  SelectFieldFont(canvas, baseField);
+  const platform::FontSpec baseFont = canvas.font();
+  SelectFieldFont(canvas, strike);
+  const platform::FontSpec fillFont = canvas.font();
+
+  // The part's glyphs, from the field's X in the base's alignment.
+  double start = baseField.X;
+  const double advance = platform::MeasureText(baseFont, base).Advance;
+  if (baseField.Align == kAlignCenter) start -= advance / 2;
+  if (baseField.Align == kAlignRight) start -= advance;
+  const double offset = platform::MeasureText(baseFont, base.left(at)).Advance;
+  const platform::TextExtent word = platform::MeasureText(baseFont, part);
+  double from = start + offset + word.InkLeft;
+  double to = start + offset + word.InkRight;
+  // Where glyphs overlap (a slash in italics), the kept letters stay clear.
+  const QString before = base.left(at).trimmed();
+  const QString after = base.mid(at + part.size());
+  const QString afterInk = after.trimmed();
+  if (!before.isEmpty())
+    from = std::max(from, start + platform::MeasureText(baseFont, before).InkRight + kStrikeClearance);
+  if (!afterInk.isEmpty()) {
+    const double afterStart = start + offset + platform::MeasureText(baseFont, part).Advance +
+                              platform::MeasureText(baseFont, after.left(after.indexOf(afterInk))).Advance;
+    to = std::min(to, afterStart + platform::MeasureText(baseFont, afterInk).InkLeft - kStrikeClearance);
+  }
+  if (to <= from) return;
+
+  // Runs of n fill characters, each no wider than the part.
+  const platform::TextExtent one = platform::MeasureText(fillFont, QString(fill));
+  const double pitch = one.Advance;
+  const double single = one.InkRight - one.InkLeft;
+  const double span = to - from;
+  const int n = pitch > 0 && span > single ? static_cast<int>((span - single) / pitch) + 1 : 1;
+  const double run = (n - 1) * pitch + single;
+  const int runs = run >= span || run <= 0 ? 1 : static_cast<int>(std::ceil(span / run));
+  const QString text = FillString(fill, n);
+  std::int32_t ox = 0;
+  std::int32_t oy = 0;
+  CorrectedOrigin(origins, page, ox, oy);
+  SetFieldAlign(canvas, kAlignLeft);
+  const int extra = canvas.SetTextCharacterExtra(0);
+  for (int i = 0; i < runs; ++i) {
+    // Ink of run i from x; the first run starts at the part's first glyph,
+    // the last one ends at its last glyph.
+    const double x = (runs == 1 ? (from + to - run) / 2 : from + i * (span - run) / (runs - 1)) - one.InkLeft;
+    const double rounded = runs == 1 ? std::round(x) : i == 0 ? std::floor(x) : i == runs - 1 ? std::ceil(x) : std::round(x);
+    canvas.TextOut(ox + static_cast<int>(rounded), -(oy + strike.Y), text);
+  }
+  canvas.SetTextCharacterExtra(extra);
+}
+
 int NameSqueeze(int nameLength, int ruleLength) {
   if (ruleLength > 1500) {
     if (nameLength > 45) return -4;
@@ -262,14 +319,14 @@ void PrintPeriodHeading(Canvas& canvas, const QString& schoolYearText, int halfY
                         int page, const TFormFieldTable& fields, QChar fill) {
   const TFormField& period = fields[ffPeriod];
   if (period.Active != 1 || period.Page != page) return;
-  PrintField(canvas, QStringLiteral("über das 1. Schulhalbjahr / Schuljahr"), period, page, origins);
+  PrintField(canvas, kPeriodText, period, page, origins);
   std::string year = platform::EncodeCp1252(schoolYearText);
   std::string second;
   SecondYearOfSchoolYear(year, second);
   PrintField(canvas, Text(year) + QStringLiteral(" / ") + Text(second), fields[ffSchoolYear], page, origins);
-  const QString strike = halfYear == 1 ? Blanks(19) + FillString(fill, 7)
-                                       : Blanks(6) + FillString(fill, 12) + Blanks(7);
-  PrintField(canvas, strike, fields[ffPeriodStrike], page, origins);
+  // A half-year report keeps "1. Schulhalbjahr", a year report "Schuljahr".
+  StrikeOverPart(canvas, kPeriodText, period, halfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /"),
+                 fill, fields[ffPeriodStrike], page, origins);
 }
 
 void PrintSubjectLine(Canvas& canvas, const QString& name, QChar fill, int ox, int oy, const PageOrigins& origins,
@@ -614,16 +671,11 @@ void TPageFrame::TransferBlock(const QString& sentence) {
   const int page = Field(ffTransferSentence).Page;
   auto print = [&](const QString& text, int field) { PrintField(Canvas, text, Field(field), page, Origins); };
   print(sentence, ffTransferSentence);
-  switch (static_cast<std::int32_t>(Pupil.Sex)) {
-    case 0:
-      print(Fill(9), ffTransferStrike);
-      break;
-    case 1:
-      print(Blanks(9) + Fill(8), ffTransferStrike);
-      break;
-    default:
-      break;
-  }
+  // A boy keeps "Der Schüler", a girl "Die Schülerin".
+  const auto sex = static_cast<std::int32_t>(Pupil.Sex);
+  const QString part = sex == 0 ? QStringLiteral("Die Schülerin/") : sex == 1 ? QStringLiteral("/Der Schüler") : QString();
+  if (!part.isEmpty())
+    StrikeOverPart(Canvas, sentence, Field(ffTransferSentence), part, FillChar, Field(ffTransferStrike), page, Origins);
   print(QStringLiteral("Schule bzw. Schulart"), ffTransferSchoolLabel);
   const QString nextSchool = Pupil.NextSchool.text();
   if (nextSchool.size() > kLongNextSchool) Canvas.SetTextCharacterExtra(-2);
@@ -714,16 +766,10 @@ void TPageFrame::PlaceAndDate() {
 void TPageFrame::Seal(const QString& words, TSealOverprint overprint) {
   if (!ActiveOnPage(ffSeal)) return;
   Print(words, ffSeal);
-  switch (overprint) {
-    case TSealOverprint::A:  // over "Stempel" of "Stempel/Siegel"
-      Print(Blanks(1) + Fill(5) + Blanks(6), ffSealStrike);
-      break;
-    case TSealOverprint::B:  // over "/Siegel"
-      Print(Blanks(7) + Fill(4) + Blanks(1), ffSealStrike);
-      break;
-    case TSealOverprint::None:
-      break;
-  }
+  const QString part = overprint == TSealOverprint::A   ? QStringLiteral("Stempel/")
+                       : overprint == TSealOverprint::B ? QStringLiteral("/Siegel")
+                                                        : QString();
+  if (!part.isEmpty()) StrikeOverPart(Canvas, words, Field(ffSeal), part, FillChar, Field(ffSealStrike), Page, Origins);
 }
 
 void TPageFrame::Signatures() {

@@ -108,6 +108,14 @@ QChar FillCharacter();
 QString FillString(QChar fill, int k);
 QString Blanks(int k);
 
+// Strikes out a part of a printed text: fill characters over exactly the
+// glyphs of the first occurrence of part in base, which prints at baseField,
+// in strike's font and at strike's Y. The fill runs from the ink of the part's
+// first glyph to that of its last, in as many overlapping runs as it takes;
+// nothing when strike is not active on the page or part is not in base.
+void StrikeOverPart(platform::Canvas& canvas, const QString& base, const TFormField& baseField, const QString& part,
+                    QChar fill, const TFormField& strike, int page, const PageOrigins& origins);
+
 // The character spacing of a name on a rule of ruleLength units.
 int NameSqueeze(int nameLength, int ruleLength);
 
@@ -161,7 +169,7 @@ void PrintPeriodHeading(platform::Canvas& canvas, const QString& schoolYearText,
 // The religion/ethics row of a grade block. line is the row's field (position,
 // font), pitch field 40, block field 32; grade and label fields 34 and 33
 // (left column) or 38 and 37 (right column). The strike-outs are drawn in the
-// font of field 33 of fields.
+// font of field 33 of fields, over the words of the alternatives that do not apply.
 void PrintSubjectLine(platform::Canvas& canvas, const QString& name, QChar fill, int ox, int oy,
                       const PageOrigins& origins, int halfBox, int row, int page, const TFormField& line,
                       const TFormField& pitch, const TFormField& grade, const TFormField& label,

@@ -82,10 +82,17 @@ void PrintFinalStatement(TPageFrame& frame, const TFinalStatement& statement) {
       case TStatementItem::Text:
         text = Utf8(line.Text);
         break;
-      case TStatementItem::SexOverprint:
-        text = SexOverprint(frame.FillChar, static_cast<std::int32_t>(frame.Pupil.Sex));
-        if (text.isEmpty()) continue;
-        break;
+      case TStatementItem::SexOverprint: {
+        // Over the line before it.
+        const TStatementLine& sentence = statement[static_cast<std::size_t>(i > 0 ? i - 1 : 0)];
+        const QString part = SexStrikePart(static_cast<std::int32_t>(frame.Pupil.Sex));
+        if (part.isEmpty() || sentence.Item != TStatementItem::Text) continue;
+        TFormField strike = frame.Field(kFinalStatementField + i);
+        strike.Page = static_cast<std::uint16_t>(page);
+        StrikeOverPart(frame.Canvas, Utf8(sentence.Text), frame.Field(kFinalStatementField + i - 1), part,
+                       frame.FillChar, strike, page, frame.Origins);
+        continue;
+      }
       case TStatementItem::Jahrgangsstufe:
         text = frame.Pupil.Jahrgangsstufe.text();
         break;
@@ -137,12 +144,12 @@ QString OverallGradeWord(int gesamtpraedikat) {
   return QStringLiteral("  - - - - - ");
 }
 
-QString SexOverprint(QChar fill, int sex) {
+QString SexStrikePart(int sex) {
   switch (sex) {
-    case 0:  // a boy: "/ihrer"
-      return Blanks(5) + FillString(fill, 3);
-    case 1:  // a girl: "seiner"
-      return Blanks(1) + FillString(fill, 3) + Blanks(1);
+    case 0:  // a boy
+      return QStringLiteral("/ihrer");
+    case 1:  // a girl
+      return QStringLiteral("seiner/");
     default:
       return {};
   }

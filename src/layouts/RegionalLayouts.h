@@ -45,7 +45,7 @@ struct TReportPageProfile {
 enum class TStatementItem {
   None,
   Text,
-  SexOverprint,    // strikes "seiner" or "/ihrer" by the pupil's Sex
+  SexOverprint,    // strikes "seiner/" or "/ihrer" of the line before by the pupil's Sex
   Jahrgangsstufe,  // the record's Jahrgangsstufe
   OverallGrade,    // the word of the record's Gesamtpraedikat
 };
@@ -89,8 +89,9 @@ inline constexpr const char* kOverallGradeSentence =
 
 // The word of a Gesamtpraedikat: 1..6, else "  - - - - - ".
 QString OverallGradeWord(int gesamtpraedikat);
-// The overprint at field 23 over "seiner/ihrer": empty when Sex is neither 0 nor 1.
-QString SexOverprint(QChar fill, int sex);
+// The part of "seiner/ihrer" struck out at field 23: "/ihrer" for a boy,
+// "seiner/" for a girl, empty when Sex is neither 0 nor 1.
+QString SexStrikePart(int sex);
 
 // The Regionale Schule grade block: R rows from slot 1 and slot 10, free rows
 // of the right column from T, course letters B/M. Eight rows (form 18): no

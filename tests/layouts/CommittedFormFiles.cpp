@@ -49,4 +49,12 @@ void InstallCommittedFormFiles(const TempProgramDir& dir, const std::vector<Ship
     dir.writeFile(dir.programDir() + file.FileName, ReadCommittedFormFile(file.FileName));
 }
 
+void InstallArmsPictures(const TempProgramDir& dir) {
+  for (const char* name : {"13F.BMP", "13S.BMP"}) {
+    QFile f(ResourcesDir() + QLatin1String(name));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+    dir.writeFile(dir.programDir() + QLatin1String(name), f.readAll());
+  }
+}
+
 }  // namespace testsupport

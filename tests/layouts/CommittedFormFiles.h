@@ -44,5 +44,7 @@ void ExpectCommittedFilesMatchTables(const std::vector<ShippedFormFile>& files);
 
 // Copies the committed files into the program folder.
 void InstallCommittedFormFiles(const TempProgramDir& dir, const std::vector<ShippedFormFile>& files);
+// Copies the shipped coats of arms ("13F.BMP", "13S.BMP") into the program folder.
+void InstallArmsPictures(const TempProgramDir& dir);
 
 }  // namespace testsupport

@@ -251,11 +251,13 @@ QStringList OutsideOf(const std::vector<DrawnText>& texts, const std::vector<She
 
 namespace {
 
-// How far the ink of a strike-out may fall short of its word or reach into the
-// next one: 0.9 mm, less than a letter.
-constexpr double kStrikeTolerance = 9;
+// How far the ink of a strike-out may fall short of a glyph it covers or
+// reach into one it keeps: 0.1 mm.
+constexpr double kStrikeTolerance = 1;
 // Boxes that only touch do not overlap.
 constexpr double kTouch = 0.5;
+// Between the glyphs of a text and any rule.
+constexpr double kRuleClearance = 3;
 
 bool Overlap(const SheetRect& a, const SheetRect& b) {
   return std::min(a.Right, b.Right) - std::max(a.Left, b.Left) > kTouch &&
@@ -286,17 +288,17 @@ bool IsStrikeOut(const QString& text, QChar fill) {
   return any;
 }
 
-// A text as the checks see it: its ink, and for a strike-out of '#' the ink
-// of the fill characters, which is narrower than their advances and lower
-// than the font's cell.
+// A text as the checks see it: its ink, and for a strike-out the ink of the
+// fill characters, which is narrower than their advances and lower than the
+// font's cell.
 struct CheckedText {
   const DrawnText* T;
   SheetRect Box;
 };
 
-SheetRect CheckedBox(const DrawnText& t) {
+SheetRect CheckedBox(const DrawnText& t, QChar fill) {
   const platform::CanvasState& s = t.Op.State;
-  if (s.Font.Escapement != 0 || s.CharacterExtra != 0 || !IsStrikeOut(t.Text, QLatin1Char('#'))) return t.Ink;
+  if (s.Font.Escapement != 0 || s.CharacterExtra != 0 || !IsStrikeOut(t.Text, fill)) return t.Ink;
   const Measure m(t.Op);
   const QRectF ink = m.face().Metrics->tightBoundingRect(t.Text.trimmed());
   const double scale = m.em() / kReferencePixels;
@@ -313,71 +315,142 @@ std::pair<double, double> Span(const DrawnText& t, int from, int to) {
   return {t.Cell.Left + m.start(from), t.Cell.Left + m.inkEnd(to)};
 }
 
-// The span of the first occurrence of part in the text.
-std::pair<double, double> PartSpan(const DrawnText& t, const QString& part) {
-  const int at = static_cast<int>(t.Text.indexOf(part));
-  return Span(t, at, at + static_cast<int>(part.size()));
+// The glyph ink of characters [from, to) of an unturned text, from the font
+// metrics: where the first glyph's ink starts and the last one's ends.
+std::pair<double, double> GlyphSpan(const DrawnText& t, int from, int to) {
+  const Measure m(t.Op);
+  const double scale = m.em() / kReferencePixels;
+  const QString part = t.Text.mid(from, to - from);
+  const QRectF ink = m.face().Metrics->tightBoundingRect(part);
+  const double extra = std::max(0, Characters(part) - 1) * t.Op.State.CharacterExtra;
+  return {t.Cell.Left + m.start(from) + ink.left() * scale, t.Cell.Left + m.start(from) + ink.right() * scale + extra};
 }
 
-// A strike-out over a printed alternative: the words it must cover, and the
-// longer part it may cover (its neighbours in the text stay readable).
-struct StrikeRule {
-  const char* Base;
-  QString Strike;
-  const char* Must;
-  const char* May;
+// The parts of the printed alternatives a strike-out may cover, by the text
+// they are printed in. A new printed choice adds its alternatives here.
+const std::vector<std::pair<QString, QStringList>>& StrikeAlternatives() {
+  static const std::vector<std::pair<QString, QStringList>> alternatives = {
+      {QStringLiteral("über das 1. Schulhalbjahr / Schuljahr"),
+       {QStringLiteral("1. Schulhalbjahr /"), QStringLiteral("/ Schuljahr")}},
+      {QStringLiteral("Stempel/Siegel"), {QStringLiteral("Stempel/"), QStringLiteral("/Siegel")}},
+      {QStringLiteral("Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ "
+                      "über."),
+       {QStringLiteral("Die Schülerin/"), QStringLiteral("/Der Schüler")}},
+      {QStringLiteral("wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen "
+                      "aus der"),
+       {QStringLiteral("seiner/"), QStringLiteral("/ihrer")}},
+      {QStringLiteral("ev. / kath. Religion /"),
+       {QStringLiteral("kath."), QStringLiteral("ev."), QStringLiteral("ev. / kath. Religion /")}},
+      {QStringLiteral("evangelische / katholische Religion /"),
+       {QStringLiteral("katholische"), QStringLiteral("evangelische"),
+        QStringLiteral("evangelische / katholische Religion /")}},
+      {QStringLiteral("Philosophieren mit Kindern"), {QStringLiteral("Philosophieren mit Kindern")}},
+  };
+  return alternatives;
+}
+
+// The characters of a text under the union of the strike-outs' ink: whole
+// glyphs covered and glyphs only partly covered (letters showing).
+struct Coverage {
+  QString Part;        // from the first covered glyph to the last
+  QString Partly;      // glyphs partly covered, or left uncovered inside the part
 };
 
-std::vector<StrikeRule> StrikeRules(QChar fill) {
-  auto f = [fill](int k) { return QString(k, fill); };
-  auto b = [](int k) { return QString(k, QLatin1Char(' ')); };
-  const char* period = "über das 1. Schulhalbjahr / Schuljahr";
-  const char* transfer =
-      "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über.";
-  const char* leaving =
-      "wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen aus der";
-  const char* religion = "ev. / kath. Religion /";
-  const char* religionLower = "Philosophieren mit Kindern";
-  return {
-      {period, b(19) + f(7), "Schuljahr", "/ Schuljahr"},
-      {period, b(6) + f(12) + b(7), "1. Schulhalbjahr", "1. Schulhalbjahr /"},
-      {"Stempel/Siegel", b(1) + f(5) + b(6), "Stempel", "Stempel/"},
-      {"Stempel/Siegel", b(7) + f(4) + b(1), "Siegel", "/Siegel"},
-      {transfer, f(9), "Die Schülerin", "Die Schülerin/"},
-      {transfer, b(9) + f(8), "Der Schüler", "/Der Schüler"},
-      {leaving, b(5) + f(3), "ihrer", "/ihrer"},
-      {leaving, b(1) + f(3) + b(1), "seiner", "seiner/"},
-      {religion, b(3) + f(3), "kath.", "/ kath. "},
-      {religion, QStringLiteral("##"), "ev.", "ev. / "},
-      {religion, f(2), "ev.", "ev. / "},
-      {religion, f(14) + b(4), "ev. / kath. Religion", "ev. / kath. Religion /"},
-      {religionLower, f(18), "Philosophieren mit Kindern", "Philosophieren mit Kindern"},
+Coverage CoverageOf(const DrawnText& base, const std::vector<const CheckedText*>& strikes) {
+  std::vector<std::pair<double, double>> runs;
+  for (const CheckedText* s : strikes) runs.emplace_back(s->Box.Left, s->Box.Right);
+  std::sort(runs.begin(), runs.end());
+  std::vector<std::pair<double, double>> merged;
+  for (const auto& r : runs) {
+    if (!merged.empty() && r.first <= merged.back().second + kStrikeTolerance)
+      merged.back().second = std::max(merged.back().second, r.second);
+    else
+      merged.push_back(r);
+  }
+  Coverage c;
+  const QString& t = base.Text;
+  // Per character: 2 wholly covered, 1 partly, 0 not at all.
+  std::vector<int> cover(static_cast<std::size_t>(t.size()), 0);
+  for (int i = 0; i < t.size(); ++i) {
+    if (t[i].isSpace()) continue;
+    const auto g = GlyphSpan(base, i, i + 1);
+    for (const auto& m : merged) {
+      if (g.first >= m.first - kStrikeTolerance && g.second <= m.second + kStrikeTolerance)
+        cover[static_cast<std::size_t>(i)] = 2;
+      else if (std::min(g.second, m.second) - std::max(g.first, m.first) > kStrikeTolerance)
+        cover[static_cast<std::size_t>(i)] = std::max(cover[static_cast<std::size_t>(i)], 1);
+    }
+  }
+  // The part: from the first covered character to the last, a separator
+  // ("/" that overlaps the letters beside it in italics) counting when partly covered.
+  auto counts = [&](int i) {
+    const int k = cover[static_cast<std::size_t>(i)];
+    return k == 2 || (k == 1 && !t[i].isLetterOrNumber());
   };
+  int first = -1;
+  int last = -1;
+  for (int i = 0; i < t.size(); ++i)
+    if (counts(i)) {
+      if (first < 0) first = i;
+      last = i;
+    }
+  for (int i = 0; i < t.size(); ++i) {
+    const bool inPart = i >= first && i <= last && first >= 0;
+    const int k = cover[static_cast<std::size_t>(i)];
+    if (t[i].isLetterOrNumber() && ((k == 1) || (inPart && k == 0))) c.Partly += t[i];
+  }
+  if (first >= 0) c.Part = t.mid(first, last - first + 1);
+  return c;
 }
 
-void CheckStrike(const CheckedText& strike, const CheckedText& base, const StrikeRule& rule, QStringList& problems) {
-  const double from = strike.Box.Left;
-  const double to = strike.Box.Right;
-  const auto must = PartSpan(*base.T, QString::fromUtf8(rule.Must));
-  const auto may = PartSpan(*base.T, QString::fromUtf8(rule.May));
-  const bool covers = from <= must.first + kStrikeTolerance && to >= must.second - kStrikeTolerance;
-  // Reaching into the kept characters before or after the part it may cover.
-  const double before = std::max(0.0, std::min(may.first, to) - std::max(base.Box.Left, from));
-  const double after = std::max(0.0, std::min(base.Box.Right, to) - std::max(may.second, from));
-  // The fill characters run through the base's small letters.
-  const Measure m(base.T->Op);
-  const double baseline = base.T->Body.Bottom;
+// The fill of a strike-out runs through the small letters of its text: it
+// covers most of the x-height band and its middle lies inside it.
+bool ThroughSmallLetters(const CheckedText& strike, const DrawnText& base) {
+  const Measure m(base.Op);
+  const double baseline = base.Body.Bottom;
   const double xHeight = m.face().XHeight * m.em();
   const double through = std::min(baseline, strike.Box.Bottom) - std::max(baseline - xHeight, strike.Box.Top);
-  if (through < xHeight / 2)
-    problems << QStringLiteral("strike-out %1 runs above or below the letters of %2").arg(Show(strike), Show(base));
-  if (!covers || before > kStrikeTolerance || after > kStrikeTolerance)
-    problems << QStringLiteral("strike-out %1 over %2 should cover \"%3\" [%4, %5], covers [%6, %7]")
-                    .arg(Show(strike), Show(base), QString::fromUtf8(rule.Must))
-                    .arg(must.first, 0, 'f', 0)
-                    .arg(must.second, 0, 'f', 0)
-                    .arg(from, 0, 'f', 0)
-                    .arg(to, 0, 'f', 0);
+  const double middle = (strike.Box.Top + strike.Box.Bottom) / 2;
+  return through >= 0.6 * xHeight && middle <= baseline && middle >= baseline - xHeight;
+}
+
+// The text a strike-out strikes: of the texts it overlaps, the one whose
+// small letters are nearest to its middle; -1 for none.
+int StruckTextOf(const CheckedText& strike, const std::vector<CheckedText>& texts, QChar fill) {
+  int best = -1;
+  double bestDistance = 1e9;
+  const double middle = (strike.Box.Top + strike.Box.Bottom) / 2;
+  for (std::size_t j = 0; j < texts.size(); ++j) {
+    const CheckedText& b = texts[j];
+    if (b.T == strike.T || IsStrikeOut(b.T->Text, fill) || !Overlap(strike.Box, b.Box)) continue;
+    const Measure m(b.T->Op);
+    const double baseline = b.T->Body.Bottom;
+    const double xHeight = m.face().XHeight * m.em();
+    const double distance = std::abs(middle - (baseline - xHeight / 2));
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = static_cast<int>(j);
+    }
+  }
+  return best;
+}
+
+// The strike-outs over one text.
+void CheckStrikes(const CheckedText& base, const std::vector<const CheckedText*>& strikes, QStringList& problems) {
+  for (const CheckedText* s : strikes)
+    if (!ThroughSmallLetters(*s, *base.T))
+      problems << QStringLiteral("strike-out %1 runs above or below the letters of %2").arg(Show(*s), Show(base));
+  const Coverage c = CoverageOf(*base.T, strikes);
+  const auto& all = StrikeAlternatives();
+  const auto rule = std::find_if(all.begin(), all.end(), [&](const auto& r) { return r.first == base.T->Text; });
+  if (rule == all.end()) {
+    problems << QStringLiteral("strike-out over a text without alternatives: ") + Show(base);
+  } else if (!rule->second.contains(c.Part)) {
+    problems << QStringLiteral("strike-out over %1 covers \"%2\", not one of \"%3\"")
+                    .arg(Show(base), c.Part, rule->second.join(QStringLiteral("\", \"")));
+  }
+  if (!c.Partly.isEmpty())
+    problems << QStringLiteral("strike-out over %1 leaves letters of \"%2\" showing: %3").arg(Show(base), c.Part, c.Partly);
 }
 
 // An entry printed over a blank ("____") of a sentence: within the blank and
@@ -403,13 +476,74 @@ bool EntryOnBlank(const CheckedText& entry, const CheckedText& sentence) {
 
 }  // namespace
 
+namespace {
+
+// The tight box of a text's glyphs; the character cell across for turned or
+// spaced texts.
+SheetRect GlyphBox(const DrawnText& t) {
+  const platform::CanvasState& s = t.Op.State;
+  if (s.Font.Escapement != 0) return t.Ink;
+  const Measure m(t.Op);
+  const QRectF ink = m.face().Metrics->tightBoundingRect(t.Text);
+  if (ink.isEmpty()) return SheetRect{t.Cell.Left, t.Body.Bottom, t.Cell.Left, t.Body.Bottom};
+  const double scale = m.em() / kReferencePixels;
+  const double baseline = t.Body.Bottom;
+  if (s.CharacterExtra != 0)
+    return SheetRect{t.Ink.Left, baseline + ink.top() * scale, t.Ink.Right, baseline + ink.bottom() * scale};
+  return SheetRect{t.Cell.Left + ink.left() * scale, baseline + ink.top() * scale, t.Cell.Left + ink.right() * scale,
+                   baseline + ink.bottom() * scale};
+}
+
+// The distance between two boxes (0 when they touch or overlap).
+double Gap(const SheetRect& a, const SheetRect& b) {
+  const double dx = std::max({0.0, a.Left - b.Right, b.Left - a.Right});
+  const double dy = std::max({0.0, a.Top - b.Bottom, b.Top - a.Bottom});
+  return std::hypot(dx, dy);
+}
+
+// The column x of the grade block's names and the rows' y range, from the
+// form's fields: field 32 anchors the block, 36 offsets the right column and
+// 40 gives the pitch.
+struct SubjectRows {
+  std::vector<int> ColumnX;
+  std::vector<double> Baselines;  // the rows' y
+  std::vector<int> Offsets;       // where a row's texts stand from its y
+  bool holds(double y) const {
+    for (double b : Baselines)
+      for (int o : Offsets)
+        if (std::lround(b) + o == std::lround(y)) return true;
+    return false;
+  }
+};
+
+SubjectRows SubjectRowsOf(const platform::RecordingCanvas& canvas, const SheetLimits& limits) {
+  SubjectRows rows;
+  if (limits.Fields == nullptr) return rows;
+  const quorv::TFormFieldTable& f = *limits.Fields;
+  const quorv::TFormField& block = f[32];
+  const int pitch = f[40].Y;
+  const int left = limits.Origin.x() + block.X;
+  rows.ColumnX = {left, left + f[36].X};
+  // Rows from field 32's Y to the lowest grade box of the left column.
+  const int boxCentre = left + f[34].X;
+  for (const RecordedOp& op : canvas.opsOf(CanvasOp::Rectangle)) {
+    const SheetRect box = Between(op.P1, op.P2);
+    if (op.State.Brush.Style == platform::BrushStyle::Solid && op.State.Brush.Color == quorv::kFrameGrey &&
+        std::lround((box.Left + box.Right) / 2) == boxCentre)
+      rows.Baselines.push_back(box.Bottom);
+  }
+  rows.Offsets = {0, -(3 * pitch) / 10, pitch / 10};  // one-line rows and the two lines of a two-line row
+  return rows;
+}
+
+}  // namespace
+
 QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill) {
   QStringList problems;
   const std::vector<DrawnText> drawn = DrawnTexts(canvas);
   std::vector<CheckedText> texts;
   for (const DrawnText& t : drawn)
-    if (!t.Text.trimmed().isEmpty()) texts.push_back({&t, CheckedBox(t)});
-  const std::vector<StrikeRule> rules = StrikeRules(fill);
+    if (!t.Text.trimmed().isEmpty()) texts.push_back({&t, CheckedBox(t, fill)});
 
   for (const CheckedText& t : texts) {
     if (!Inside(t.Box, limits.Frame)) problems << QStringLiteral("outside the frame: ") + Show(t);
@@ -429,36 +563,117 @@ QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLim
       if (Overlap(t.Box, box) && !Inside(t.Box, box)) problems << QStringLiteral("crosses a grade box: ") + Show(t);
   }
 
+  // Strike-outs over the texts they cover, every other pair apart.
+  std::vector<std::vector<const CheckedText*>> strikesOver(texts.size());
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const CheckedText& a = texts[i];
-    const bool aStrike = IsStrikeOut(a.T->Text, fill);
-    bool struck = false;
-    for (std::size_t j = 0; j < texts.size(); ++j) {
-      if (i == j) continue;
+    if (!IsStrikeOut(a.T->Text, fill)) continue;
+    const int base = StruckTextOf(a, texts, fill);
+    if (base < 0)
+      problems << QStringLiteral("strike-out over nothing: ") + Show(a);
+    else
+      strikesOver[static_cast<std::size_t>(base)].push_back(&a);
+  }
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const CheckedText& a = texts[i];
+    if (IsStrikeOut(a.T->Text, fill)) continue;
+    if (!strikesOver[i].empty()) CheckStrikes(a, strikesOver[i], problems);
+    for (std::size_t j = i + 1; j < texts.size(); ++j) {
       const CheckedText& b = texts[j];
-      if (!Overlap(a.Box, b.Box)) continue;
-      const bool bStrike = IsStrikeOut(b.T->Text, fill);
-      if (aStrike && bStrike) continue;  // "##" and the fill over the same word
-      if (aStrike) {
-        const auto rule = std::find_if(rules.begin(), rules.end(), [&](const StrikeRule& r) {
-          return b.T->Text == QString::fromUtf8(r.Base) && a.T->Text == r.Strike;
-        });
-        if (rule == rules.end()) {
-          problems << QStringLiteral("strike-out %1 over %2").arg(Show(a), Show(b));
-        } else {
-          CheckStrike(a, b, *rule, problems);
-          struck = true;
-        }
-        continue;
-      }
-      if (bStrike) continue;  // checked from the strike-out's side
-      if (j < i) continue;    // each pair once
+      if (IsStrikeOut(b.T->Text, fill) || !Overlap(a.Box, b.Box)) continue;
       if (EntryOnBlank(a, b) || EntryOnBlank(b, a)) continue;
       problems << QStringLiteral("overlap: %1 and %2").arg(Show(a), Show(b));
     }
-    if (aStrike && !struck) problems << QStringLiteral("strike-out over nothing: ") + Show(a);
   }
+
+  problems << TextsCloseToLines(drawn, DrawnLines(canvas), kRuleClearance);
+  problems << PictureProblems(canvas, drawn, limits.Frame);
+  problems << MixedSubjectRowFonts(canvas, limits, fill);
   return problems;
+}
+
+std::vector<StruckText> StruckTexts(const platform::RecordingCanvas& canvas, QChar fill) {
+  const std::vector<DrawnText> drawn = DrawnTexts(canvas);
+  std::vector<CheckedText> texts;
+  for (const DrawnText& t : drawn)
+    if (!t.Text.trimmed().isEmpty()) texts.push_back({&t, CheckedBox(t, fill)});
+  std::vector<std::vector<const CheckedText*>> strikesOver(texts.size());
+  for (const CheckedText& s : texts)
+    if (IsStrikeOut(s.T->Text, fill))
+      if (const int base = StruckTextOf(s, texts, fill); base >= 0) strikesOver[static_cast<std::size_t>(base)].push_back(&s);
+  std::vector<StruckText> found;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const CheckedText& base = texts[i];
+    const std::vector<const CheckedText*>& strikes = strikesOver[i];
+    if (strikes.empty()) continue;
+    const Coverage c = CoverageOf(*base.T, strikes);
+    bool through = true;
+    for (const CheckedText* s : strikes) through = through && ThroughSmallLetters(*s, *base.T);
+    found.push_back({base.T->Text, c.Part, c.Partly, through});
+  }
+  return found;
+}
+
+QString StruckPart(const platform::RecordingCanvas& canvas, const QString& text, QChar fill) {
+  for (const StruckText& t : StruckTexts(canvas, fill))
+    if (t.Text == text) return t.Partly.isEmpty() ? t.Part : t.Part + QStringLiteral(" (partly: %1)").arg(t.Partly);
+  return {};
+}
+
+QStringList TextsCloseToLines(const std::vector<DrawnText>& texts, const std::vector<SheetRect>& lines,
+                              double clearance) {
+  QStringList found;
+  for (const DrawnText& t : texts) {
+    if (t.Text.trimmed().isEmpty()) continue;
+    const SheetRect glyphs = GlyphBox(t);
+    const double middle = (glyphs.Top + glyphs.Bottom) / 2;
+    for (const SheetRect& l : lines)
+      // A rule above the text: the text is its label. (Entries stand on their rules.)
+      if (l.Right - l.Left > l.Bottom - l.Top && (l.Top + l.Bottom) / 2 < middle && Gap(glyphs, l) < clearance)
+        found << QStringLiteral("\"%1\" %2 is %3 mm from the line %4")
+                     .arg(t.Text, glyphs.describe())
+                     .arg(Gap(glyphs, l) / 10, 0, 'f', 2)
+                     .arg(l.describe());
+  }
+  return found;
+}
+
+QStringList PictureProblems(const platform::RecordingCanvas& canvas, const std::vector<DrawnText>& texts,
+                            const SheetRect& frame) {
+  QStringList found;
+  for (const RecordedOp& op : canvas.opsOf(CanvasOp::Picture)) {
+    const SheetRect picture = Between(op.P1, op.P2);
+    const QString name = QStringLiteral("picture %1 %2").arg(op.PictureFile.section(QLatin1Char('/'), -1), picture.describe());
+    if (!picture.inside(frame)) found << name + QStringLiteral(" outside the frame");
+    for (const DrawnText& t : texts)
+      if (!t.Text.trimmed().isEmpty() && Overlap(picture, t.Ink))
+        found << name + QStringLiteral(" over \"%1\" %2").arg(t.Text, t.Ink.describe());
+  }
+  return found;
+}
+
+QStringList MixedSubjectRowFonts(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill) {
+  const SubjectRows rows = SubjectRowsOf(canvas, limits);
+  QStringList found;
+  const RecordedOp* first = nullptr;
+  const std::vector<RecordedOp> texts = canvas.opsOf(CanvasOp::Text);
+  for (const RecordedOp& op : texts) {
+    if (!rows.holds(-op.P1.y()) || op.Text.trimmed().isEmpty() || IsStrikeOut(op.Text, fill)) continue;
+    if (std::find(rows.ColumnX.begin(), rows.ColumnX.end(), op.P1.x()) == rows.ColumnX.end()) continue;
+    if (first == nullptr) {
+      first = &op;
+      continue;
+    }
+    const platform::FontSpec& a = first->State.Font;
+    const platform::FontSpec& b = op.State.Font;
+    if (a.FaceName != b.FaceName || a.Height != b.Height)
+      found << QStringLiteral("subject row \"%1\" in %2 %3, \"%4\" in %5 %6")
+                   .arg(op.Text, b.FaceName)
+                   .arg(b.Height)
+                   .arg(first->Text, a.FaceName)
+                   .arg(a.Height);
+  }
+  return found;
 }
 
 }  // namespace testsupport

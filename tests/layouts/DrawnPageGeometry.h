@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/RecordingCanvas.h"
+#include "printengine/FormFiles.h"
 
 namespace testsupport {
 
@@ -52,12 +53,44 @@ QStringList OutsideOf(const std::vector<DrawnText>& texts, const std::vector<She
 struct SheetLimits {
   SheetRect Frame;      // the inner frame
   SheetRect Printable;  // the printable area of the sheet
+  // The form's fields and the page origin on the sheet, for the subject rows
+  // of the grade block (fields 32, 36, 40); without them they go unchecked.
+  const quorv::TFormFieldTable* Fields = nullptr;
+  QPoint Origin{150, 150};
 };
 
 // The problems of a drawn report page: texts, lines and grade boxes outside
-// the limits, overlapping texts, strike-outs (fill characters or '#') that
-// miss their words, entries beside their blanks and texts crossing a grade
-// box. Texts that only touch (0.5 mm) do not count. Empty when the page is tidy.
+// the limits, overlapping texts, strike-outs (fill characters or '#') that do
+// not cover exactly the glyphs of their words or do not run through their
+// small letters, entries beside their blanks, texts crossing a grade box,
+// glyphs within 0.3 mm of a rule, pictures outside the frame or over a text,
+// and subject rows of the grade block in different faces or sizes. Texts
+// that only touch (0.05 mm) do not overlap. Empty when the page is tidy.
 QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill);
+
+// A text under strike-outs (fill characters): the part whose glyphs the fill
+// covers wholly, the letters it covers only partly or skips inside that part,
+// and whether every fill runs through the text's small letters.
+struct StruckText {
+  QString Text;
+  QString Part;
+  QString Partly;
+  bool ThroughSmallLetters = false;
+};
+std::vector<StruckText> StruckTexts(const platform::RecordingCanvas& canvas, QChar fill);
+// The part of the drawn text the fill strikes out: empty when nothing is
+// struck, with " (partly: ...)" appended when letters show beside the fill.
+QString StruckPart(const platform::RecordingCanvas& canvas, const QString& text, QChar fill = QLatin1Char('#'));
+
+// The texts whose glyphs come closer to a line above them than clearance (0.1
+// mm): labels under their rules.
+QStringList TextsCloseToLines(const std::vector<DrawnText>& texts, const std::vector<SheetRect>& lines,
+                              double clearance);
+// Pictures (the coat of arms) outside the frame or over a text.
+QStringList PictureProblems(const platform::RecordingCanvas& canvas, const std::vector<DrawnText>& texts,
+                            const SheetRect& frame);
+// The texts at the name columns of the grade block whose face or size differs
+// from the first one's (strike-outs aside); needs the limits' fields.
+QStringList MixedSubjectRowFonts(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill);
 
 }  // namespace testsupport

@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "layouts/DrawnPageGeometry.h"
 #include "layouts/HauptschuleLayouts.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
@@ -26,8 +27,9 @@ QString U(const char* text) { return text != nullptr ? QString::fromUtf8(text) :
 QStringList One(const char* text) { return text != nullptr ? QStringList{U(text)} : QStringList{}; }
 
 const char* const kSteps = "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)";
-const char* const kSealA = " #####      ";
-const char* const kSealB = "       #### ";
+// The struck parts of "Stempel/Siegel".
+const char* const kSealA = "Stempel/";
+const char* const kSealB = "/Siegel";
 const char* const kReligionUpper = "ev. / kath. Religion /";
 
 bool IsHauptschule(int form) { return form <= 9 || form == 105; }
@@ -48,6 +50,11 @@ class HauptRealPageTest : public ::testing::Test {
     QImage arms(4, 4, QImage::Format_RGB32);
     arms.fill(Qt::blue);
     arms.save(env_.dir().programDir() + QStringLiteral("13S.BMP"));
+    // The strike-outs of the seal and of the leaving statement on their words' lines.
+    for (auto [strike, base] : {std::pair{113, 112}, {23, 22}}) {
+      fields_[static_cast<std::size_t>(strike)].Y = F(base).Y;
+      fields_[static_cast<std::size_t>(strike)].FontNumber = F(base).FontNumber;
+    }
     for (int i = 0; i < 18; ++i) {
       quorv::TSubjectEntry& e = pupil_.Subjects[static_cast<std::size_t>(i)];
       e.Name.setText(U(names[i]));
@@ -133,7 +140,8 @@ TEST_F(HauptRealPageTest, TitleHeadingScaleAndSealOfEachForm) {
             << at;
         EXPECT_EQ(TextsAt(120), One(final ? nullptr : kSteps)) << at;
         EXPECT_EQ(TextsAt(112), One(c.Seal)) << at;
-        EXPECT_EQ(TextsAt(113), One(halfYear == 1 ? c.StrikeHalfYear : c.StrikeYear)) << at;
+        EXPECT_EQ(testsupport::StruckPart(canvas_, U(c.Seal)), U(halfYear == 1 ? c.StrikeHalfYear : c.StrikeYear))
+            << at;
         EXPECT_EQ(canvas_.opsOf(CanvasOp::Picture).size(), final ? 1u : 0u) << at;
         // No course letters anywhere, Mathematik at level R included.
         for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
@@ -152,14 +160,14 @@ TEST_F(HauptRealPageTest, FinalStatements) {
     int Form;
     int Sex;
     int Praedikat;
-    std::array<const char*, 6> Lines;  // fields 22 to 27
+    std::array<const char*, 6> Lines;  // fields 22 to 27; at 23 of forms 7 and 12 the struck part of 22
   };
   const char* const leaving = quorv::kLeavingSentence;
   const Case cases[] = {
-      {7, 0, 0, {leaving, "     ###", "Jahrgangsstufe ____ der Hauptschule entlassen.", "9", nullptr, nullptr}},
-      {7, 1, 0, {leaving, " ### ", "Jahrgangsstufe ____ der Hauptschule entlassen.", "9", nullptr, nullptr}},
+      {7, 0, 0, {leaving, "/ihrer", "Jahrgangsstufe ____ der Hauptschule entlassen.", "9", nullptr, nullptr}},
+      {7, 1, 0, {leaving, "seiner/", "Jahrgangsstufe ____ der Hauptschule entlassen.", "9", nullptr, nullptr}},
       {12, -1, 0, {leaving, nullptr, "Jahrgangsstufe ____ der Realschule entlassen.", "9", nullptr, nullptr}},
-      {12, 1, 0, {leaving, " ### ", "Jahrgangsstufe ____ der Realschule entlassen.", "9", nullptr, nullptr}},
+      {12, 1, 0, {leaving, "seiner/", "Jahrgangsstufe ____ der Realschule entlassen.", "9", nullptr, nullptr}},
       {8, 1, 3,
        {"hat erfolgreich am Unterricht der Jahrgangsstufe 9 des Hauptschulbildungsganges teilgenommen", "und den",
         "Hauptschulabschluss", nullptr, "erworben.", nullptr}},
@@ -182,9 +190,13 @@ TEST_F(HauptRealPageTest, FinalStatements) {
     pupil_.Sex = c.Sex;
     pupil_.Gesamtpraedikat = static_cast<std::uint16_t>(c.Praedikat);
     Draw(c.Form);
-    for (int i = 0; i < 6; ++i)
-      EXPECT_EQ(TextsAt(22 + i), One(c.Lines[static_cast<std::size_t>(i)]))
-          << c.Form << " sex " << c.Sex << " field " << 22 + i;
+    for (int i = 0; i < 6; ++i) {
+      const char* line = c.Lines[static_cast<std::size_t>(i)];
+      if (i == 1 && (c.Form == 7 || c.Form == 12))
+        EXPECT_EQ(testsupport::StruckPart(canvas_, U(leaving)), U(line)) << c.Form << " sex " << c.Sex;
+      else
+        EXPECT_EQ(TextsAt(22 + i), One(line)) << c.Form << " sex " << c.Sex << " field " << 22 + i;
+    }
   }
 }
 
@@ -270,6 +282,8 @@ TEST(HauptRealShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
       platform::RecordingCanvas canvas;
       quorv::PageRoutineOfForm(form)(canvas, ReportJob.Pupil);
       for (const RecordedOp& op : canvas.opsOf(CanvasOp::Text)) drawn << op.Text;
+      for (const testsupport::StruckText& t : testsupport::StruckTexts(canvas, QLatin1Char('#')))
+        drawn << QStringLiteral("struck: ") + t.Part;
     }
     const quorv::TFinalPageProfile& profile =
         IsHauptschule(form) ? quorv::HauptschuleFinalProfile(form) : quorv::RealschuleFinalProfile(form);
@@ -285,10 +299,12 @@ TEST(HauptRealShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
         if (line.Item == quorv::TStatementItem::Text) expected << U(line.Text);
     } else {
       expected << U("Lernentwicklungsbericht") << U("Notenstufen:") << U(kSteps) << U("Stempel/Siegel")
-               << U(form > 100 ? kSealB : kSealA);
+               << U("struck: 1. Schulhalbjahr /") << U("struck: ") + U(form > 100 ? kSealB : kSealA);
     }
-    if (form == 6 || form == 11) expected << U(quorv::kTransferSentence) << U("Berufliche Schule Seestadt-Süd");
-    if (form == 7 || form == 12) expected << U(" ### ") << U("10");
+    if (form == 6 || form == 11)
+      expected << U(quorv::kTransferSentence) << U("struck: /Der Schüler") << U("Berufliche Schule Seestadt-Süd");
+    if (form == 7 || form == 12) expected << U("struck: seiner/") << U("10");
+    if (form == 7 || form == 8 || form == 12) expected << U("struck: ") + U(kSealA);
     if (form == 13 || form == 14) expected << U("sehr gut - mit Auszeichnung");
     if (form == 8 || form == 9 || form == 13 || form == 14) expected << U("1. Halbjahr") << U("2. Halbjahr");
     for (const QString& text : expected) EXPECT_TRUE(drawn.contains(text)) << form << ": " << text.toStdString();

@@ -77,6 +77,9 @@ void ExpectTidy(const platform::RecordingCanvas& canvas, const SheetRect& area, 
       << what.toStdString() << "\n" << Joined(testsupport::LinesThroughTexts(texts, lines)).toStdString();
   EXPECT_TRUE(testsupport::OutsideOf(texts, lines, area).isEmpty())
       << what.toStdString() << "\n" << Joined(testsupport::OutsideOf(texts, lines, area)).toStdString();
+  // Labels keep 0.3 mm from the rules above them.
+  const QStringList close = testsupport::TextsCloseToLines(texts, lines, 3);
+  EXPECT_TRUE(close.isEmpty()) << what.toStdString() << "\n" << Joined(close).toStdString();
 }
 
 // The shipped files in a temporary program folder, the print options' defaults

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "layouts/DrawnPageGeometry.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
 #include "layouts/PrintJob.h"
@@ -36,8 +37,9 @@ const QString kOldFootnote = QStringLiteral(
 const QString kNewFootnote = QStringLiteral("* B = Anspruchsebene Berufsreife, M = Anspruchsebene Mittlere Reife");
 const QString kScale = QStringLiteral(
     "Notenstufen: sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)");
-const QString kSealA = QStringLiteral(" #####      ");
-const QString kSealB = QStringLiteral("       #### ");
+// The struck parts of "Stempel/Siegel".
+const QString kSealA = QStringLiteral("Stempel/");
+const QString kSealB = QStringLiteral("/Siegel");
 
 // Every field of the form printed on page 1 at a place of its own.
 class RegionalPageTest : public ::testing::Test {
@@ -86,6 +88,17 @@ class RegionalPageTest : public ::testing::Test {
       if (op.P1 == Pt(F(n).X, F(n).Y)) out << op.Text;
     return out;
   }
+  // Puts the strike-out fields on the lines of the texts they strike: the
+  // period, the seal, the leaving statement and the transfer sentence.
+  void StrikesOnTheirLines() {
+    for (auto [strike, base] : {std::pair{9, 7}, {113, 112}, {23, 22}, {96, 95}}) {
+      F(strike).Y = F(base).Y;
+      F(strike).FontNumber = F(base).FontNumber;
+    }
+    F(8).Y = static_cast<std::uint16_t>(F(8).Y + 100);  // the school year clear of the period's line
+  }
+  // The part of text the fill strikes out.
+  QString Struck(const QString& text) const { return testsupport::StruckPart(canvas_, text); }
   // The text is drawn at field n in the field's font.
   void ExpectAtField(const QString& text, int n) {
     const RecordedOp* op = Text(text);
@@ -176,16 +189,16 @@ TEST_F(RegionalPageTest, SealStrikesStempelOrSiegelByFormAndHalfYear) {
       {17, 0, "Stempel/Siegel", kSealA}, {17, 1, "Stempel/Siegel", kSealA}, {18, 0, "Siegel", QString()},
       {19, 1, "Siegel", QString()},      {20, 0, "Siegel", QString()},
   };
+  StrikesOnTheirLines();
   for (const Case& c : cases) {
     pupil_.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
     Draw(c.Form);
     EXPECT_EQ(TextsAt(112), QStringList{QString::fromUtf8(c.Words)}) << c.Form << " " << c.HalfYear;
-    EXPECT_EQ(TextsAt(113), c.Strike.isEmpty() ? QStringList{} : QStringList{c.Strike})
-        << c.Form << " " << c.HalfYear;
+    EXPECT_EQ(Struck(QString::fromUtf8(c.Words)).toStdString(), c.Strike.toStdString()) << c.Form << " " << c.HalfYear;
     // The period heading strikes the other period on every report page.
-    const QString period = c.HalfYear == 1 ? QStringLiteral("                   #######")
-                                           : QStringLiteral("      ############       ");
-    EXPECT_EQ(TextsAt(9), c.Form == 15 || c.Form == 16 || c.Form == 115 ? QStringList{period} : QStringList{})
+    const QString period = c.HalfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /");
+    EXPECT_EQ(Struck(QStringLiteral("über das 1. Schulhalbjahr / Schuljahr")),
+              c.Form == 15 || c.Form == 16 || c.Form == 115 ? period : QString())
         << c.Form;
   }
 }
@@ -415,7 +428,7 @@ TEST_F(RegionalPageTest, FinalStatementOfEachForm) {
   const Case cases[] = {
       {17,
        {"wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen aus der",
-        " ### ", "Jahrgangsstufe ____ der Regionalen Schule entlassen.", "9", nullptr, nullptr}},
+        nullptr, "Jahrgangsstufe ____ der Regionalen Schule entlassen.", "9", nullptr, nullptr}},
       {18,
        {"hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die", nullptr, "Berufsreife", nullptr,
         "erworben.", nullptr}},
@@ -448,19 +461,18 @@ TEST_F(RegionalPageTest, LeavingReportStrikesSeinerOrIhrerBySex) {
     int Sex;
     QStringList Strike;
   };
-  const Case cases[] = {{0, {QStringLiteral("     ###")}},
-                        {1, {QStringLiteral(" ### ")}},
-                        {-1, {}},
-                        {2, {}}};
+  const Case cases[] = {{0, {QStringLiteral("/ihrer")}}, {1, {QStringLiteral("seiner/")}}, {-1, {}}, {2, {}}};
+  const QString sentence = QString::fromUtf8(quorv::kLeavingSentence);
+  StrikesOnTheirLines();
   for (const Case& c : cases) {
     pupil_.Sex = c.Sex;
     Draw(17);
-    EXPECT_EQ(TextsAt(23), c.Strike) << c.Sex;
+    EXPECT_EQ(Struck(sentence).toStdString(), c.Strike.value(0).toStdString()) << c.Sex;
   }
   quorv::PrintOptions.FillCharacter.set("X");
   pupil_.Sex = 0;
   Draw(17);
-  EXPECT_EQ(TextsAt(23), QStringList{QStringLiteral("     XXX")});
+  EXPECT_EQ(testsupport::StruckPart(canvas_, sentence, QLatin1Char('X')), QStringLiteral("/ihrer"));
 }
 
 TEST_F(RegionalPageTest, OverallGradeWords) {
@@ -516,6 +528,8 @@ TEST(RegionalShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
       platform::RecordingCanvas canvas;
       quorv::PageRoutineOfForm(form)(canvas, ReportJob.Pupil);
       for (const RecordedOp& op : canvas.opsOf(CanvasOp::Text)) drawn << op.Text;
+      for (const testsupport::StruckText& t : testsupport::StruckTexts(canvas, QLatin1Char('#')))
+        drawn << QStringLiteral("struck: ") + t.Part;
     }
     QStringList expected = {testsupport::LongSchoolName(), QStringLiteral("Name der Schule/Schulart(en)/Schulort"),
                             QStringLiteral("der Regionalen Schule"), QStringLiteral("2006 / 2007"),
@@ -535,19 +549,20 @@ TEST(RegionalShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
                             QStringLiteral("Informatik im Alltag!")};
     if (form != 18) expected << QStringLiteral("2. Fremdsprache");
     if (report) {
-      expected << QStringLiteral("über das 1. Schulhalbjahr / Schuljahr") << QStringLiteral("      ############       ")
+      expected << QStringLiteral("über das 1. Schulhalbjahr / Schuljahr") << QStringLiteral("struck: 1. Schulhalbjahr /")
                << kOldHeading << kOldSubHeading << QStringLiteral("Stempel/Siegel")
-               << (form == 115 ? kSealB : kSealA);
+               << QStringLiteral("struck: ") + (form == 115 ? kSealB : kSealA);
     } else {
       expected << QStringLiteral("Schuljahr") << QString::fromUtf8(quorv::RegionalFinalProfile(form).SealWords);
       for (const quorv::TStatementLine& line : quorv::RegionalFinalProfile(form).Statement)
         if (line.Item == quorv::TStatementItem::Text) expected << QString::fromUtf8(line.Text);
     }
     if (form == 16)
-      expected << QString::fromUtf8(quorv::kTransferSentence) << QStringLiteral("         ########")
+      expected << QString::fromUtf8(quorv::kTransferSentence) << QStringLiteral("struck: /Der Schüler")
                << QStringLiteral("Schule bzw. Schulart") << QStringLiteral("Berufliche Schule Seestadt-Süd")
                << QStringLiteral("10");
-    if (form == 17) expected << QStringLiteral(" ### ") << QStringLiteral("10") << kSealA;
+    if (form == 17)
+      expected << QStringLiteral("struck: seiner/") << QStringLiteral("10") << QStringLiteral("struck: ") + kSealA;
     if (form == 19 || form == 20) expected << QStringLiteral("sehr gut - mit Auszeichnung");
     for (const QString& text : expected) EXPECT_TRUE(drawn.contains(text)) << form << ": " << text.toStdString();
     // A grade in every row, every elective and the overall elective grade.

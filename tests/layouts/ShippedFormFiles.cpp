@@ -12,8 +12,8 @@ constexpr int L = 0;  // left
 constexpr int C = 1;  // centre
 constexpr int R = 2;  // right
 
-// Fonts: Times New Roman for the form's own texts, bold for the pupil's
-// data, Courier New for typed-in subject names and the strike-outs.
+// Fonts: Times New Roman for the form's own texts and every subject row,
+// bold for the pupil's data, Courier New for the strike-outs.
 constexpr int kTitleFont = 20;        // Times 7 mm bold
 constexpr int kDegreeFont = 46;       // Times 6 mm bold
 constexpr int kLargeBold = 42;        // Times 5 mm bold
@@ -22,7 +22,6 @@ constexpr int kBoldSmall = 18;        // Times 3.5 mm bold
 constexpr int kPlain = 11;            // Times 4 mm
 constexpr int kText = 17;             // Times 3.5 mm
 constexpr int kSmall = 15;            // Times 3 mm
-constexpr int kTyped = 1;             // Courier 4 mm
 constexpr int kStrike = 2;            // Courier 4 mm bold
 constexpr int kStrikeSmall = 8;       // Courier 3.5 mm bold
 constexpr int kFrameStyle = 12;       // pen 2 with a second frame 1 mm inside
@@ -76,7 +75,7 @@ void GradesPage(TFormFieldTable& t, int yElectives, int yAfter) {
                  // Grade block: rows from y 350, 9 mm apart; grade boxes centred
                  // at 735 and 1645.
                  {32, kLeft, 350, L, kText, 2, 1},
-                 {33, 0, 0, L, kTyped, 2, 1},
+                 {33, 0, 0, L, kText, 2, 1},  // language and free-row names in the rows' own font
                  {34, 635, 0, C, kBold, 2, 1},
                  {35, 800, 0, L, kSmall, 2, 1},
                  {36, 845, 0, L, kText, 2, 1},
@@ -283,35 +282,35 @@ TFormFieldTable EightRows(TFormFieldTable t) {
   return t;
 }
 
-ShippedFormFile Make(int form, TFormFieldTable fields) {
+}  // namespace
+
+ShippedFormFile ShippedReportFormFile(int form, const TFormFieldTable& fields) {
   const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
   return ShippedFormFile{form, choice.FileName, choice.Description, fields};
 }
 
-}  // namespace
-
 std::vector<ShippedFormFile> ShippedFormFiles() {
   return {
-      Make(15, ReportForm(false)),
-      Make(16, ReportForm(true)),
-      Make(115, ReportForm(false)),
-      Make(17, FinalForm(FinalKind::Leaving)),
-      Make(18, FinalForm(FinalKind::Berufsreife)),
-      Make(19, FinalForm(FinalKind::WithOverallGrade)),
-      Make(20, FinalForm(FinalKind::WithOverallGrade)),
+      ShippedReportFormFile(15, ReportForm(false)),
+      ShippedReportFormFile(16, ReportForm(true)),
+      ShippedReportFormFile(115, ReportForm(false)),
+      ShippedReportFormFile(17, FinalForm(FinalKind::Leaving)),
+      ShippedReportFormFile(18, FinalForm(FinalKind::Berufsreife)),
+      ShippedReportFormFile(19, FinalForm(FinalKind::WithOverallGrade)),
+      ShippedReportFormFile(20, FinalForm(FinalKind::WithOverallGrade)),
       // Hauptschule and Realschule: no course footnote.
-      Make(5, EightRows(ReportForm(false, Scale::Split))),
-      Make(6, EightRows(ReportForm(true, Scale::Split))),
-      Make(105, EightRows(ReportForm(false, Scale::Split))),
-      Make(7, EightRows(FinalForm(FinalKind::Leaving, Scale::OneLine))),
-      Make(8, EightRows(FinalForm(FinalKind::Degree, Scale::OneLine, FinalSeal::StempelSiegel))),
-      Make(9, EightRows(FinalForm(FinalKind::Degree, Scale::OneLine))),
-      Make(10, ReportForm(false, Scale::Split)),
-      Make(11, ReportForm(true, Scale::Split)),
-      Make(110, ReportForm(false, Scale::Split)),
-      Make(12, FinalForm(FinalKind::Leaving, Scale::OneLine)),
-      Make(13, FinalForm(FinalKind::WithOverallGrade, Scale::OneLine)),
-      Make(14, FinalForm(FinalKind::WithOverallGrade, Scale::OneLine)),
+      ShippedReportFormFile(5, EightRows(ReportForm(false, Scale::Split))),
+      ShippedReportFormFile(6, EightRows(ReportForm(true, Scale::Split))),
+      ShippedReportFormFile(105, EightRows(ReportForm(false, Scale::Split))),
+      ShippedReportFormFile(7, EightRows(FinalForm(FinalKind::Leaving, Scale::OneLine))),
+      ShippedReportFormFile(8, EightRows(FinalForm(FinalKind::Degree, Scale::OneLine, FinalSeal::StempelSiegel))),
+      ShippedReportFormFile(9, EightRows(FinalForm(FinalKind::Degree, Scale::OneLine))),
+      ShippedReportFormFile(10, ReportForm(false, Scale::Split)),
+      ShippedReportFormFile(11, ReportForm(true, Scale::Split)),
+      ShippedReportFormFile(110, ReportForm(false, Scale::Split)),
+      ShippedReportFormFile(12, FinalForm(FinalKind::Leaving, Scale::OneLine)),
+      ShippedReportFormFile(13, FinalForm(FinalKind::WithOverallGrade, Scale::OneLine)),
+      ShippedReportFormFile(14, FinalForm(FinalKind::WithOverallGrade, Scale::OneLine)),
   };
 }
 

@@ -7,7 +7,15 @@
 
 namespace testsupport {
 
-// Every shipped form file of a report form, built from its table.
+// Every shipped form file of a report form, built from its table. A new
+// shipped file is one more row of the list in ShippedFormFiles.cpp,
+// ShippedReportFormFile(form, table); the shipped-file tests then check that
+// the committed file equals the table and that a fully filled report drawn
+// from it is tidy on every page the form prints (see PageProblems).
 std::vector<ShippedFormFile> ShippedFormFiles();
+
+// The shipped file of a report form: its file name and title by the form-file
+// table, with the fields of the table.
+ShippedFormFile ShippedReportFormFile(int form, const quorv::TFormFieldTable& fields);
 
 }  // namespace testsupport

@@ -79,6 +79,13 @@ class ShippedFormDrawing : public ::testing::Test {
   ShippedFormDrawing() : printer_(PlainA4Printer()) {
     quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
     testsupport::InstallCommittedFormFiles(env_.dir(), testsupport::ShippedFormFiles());
+    testsupport::InstallArmsPictures(env_.dir());
+  }
+
+  // The pages the form prints.
+  static int Pages(const ShippedFormFile& file) {
+    const quorv::TDispatchEntry* entry = quorv::FindDispatchEntry(file.Form);
+    return entry != nullptr ? entry->Pages : 0;
   }
 
   static quorv::TPupilRecord Pupil(int form, const PupilVariant& v) {
@@ -108,7 +115,10 @@ class ShippedFormDrawing : public ::testing::Test {
                                        double(kOrigin + topLeft.Y + kSecondFrameInset),
                                        double(kOrigin + bottomRight.X - kSecondFrameInset),
                                        double(kOrigin + bottomRight.Y - kSecondFrameInset)};
-    return {frame, {kUnprintable, kUnprintable, kSheetWidth - kUnprintable, kSheetHeight - kUnprintable}};
+    return {frame,
+            {kUnprintable, kUnprintable, kSheetWidth - kUnprintable, kSheetHeight - kUnprintable},
+            &file.Fields,
+            QPoint(kOrigin, kOrigin)};
   }
 
   testsupport::LayoutEnvironment env_;
@@ -119,10 +129,15 @@ TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
   for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
     for (const PupilVariant& v : kVariants) {
       const quorv::TPupilRecord pupil = Pupil(file.Form, v);
-      for (int page = 1; page <= 2; ++page) {
+      ASSERT_GE(Pages(file), 1) << file.FileName.toStdString();
+      for (int page = 1; page <= Pages(file); ++page) {
         platform::RecordingCanvas canvas(PlainA4Printer());
         Draw(canvas, file, pupil, page);
         ASSERT_FALSE(canvas.opsOf(platform::CanvasOp::Text).empty());
+        // The coat of arms on the page of its field.
+        const quorv::TFormField& arms = file.Fields[121];
+        EXPECT_EQ(canvas.opsOf(platform::CanvasOp::Picture).size(), arms.Active == 1 && arms.Page == page ? 1u : 0u)
+            << file.FileName.toStdString() << " page " << page;
         const QStringList problems = testsupport::PageProblems(canvas, Limits(file), QLatin1Char('#'));
         EXPECT_TRUE(problems.isEmpty()) << file.FileName.toStdString() << " page " << page << ", sex " << v.Sex
                                         << ", half year " << v.HalfYear << ", " << v.SchoolYear << ", " << v.Religion
@@ -144,7 +159,7 @@ TEST_F(ShippedFormDrawing, EveryFormIsWrittenAsAPdfForALook) {
     writer.setTitle(file.Title);
     QPainter painter(&writer);
     const quorv::TPupilRecord pupil = Pupil(file.Form, kVariants[0]);
-    for (int page = 1; page <= 2; ++page) {
+    for (int page = 1; page <= Pages(file); ++page) {
       if (page > 1) writer.newPage();
       platform::PainterCanvas canvas(painter);
       canvas.SetMapMode(platform::MapMode::LoMetric);

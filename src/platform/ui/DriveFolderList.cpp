@@ -1,17 +1,19 @@
 #include "platform/ui/DriveFolderList.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
-#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
 #include <QStorageInfo>
-#include <QTreeView>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace platform {
 
 namespace {
 QString WithSlash(const QString& path) { return path.endsWith('/') ? path : path + '/'; }
+constexpr int kPathRole = Qt::UserRole;
 }  // namespace
 
 DriveFolderList::DriveFolderList(QWidget* parent) : QWidget(parent) {
@@ -23,49 +25,60 @@ DriveFolderList::DriveFolderList(QWidget* parent) : QWidget(parent) {
     const QString name = volume.displayName();
     DriveComboBox1->addItem(name == root ? root : root + QStringLiteral("  [") + name + ']', root);
   }
-  model_ = new QFileSystemModel(this);
-  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-  model_->setRootPath(QString());
-  DirectoryListBox1 = new QTreeView(this);
+  DirLabel = new QLabel(this);
+  DirLabel->setObjectName(QStringLiteral("DirLabel"));
+  DirectoryListBox1 = new QListWidget(this);
   DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-  DirectoryListBox1->setModel(model_);
-  for (int c = 1; c < model_->columnCount(); ++c) DirectoryListBox1->hideColumn(c);
-  DirectoryListBox1->header()->hide();
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(DriveComboBox1);
+  layout->addWidget(DirLabel);
   layout->addWidget(DirectoryListBox1, 1);
 
-  connect(DriveComboBox1, &QComboBox::activated, this, [this](int index) {
-    const QString root = DriveComboBox1->itemData(index).toString();
-    ShowVolume(root);
-    folder_ = WithSlash(root);
-  });
-  connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current) {
-            if (current.isValid()) folder_ = WithSlash(model_->filePath(current));
-          });
-}
-
-void DriveFolderList::ShowVolume(const QString& root) {
-  DirectoryListBox1->setRootIndex(model_->index(root));
+  connect(DriveComboBox1, &QComboBox::activated, this,
+          [this](int index) { setFolder(DriveComboBox1->itemData(index).toString()); });
+  connect(DirectoryListBox1, &QListWidget::itemActivated, this, &DriveFolderList::ItemActivated);
 }
 
 void DriveFolderList::setFolder(const QString& folder) {
-  const QString path = QDir::cleanPath(folder);
-  const QString root = QStorageInfo(path).rootPath();
-  const int item = DriveComboBox1->findData(root);
+  const QString path = QDir::cleanPath(QDir(folder).absolutePath());
+  const int item = DriveComboBox1->findData(QStorageInfo(path).rootPath());
   if (item >= 0) DriveComboBox1->setCurrentIndex(item);
-  ShowVolume(root);
-  const QModelIndex index = model_->index(path);
-  if (index.isValid()) {
-    DirectoryListBox1->setCurrentIndex(index);
-    DirectoryListBox1->scrollTo(index);
-  }
   folder_ = WithSlash(path);
+  Fill();
 }
 
 QString DriveFolderList::folder() const { return folder_; }
+
+void DriveFolderList::Fill() {
+  DirectoryListBox1->clear();
+  DirLabel->setText(QDir::toNativeSeparators(folder_));
+  const QIcon open = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
+  const QString root = QStorageInfo(folder_).rootPath();
+  // The path from the volume's root down to the folder, indented.
+  QStringList chain;
+  for (QDir d(folder_);; ) {
+    chain.prepend(d.absolutePath());
+    if (d.absolutePath() == QDir::cleanPath(root) || !d.cdUp()) break;
+  }
+  int depth = 0;
+  for (const QString& p : chain) {
+    const QString name = depth == 0 ? p : QDir(p).dirName();
+    auto* entry = new QListWidgetItem(open, QString(depth * 2, ' ') + name, DirectoryListBox1);
+    entry->setData(kPathRole, p);
+    ++depth;
+  }
+  DirectoryListBox1->setCurrentRow(DirectoryListBox1->count() - 1);
+  for (const QString& sub : QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    auto* entry = new QListWidgetItem(closed, QString(depth * 2, ' ') + sub, DirectoryListBox1);
+    entry->setData(kPathRole, folder_ + sub);
+  }
+}
+
+void DriveFolderList::ItemActivated(QListWidgetItem* item) {
+  if (item) setFolder(item->data(kPathRole).toString());
+}
 
 }  // namespace platform

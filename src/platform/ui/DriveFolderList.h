@@ -1,12 +1,14 @@
 #pragma once
 // A drive box coupled to a folder list: the mounted volumes of this machine
-// in the box, the folders of the chosen volume in the list.
+// in the box; in the list the chosen folder's path from its volume down, then
+// its subfolders. A double click opens a folder.
 #include <QString>
 #include <QWidget>
 
 class QComboBox;
-class QFileSystemModel;
-class QTreeView;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
 
 namespace platform {
 
@@ -15,17 +17,18 @@ class DriveFolderList : public QWidget {
  public:
   explicit DriveFolderList(QWidget* parent = nullptr);
 
-  // Chooses the volume holding the folder and the folder in the list.
+  // Chooses the volume holding the folder and opens the folder in the list.
   void setFolder(const QString& folder);
   // The chosen folder, ending in '/'.
   QString folder() const;
 
   QComboBox* DriveComboBox1;
-  QTreeView* DirectoryListBox1;
+  QListWidget* DirectoryListBox1;
+  QLabel* DirLabel;  // the chosen folder as text
 
  private:
-  void ShowVolume(const QString& root);
-  QFileSystemModel* model_;
+  void Fill();
+  void ItemActivated(QListWidgetItem* item);
   QString folder_;
 };
 
