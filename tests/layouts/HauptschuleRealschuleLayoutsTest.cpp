@@ -99,7 +99,7 @@ class HauptRealPageTest : public ::testing::Test {
   platform::RecordingCanvas canvas_;
 };
 
-TEST_F(HauptRealPageTest, TitleHeadingScaleAndSealOfEachForm) {
+TEST_F(HauptRealPageTest, TitleHeadingScaleSealAndGradesOfEachForm) {
   struct Case {
     int Form;
     const char* Title;
@@ -127,6 +127,7 @@ TEST_F(HauptRealPageTest, TitleHeadingScaleAndSealOfEachForm) {
       for (int halfYear : {0, 1}) {
         pupil_.SchoolYear.set(year);
         pupil_.HalfYear = static_cast<std::uint16_t>(halfYear);
+        quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(halfYear);  // the option, either way
         Draw(c.Form);
         const std::string at = std::to_string(c.Form) + " " + year + " " + std::to_string(halfYear);
         EXPECT_EQ(TextsAt(5), One(c.Title)) << at;
@@ -135,6 +136,7 @@ TEST_F(HauptRealPageTest, TitleHeadingScaleAndSealOfEachForm) {
         EXPECT_EQ(TextsAt(65), One(final ? nullptr : "Lernentwicklungsbericht")) << at;
         EXPECT_EQ(TextsAt(59), One(final ? nullptr : "(Leistungsstand sowie Sozial- und Arbeitsverhalten)")) << at;
         EXPECT_EQ(TextsAt(7), One(final ? "Schuljahr" : "über das 1. Schulhalbjahr / Schuljahr")) << at;
+        EXPECT_EQ(TextsAt(46), One(final ? "1. Halbjahr" : nullptr)) << at;
         // The scale: in two parts on the report pages, one line on the final pages.
         EXPECT_EQ(TextsAt(119), final ? QStringList{U(quorv::kGradeScaleLine)} : QStringList{U("Notenstufen:")})
             << at;
@@ -143,6 +145,9 @@ TEST_F(HauptRealPageTest, TitleHeadingScaleAndSealOfEachForm) {
         EXPECT_EQ(testsupport::StruckPart(canvas_, U(c.Seal)), U(halfYear == 1 ? c.StrikeHalfYear : c.StrikeYear))
             << at;
         EXPECT_EQ(canvas_.opsOf(CanvasOp::Picture).size(), final ? 1u : 0u) << at;
+        // Grades in words where the form always prints them, else by the option.
+        const bool words = final || c.Form == 6 || c.Form == 11 || halfYear == 1;
+        EXPECT_EQ(TextsAtPoint(Pt(F(32).X + F(34).X, RowY(1))), One(words ? "gut" : "2")) << at;
         // No course letters anywhere, Mathematik at level R included.
         for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
           EXPECT_FALSE(op.Text.startsWith(QLatin1Char('(')) && op.Text.endsWith(QStringLiteral(")*")))
@@ -246,18 +251,6 @@ TEST_F(HauptRealPageTest, GradeRowsOfEachForm) {
     for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Rectangle))
       boxes += op.State.Brush.Style == platform::BrushStyle::Solid ? 1 : 0;
     EXPECT_EQ(boxes, static_cast<std::size_t>(2 * rows + 1)) << at;
-  }
-}
-
-TEST_F(HauptRealPageTest, GradesInWordsWhereTheFormAlwaysPrintsThem) {
-  for (int form : kForms) {
-    const bool always = IsFinal(form) || form == 6 || form == 11;
-    for (int option : {0, 1}) {
-      quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(option);
-      Draw(form);
-      EXPECT_EQ(TextsAtPoint(Pt(F(32).X + F(34).X, RowY(1))), One(always || option == 1 ? "gut" : "2"))
-          << form << " " << option;
-    }
   }
 }
 
