@@ -7,8 +7,12 @@
 #include "mainwindow/FaNoExp.h"
 #include "mainwindow/BewUebers.h"
 #include "mainwindow/FachEing.h"
+#include "mainwindow/BewHilf.h"
+#include "mainwindow/DatSich.h"
 #include "mainwindow/InfoDialog.h"
 #include "mainwindow/MainUSB.h"
+#include "mainwindow/NeuDS.h"
+#include "mainwindow/about.h"
 #include "platform/Messages.h"
 #include "platform/FileDialogs.h"
 #include "platform/FolderChooser.h"
@@ -52,20 +56,23 @@ int main(int argc, char** argv) {
   // The main window first: its creation sets the folders that the settings
   // dialogs load their files from while they are created.
   quorv::TMainForm mainForm(QCoreApplication::applicationFilePath());
+  quorv::TBewHilfForm bewHilfForm(&mainForm);
   // The subject catalogue is loaded where its (never shown) dialog would be created.
   quorv::InitSubjectCatalog();
+  quorv::TNeuDSForm neuDSForm(&mainForm);
   quorv::TProgEinstForm progEinstForm(&mainForm);
   quorv::TSchulEinstForm schulEinstForm(&mainForm);
   quorv::TWpflEinstForm wpflEinstForm(&mainForm);
   quorv::TDrkEinstForm drkEinstForm(&mainForm);
   quorv::TPreViewForm preViewForm(&mainForm);
+  quorv::TAboutForm aboutForm(&mainForm);
   quorv::TInfoDlg infoDlg(&mainForm);
   quorv::TFaNoExpForm faNoExpForm(&mainForm);
   quorv::TBewUebersForm bewUebersForm(&mainForm);
   quorv::TFachEingForm fachEingForm(&mainForm);
   quorv::TEinstExpForm einstExpForm(&mainForm);
   quorv::TEinstImpForm einstImpForm(&mainForm);
-  // TDatSichForm follows here.
+  quorv::TDatSichForm datSichForm(&mainForm);
 
   mainForm.ProgEinstForm = &progEinstForm;
   mainForm.SchulEinstForm = &schulEinstForm;
@@ -76,7 +83,11 @@ int main(int argc, char** argv) {
   mainForm.FachEingForm = &fachEingForm;
   mainForm.EinstExpForm = &einstExpForm;
   mainForm.EinstImpForm = &einstImpForm;
-  fachEingForm.BewHilfForm = mainForm.BewHilfForm;
+  mainForm.BewHilfForm = &bewHilfForm;
+  fachEingForm.BewHilfForm = &bewHilfForm;
+  mainForm.NeuDSForm = &neuDSForm;
+  mainForm.AboutForm = &aboutForm;
+  mainForm.DatSichForm = &datSichForm;
   preViewForm.DrkEinstForm = &drkEinstForm;
   // The output wrappers show the preview window for target 1.
   quorv::InstallPreViewForm(&preViewForm);

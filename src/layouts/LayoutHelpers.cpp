@@ -260,16 +260,19 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   double from = start + offset + word.InkLeft;
   double to = start + offset + word.InkRight;
   // Where glyphs overlap (a slash in italics), the kept letters stay clear.
-  const QString before = base.left(at).trimmed();
-  const QString after = base.mid(at + part.size());
-  const QString afterInk = after.trimmed();
-  if (!before.isEmpty())
+  // (Blanks are measured by their advance only: in italics a blank has a box.)
+  QString before = base.left(at);
+  while (before.endsWith(u' ')) before.chop(1);
+  QString after = base.mid(at + part.size());
+  double afterStart = start + offset + word.Advance;
+  qsizetype blanks = 0;
+  while (blanks < after.size() && after[blanks] == u' ') ++blanks;
+  afterStart += platform::MeasureText(baseFont, after.left(blanks)).Advance;
+  after = after.mid(blanks);
+  if (!before.trimmed().isEmpty())
     from = std::max(from, start + platform::MeasureText(baseFont, before).InkRight + kStrikeClearance);
-  if (!afterInk.isEmpty()) {
-    const double afterStart = start + offset + platform::MeasureText(baseFont, part).Advance +
-                              platform::MeasureText(baseFont, after.left(after.indexOf(afterInk))).Advance;
-    to = std::min(to, afterStart + platform::MeasureText(baseFont, afterInk).InkLeft - kStrikeClearance);
-  }
+  if (!after.isEmpty())
+    to = std::min(to, afterStart + platform::MeasureText(baseFont, after).InkLeft - kStrikeClearance);
   if (to <= from) return;
 
   // Runs of n fill characters, each no wider than the part.
@@ -279,7 +282,8 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   const double span = to - from;
   const int n = pitch > 0 && span > single ? static_cast<int>((span - single) / pitch) + 1 : 1;
   const double run = (n - 1) * pitch + single;
-  const int runs = run >= span || run <= 0 ? 1 : static_cast<int>(std::ceil(span / run));
+  // Neighbouring runs overlap by 2 units, so that rounding leaves no gap.
+  const int runs = run >= span || run <= 2 ? 1 : static_cast<int>(std::ceil((span - run) / (run - 2))) + 1;
   const QString text = FillString(fill, n);
   std::int32_t ox = 0;
   std::int32_t oy = 0;
@@ -290,7 +294,9 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
     // Ink of run i from x; the first run starts at the part's first glyph,
     // the last one ends at its last glyph.
     const double x = (runs == 1 ? (from + to - run) / 2 : from + i * (span - run) / (runs - 1)) - one.InkLeft;
-    const double rounded = runs == 1 ? std::round(x) : i == 0 ? std::floor(x) : i == runs - 1 ? std::ceil(x) : std::round(x);
+    const double rounded = runs > 1 && i == 0           ? std::floor(x)
+                           : runs > 1 && i == runs - 1 ? std::ceil(x)
+                                                       : std::round(x);
     canvas.TextOut(ox + static_cast<int>(rounded), -(oy + strike.Y), text);
   }
   canvas.SetTextCharacterExtra(extra);
@@ -325,8 +331,8 @@ void PrintPeriodHeading(Canvas& canvas, const QString& schoolYearText, int halfY
   SecondYearOfSchoolYear(year, second);
   PrintField(canvas, Text(year) + QStringLiteral(" / ") + Text(second), fields[ffSchoolYear], page, origins);
   // A half-year report keeps "1. Schulhalbjahr", a year report "Schuljahr".
-  StrikeOverPart(canvas, kPeriodText, period, halfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /"),
-                 fill, fields[ffPeriodStrike], page, origins);
+  const QString struck = halfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /");
+  StrikeOverPart(canvas, kPeriodText, period, struck, fill, fields[ffPeriodStrike], page, origins);
 }
 
 void PrintSubjectLine(Canvas& canvas, const QString& name, QChar fill, int ox, int oy, const PageOrigins& origins,
@@ -420,7 +426,10 @@ class GradeLines {
     const QString name = slot.Name.text();
     const int x = block_.X;
     const int y = RowY(r);
-    if (const char* label = LanguageLabel(r)) {
+    const char* label = LanguageLabel(r);
+    if (label != nullptr && !profile_.LanguageLabels) {
+      Print(name, Row(x, r));
+    } else if (label != nullptr) {
       const TFormField& labelField = fields_[ffLanguageLabel];
       Print(name, WithFont(Row(x, r), labelField.FontNumber));
       TFormField labelAt = WithFont(Row(block_.X + labelField.X, r), fields_[ffLabelFont].FontNumber);
@@ -673,7 +682,9 @@ void TPageFrame::TransferBlock(const QString& sentence) {
   print(sentence, ffTransferSentence);
   // A boy keeps "Der Schüler", a girl "Die Schülerin".
   const auto sex = static_cast<std::int32_t>(Pupil.Sex);
-  const QString part = sex == 0 ? QStringLiteral("Die Schülerin/") : sex == 1 ? QStringLiteral("/Der Schüler") : QString();
+  const QString part = sex == 0   ? QStringLiteral("Die Schülerin/")
+                       : sex == 1 ? QStringLiteral("/Der Schüler")
+                                  : QString();
   if (!part.isEmpty())
     StrikeOverPart(Canvas, sentence, Field(ffTransferSentence), part, FillChar, Field(ffTransferStrike), page, Origins);
   print(QStringLiteral("Schule bzw. Schulart"), ffTransferSchoolLabel);
@@ -696,7 +707,8 @@ template <int N>
 void PrintWrappedText(TPageFrame& frame, const platform::CharArray<N>& text, int field, int parameterField) {
   const TFormField& at = frame.Field(field);
   const TFormField& params = frame.Field(parameterField);
-  const int lines = params.X;
+  // A block holds at most 25 lines whatever the form file says.
+  const int lines = TextBlockLineCount(params);
   if (PrintOptions.NoRuledLines != 1)
     for (int i = 0; i < lines; ++i) DrawLine(frame.Canvas, frame.M, frame.W - frame.M, at.Y + i * params.Y, frame.Ox, frame.Oy, 1);
   TTextLines wrapped{};

@@ -147,6 +147,9 @@ struct TGradeLineProfile {
   int GradeSmallerFont = 16;       // ... and longer than this the next smaller font
   TRightReligion RightReligion = TRightReligion::AnyRow;
   bool RightPlaceholders = true;   // "  - - -" and "???" as a no-subject rule on the right
+  // false: a language row prints only the slot's name, in field 32's font,
+  // without its label and rule.
+  bool LanguageLabels = true;
 };
 
 // The grade block at fields 32 to 40: left column slots 1..R, right column

@@ -58,10 +58,19 @@ void RenderPreviewPageQuietly(platform::Canvas& canvas) {
   RenderPreviewPage(canvas);
 }
 
+void LoadPreviewFormFile() {
+  // The receipt draws from its own file, as its job loaded it, not from the
+  // report form table's entry of its number.
+  if (PageRoutineOfForm(ReportJob.FormNumber) == PrintReceipt)
+    LoadJobFormFile(ReceiptFormFile(), ReceiptFormTitle());
+  else
+    LoadJobReportFormFile();
+}
+
 void PreparePreviewPage() {
   const TPageRoutine routine = PageRoutineOfForm(ReportJob.FormNumber);
   if (routine == nullptr) return;
-  LoadJobReportFormFile();
+  LoadPreviewFormFile();
   platform::RecordingCanvas nowhere(platform::CurrentPrinterCaps());
   nowhere.SetMapMode(platform::MapMode::LoMetric);
   routine(nowhere, ReportJob.Pupil);

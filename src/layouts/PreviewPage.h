@@ -37,6 +37,10 @@ class HeldBackMessages : public platform::MessageService {
 // back, since PreparePreviewPage has shown it before the window opened.
 void RenderPreviewPageQuietly(platform::Canvas& canvas);
 
+// The form file the job's page routine draws from, loaded for the job (with
+// its messages the first time): the receipt's own file for the receipt.
+void LoadPreviewFormFile();
+
 // Before the window shows the job (and after the print options changed): the
 // job's form file, and one drawing of the page on the printer's terms that
 // goes nowhere, so every message of the page comes now and not in a repaint.

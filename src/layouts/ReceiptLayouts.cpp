@@ -121,7 +121,9 @@ class TSheetPage {
   void TextBlock(const platform::CharArray<N>& text, int n) {
     const TFormField& params = Field(n + 1);
     TTextLines lines{};
-    WrapAndStrike(text, params.X, lines, params.FontNumber, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes());
+    // A block holds at most 25 lines whatever the form file says.
+    WrapAndStrike(text, TextBlockLineCount(params), lines, params.FontNumber, PrintOptions.StrikeMode,
+                  PrintOptions.StrikeChar.bytes());
     PrintTextBlock(canvas_, lines, Field(n), params, 1, origins_);
   }
 

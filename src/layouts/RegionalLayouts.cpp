@@ -23,6 +23,8 @@ constexpr TStatementLine kSexOverprint{TStatementItem::SexOverprint, nullptr};
 constexpr TStatementLine kJahrgangsstufe{TStatementItem::Jahrgangsstufe, nullptr};
 constexpr TStatementLine kOverallGrade{TStatementItem::OverallGrade, nullptr};
 
+const char* const kAnspruchsebeneWords[] = {"Hauptschule", "Realschule", "Gymnasium"};
+
 const char* const kOverallGradeWords[] = {"sehr gut - mit Auszeichnung", "sehr gut", "gut",
                                           "befriedigend", "bestanden", "ausreichend"};
 
@@ -46,7 +48,7 @@ const std::array<TFinalPageProfile, 4> kRegionalFinalProfiles = {{
       kJahrgangsstufe, kNone, kNone},
      kStempelSiegel, TSealOverprint::A, kRegionalScale, kRegionalFootnote},
     {18, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(8, 8), TElectiveBlock::Four,
-     {Say("hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die"), kNone, Say("Berufsreife"),
+     {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 teilgenommen und die"), kNone, Say("Berufsreife"),
       kNone, Say("erworben."), kNone},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
     {19, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(9, 8), TElectiveBlock::Four,
@@ -106,9 +108,9 @@ void PrintFinalStatement(TPageFrame& frame, const TFinalStatement& statement) {
 
 // "Wahlpflichtunterricht", the half-year headings of the final pages, the
 // elective block and its overall grade label.
-void FinalElectiveSection(TPageFrame& frame, TElectiveBlock block) {
+void FinalElectiveSection(TPageFrame& frame, TElectiveBlock block, bool headings) {
   if (frame.ActiveOnPage(ffGradeBlock)) frame.Print(QStringLiteral("Wahlpflichtunterricht"), ffElectiveLabel);
-  if (frame.ActiveOnPage(ffElectiveFirstHalf)) {
+  if (headings && frame.ActiveOnPage(ffElectiveFirstHalf)) {
     frame.Print(QStringLiteral("1. Halbjahr"), ffElectiveFirstHalf);
     frame.Print(QStringLiteral("2. Halbjahr"), ffElectiveSecondHalf);
   }
@@ -119,6 +121,19 @@ void FinalElectiveSection(TPageFrame& frame, TElectiveBlock block) {
       PrintElectiveBlock4(frame.Canvas, frame.Pupil, frame.Fields, frame.Origins, frame.WordsFlag, frame.Page);
   }
   frame.Print(QStringLiteral("Gesamtnote im Wahlpflichtunterricht"), ffOverallElectiveLabel);
+}
+
+void PrintAnspruchsebeneLine(TPageFrame& frame) {
+  if (!frame.ActiveOnPage(ffAnspruchsebeneLine)) return;
+  frame.Print(Utf8(kAnspruchsebeneSentence), ffAnspruchsebeneLine);
+  frame.Print(AnspruchsebeneWord(frame.Pupil.AnspruchsebeneAll), ffAnspruchsebeneWord);
+}
+
+void PrintExplanatoryNotes(TPageFrame& frame, const TExplanatoryNotes& notes) {
+  if (notes[0] == nullptr) return;
+  frame.Print(QStringLiteral("Erläuterungen:"), ffNotesHeading);
+  for (std::size_t i = 0; i < notes.size(); ++i)
+    if (notes[i] != nullptr) frame.Print(Utf8(notes[i]), ffFirstNote + static_cast<int>(i));
 }
 
 void GradeScaleAndFootnote(TPageFrame& frame, const TYearText& scale, const TYearText& footnote, int year) {
@@ -142,6 +157,11 @@ const char* TextForYear(const TYearText& text, int year) {
 QString OverallGradeWord(int gesamtpraedikat) {
   if (gesamtpraedikat >= 1 && gesamtpraedikat <= 6) return Utf8(kOverallGradeWords[gesamtpraedikat - 1]);
   return QStringLiteral("  - - - - - ");
+}
+
+QString AnspruchsebeneWord(int anspruchsebene) {
+  if (anspruchsebene >= 1 && anspruchsebene <= 3) return Utf8(kAnspruchsebeneWords[anspruchsebene - 1]);
+  return QStringLiteral("   - - - - -");
 }
 
 QString SexStrikePart(int sex) {
@@ -185,7 +205,10 @@ void PrintReportPageByProfile(platform::Canvas& canvas, const TPupilRecord& pupi
   if (!frame.Begin()) return;
   const int year = SchoolYearOf(pupil);
   frame.SchoolName();
-  frame.SchoolRule();
+  if (profile.SchoolRuleLabel == nullptr)
+    frame.SchoolRule();
+  else if (frame.ActiveOnPage(ffSchoolRule))
+    frame.SignatureRule(ffSchoolRule, Utf8(profile.SchoolRuleLabel));
   frame.TitleAndPhrase(Utf8(profile.Title), Utf8(profile.SchoolPhrase));
   frame.PeriodHeading();
   frame.NameBlock();
@@ -194,14 +217,18 @@ void PrintReportPageByProfile(platform::Canvas& canvas, const TPupilRecord& pupi
   frame.DevelopmentTextBlock(Utf8(TextForYear(profile.TextHeading, year)),
                              Utf8(TextForYear(profile.TextSubHeading, year)));
   frame.RemarksBlock();
-  frame.Page2Header();
-  frame.GradesLabel();
-  frame.GradeBlock(profile.GradeLines);
-  frame.ElectiveSection(TElectiveBlock::Three);
+  if (profile.GradePage) {
+    frame.Page2Header();
+    frame.GradesLabel();
+    if (profile.AnspruchsebeneLine) PrintAnspruchsebeneLine(frame);
+    frame.GradeBlock(profile.GradeLines);
+  }
+  frame.ElectiveSection(profile.Electives);
   frame.Absences(Utf8(kAbsenceSentence));
   frame.PlaceAndDate();
   frame.Seal(Utf8(kStempelSiegel), frame.HalfYear == 1 ? profile.SealHalfYear : profile.SealYear);
   frame.Signatures();
+  PrintExplanatoryNotes(frame, profile.Notes);
   GradeScaleAndFootnote(frame, profile.GradeScale, profile.Footnote, year);
   frame.MarginImprint();
 }
@@ -222,12 +249,14 @@ void PrintFinalPageByProfile(platform::Canvas& canvas, const TPupilRecord& pupil
   frame.RemarksBlock();
   frame.Page2Header();
   frame.GradesLabel();
+  if (profile.AnspruchsebeneLine) PrintAnspruchsebeneLine(frame);
   frame.GradeBlock(profile.GradeLines);
-  FinalElectiveSection(frame, profile.Electives);
-  frame.Absences(Utf8(kAbsenceSentence));
+  FinalElectiveSection(frame, profile.Electives, profile.ElectiveHeadings);
+  if (profile.Absences) frame.Absences(Utf8(kAbsenceSentence));
   frame.PlaceAndDate();
   frame.Seal(Utf8(profile.SealWords), profile.Seal);
   frame.Signatures();
+  PrintExplanatoryNotes(frame, profile.Notes);
   GradeScaleAndFootnote(frame, profile.GradeScale, profile.Footnote, year);
   frame.MarginImprint();
 }

@@ -25,6 +25,15 @@ struct TYearText {
 // The text of a school year (YearFromText: 0 counts as before 2007).
 const char* TextForYear(const TYearText& text, int year);
 
+// The explanatory notes at fields 91 to 93 (nullptr: none), under the
+// heading "Erläuterungen:" at field 90 when there is one.
+using TExplanatoryNotes = std::array<const char*, 3>;
+inline constexpr int ffNotesHeading = 90;
+inline constexpr int ffFirstNote = 91;
+// "Alle Noten beziehen sich auf die Anspruchsebene: ___" and the level word.
+inline constexpr int ffAnspruchsebeneLine = 75;
+inline constexpr int ffAnspruchsebeneWord = 76;
+
 // A year, half-year, transfer or interim report page.
 struct TReportPageProfile {
   int Form;
@@ -39,6 +48,12 @@ struct TReportPageProfile {
   TSealOverprint SealHalfYear;  // field 113 when HalfYear = 1
   TYearText GradeScale;      // field 119
   TYearText Footnote;        // field 120
+  // Knobs of other school types; their defaults keep the page above.
+  const char* SchoolRuleLabel = nullptr;             // field 4's label; nullptr: the frame's
+  bool GradePage = true;                             // page-2 header, "Noten" and the grade block
+  TElectiveBlock Electives = TElectiveBlock::Three;  // None: nothing at fields 45 to 57
+  bool AnspruchsebeneLine = false;  // fields 75 and 76 above the grade block
+  TExplanatoryNotes Notes{};        // fields 90 to 93 after the signatures
 };
 
 // What a line of the final statement (fields 22 to 27) prints.
@@ -73,11 +88,17 @@ struct TFinalPageProfile {
   TSealOverprint Seal;    // field 113
   TYearText GradeScale;
   TYearText Footnote;
+  bool ElectiveHeadings = true;     // "1. Halbjahr" and "2. Halbjahr" at fields 46 and 47
+  bool Absences = true;             // fields 63, 64 and 74
+  bool AnspruchsebeneLine = false;  // fields 75 and 76 above the grade block
+  TExplanatoryNotes Notes{};        // fields 90 to 93 after the signatures
 };
 
 // Texts shared by the report families.
 inline constexpr const char* kTransferSentence =
     "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über.";
+inline constexpr const char* kAnspruchsebeneSentence =
+    "Alle Noten beziehen sich auf die Anspruchsebene: ___________________________________";
 inline constexpr const char* kAbsenceSentence = "Fehltage: _______ davon entschuldigt: _______";
 inline constexpr const char* kGradeScaleLine =
     "Notenstufen: sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)";
@@ -89,6 +110,8 @@ inline constexpr const char* kOverallGradeSentence =
 
 // The word of a Gesamtpraedikat: 1..6, else "  - - - - - ".
 QString OverallGradeWord(int gesamtpraedikat);
+// The level all grades refer to: 1 to 3, else "   - - - - -".
+QString AnspruchsebeneWord(int anspruchsebene);
 // The part of "seiner/ihrer" struck out at field 23: "/ihrer" for a boy,
 // "seiner/" for a girl, empty when Sex is neither 0 nor 1.
 QString SexStrikePart(int sex);

@@ -307,6 +307,7 @@ TMainForm::TMainForm(const QString& programPath, QWidget* parent) : QMainWindow(
   BuildSpeedBar();
   BuildPages();
   BuildDataSheet();
+  ConnectSheetCommands();
   BuildStatusLine();
   resize(768, 581);
   FormCreate(programPath);
@@ -774,10 +775,6 @@ void TMainForm::BitBtn1Click() {
 void TMainForm::Memo2Change() { SetModified(); }
 void TMainForm::Memo4Change() { SetModified(); }
 
-// "+" and "-": filled in by the record-operations unit.
-void TMainForm::Button6Click() {}
-void TMainForm::Button7Click() {}
-
 // ---------------------------------------------------------------------------
 // "&Datei"
 
@@ -805,25 +802,13 @@ void TMainForm::Bewertungsbersicht1Click() { RunDialog(BewUebersForm); }
 void TMainForm::VergabederBewertungen1Click() { Bewertungsbersicht1Click(); }
 void TMainForm::FcherBewertungsbersicht1Click() { Bewertungsbersicht1Click(); }
 
-// Record operations.
+// Record operations (the others in MainRecordCommands.cpp).
 void TMainForm::LschenSchlerDatensatz1Click() { Button7Click(); }
-void TMainForm::AusschneidenSchlerDatensatz1Click() {}
-void TMainForm::KopierenSchlerDatensatz1Click() {}
-void TMainForm::EinfgenSchlerDatensatz1Click() {}
 void TMainForm::EditCut() { AusschneidenSchlerDatensatz1Click(); }
 void TMainForm::EditCopy() { KopierenSchlerDatensatz1Click(); }
 void TMainForm::EditPaste() { EinfgenSchlerDatensatz1Click(); }
-void TMainForm::gelschteDatenstzeentgltigentfernen1Click() {}
 
-// Sorts.
-void TMainForm::aufsteigend1Click() {}
-void TMainForm::absteigend1Click() {}
-void TMainForm::aufsteigend2Click() {}
-void TMainForm::absteigend2Click() {}
-void TMainForm::aufsteigend3Click() {}
-void TMainForm::absteigend3Click() {}
-void TMainForm::Mdchenzuerst1Click() {}
-void TMainForm::Jungenzuerst1Click() {}
+// Sorts (MainRecordCommands.cpp) from the tool bar.
 void TMainForm::SpeedButton21Click() { aufsteigend1Click(); }
 void TMainForm::SpeedButton22Click() { absteigend1Click(); }
 void TMainForm::SpeedButton23Click() { aufsteigend2Click(); }
@@ -831,22 +816,10 @@ void TMainForm::SpeedButton24Click() { absteigend2Click(); }
 void TMainForm::SpeedButton27Click() { Mdchenzuerst1Click(); }
 void TMainForm::SpeedButton28Click() { Jungenzuerst1Click(); }
 
-// Print and preview commands: MainPrintCommands.cpp. Pupil data sheets:
-void TMainForm::SchlerDatenbltter1Click() {}
-void TMainForm::SchlerDatenblatt1Click() {}
-
-// Propagation to the following pupils.
-void TMainForm::N1Fremdsprache1Click() {}
-void TMainForm::N2Fremdsprache1Click() {}
-void TMainForm::ReligionPhilmK1Click() {}
-void TMainForm::zustzlichesFach1Click() {}
-void TMainForm::Wahlpflicht1HJ1Click() {}
-void TMainForm::Wahlpflicht2HJ1Click() {}
-void TMainForm::Wahlpflicht12HJ1Click() {}
+// The hidden item; never chosen.
 void TMainForm::Wahlpflichtfcherextrahieren1Click() {}
 
-// Backup dialog.
-void TMainForm::vollstndigeDatensicherung1Click() {}
+// Backup dialog: DatSich.cpp.
 
 // Imports and the grade-list export: MainImportCommands.cpp.
 

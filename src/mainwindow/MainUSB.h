@@ -21,6 +21,8 @@ class QToolButton;
 
 namespace quorv {
 
+enum class TSortOrder;
+
 inline constexpr const char* kDesignedCaption = "Zeugnisse für Velsland  V.3.1.g";
 inline constexpr const char* kHelpFile = "Quorv3.hlp";
 
@@ -72,6 +74,8 @@ class TMainForm : public QMainWindow {
   QDialog* EinstExpForm = nullptr;
   QDialog* EinstImpForm = nullptr;
   QDialog* FaNoExpForm = nullptr;
+  QDialog* NeuDSForm = nullptr;
+  QDialog* DatSichForm = nullptr;
   // The modeless code list.
   QWidget* BewHilfForm = nullptr;
 
@@ -201,6 +205,29 @@ class TMainForm : public QMainWindow {
 
  public:
   // ---- end of class-file commands ----
+
+  // ---- record operations (MainRecordCommands.cpp) ----
+  // Stores the sheet and sorts the whole class; the current index is kept.
+  void SortClass(TSortOrder order);
+  // ---- end of record operations ----
+
+  // ---- carrying values to the following pupils and the sheet's buttons (MainPropagation.cpp) ----
+  // Connects the sheet's buttons and field handlers of that unit; called once by the constructor.
+  void ConnectSheetCommands();
+  // Runs the header command of the "für ALLE" button with this component name.
+  void CarryHeaderCommand(const QString& button);
+  void ComboBox42Change();
+  void ComboBox43Change();
+  void ComboBox45Change();
+  void ComboBox38Change();
+  void BitBtn7Click();
+  void BitBtn21Click();
+  void BitBtn22Click();
+  void BitBtn23Click();
+  void SpeedButton15Click();
+  void SpeedButton16Click();
+  void SpeedButton20Click();
+  // ---- end of carrying values ----
 
  public slots:
   // "&Datei"

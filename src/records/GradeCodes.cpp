@@ -142,7 +142,7 @@ void InitCourseLevelLists() {
 }
 
 std::uint16_t YearFromText(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);  // blanks only; a tab is no number
   const auto v = ParseSignedDigits(text);
   if (!v) return 0;
   if (*v >= 2000 && *v <= 2069) return static_cast<std::uint16_t>(*v);

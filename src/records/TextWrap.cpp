@@ -111,6 +111,9 @@ void WrapText(std::string_view text, int n, TTextLines& lines, int w) {
     return;
   }
   ClearLines(lines, n);
+  // A line holds at most 130 characters: wider fields wrap at 130, and a word
+  // longer than that but within the width keeps its first 130 characters.
+  const int width = w;
   w = std::min(w, kLineCapacity);
 
   std::size_t pos = 0;
@@ -126,6 +129,7 @@ void WrapText(std::string_view text, int n, TTextLines& lines, int w) {
     if (c == kLF) {
       ++line;
       ++pos;
+      if (pos < text.size() && text[pos] == kCR) ++pos;  // LF CR is one line end too
       continue;
     }
     if (static_cast<unsigned char>(c) < 32) return;  // NUL or another control ends the text
@@ -147,7 +151,18 @@ void WrapText(std::string_view text, int n, TTextLines& lines, int w) {
       --cur.Len;
       ++taken;
     }
-    if (cur.Len == 0) return;  // a word longer than the line: the rest is not placed
+    if (cur.Len == 0) {
+      // The word fills the whole line.
+      std::size_t end = pos;
+      while (end < text.size() && static_cast<unsigned char>(text[end]) >= 32 && !IsBreakChar(text[end])) ++end;
+      // Longer than the width: the rest is not placed.
+      if (taken + (end - pos) > static_cast<std::size_t>(width)) return;
+      cur.Len = static_cast<std::uint8_t>(taken);  // the line keeps its first 130 characters
+      pos = end;
+      if (pos < text.size() && IsBreakChar(text[pos])) ++pos;
+      ++line;
+      continue;
+    }
     pos -= taken;
     ++line;
   }

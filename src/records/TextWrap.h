@@ -26,10 +26,12 @@ enum TStrikeMode : int {
   StrikeFillAll = 5,  // only a settings file can hold it
 };
 
-// Wraps text into lines 0..n-1 of at most w characters. The text ends at its
-// end, at a NUL or at any other character below 32 except CR and LF. CR, LF
-// and CR LF each end a line. Words move whole to the next line; a word longer
-// than w stops the wrapping. n outside 1..25 empties all lines.
+// Wraps text into lines 0..n-1 of at most w characters (and at most 130). The
+// text ends at its end, at a NUL or at any other character below 32 except CR
+// and LF. CR, LF, CR LF and LF CR each end a line. Words move whole to the
+// next line; a word longer than w stops the wrapping, the lines before it keep
+// their text; a word longer than 130 characters but not than w keeps its first
+// 130. n outside 1..25 empties all lines.
 void WrapText(std::string_view text, int n, TTextLines& lines, int w);
 
 // WrapText, then strikes out the lines the text leaves unused by strikeMode with

@@ -339,6 +339,9 @@ const std::vector<std::pair<QString, QStringList>>& StrikeAlternatives() {
       {QStringLiteral("wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen "
                       "aus der"),
        {QStringLiteral("seiner/"), QStringLiteral("/ihrer")}},
+      {QStringLiteral("wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch der allgemein bildenden "
+                      "Schule aus der"),
+       {QStringLiteral("seiner/"), QStringLiteral("/ihrer")}},
       {QStringLiteral("ev. / kath. Religion /"),
        {QStringLiteral("kath."), QStringLiteral("ev."), QStringLiteral("ev. / kath. Religion /")}},
       {QStringLiteral("evangelische / katholische Religion /"),
@@ -404,14 +407,16 @@ Coverage CoverageOf(const DrawnText& base, const std::vector<const CheckedText*>
 }
 
 // The fill of a strike-out runs through the small letters of its text: it
-// covers most of the x-height band and its middle lies inside it.
+// covers most of the x-height band, its middle lies inside it and it does not
+// reach below the baseline (0.1 mm).
 bool ThroughSmallLetters(const CheckedText& strike, const DrawnText& base) {
   const Measure m(base.Op);
   const double baseline = base.Body.Bottom;
   const double xHeight = m.face().XHeight * m.em();
   const double through = std::min(baseline, strike.Box.Bottom) - std::max(baseline - xHeight, strike.Box.Top);
   const double middle = (strike.Box.Top + strike.Box.Bottom) / 2;
-  return through >= 0.6 * xHeight && middle <= baseline && middle >= baseline - xHeight;
+  return through >= 0.6 * xHeight && middle <= baseline && middle >= baseline - xHeight &&
+         strike.Box.Bottom <= baseline + kStrikeTolerance;
 }
 
 // The text a strike-out strikes: of the texts it overlaps, the one whose
@@ -439,7 +444,9 @@ int StruckTextOf(const CheckedText& strike, const std::vector<CheckedText>& text
 void CheckStrikes(const CheckedText& base, const std::vector<const CheckedText*>& strikes, QStringList& problems) {
   for (const CheckedText* s : strikes)
     if (!ThroughSmallLetters(*s, *base.T))
-      problems << QStringLiteral("strike-out %1 runs above or below the letters of %2").arg(Show(*s), Show(base));
+      problems << QStringLiteral("strike-out %1 runs above or below the letters of %2 (baseline %3)")
+                      .arg(Show(*s), Show(base))
+                      .arg(base.T->Body.Bottom, 0, 'f', 1);
   const Coverage c = CoverageOf(*base.T, strikes);
   const auto& all = StrikeAlternatives();
   const auto rule = std::find_if(all.begin(), all.end(), [&](const auto& r) { return r.first == base.T->Text; });
@@ -450,7 +457,8 @@ void CheckStrikes(const CheckedText& base, const std::vector<const CheckedText*>
                     .arg(Show(base), c.Part, rule->second.join(QStringLiteral("\", \"")));
   }
   if (!c.Partly.isEmpty())
-    problems << QStringLiteral("strike-out over %1 leaves letters of \"%2\" showing: %3").arg(Show(base), c.Part, c.Partly);
+    problems << QStringLiteral("strike-out over %1 leaves letters of \"%2\" showing: %3")
+                    .arg(Show(base), c.Part, c.Partly);
 }
 
 // An entry printed over a blank ("____") of a sentence: within the blank and
@@ -600,7 +608,8 @@ std::vector<StruckText> StruckTexts(const platform::RecordingCanvas& canvas, QCh
   std::vector<std::vector<const CheckedText*>> strikesOver(texts.size());
   for (const CheckedText& s : texts)
     if (IsStrikeOut(s.T->Text, fill))
-      if (const int base = StruckTextOf(s, texts, fill); base >= 0) strikesOver[static_cast<std::size_t>(base)].push_back(&s);
+      if (const int base = StruckTextOf(s, texts, fill); base >= 0)
+        strikesOver[static_cast<std::size_t>(base)].push_back(&s);
   std::vector<StruckText> found;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const CheckedText& base = texts[i];
@@ -643,7 +652,8 @@ QStringList PictureProblems(const platform::RecordingCanvas& canvas, const std::
   QStringList found;
   for (const RecordedOp& op : canvas.opsOf(CanvasOp::Picture)) {
     const SheetRect picture = Between(op.P1, op.P2);
-    const QString name = QStringLiteral("picture %1 %2").arg(op.PictureFile.section(QLatin1Char('/'), -1), picture.describe());
+    const QString name =
+        QStringLiteral("picture %1 %2").arg(op.PictureFile.section(QLatin1Char('/'), -1), picture.describe());
     if (!picture.inside(frame)) found << name + QStringLiteral(" outside the frame");
     for (const DrawnText& t : texts)
       if (!t.Text.trimmed().isEmpty() && Overlap(picture, t.Ink))

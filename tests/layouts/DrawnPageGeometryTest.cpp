@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "layouts/LayoutHelpers.h"
 #include "layouts/PdfText.h"
 #include "platform/PrinterDocument.h"
 #include "printengine/Primitives.h"
@@ -118,4 +119,107 @@ TEST(DrawnPageGeometry, FindsOverlapsLinesThroughTextsAndWhatLeavesTheArea) {
   const QStringList outside = testsupport::OutsideOf(texts, lines, SheetRect{50, 50, 2050, 2920});
   ASSERT_EQ(outside.size(), 1) << outside.join('\n').toStdString();
   EXPECT_TRUE(outside[0].contains(QStringLiteral("\"Rand\"")));
+}
+
+// ---- strike-outs, labels, pictures and subject rows ------------------------------------
+
+class StrikeOutGeometry : public ::testing::Test {
+ protected:
+  StrikeOutGeometry() : saved_(quorv::PrintOptions), fixed_(platform::DeviceCaps{}) {
+    quorv::PrintOptions = quorv::DefaultPrintOptions();
+    canvas_.SetMapMode(platform::MapMode::LoMetric);
+  }
+  ~StrikeOutGeometry() override { quorv::PrintOptions = saved_; }
+
+  quorv::TPrintOptions saved_;
+  testsupport::FixedPrinter fixed_;
+  platform::RecordingCanvas canvas_;
+};
+
+TEST_F(StrikeOutGeometry, StrikeOverPartCoversExactlyThePartInEveryFaceSizeAndAlignment) {
+  const struct {
+    const char* Base;
+    const char* Part;
+  } texts[] = {{"Stempel/Siegel", "Stempel/"},
+               {"Stempel/Siegel", "/Siegel"},
+               {"wird nach Erfüllung seiner/ihrer Pflicht", "seiner/"},
+               {"wird nach Erfüllung seiner/ihrer Pflicht", "/ihrer"},
+               {"ev. / kath. Religion /", "ev."},
+               {"über das 1. Schulhalbjahr / Schuljahr", "1. Schulhalbjahr /"}};
+  // Base font, fill font: Times, Arial, Courier, bold, italic, small and large.
+  const int fonts[][2] = {{17, 17}, {17, 2}, {11, 8}, {22, 22}, {1, 1}, {13, 2}, {46, 40}, {15, 5}};
+  for (const auto& t : texts)
+    for (const auto& f : fonts)
+      for (int align : {0, 1, 2})
+        for (QChar fill : {QLatin1Char('#'), QLatin1Char('X'), QLatin1Char('-')}) {
+          canvas_.clear();
+          const quorv::TFormField base = At(900, 500, align, f[0]);
+          quorv::PrintField(canvas_, QString::fromUtf8(t.Base), base, 1, kOrigins);
+          quorv::StrikeOverPart(canvas_, QString::fromUtf8(t.Base), base, QString::fromUtf8(t.Part), fill,
+                                At(0, 500, 0, f[1]), 1, kOrigins);
+          EXPECT_EQ(testsupport::StruckPart(canvas_, QString::fromUtf8(t.Base), fill).toStdString(), t.Part)
+              << "fonts " << f[0] << "/" << f[1] << ", align " << align << ", fill " << fill.toLatin1();
+        }
+}
+
+TEST_F(StrikeOutGeometry, ChecksFindLettersShowingLabelsOnRulesPicturesOverTextsAndMixedRowFonts) {
+  // A fixed fill of three characters over "seiner": letters show.
+  quorv::PrintField(canvas_, QStringLiteral("Erfüllung seiner/ihrer Pflicht"), At(100, 300, 0, 17), 1, kOrigins);
+  quorv::PrintField(canvas_, QStringLiteral(" ### "), At(224, 300, 0, 2), 1, kOrigins);
+  const QString struck = testsupport::StruckPart(canvas_, QStringLiteral("Erfüllung seiner/ihrer Pflicht"));
+  EXPECT_TRUE(struck.contains(QStringLiteral("partly"))) << struck.toStdString();
+
+  // Labels about 0.1 mm and 0.5 mm under their rules; an entry standing on its rule.
+  canvas_.clear();
+  const struct {
+    const char* Label;
+    int Drop;  // 0.1 mm from the rule to the label's cell top
+  } labels[] = {{"Ort, Datum", -4}, {"Unterschrift", 0}};
+  int y = 400;
+  for (const auto& l : labels) {
+    quorv::DrawLine(canvas_, 100, 900, y, 150, 150, 2);
+    // Times 3 mm: a cell of 30 whose capitals begin about 0.55 mm below its top.
+    quorv::PrintField(canvas_, QString::fromUtf8(l.Label), At(100, y + 30 + l.Drop, 0, 15), 1, kOrigins);
+    y += 300;
+  }
+  quorv::DrawLine(canvas_, 100, 900, y, 150, 150, 2);
+  quorv::PrintField(canvas_, QStringLiteral("Seestadt, 1.7.2007"), At(100, y, 0, 12), 1, kOrigins);
+  const QStringList close =
+      testsupport::TextsCloseToLines(testsupport::DrawnTexts(canvas_), testsupport::DrawnLines(canvas_), 3);
+  ASSERT_EQ(close.size(), 1) << close.join('\n').toStdString();
+  EXPECT_TRUE(close[0].startsWith(QStringLiteral("\"Ort, Datum\"")));
+
+  // A picture over a text and one outside the frame.
+  canvas_.clear();
+  quorv::PrintField(canvas_, QStringLiteral("Abgangszeugnis"), At(900, 520, 1, 20), 1, kOrigins);
+  const platform::Picture arms{QImage(22, 26, QImage::Format_RGB32), QStringLiteral("13F.BMP")};
+  canvas_.StretchDraw(1000, -600, 1220, -860, arms);   // over the title
+  canvas_.StretchDraw(1900, -200, 2120, -460, arms);   // beyond the frame's right edge
+  canvas_.StretchDraw(1500, -1000, 1720, -1260, arms);  // clear of everything
+  const QStringList pictures = testsupport::PictureProblems(canvas_, testsupport::DrawnTexts(canvas_),
+                                                            SheetRect{160, 160, 1990, 2840});
+  ASSERT_EQ(pictures.size(), 2) << pictures.join('\n').toStdString();
+  EXPECT_TRUE(pictures[0].contains(QStringLiteral("Abgangszeugnis")));
+  EXPECT_TRUE(pictures[1].contains(QStringLiteral("outside the frame")));
+
+  // Subject rows: field 32 at (100, 350), pitch 90, right column 845 further; one row in Courier.
+  canvas_.clear();
+  quorv::TFormFieldTable fields{};
+  fields[32] = At(100, 350, 0, 17);
+  fields[34] = At(635, 0, 1, 12);
+  fields[36] = At(845, 0, 0, 0);
+  fields[40] = At(0, 90, 0, 0);
+  const char* names[] = {"Deutsch", "Französisch", "Mathematik"};
+  for (int r = 0; r < 3; ++r) {
+    const int rowY = 350 + 90 * r;
+    quorv::DrawFrame(canvas_, 635 + 100 - 150, rowY - 67, 635 + 100 + 150, rowY, 150, 150, 22);
+    quorv::PrintField(canvas_, QString::fromUtf8(names[r]), At(100, rowY, 0, r == 1 ? 1 : 17), 1, kOrigins);
+    quorv::PrintField(canvas_, QStringLiteral("Physik"), At(945, rowY, 0, 17), 1, kOrigins);
+  }
+  quorv::PrintField(canvas_, QStringLiteral("1. Fremdsprache"), At(100, 350 + 90 + 30, 0, 15), 1, kOrigins);
+  testsupport::SheetLimits limits{SheetRect{160, 160, 1990, 2840}, SheetRect{50, 50, 2050, 2920}, &fields,
+                                  QPoint(150, 150)};
+  const QStringList rows = testsupport::MixedSubjectRowFonts(canvas_, limits, QLatin1Char('#'));
+  ASSERT_EQ(rows.size(), 1) << rows.join('\n').toStdString();
+  EXPECT_TRUE(rows[0].contains(QStringLiteral("\"Französisch\" in Courier New 40")));
 }

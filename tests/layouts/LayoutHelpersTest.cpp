@@ -434,6 +434,24 @@ TEST_F(FrameTest, TextBlocksHaveOneRuledLinePerLineAndWrapTheirText) {
   EXPECT_NE(Text(QStringLiteral("Anna arbeitet im Unterricht stets ")), nullptr);
 }
 
+TEST_F(FrameTest, TextBlockOfMoreThan25LinesPrintsItsTextIn25) {
+  // Line counts of the form file: the text prints, in at most 25 lines with their rules.
+  const struct {
+    int Count;
+    int Lines;
+  } cases[] = {{24, 24}, {25, 25}, {26, 25}, {40, 25}, {65535, 25}};
+  pupil_.DevelopmentText.set("Anna arbeitet im Unterricht stets aufmerksam und zuverlaessig mit.");
+  for (const auto& c : cases) {
+    F(67).X = static_cast<std::uint16_t>(c.Count);
+    F(67).Y = 20;
+    Draw(FullSpec(nullptr));
+    EXPECT_NE(Text(QStringLiteral("Anna arbeitet im Unterricht stets ")), nullptr) << c.Count;
+    EXPECT_NE(Text(QStringLiteral("aufmerksam und zuverlaessig mit.")), nullptr) << c.Count;
+    EXPECT_FALSE(LinesAtY(F(66).Y + (c.Lines - 1) * 20).empty()) << c.Count;
+    EXPECT_TRUE(LinesAtY(F(66).Y + c.Lines * 20).empty()) << c.Count;
+  }
+}
+
 TEST_F(FrameTest, TextBlockOfNoLinesDrawsNoRulesAndNoText) {
   F(67).X = 0;
   pupil_.DevelopmentText.set("Ein Text");

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "layouts/OutputWrappers.h"
 #include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "records/TextWrap.h"
@@ -166,11 +167,16 @@ void SetSlot(quorv::TPupilRecord& p, int slot, const QString& name, const char* 
 }  // namespace
 
 int ReligionSlotOfForm(int form) {
+  if (form == 26) return 6;  // six rows
+  // The Grundschule's religion row is row 4 of its one column.
+  if (form == 3 || form == 4) return 4;
   // Forms whose grade block has eight rows: the Hauptschule group and form 18.
   for (int eightRows : {5, 6, 7, 8, 9, 105, 18})
     if (form == eightRows) return 8;
   return 9;
 }
+
+int LanguageSlotOfForm(int form) { return form == 3 || form == 4 ? 9 : 2; }
 
 QString LongSchoolName() {
   return QStringLiteral("Regionale Schule mit Grundschule Am Schlosspark, Lindenallee 124, 12345 Seestadt");
@@ -193,6 +199,7 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
   p.AbsenceDays.setText(QStringLiteral("105,5"));
   p.AbsenceDaysExcused.setText(QStringLiteral("100,5"));
   p.Gesamtpraedikat = 1;  // "sehr gut - mit Auszeichnung", the longest word
+  p.AnspruchsebeneAll = 1;  // "Hauptschule", the longest level word
   p.IssuePlace.setText(QStringLiteral("Seestadt-Lindenhagen am Haffen"));
   p.IssueDate.setText(QStringLiteral("15.07.2007"));
 
@@ -210,7 +217,7 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
     QString name;
     if (entry >= 0)
       name = quorv::SubjectCatalog[static_cast<std::size_t>(entry)].Name.text();
-    else if (slot == 2)
+    else if (slot == LanguageSlotOfForm(form))
       name = QStringLiteral("Französisch");
     else if (slot == 3)
       name = QStringLiteral("Portugisisch");
@@ -230,6 +237,18 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
   SetText(p.DevelopmentText, Prose(quorv::kDevelopmentTextSize - 1));
   SetText(p.RemarksText, Prose(quorv::kRemarksTextSize - 1));
   return p;
+}
+
+void DrawJobPage(platform::Canvas& canvas, int form, int page, const quorv::TPupilRecord& pupil) {
+  quorv::ClearReportJob();
+  quorv::ReportJob.Pupil = pupil;
+  quorv::ReportJob.FormNumber = static_cast<std::uint16_t>(form);
+  quorv::ReportJob.CurrentPage = static_cast<std::uint16_t>(page);
+  quorv::ReportJob.OutputTarget = quorv::otPrinterReport;
+  quorv::LoadJobReportFormFile();
+  const quorv::TPageRoutine routine = quorv::PageRoutineOfForm(form);
+  ASSERT_NE(routine, nullptr) << form;
+  routine(canvas, quorv::ReportJob.Pupil);
 }
 
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "layouts/PrintJob.h"
+#include "platform/Canvas.h"
 #include "printengine/FormFiles.h"
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
@@ -76,9 +77,12 @@ quorv::TPupilRecord TestPupil();
 // grades with the longest grade word, additions, long texts.
 quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QString& schoolYear);
 
-// The slot of the religion row in the left column of the grade block: 8 on
-// the forms with eight rows, else 9.
+// The slot of the religion row in the left column of the grade block: 4 on
+// the Grundschule forms 3 and 4, 6 on form 26, 8 on the forms with eight rows,
+// else 9.
 int ReligionSlotOfForm(int form);
+// The slot of the first (Grundschule: the only) foreign language.
+int LanguageSlotOfForm(int form);
 
 // A school name and address of the settings' full 80 characters.
 QString LongSchoolName();
@@ -95,6 +99,10 @@ quorv::TFormField Field(int x, int y, int align, int font, int page, int active)
 // grade and elective blocks (33 to 40, 49 to 54) and field 20 (all 0), which
 // carry the values their role needs.
 quorv::TFormFieldTable EveryFieldTable();
+
+// Loads the form file of the job as the output wrapper does and draws the
+// page of the form for the pupil with the form's page routine.
+void DrawJobPage(platform::Canvas& canvas, int form, int page, const quorv::TPupilRecord& pupil);
 
 // The paths announced by the PDF notices among the shown messages.
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown);

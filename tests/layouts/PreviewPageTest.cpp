@@ -4,8 +4,12 @@
 
 #include <cstring>
 
+#include <QFile>
+
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
+#include "layouts/ReceiptFormTables.h"
+#include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
 #include "support/ScriptedMessages.h"
@@ -89,7 +93,7 @@ TEST_F(PreviewPageTest, PageDrawnThroughTheFormsPageRoutine) {
   for (int form : {3, 15, 17, 21, 23, 27, 104, 115, 41, 141}) {
     for (int page : {1, 2}) {
       PreviewJob(form, page);
-      quorv::LoadJobReportFormFile();
+      quorv::LoadPreviewFormFile();
       platform::RecordingCanvas preview;
       quorv::RenderPreviewPage(preview);
       EXPECT_EQ(preview.state().Mapping, platform::MapMode::Anisotropic);
@@ -97,7 +101,40 @@ TEST_F(PreviewPageTest, PageDrawnThroughTheFormsPageRoutine) {
       direct.SetMapMode(platform::MapMode::Anisotropic);
       quorv::PageRoutineOfForm(form)(direct, ReportJob.Pupil);
       EXPECT_EQ(Drawn(preview), Drawn(direct)) << form << "/" << page;
+      if (page == 1) EXPECT_FALSE(preview.opsOf(platform::CanvasOp::Text).empty()) << form;  // every field is on page 1
     }
+  }
+}
+
+TEST(PreviewReceipt, ThePreviewDrawsWhatThePrintedReceiptDraws) {
+  // Only the receipt's files: the form table's "Anl041.FST" is not there.
+  testsupport::LayoutEnvironment env;
+  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::ShippedReceiptFormFiles());
+  QFile::remove(env.dir().programDir() + QStringLiteral("Anl041.FST"));
+  for (int a5 : {0, 1}) {
+    quorv::PrintOptions.ReceiptA5 = static_cast<std::uint16_t>(a5);
+    testsupport::ScriptedMessages msgs;  // no question about a missing form file
+    std::vector<std::vector<DrawnOp>> previews;
+    QStringList texts;
+    env.recordPreview([&] {
+      quorv::PreparePreviewPage();
+      platform::RecordingCanvas canvas;
+      quorv::RenderPreviewPageQuietly(canvas);
+      previews.push_back(Drawn(canvas));
+      for (const platform::RecordedOp& op : canvas.opsOf(platform::CanvasOp::Text)) texts << op.Text;
+    });
+    PreviewJob(quorv::kReceiptJob, 1);
+    quorv::PrintReceiptJob();
+    ASSERT_EQ(previews.size(), 1u) << a5;
+    for (const char* text : {"Empfangsbekenntnis (zweifach):", "Das vorgenannte Zeugnis habe ich erhalten.",
+                             "Rechtsbehelfsbelehrung:", "Ort, Datum"})
+      EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << a5 << ": " << text;
+    EXPECT_TRUE(msgs.shown().empty()) << a5;
+    // What the printed receipt draws.
+    platform::RecordingCanvas printed;
+    printed.SetMapMode(platform::MapMode::Anisotropic);
+    quorv::PrintReceipt(printed, ReportJob.Pupil);
+    EXPECT_EQ(previews[0], Drawn(printed)) << a5;
   }
 }
 

@@ -432,6 +432,18 @@ TEST_F(ReceiptPages, LearningReportTextAndTheRemarksOnlyForTheConference) {
   }
 }
 
+TEST_F(ReceiptPages, LearningReportTextOfMoreThan25LinesPrints) {
+  quorv::TPupilRecord pupil = testsupport::TestPupil();
+  quorv::WideStringToBuffer(QStringLiteral("Liest gern und viel."), pupil.DevelopmentText);
+  for (int count : {25, 26, 200}) {
+    quorv::TFormFieldTable t = SmallLearningTable();
+    t[quorv::lfTextParams].X = static_cast<std::uint16_t>(count);
+    writeLearningReport(t);
+    const platform::RecordingCanvas c = learningReport(pupil);
+    EXPECT_EQ(TextOp(c, QStringLiteral("Liest gern und viel.")).P1, Pt(100, 360)) << count;
+  }
+}
+
 TEST_F(ReceiptPages, TheTwoHalvesOfASheetDifferOnlyByTheTopMargin) {
   PrintOptions.ConferencePrint = 1;
   const platform::RecordingCanvas upper = learningReport();

@@ -430,7 +430,7 @@ TEST_F(RegionalPageTest, FinalStatementOfEachForm) {
        {"wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen aus der",
         nullptr, "Jahrgangsstufe ____ der Regionalen Schule entlassen.", "9", nullptr, nullptr}},
       {18,
-       {"hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die", nullptr, "Berufsreife", nullptr,
+       {"hat erfolgreich am Unterricht der Jahrgangsstufe 9 teilgenommen und die", nullptr, "Berufsreife", nullptr,
         "erworben.", nullptr}},
       {19,
        {"hat erfolgreich am Unterricht der Jahrgangsstufe 9 und an einem Leistungsfeststellungsverfahren",
@@ -549,7 +549,8 @@ TEST(RegionalShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
                             QStringLiteral("Informatik im Alltag!")};
     if (form != 18) expected << QStringLiteral("2. Fremdsprache");
     if (report) {
-      expected << QStringLiteral("über das 1. Schulhalbjahr / Schuljahr") << QStringLiteral("struck: 1. Schulhalbjahr /")
+      expected << QStringLiteral("über das 1. Schulhalbjahr / Schuljahr")
+               << QStringLiteral("struck: 1. Schulhalbjahr /")
                << kOldHeading << kOldSubHeading << QStringLiteral("Stempel/Siegel")
                << QStringLiteral("struck: ") + (form == 115 ? kSealB : kSealA);
     } else {

@@ -1,6 +1,9 @@
 #include "layouts/ShippedFormFiles.h"
 
+#include "layouts/GesamtschuleFormTables.h"
+
 #include <initializer_list>
+#include <utility>
 
 namespace testsupport {
 
@@ -13,7 +16,10 @@ constexpr int C = 1;  // centre
 constexpr int R = 2;  // right
 
 // Fonts: Times New Roman for the form's own texts and every subject row,
-// bold for the pupil's data, Courier New for the strike-outs.
+// bold for the pupil's data, Courier New for the strike-outs. A strike-out
+// field gives the fill's font and the Y that runs it through the small
+// letters, its bottom on the baseline; the fill lies over the struck word
+// wherever that is, so the field's X is not used.
 constexpr int kTitleFont = 20;        // Times 7 mm bold
 constexpr int kDegreeFont = 46;       // Times 6 mm bold
 constexpr int kLargeBold = 42;        // Times 5 mm bold
@@ -122,7 +128,7 @@ void SignatureBlock(TFormFieldTable& t, int y, int space) {
 void SealWithStrike(TFormFieldTable& t, int y) {
   PutRows(t, {
                  {112, 830, y, L, kText, 2, 1},
-                 {113, 817, y + 5, L, kStrikeSmall, 2, 1},
+                 {113, 817, y + 2, L, kStrikeSmall, 2, 1},
              });
 }
 
@@ -155,20 +161,19 @@ TFormFieldTable ReportForm(bool transfer, Scale scale = Scale::WithFootnote) {
                  {5, kMiddle, 370, C, kTitleFont, 1, 1},
                  {14, kMiddle, 450, C, kLargeBold, 1, 1},
                  // "über das 1. Schulhalbjahr / Schuljahr" and the year, centred as one
-                 // line; the strike-out in Courier lines up with the words.
+                 // line, with the strike-out.
                  {7, 559, 550, L, kPlain, 1, 1},
                  {8, 1118, 550, L, kBold, 1, 1},
-                 {9, 556, 556, L, kStrike, 1, 1},
+                 {9, 556, 553, L, kStrike, 1, 1},
              });
   NameBlock(t, 720);
   int y = 930;  // separator
   if (transfer) {
-    // The sentence, the strike-out over "Die Schülerin/" or "/Der Schüler"
-    // (a little lower, so that its fill runs through the small letters),
+    // The sentence, the strike-out over "Die Schülerin/" or "/Der Schüler",
     // the next school over the long blank and the Jahrgangsstufe over "____".
     PutRows(t, {
                    {95, kLeft, 990, L, kText, 1, 1},
-                   {96, 81, 998, L, kStrike, 1, 1},
+                   {96, 81, 994, L, kStrike, 1, 1},
                    {97, 829, 1030, C, kSmall, 1, 1},
                    {98, 829, 982, C, kBold, 1, 1},
                    {100, 1365, 982, C, kBold, 1, 1},
@@ -219,12 +224,11 @@ TFormFieldTable FinalForm(FinalKind kind, Scale scale = Scale::WithFootnote, Fin
   NameBlock(t, 880);
   switch (kind) {
     case FinalKind::Leaving:
-      // "... Erfüllung seiner/ihrer Pflicht ...": the strike-out over either word
-      // (its fill through the small letters); the Jahrgangsstufe over the blank
-      // of the next line.
+      // "... Erfüllung seiner/ihrer Pflicht ...": the strike-out over either word;
+      // the Jahrgangsstufe over the blank of the next line.
       PutRows(t, {
                      {22, kLeft, 1160, L, kText, 1, 1},
-                     {23, 346, 1168, L, kStrike, 1, 1},
+                     {23, 346, 1164, L, kStrike, 1, 1},
                      {24, kLeft, 1230, L, kText, 1, 1},
                      {25, 327, 1222, C, kBold, 1, 1},
                  });
@@ -290,7 +294,7 @@ ShippedFormFile ShippedReportFormFile(int form, const TFormFieldTable& fields) {
 }
 
 std::vector<ShippedFormFile> ShippedFormFiles() {
-  return {
+  std::vector<ShippedFormFile> files = {
       ShippedReportFormFile(15, ReportForm(false)),
       ShippedReportFormFile(16, ReportForm(true)),
       ShippedReportFormFile(115, ReportForm(false)),
@@ -312,6 +316,9 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
       ShippedReportFormFile(13, FinalForm(FinalKind::WithOverallGrade, Scale::OneLine)),
       ShippedReportFormFile(14, FinalForm(FinalKind::WithOverallGrade, Scale::OneLine)),
   };
+  for (ShippedFormFile& file : GesamtschuleFormFiles()) files.push_back(std::move(file));
+  for (ShippedFormFile& file : GrundschuleFormFiles()) files.push_back(file);
+  return files;
 }
 
 }  // namespace testsupport

@@ -13,6 +13,8 @@ namespace testsupport {
 // the committed file equals the table and that a fully filled report drawn
 // from it is tidy on every page the form prints (see PageProblems).
 std::vector<ShippedFormFile> ShippedFormFiles();
+// Those of the Grundschule, forms 1 to 4 (GrundschuleFormFiles.cpp).
+std::vector<ShippedFormFile> GrundschuleFormFiles();
 
 // The shipped file of a report form: its file name and title by the form-file
 // table, with the fields of the table.

@@ -89,6 +89,17 @@ INSTANTIATE_TEST_SUITE_P(
                   Cp(QStringLiteral("Ärger"))}},
         WrapCase{"QuotesAndDash", Cp(QStringLiteral("„Zitat“ – 5 €")), 1, 40,
                  {Cp(QStringLiteral("„Zitat“ – 5 €"))}},
+        WrapCase{"LfCr", "A\n\rB", 3, 10, {"A", "B", ""}},
+        WrapCase{"LfCrAfterEmptyLine", "A\n\n\rB", 3, 10, {"A", "", "B"}},
+        // Above 130 characters a line is cut at 130; a longer word within the
+        // width keeps its first 130 characters, one longer than the width stops.
+        WrapCase{"WordAbove130WithinWidth", std::string(140, 'a') + " bbb", 3, 150,
+                 {std::string(130, 'a'), "bbb", ""}},
+        WrapCase{"WordAbove130AfterText", "cc " + std::string(140, 'a') + " dd", 3, 150,
+                 {"cc ", std::string(130, 'a'), "dd"}},
+        WrapCase{"WordLongerThanWidthAfterText", "cc " + std::string(160, 'a') + " dd", 3, 150, {"cc ", "", ""}},
+        WrapCase{"WordLongerThanWidthFirst", std::string(160, 'a') + " dd", 2, 150, {"", ""}},
+        WrapCase{"WordLongerThan130AtWidth130", std::string(140, 'a') + " dd", 2, 130, {"", ""}},
         WrapCase{"ZeroWidth", "abc", 2, 0, {"", ""}},
         WrapCase{"EmptyText", "", 2, 10, {"", ""}}),
     [](const ::testing::TestParamInfo<WrapCase>& info) { return std::string(info.param.name); });

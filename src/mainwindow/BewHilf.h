@@ -1,0 +1,31 @@
+#pragma once
+// The code list "mögliche Einträge bei Bew., Zus. u. Niv.": a window beside
+// the data sheet that lists what the grade, addition and level fields take.
+#include <QDialog>
+#include <QStringList>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quorv {
+
+// The lines of the list for a school type and the additions option.
+QStringList CodeListLines(int schoolType, bool showAdditions);
+
+class TBewHilfForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TBewHilfForm(QWidget* parent = nullptr);
+
+  QPlainTextEdit* Memo1;
+  QPushButton* Button1;  // "ausblenden"
+
+ public slots:
+  void FormShow();
+  void Button1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace quorv

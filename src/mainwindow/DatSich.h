@@ -1,0 +1,45 @@
+#pragma once
+// The backup dialog "vollständige Datensicherung": a target folder and the
+// two answers. It copies nothing itself.
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QFileSystemModel;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTreeView;
+
+namespace quorv {
+
+inline constexpr const char* kNoBackupWarning = "Es wurde KEINE Datensicherung durchgeführt!";
+
+class TDatSichForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDatSichForm(QWidget* parent = nullptr);
+
+  QLabel* Label1;
+  QComboBox* DriveComboBox1;
+  QTreeView* DirectoryListBox1;
+  QPushButton* BitBtn1;  // "Daten sichern"
+  QPushButton* BitBtn2;  // "Abbrechen"
+  QPushButton* Button1;  // "neuen Ordner erstellen ..."
+  QGroupBox* GroupBox1;  // "Optionen"
+  QCheckBox* CheckBox1;  // "vorhandene Daten überschreiben"
+
+ public slots:
+  // The window's close box answers as the cancel button.
+  void reject() override { BitBtn2Click(); }
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void DriveComboBox1Change();
+
+ protected:
+
+ private:
+  QFileSystemModel* folders_;
+};
+
+}  // namespace quorv

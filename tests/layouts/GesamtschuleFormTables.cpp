@@ -1,0 +1,286 @@
+#include "layouts/GesamtschuleFormTables.h"
+
+#include <initializer_list>
+
+#include "layouts/ShippedFormFiles.h"
+
+namespace testsupport {
+
+namespace {
+
+using quorv::TFormFieldTable;
+
+constexpr int L = 0;  // left
+constexpr int C = 1;  // centre
+constexpr int R = 2;  // right
+
+// The faces of the Regionale Schule files: Times New Roman for the form's own
+// texts and every subject row, bold for the pupil's data, Courier New for the
+// strike-outs.
+constexpr int kTitleFont = 20;   // Times 7 mm bold
+constexpr int kLargeBold = 42;   // Times 5 mm bold
+constexpr int kBold = 12;        // Times 4 mm bold
+constexpr int kBoldSmall = 18;   // Times 3.5 mm bold
+constexpr int kPlain = 11;       // Times 4 mm
+constexpr int kText = 17;        // Times 3.5 mm
+constexpr int kSmall = 15;       // Times 3 mm
+constexpr int kStrike = 2;       // Courier 4 mm bold
+constexpr int kStrikeSmall = 8;  // Courier 3.5 mm bold
+constexpr int kFrameStyle = 12;  // pen 2 with a second frame 1 mm inside
+
+// In 0.1 mm from the page origin (15 mm, 15 mm): the frame from (0, 0) to
+// (1850, 2700), text from the inner margin 100.
+constexpr int kMiddle = 925;
+constexpr int kLeft = 100;
+constexpr int kTextLeft = 110;
+constexpr int kLeftRuleField = 400;    // a rule from 100 to 700
+constexpr int kRightRuleField = 1450;  // a rule from 1150 to 1750
+constexpr int kCharsPerLine = 110;     // Times 3.5 mm over 164 mm
+constexpr int kRowPitch = 90;
+
+// A parameter field: X, Y and the number in the font word; never printed.
+FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
+
+enum class Kind { Orientierungsstufe, Class56, Report, Transfer, Leaving };
+
+bool HasCourses(Kind k) { return k == Kind::Report || k == Kind::Transfer || k == Kind::Leaving; }
+
+void Frame(TFormFieldTable& t) {
+  PutRows(t, {
+                 {1, 0, 0, L, kFrameStyle, 3, 1},
+                 {2, 1850, 2700, L, kFrameStyle, 3, 1},
+                 {6, 1790, 400, L, kSmall, 1, 1},  // margin imprint, reading downward inside the frame
+             });
+}
+
+void NameBlock(TFormFieldTable& t, int y) {
+  PutRows(t, {
+                 {15, kMiddle, y, L, kText, 1, 1},
+                 {16, 130, y - 10, L, kLargeBold, 1, 1},
+                 {17, 400, y + 130, L, kBold, 1, 1},
+                 {19, kRightRuleField, y + 130, L, kBold, 1, 1},
+             });
+}
+
+// Remarks: the label at y and lines of the given spacing below it.
+void Remarks(TFormFieldTable& t, int page, int y, int lines, int spacing) {
+  PutRows(t, {
+                 {68, kLeft, y, L, kBold, page, 1},
+                 {69, kTextLeft, y + 80, L, kText, page, 1},
+                 Parameters(70, lines, spacing, kCharsPerLine),
+             });
+}
+
+// Page 1 of a report: school, title, period, name, the transfer sentence on
+// the transfer report, the learning-development text and, where page 2 is
+// full, the remarks.
+void ReportPage1(TFormFieldTable& t, Kind kind) {
+  PutRows(t, {
+                 {3, kMiddle, 150, C, kBold, 1, 1},
+                 {4, kMiddle, 170, C, kSmall, 1, 1},
+                 {5, kMiddle, 370, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 450, C, kLargeBold, 1, 1},
+                 // "über das 1. Schulhalbjahr / Schuljahr" and the year as one line,
+                 // the Courier strike-out lined up with the words.
+                 {7, 559, 550, L, kPlain, 1, 1},
+                 {8, 1118, 550, L, kBold, 1, 1},
+                 {9, 556, 556, L, kStrike, 1, 1},
+             });
+  NameBlock(t, 720);
+  int separator = 930;
+  if (kind == Kind::Transfer) {
+    // The strike-out over "Die Schülerin/" or "/Der Schüler", the next school
+    // over the long blank, the Jahrgangsstufe over "____".
+    PutRows(t, {
+                   {95, kLeft, 990, L, kText, 1, 1},
+                   {96, 81, 998, L, kStrike, 1, 1},
+                   {97, 829, 1030, C, kSmall, 1, 1},
+                   {98, 829, 982, C, kBold, 1, 1},
+                   {100, 1365, 982, C, kBold, 1, 1},
+               });
+    separator = 1080;
+  }
+  const int text = separator + 190;
+  PutRows(t, {
+                 {41, 0, separator, L, 2, 1, 1},
+                 {65, kLeft, separator + 100, L, kBold, 1, 1},
+                 {59, 514, separator + 100, L, kSmall, 1, 1},
+                 {66, kTextLeft, text, L, kText, 1, 1},
+             });
+  if (!HasCourses(kind)) {
+    PutRows(t, {Parameters(67, 24, 60, kCharsPerLine)});
+    return;
+  }
+  // Page 2 holds the electives, the Anspruchsebene and the notes: the
+  // remarks stay on page 1.
+  const int lines = 21;
+  const int spacing = kind == Kind::Transfer ? 48 : 50;
+  PutRows(t, {Parameters(67, lines, spacing, kCharsPerLine)});
+  Remarks(t, 1, text + lines * spacing + 40, 6, spacing);
+}
+
+// Page 1 of the leaving report: school and coat of arms, title, school year,
+// name, the leaving statement and the remarks.
+void LeavingPage1(TFormFieldTable& t) {
+  PutRows(t, {
+                 {3, 750, 150, C, kBold, 1, 1},
+                 {4, 750, 170, C, kSmall, 1, 1},
+                 {121, 1530, 50, L, 0, 1, 1},
+                 Parameters(122, 220, 260, 0),
+                 {5, kMiddle, 520, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 600, C, kLargeBold, 1, 1},
+                 {7, 910, 700, R, kPlain, 1, 1},
+                 {8, 940, 700, L, kBold, 1, 1},
+             });
+  NameBlock(t, 880);
+  // "... Erfüllung seiner/ihrer Pflicht ...": the strike-out over either word,
+  // its fill through the small letters; the Jahrgangsstufe over "____".
+  PutRows(t, {
+                 {22, kLeft, 1160, L, kText, 1, 1},
+                 {23, 346, 1168, L, kStrike, 1, 1},
+                 {24, kLeft, 1230, L, kText, 1, 1},
+                 {25, 132, 1222, C, kBold, 1, 1},
+             });
+  Remarks(t, 1, 1400, 8, 65);
+}
+
+// Page 2: header, "Noten", the Anspruchsebene line where the form has one,
+// the grade block of the given rows, and the electives where the form has
+// them. Returns the y below them.
+int GradesPage2(TFormFieldTable& t, Kind kind, int rows) {
+  PutRows(t, {
+                 {125, kMiddle, 130, L, kText, 2, 1},
+                 {126, 130, 120, L, kBold, 2, 1},
+                 {127, 1500, 120, L, kBold, 2, 1},
+                 {30, kLeft, 250, L, kBold, 2, 1},
+             });
+  int block = 350;
+  if (HasCourses(kind)) {
+    // The level word centred over the blank of the sentence.
+    PutRows(t, {
+                   {75, kLeft, 330, L, kText, 2, 1},
+                   {76, 1023, 322, C, kBold, 2, 1},
+               });
+    block = 440;
+  }
+  // Grade boxes centred at 735 and 1645.
+  PutRows(t, {
+                 {32, kLeft, block, L, kText, 2, 1},
+                 {33, 0, 0, L, kText, 2, 1},  // language and free-row names in the rows' own font
+                 {34, 635, 0, C, kBold, 2, 1},
+                 {35, 800, 0, L, kSmall, 2, 1},
+                 {36, 845, 0, L, kText, 2, 1},
+                 {37, 0, 0, L, kSmall, 2, 1},
+                 {38, 1545, 0, C, kBold, 2, 1},
+                 {39, 1705, 0, L, kSmall, 2, 1},
+                 {40, 0, kRowPitch, L, 0, 2, 1},
+             });
+  int y = block + (rows - 1) * kRowPitch + 90;
+  if (!HasCourses(kind)) return y + 20;
+  // Three elective rows: names at 100 and 945, grades in the grade columns.
+  const int electives = y + 90;
+  const int overall = electives + 3 * kRowPitch + 10;
+  PutRows(t, {
+                 {45, kLeft, y, L, kBold, 2, 1},
+                 {48, kLeft, electives, L, kText, 2, 1},
+                 {49, 635, 0, C, kBold, 2, 1},
+                 {50, 800, 0, L, kSmall, 2, 1},
+                 {51, 845, 0, L, kText, 2, 1},
+                 {52, 1545, 0, C, kBold, 2, 1},
+                 {53, 1705, 0, L, kSmall, 2, 1},
+                 {54, 0, kRowPitch, L, 0, 2, 1},
+                 {55, kLeft, overall, L, kBold, 2, 1},
+                 {56, 1645, overall, C, kBold, 2, 1},
+                 {57, 1805, overall, L, kSmall, 2, 1},
+             });
+  return overall + 90;
+}
+
+// "Fehltage: _______ davon entschuldigt: _______": the numbers over the blanks.
+void Absences(TFormFieldTable& t, int y) {
+  PutRows(t, {
+                 {63, kLeft, y, L, kText, 2, 1},
+                 {64, 281, y - 8, C, kBold, 2, 1},
+                 {74, 656, y - 8, C, kBold, 2, 1},
+             });
+}
+
+// Place and date at y, the signatures and "Stempel/Siegel" between them a
+// space below, the acknowledgement, the grade scale and the footnote.
+// Returns the y below them.
+int SignatureBlock(TFormFieldTable& t, int y, int space, bool footnote) {
+  PutRows(t, {
+                 {106, 700, y, L, kSmall, 2, 1},
+                 {107, 130, y - 10, L, kBold, 2, 1},
+                 {108, kLeftRuleField, y + space, L, kSmall, 2, 1},
+                 {110, kRightRuleField, y + space, L, kSmall, 2, 1},
+                 {112, 830, y + space, L, kText, 2, 1},
+                 {113, 817, y + space + 5, L, kStrikeSmall, 2, 1},
+                 {114, kLeft, y + space + 110, L, kBold, 2, 1},
+                 {115, kLeftRuleField, y + 2 * space + 50, L, kSmall, 2, 1},
+                 {117, kRightRuleField, y + 2 * space + 50, L, kSmall, 2, 1},
+                 {119, kLeft, y + 2 * space + 160, L, kSmall, 2, 1},
+             });
+  if (!footnote) return y + 2 * space + 230;
+  PutRows(t, {{120, kLeft, y + 2 * space + 210, L, kSmall, 2, 1}});
+  return y + 2 * space + 280;
+}
+
+// "Erläuterungen:" and the notes below it.
+void Notes(TFormFieldTable& t, int y, int count) {
+  PutRows(t, {{90, kLeft, y, L, kBoldSmall, 2, 1}});
+  for (int i = 0; i < count; ++i) PutRows(t, {{91 + i, kLeft, y + 50 * (i + 1), L, kSmall, 2, 1}});
+}
+
+TFormFieldTable ReportForm(Kind kind) {
+  TFormFieldTable t{};
+  Frame(t);
+  ReportPage1(t, kind);
+  switch (kind) {
+    case Kind::Orientierungsstufe: {
+      const int y = GradesPage2(t, kind, 9);
+      Absences(t, y);
+      Remarks(t, 2, y + 100, 6, 50);
+      SignatureBlock(t, y + 580, 200, false);
+      break;
+    }
+    case Kind::Class56: {
+      const int y = GradesPage2(t, kind, 6);
+      Absences(t, y);
+      Remarks(t, 2, y + 100, 6, 50);
+      Notes(t, SignatureBlock(t, y + 620, 220, false), 3);
+      break;
+    }
+    default: {
+      const int y = GradesPage2(t, kind, 9);
+      Absences(t, y);
+      Notes(t, SignatureBlock(t, y + 140, 160, true), 2);
+      break;
+    }
+  }
+  return t;
+}
+
+TFormFieldTable LeavingForm() {
+  TFormFieldTable t{};
+  Frame(t);
+  LeavingPage1(t);
+  const int y = GradesPage2(t, Kind::Leaving, 9);
+  Notes(t, SignatureBlock(t, y + 80, 200, true), 1);
+  return t;
+}
+
+}  // namespace
+
+std::vector<ShippedFormFile> GesamtschuleFormFiles() {
+  return {
+      ShippedReportFormFile(104, ReportForm(Kind::Orientierungsstufe)),
+      ShippedReportFormFile(26, ReportForm(Kind::Class56)),
+      ShippedReportFormFile(27, ReportForm(Kind::Report)),
+      ShippedReportFormFile(29, ReportForm(Kind::Transfer)),
+      ShippedReportFormFile(127, ReportForm(Kind::Report)),
+      ShippedReportFormFile(28, LeavingForm()),
+  };
+}
+
+}  // namespace testsupport

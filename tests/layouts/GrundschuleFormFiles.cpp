@@ -1,0 +1,176 @@
+// The form files of the Grundschule reports, forms 1 to 4, for plain white A4.
+#include "layouts/ShippedFormFiles.h"
+
+namespace testsupport {
+
+namespace {
+
+using quorv::TFormFieldTable;
+
+constexpr int L = 0;  // left
+constexpr int C = 1;  // centre
+
+// Times New Roman for the form's own texts and every subject row, bold for
+// the pupil's data, Courier New for the strike-outs.
+constexpr int kTitleFont = 20;    // Times 7 mm bold
+constexpr int kLargeBold = 42;    // Times 5 mm bold
+constexpr int kBold = 12;         // Times 4 mm bold
+constexpr int kPlain = 11;        // Times 4 mm
+constexpr int kText = 17;         // Times 3.5 mm
+constexpr int kSmall = 15;        // Times 3 mm
+constexpr int kStrike = 2;        // Courier 4 mm bold
+constexpr int kStrikeSmall = 8;   // Courier 3.5 mm bold
+constexpr int kFrameStyle = 12;   // pen 2 with a second frame 1 mm inside
+
+// The frame from (0, 0) to (1850, 2700) from the page origin; text from the
+// inner margin 100 to 1750.
+constexpr int kFrameRight = 1850;
+constexpr int kFrameBottom = 2700;
+constexpr int kMiddle = kFrameRight / 2;
+constexpr int kLeft = 100;
+constexpr int kTextLeft = 110;
+constexpr int kLeftRuleField = 400;    // a rule from 100 to 700
+constexpr int kRightRuleField = 1450;  // a rule from 1150 to 1750
+constexpr int kCharsPerLine = 110;     // Times 3.5 mm over 164 mm
+
+FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
+
+enum class Kind { Class1, Class1Transfer, Report, Transfer };
+
+bool IsTransfer(Kind kind) { return kind == Kind::Class1Transfer || kind == Kind::Transfer; }
+bool HasGradePage(Kind kind) { return kind == Kind::Report || kind == Kind::Transfer; }
+
+// Page 1: frame, school, title, period, name block and the transfer sentence;
+// returns the y of the separator.
+int Head(TFormFieldTable& t, Kind kind) {
+  PutRows(t, {
+                 {1, 0, 0, L, kFrameStyle, 3, 1},
+                 {2, kFrameRight, kFrameBottom, L, kFrameStyle, 3, 1},
+                 {6, 1790, 400, L, kSmall, 1, 1},  // margin imprint, inside the frame
+                 {3, kMiddle, 140, C, kBold, 1, 1},
+                 {4, kMiddle, 160, C, kSmall, 1, 1},
+                 {5, kMiddle, 300, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 375, C, kLargeBold, 1, 1},
+                 // "über das 1. Schulhalbjahr / Schuljahr" and the year as one line.
+                 {7, 559, 455, L, kPlain, 1, 1},
+                 {8, 1118, 455, L, kBold, 1, 1},
+                 {9, 556, 461, L, kStrike, 1, 1},
+                 // Name block: the name on its rule, birth date and class below.
+                 {15, kMiddle, 590, L, kText, 1, 1},
+                 {16, 130, 580, L, kLargeBold, 1, 1},
+                 {17, 400, 700, L, kBold, 1, 1},
+                 {19, kRightRuleField, 700, L, kBold, 1, 1},
+             });
+  if (!IsTransfer(kind)) return 780;
+  // The strike-out over "Die Schülerin/" or "/Der Schüler", the next school
+  // over the long blank and the Jahrgangsstufe over "____".
+  PutRows(t, {
+              {95, kLeft, 820, L, kText, 1, 1},
+              {96, 81, 828, L, kStrike, 1, 1},
+              {97, 829, 860, C, kSmall, 1, 1},
+              {98, 829, 812, C, kBold, 1, 1},
+              {100, 1365, 812, C, kBold, 1, 1},
+          });
+  return 900;
+}
+
+// The learning-development text below the separator.
+void DevelopmentText(TFormFieldTable& t, int separator, int lines, int spacing) {
+  PutRows(t, {
+                 {41, 0, separator, L, 2, 1, 1},
+                 {65, kLeft, separator + 90, L, kBold, 1, 1},
+                 {59, 514, separator + 90, L, kSmall, 1, 1},
+                 {66, kTextLeft, separator + 170, L, kText, 1, 1},
+                 Parameters(67, lines, spacing, kCharsPerLine),
+             });
+}
+
+// The distances of the closing block from one row to the next.
+struct Spacing {
+  int Absences;    // from the last line of the remarks
+  int Place;       // place and date
+  int Signatures;  // head and class teacher, the seal between them
+  int Receipt;     // "Empfangsbestätigung:"
+  int ReceiptRules;
+  int Scale;       // from the acknowledgement's rules
+};
+constexpr Spacing kRoomy{100, 150, 180, 110, 120, 120};
+constexpr Spacing kTight{80, 120, 150, 90, 90, 80};
+
+// Remarks, absences, place and date, signatures with the seal between them,
+// the acknowledgement and the grade scale, from the label "Vermerke:" at y.
+void Closing(TFormFieldTable& t, int y, int page, int remarkLines, const Spacing& s, bool scale) {
+  const int absences = y + 70 + (remarkLines - 1) * 50 + s.Absences;
+  const int place = absences + s.Place;
+  const int signatures = place + s.Signatures;
+  const int receipt = signatures + s.Receipt;
+  const int receiptRules = receipt + s.ReceiptRules;
+  PutRows(t, {
+                 {68, kLeft, y, L, kBold, page, 1},
+                 {69, kTextLeft, y + 70, L, kText, page, 1},
+                 Parameters(70, remarkLines, 50, kCharsPerLine),
+                 // "Fehltage: _______ davon entschuldigt: _______": the numbers over the blanks.
+                 {63, kLeft, absences, L, kText, page, 1},
+                 {64, 281, absences - 8, C, kBold, page, 1},
+                 {74, 656, absences - 8, C, kBold, page, 1},
+                 {106, 700, place, L, kSmall, page, 1},
+                 {107, 130, place - 10, L, kBold, page, 1},
+                 {108, kLeftRuleField, signatures, L, kSmall, page, 1},
+                 {110, kRightRuleField, signatures, L, kSmall, page, 1},
+                 {112, 830, signatures, L, kText, page, 1},
+                 {113, 817, signatures + 5, L, kStrikeSmall, page, 1},
+                 {114, kLeft, receipt, L, kBold, page, 1},
+                 {115, kLeftRuleField, receiptRules, L, kSmall, page, 1},
+                 {117, kRightRuleField, receiptRules, L, kSmall, page, 1},
+                 // "Notenstufen:" and the scale on one line; off where there are no grades.
+                 {119, kLeft, receiptRules + s.Scale, L, kSmall, page, scale ? 1 : 0},
+                 {120, 265, receiptRules + s.Scale, L, kSmall, page, scale ? 1 : 0},
+             });
+}
+
+// Page 2 of forms 3 and 4: the header and nine grade rows in one column, the
+// grade boxes centred at 1100, the additions right of them.
+void GradePage(TFormFieldTable& t) {
+  PutRows(t, {
+                 {125, kMiddle, 130, L, kText, 2, 1},
+                 {126, 130, 120, L, kBold, 2, 1},
+                 {127, 1500, 120, L, kBold, 2, 1},
+                 {30, kLeft, 260, L, kBold, 2, 1},
+                 {32, kLeft, 370, L, kText, 2, 1},
+                 {33, 0, 0, L, kText, 2, 1},  // the language in the rows' font, "Fremdsprache" below it
+                 {34, 1000, 0, C, kBold, 2, 1},
+                 {35, 1200, 0, L, kSmall, 2, 1},
+                 {37, 0, 0, L, kSmall, 2, 1},
+                 {40, 0, 105, L, 0, 2, 1},  // room for the two religion lines
+             });
+}
+
+TFormFieldTable Form(Kind kind) {
+  TFormFieldTable t{};
+  const int separator = Head(t, kind);
+  if (HasGradePage(kind)) {
+    // Page 1 holds the whole learning-development text, its last line at 2510.
+    DevelopmentText(t, separator, 25, IsTransfer(kind) ? 60 : 65);
+    GradePage(t);
+    Closing(t, 1380, 2, 6, kRoomy, true);
+  } else {
+    // One page: the text, then everything else below it.
+    const int lines = IsTransfer(kind) ? 14 : 16;
+    DevelopmentText(t, separator, lines, 50);
+    Closing(t, separator + 170 + (lines - 1) * 50 + 100, 1, 4, kTight, false);
+  }
+  return t;
+}
+
+}  // namespace
+
+std::vector<ShippedFormFile> GrundschuleFormFiles() {
+  return {
+      ShippedReportFormFile(1, Form(Kind::Class1)),
+      ShippedReportFormFile(2, Form(Kind::Class1Transfer)),
+      ShippedReportFormFile(3, Form(Kind::Report)),
+      ShippedReportFormFile(4, Form(Kind::Transfer)),
+  };
+}
+
+}  // namespace testsupport

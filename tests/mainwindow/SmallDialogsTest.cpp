@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "mainwindow/BewHilf.h"
+#include "mainwindow/DatSich.h"
+#include "mainwindow/NeuDS.h"
+#include "mainwindow/SheetStubFixture.h"
+#include "mainwindow/about.h"
+#include "records/RecordOperations.h"
+#include "settings/ProgEinst.h"
+#include "settings/SchulEinst.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessages.h"
+
+using namespace quorv;
+using testsupport::ClassOf;
+using testsupport::Pupil;
+using testsupport::SheetStubForm;
+using testsupport::SheetStubTest;
+
+namespace {
+
+// Shows the dialog as the modal run would, presses the named button and answers its result.
+testsupport::ScriptedDialogs::Answer Press(const char* button, std::function<void(QDialog&)> fill = {}) {
+  return [button, fill](QDialog& d) {
+    d.show();
+    if (fill) fill(d);
+    d.findChild<QPushButton*>(button)->click();
+    return d.result();
+  };
+}
+
+TEST_F(SheetStubTest, CodeListFollowsSchoolTypeAndAdditionsOption) {
+  const struct {
+    int schoolType, showAdditions;
+    const char* grades;
+    int lineCount;
+    const char* last;
+  } cases[] = {{3, 1, "     Noten: 1 bis 8", 33, "     beliebiges Zeichen (z.B.: # oder *)"},
+               {3, 0, "     Noten: 1 bis 8", 28, "     entsprechend vorgegebenen Zeugnisniveau: Z"},
+               {1, 1, "     Noten: 1 bis 6", 20, "     beliebiges Zeichen (z.B.: # oder *)"},
+               {5, 0, "     Noten: 1 bis 6", 15, "     nicht beurteilbar: 0, u oder k"}};
+  SheetStubForm& form = ShownForm();
+  TBewHilfForm codeList(&form);
+  form.BewHilfForm = &codeList;
+  for (const auto& c : cases) {
+    SchoolSettings.SchoolType = static_cast<std::uint16_t>(c.schoolType);
+    ProgramOptions.ShowAdditions = static_cast<std::uint16_t>(c.showAdditions);
+    form.findChild<QPushButton*>(c.showAdditions ? "BitBtn1" : "BitBtn21")->click();  // each show fills anew
+    EXPECT_TRUE(codeList.isVisible());
+    EXPECT_FALSE(codeList.isModal());
+    const QStringList lines = codeList.findChild<QPlainTextEdit*>("Memo1")->toPlainText().split('\n');
+    EXPECT_EQ(lines.size(), c.lineCount) << c.schoolType;
+    EXPECT_EQ(lines.mid(0, 3), QStringList({"Bewertungen / Noten:", QString(31, '='), c.grades}));
+    EXPECT_EQ(lines.value(10), QString::fromUtf8("     teilgenommen: t   {! nur für Grundsch.}"));
+    EXPECT_EQ(lines.contains("Niveaustufen:"), c.schoolType == 3);
+    EXPECT_EQ(lines.contains(QString::fromUtf8("Zusätze:")), c.showAdditions == 1);
+    EXPECT_EQ(lines.last(), QString::fromUtf8(c.last));
+    codeList.findChild<QPushButton*>("Button1")->click();
+    EXPECT_FALSE(codeList.isVisible());
+  }
+  form.BewHilfForm = nullptr;
+}
+
+TEST_F(SheetStubTest, PlusOnTheTablePageTakesTheNamesOfTheNewPupilDialog) {
+  const struct {
+    const char* button;
+    const char* surname;
+    const char* firstName;
+    const char* list;
+  } cases[] = {{"Button1", "Neumann", "Nora", "Abel, Anna|Neumann, Nora|Berg, Ben"},
+               {"Button1", "", "", "Abel, Anna|???, |Berg, Ben"},
+               {"Button1", "Schmidt-Langenbeck-Oberhausener", "Nora",
+                "Abel, Anna|Schmidt-Langenbeck-Oberhausene, Nora|Berg, Ben"},
+               {"Button2", "Neumann", "Nora", "Abel, Anna|Berg, Ben"}};
+  for (const auto& c : cases) {
+    SheetStubForm& form = ShownForm();
+    TNeuDSForm dialog(&form);
+    form.NeuDSForm = &dialog;
+    SetClass(ClassOf({Pupil("Abel", "Anna"), Pupil("Berg", "Ben")}), 0);
+    form.PageControl1->setCurrentIndex(1);
+    form.calls.clear();
+    testsupport::ScriptedDialogs dialogs;
+    dialogs.expect("NeuDSForm", Press(c.button, [&c](QDialog& d) {
+                     EXPECT_TRUE(d.findChild<QLineEdit*>("Edit1")->text().isEmpty());  // emptied on show
+                     d.findChild<QLineEdit*>("Edit1")->setText(c.surname);
+                     d.findChild<QLineEdit*>("Edit2")->setText(c.firstName);
+                   }));
+    form.Button6->click();
+    EXPECT_EQ(ListTexts().join('|').toStdString(), c.list);
+    EXPECT_EQ(CurrentPupil, std::string(c.button) == "Button1" ? 1 : 0);
+    EXPECT_EQ(std::find(form.calls.begin(), form.calls.end(), "Store 0"), form.calls.end());
+    dialog.show();
+    dialog.reject();  // the close box cancels
+    EXPECT_EQ(dialog.result(), 2);
+  }
+}
+
+TEST_F(SheetStubTest, BackupSaysNoBackupWasMadeForEitherAnswer) {
+  for (const char* button : {"BitBtn1", "BitBtn2"}) {
+    SheetStubForm& form = ShownForm();
+    TDatSichForm dialog(&form);
+    form.DatSichForm = &dialog;
+    const QStringList before = QDir(DataDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    testsupport::ScriptedDialogs dialogs;
+    dialogs.expect("DatSichForm", Press(button));
+    testsupport::ScriptedMessages messages;
+    messages.expect(QString::fromUtf8("Es wurde KEINE Datensicherung durchgeführt!"), platform::MsgKind::Warning);
+    form.MenuItem("vollstndigeDatensicherung1")->trigger();
+    EXPECT_EQ(dialog.result(), std::string(button) == "BitBtn1" ? 1 : 2);
+    EXPECT_EQ(QDir(DataDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << button;
+  }
+}
+
+TEST_F(SheetStubTest, AboutBoxClosesWithOk) {
+  SheetStubForm& form = ShownForm();
+  TAboutForm about(&form);
+  form.AboutForm = &about;
+  testsupport::ScriptedDialogs dialogs;
+  dialogs.expect("AboutForm", Press("Button1"));
+  form.MenuItem("HelpAboutItem")->trigger();
+  EXPECT_EQ(about.result(), 1);
+}
+
+}  // namespace
