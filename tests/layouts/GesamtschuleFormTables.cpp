@@ -84,7 +84,7 @@ void ReportPage1(TFormFieldTable& t, Kind kind) {
                  // the Courier strike-out lined up with the words.
                  {7, 559, 550, L, kPlain, 1, 1},
                  {8, 1118, 550, L, kBold, 1, 1},
-                 {9, 556, 556, L, kStrike, 1, 1},
+                 {9, 556, 553, L, kStrike, 1, 1},
              });
   NameBlock(t, 720);
   int separator = 930;
@@ -93,7 +93,7 @@ void ReportPage1(TFormFieldTable& t, Kind kind) {
     // over the long blank, the Jahrgangsstufe over "____".
     PutRows(t, {
                    {95, kLeft, 990, L, kText, 1, 1},
-                   {96, 81, 998, L, kStrike, 1, 1},
+                   {96, 81, 994, L, kStrike, 1, 1},
                    {97, 829, 1030, C, kSmall, 1, 1},
                    {98, 829, 982, C, kBold, 1, 1},
                    {100, 1365, 982, C, kBold, 1, 1},
@@ -137,7 +137,7 @@ void LeavingPage1(TFormFieldTable& t) {
   // its fill through the small letters; the Jahrgangsstufe over "____".
   PutRows(t, {
                  {22, kLeft, 1160, L, kText, 1, 1},
-                 {23, 346, 1168, L, kStrike, 1, 1},
+                 {23, 346, 1164, L, kStrike, 1, 1},
                  {24, kLeft, 1230, L, kText, 1, 1},
                  {25, 132, 1222, C, kBold, 1, 1},
              });
@@ -215,7 +215,7 @@ int SignatureBlock(TFormFieldTable& t, int y, int space, bool footnote) {
                  {108, kLeftRuleField, y + space, L, kSmall, 2, 1},
                  {110, kRightRuleField, y + space, L, kSmall, 2, 1},
                  {112, 830, y + space, L, kText, 2, 1},
-                 {113, 817, y + space + 5, L, kStrikeSmall, 2, 1},
+                 {113, 817, y + space + 2, L, kStrikeSmall, 2, 1},
                  {114, kLeft, y + space + 110, L, kBold, 2, 1},
                  {115, kLeftRuleField, y + 2 * space + 50, L, kSmall, 2, 1},
                  {117, kRightRuleField, y + 2 * space + 50, L, kSmall, 2, 1},

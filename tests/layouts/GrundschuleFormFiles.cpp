@@ -54,7 +54,7 @@ int Head(TFormFieldTable& t, Kind kind) {
                  // "über das 1. Schulhalbjahr / Schuljahr" and the year as one line.
                  {7, 559, 455, L, kPlain, 1, 1},
                  {8, 1118, 455, L, kBold, 1, 1},
-                 {9, 556, 461, L, kStrike, 1, 1},
+                 {9, 556, 458, L, kStrike, 1, 1},
                  // Name block: the name on its rule, birth date and class below.
                  {15, kMiddle, 590, L, kText, 1, 1},
                  {16, 130, 580, L, kLargeBold, 1, 1},
@@ -66,7 +66,7 @@ int Head(TFormFieldTable& t, Kind kind) {
   // over the long blank and the Jahrgangsstufe over "____".
   PutRows(t, {
               {95, kLeft, 820, L, kText, 1, 1},
-              {96, 81, 828, L, kStrike, 1, 1},
+              {96, 81, 824, L, kStrike, 1, 1},
               {97, 829, 860, C, kSmall, 1, 1},
               {98, 829, 812, C, kBold, 1, 1},
               {100, 1365, 812, C, kBold, 1, 1},
@@ -118,7 +118,7 @@ void Closing(TFormFieldTable& t, int y, int page, int remarkLines, const Spacing
                  {108, kLeftRuleField, signatures, L, kSmall, page, 1},
                  {110, kRightRuleField, signatures, L, kSmall, page, 1},
                  {112, 830, signatures, L, kText, page, 1},
-                 {113, 817, signatures + 5, L, kStrikeSmall, page, 1},
+                 {113, 817, signatures + 2, L, kStrikeSmall, page, 1},
                  {114, kLeft, receipt, L, kBold, page, 1},
                  {115, kLeftRuleField, receiptRules, L, kSmall, page, 1},
                  {117, kRightRuleField, receiptRules, L, kSmall, page, 1},
