@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the program.
+# Sets up and builds the program, installs it into its program folder and
+# starts it from there.
+# Usage: scripts/run.sh [program folder]
+# The program folder is the argument, else $QUORV_PROGRAM_DIR, else ~/Quorv.
+# It holds the program, the form files, the settings and Daten/ with the class
+# files; rebuilding or deleting build/ leaves it alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+folder="${1:-${QUORV_PROGRAM_DIR:-$HOME/Quorv}}"
 bash scripts/setup.sh build
+mkdir -p "$folder"
+folder="$(cd "$folder" && pwd)"
+# Installing never touches settings or class files; a form file changed in
+# the program folder is kept, and said so.
+log="$(cmake --install build --prefix "$folder")" || { echo "$log" >&2; exit 1; }
+sed -n 's/^-- quorv: //p' <<<"$log"
+echo "Programmordner: $folder"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Keine Anzeige verfügbar: DISPLAY ist nicht gesetzt. Quorv braucht eine grafische Oberfläche." >&2
   echo "(Ohne Bildschirm z. B.: xvfb-run bash scripts/run.sh)" >&2
   exit 2
 fi
-exec build/src/quorv
+exec "$folder/quorv"

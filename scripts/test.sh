@@ -25,5 +25,4 @@ ctest --test-dir build-asan --output-on-failure -j"$jobs" | tee -a "$log"
 bash scripts/fuzz.sh -t 15
 
 # One closing line over both test runs (a failure has already stopped the script).
-total=$(grep -Eo 'tests failed out of [0-9]+' "$log" | awk '{s += $5} END {print s + 0}')
-echo "tests: $total passed, 0 failed"
+bash scripts/test-summary.sh "$log"

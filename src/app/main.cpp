@@ -16,6 +16,7 @@
 #include "platform/Messages.h"
 #include "platform/FileDialogs.h"
 #include "platform/FolderChooser.h"
+#include "platform/ui/AppSetup.h"
 #include "platform/ui/FolderDialog.h"
 #include "platform/ui/QtFileDialogs.h"
 #include "platform/ui/QtMessageService.h"
@@ -44,8 +45,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Quorv (USB)"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Quorv (USB)"));
+  platform::SetUpApplication(app);
   platform::QtMessageService messages;
   platform::SetMessageService(&messages);
   platform::QtFolderDialog folderDialog;

@@ -122,11 +122,6 @@ void TPreViewForm::ShowJob() {
   platform::RunModal(*this);
 }
 
-void TPreViewForm::paintEvent(QPaintEvent* event) {
-  QDialog::paintEvent(event);
-  if (!BitBtn3->hasFocus()) BitBtn3->setFocus();
-}
-
 void TPreViewForm::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   LayoutPreviewPage();
@@ -135,8 +130,9 @@ void TPreViewForm::resizeEvent(QResizeEvent* event) {
 void TPreViewForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   LayoutPreviewPage();
-  // The close button has the focus from the first paint on.
-  BitBtn3->setFocus();
+  // The close button has the focus once, when the window opens; a repaint
+  // must not take it back, or it would cancel a press on another button.
+  BitBtn3->setFocus(Qt::OtherFocusReason);
 }
 
 void TPreViewForm::reject() { done(QDialog::Accepted); }

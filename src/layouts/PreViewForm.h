@@ -67,7 +67,6 @@ class TPreViewForm : public QDialog {
   void BitBtn5Click();
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   // Closing the window in any way ends it with OK.

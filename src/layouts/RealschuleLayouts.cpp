@@ -1,11 +1,102 @@
 #include "layouts/RealschuleLayouts.h"
 
 #include "layouts/LayoutHelpers.h"
+#include "layouts/PrintJob.h"
 
 namespace quorv {
 
-// Until the layout of these forms is built, their pages show the frame only.
-void PrintRealschuleReportPage(platform::Canvas& canvas, const TPupilRecord& pupil) { PrintFrameOnlyPage(canvas, pupil); }
-void PrintRealschuleFinalPage(platform::Canvas& canvas, const TPupilRecord& pupil) { PrintFrameOnlyPage(canvas, pupil); }
+namespace {
+
+constexpr const char* kRealschulePhrase = "der Realschule";
+// The text block's heading and sub-heading are the same in every year.
+constexpr TYearText kHeading{"Lernentwicklungsbericht", "Lernentwicklungsbericht"};
+constexpr TYearText kSubHeading{"(Leistungsstand sowie Sozial- und Arbeitsverhalten)",
+                                "(Leistungsstand sowie Sozial- und Arbeitsverhalten)"};
+// The report pages print the grade scale in two parts, the final pages in one line.
+constexpr TYearText kScaleLabel{"Notenstufen:", "Notenstufen:"};
+constexpr TYearText kScaleSteps{
+    "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)",
+    "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)"};
+constexpr TYearText kScaleLine{kGradeScaleLine, kGradeScaleLine};
+constexpr TYearText kNoFootnote{nullptr, nullptr};
+
+constexpr TStatementLine kNone{TStatementItem::None, nullptr};
+constexpr TStatementLine Say(const char* text) { return {TStatementItem::Text, text}; }
+constexpr TStatementLine kSexOverprint{TStatementItem::SexOverprint, nullptr};
+constexpr TStatementLine kJahrgangsstufe{TStatementItem::Jahrgangsstufe, nullptr};
+constexpr TStatementLine kOverallGrade{TStatementItem::OverallGrade, nullptr};
+
+// Forms 10, 11, 110: form, title, phrase, words always, course letters, grade
+// block, heading, sub-heading, seal strike-out of a year and of a half-year
+// report, grade scale, its second part.
+const std::array<TReportPageProfile, 3> kReportProfiles = {{
+    {10, "Zeugnis", kRealschulePhrase, false, false, RealschuleGradeLineProfile(9, 8, true), kHeading, kSubHeading,
+     TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
+    {11, "Übergangszeugnis", kRealschulePhrase, true, false, RealschuleGradeLineProfile(9, 8, true), kHeading,
+     kSubHeading, TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
+    {110, "Zwischenzeugnis", kRealschulePhrase, false, false, RealschuleGradeLineProfile(9, 8, false), kHeading,
+     kSubHeading, TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
+}};
+
+constexpr const char* kExamSentence =
+    "hat erfolgreich an der Realschulabschlussprüfung gemäß § 16 Abs. 4 des Schulgesetzes des Landes";
+constexpr const char* kExamSentenceEnd = "Velsland teilgenommen und den";
+
+// Forms 12, 13, 14: form, title, phrase, course letters, grade block, elective
+// block, statement (fields 22 to 27), seal, its strike-out, grade scale, footnote.
+const std::array<TFinalPageProfile, 3> kFinalProfiles = {{
+    {12, "Abgangszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Three,
+     {Say(kLeavingSentence), kSexOverprint, Say("Jahrgangsstufe ____ der Realschule entlassen."), kJahrgangsstufe,
+      kNone, kNone},
+     kStempelSiegel, TSealOverprint::A, kScaleLine, kNoFootnote},
+    {13, "Abschlusszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Four,
+     {Say(kExamSentence), Say(kExamSentenceEnd), Say("Realschulabschluss"), kNone, Say(kOverallGradeSentence),
+      kOverallGrade},
+     "Siegel", TSealOverprint::None, kScaleLine, kNoFootnote},
+    {14, "Abschlusszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Four,
+     {Say(kExamSentence), Say(kExamSentenceEnd), Say("qualifizierten Realschulabschluss"), kNone,
+      Say(kOverallGradeSentence), kOverallGrade},
+     "Siegel", TSealOverprint::None, kScaleLine, kNoFootnote},
+}};
+
+template <std::size_t N, typename Profile>
+const Profile& ProfileOf(const std::array<Profile, N>& profiles, int form) {
+  for (const Profile& p : profiles)
+    if (p.Form == form) return p;
+  return profiles.front();
+}
+
+}  // namespace
+
+TGradeLineProfile RealschuleGradeLineProfile(int rows, int firstFreeRow, bool religionRow) {
+  TGradeLineProfile profile;
+  profile.Rows = rows;
+  profile.FirstFreeRow = firstFreeRow;
+  profile.LanguageRows = {{{2, "1. Fremdsprache"}, {3, "2. Fremdsprache"}}};
+  profile.ReligionRow = religionRow ? rows : 0;
+  profile.CourseLetter = nullptr;
+  return profile;
+}
+
+void RealschuleGradeLines(platform::Canvas& canvas, const TPupilRecord& pupil, QChar fill,
+                          const PageOrigins& origins, bool wordsFlag, int rows, int firstFreeRow, int page,
+                          const TFormFieldTable& fields) {
+  const bool religionRow = ReportJob.FormNumber != 110;
+  PrintGradeLines(canvas, pupil, fill, origins, false, wordsFlag,
+                  RealschuleGradeLineProfile(rows, firstFreeRow, religionRow), page, fields);
+}
+
+const std::array<TReportPageProfile, 3>& RealschuleReportProfiles() { return kReportProfiles; }
+const std::array<TFinalPageProfile, 3>& RealschuleFinalProfiles() { return kFinalProfiles; }
+const TReportPageProfile& RealschuleReportProfile(int form) { return ProfileOf(kReportProfiles, form); }
+const TFinalPageProfile& RealschuleFinalProfile(int form) { return ProfileOf(kFinalProfiles, form); }
+
+void PrintRealschuleReportPage(platform::Canvas& canvas, const TPupilRecord& pupil) {
+  PrintReportPageByProfile(canvas, pupil, RealschuleReportProfile(ReportJob.FormNumber));
+}
+
+void PrintRealschuleFinalPage(platform::Canvas& canvas, const TPupilRecord& pupil) {
+  PrintFinalPageByProfile(canvas, pupil, RealschuleFinalProfile(ReportJob.FormNumber));
+}
 
 }  // namespace quorv

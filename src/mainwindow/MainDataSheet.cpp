@@ -249,22 +249,24 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   c.Label17 = b.Label(QStringLiteral("Label17"), N("... nach Erfüllung der Schulpflicht entlassen aus ..."));
   c.Label45 = b.Label(QStringLiteral("Label45"), N("Jahrgangsstufe "));
   c.Edit68 = b.Edit(QStringLiteral("Edit68"), 2, 30);
-  reportGrid->addWidget(SheetBuilder::Caption(N("Zeugnistyp")), 0, 0);
-  reportGrid->addWidget(c.ComboBox41, 0, 1);
-  reportGrid->addWidget(bitBtn2, 0, 2);
-  reportGrid->addWidget(SheetBuilder::Caption(N("Klassenstufe")), 1, 0);
-  reportGrid->addLayout(Row({c.ComboBox42, SheetBuilder::Caption(N("   Anlage")), c.Edit7}), 1, 1);
-  reportGrid->addWidget(bitBtn8, 1, 2);
-  reportGrid->addWidget(SheetBuilder::Caption(N("Anspruchsebene")), 2, 0);
-  reportGrid->addWidget(c.ComboBox45, 2, 1);
-  reportGrid->addWidget(bitBtn24, 2, 2);
+  // The report kind on a row of its own above both columns, wide enough
+  // for its longest item.
+  c.ComboBox41->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  c.ComboBox41->setMinimumWidth(c.ComboBox41->sizeHint().width());
+  auto* kindRow = Row({SheetBuilder::Caption(N("Zeugnistyp")), c.ComboBox41, bitBtn2});
+  reportGrid->addWidget(SheetBuilder::Caption(N("Klassenstufe")), 0, 0);
+  reportGrid->addLayout(Row({c.ComboBox42, SheetBuilder::Caption(N("   Anlage")), c.Edit7}), 0, 1);
+  reportGrid->addWidget(bitBtn8, 0, 2);
+  reportGrid->addWidget(SheetBuilder::Caption(N("Anspruchsebene")), 1, 0);
+  reportGrid->addWidget(c.ComboBox45, 1, 1);
+  reportGrid->addWidget(bitBtn24, 1, 2);
   c.Label17->setWordWrap(true);
   QFont small = c.Label17->font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
   c.Label17->setFont(small);
-  reportGrid->addWidget(c.Label17, 3, 0, 1, 3);
-  reportGrid->addWidget(c.Label45, 4, 0);
-  reportGrid->addLayout(Row({c.Edit68}), 4, 1);
+  reportGrid->addWidget(c.Label17, 2, 0, 1, 3);
+  reportGrid->addWidget(c.Label45, 3, 0);
+  reportGrid->addLayout(Row({c.Edit68}), 3, 1);
   reportGrid->setColumnStretch(1, 1);
 
   c.RadioGroup1 = b.Radio(QStringLiteral("RadioGroup1"), N("Abschlussart"), AbschlussartItems(), 1);
@@ -313,10 +315,13 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   right->addWidget(c.GroupBox6);
   right->addStretch();
 
-  auto* page10 = new QHBoxLayout(page);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 1);
+  auto* page10 = new QVBoxLayout(page);
   page10->setContentsMargins(6, 6, 6, 6);
-  page10->addLayout(left, 1);
-  page10->addLayout(right, 1);
+  page10->addLayout(kindRow);
+  page10->addLayout(columns, 1);
 }
 
 void BuildTextPage(SheetBuilder& b, Controls& c, QWidget* page) {
@@ -824,51 +829,60 @@ void TMainForm::ShowCurrentPupil() {
   SetText(c.Edit8, c.Edit7->text());
 
   ShowSubjectRows(c, r, examSubjectName);
+
+  // The record as an unedited sheet stores it.
+  UneditedPupilCopy = r;
+  StoreSheetInto(UneditedPupilCopy);
   UpdatePupilPosition();
+}
+
+void TMainForm::StoreSheetInto(TPupilRecord& r) {
+  DataSheetControls& c = *Sheet;
+  StoreText(Edit1, r.Surname);
+  StoreText(c.Edit5, r.Surname);
+  StoreText(Edit2, r.FirstName);
+  StoreText(c.Edit6, r.FirstName);
+  StoreMasked(c.MaskEdit2, c.ShownBirthDate, r.BirthDate);
+  r.Sex = c.CheckBox1->isChecked() ? 1 : 0;
+  StoreIndex(c.ComboBox41->currentIndex(), r.ReportKind);
+  r.HalfYear = Flag(c.CheckBox6);
+  StoreIndex(c.ComboBox43->currentIndex(), r.AnspruchsebeneAll);
+  StoreIndex(c.RadioGroup1->itemIndex(), r.Abschlussart);
+  StoreIndex(c.RadioGroup2->itemIndex(), r.Klassenart);
+  StoreText(c.Edit63, r.SchoolYear);
+  StoreText(c.Edit65, r.ClassName);
+  StoreText(c.Edit66, r.ClassTeacher);
+  StoreText(c.Edit67, r.NextSchool);
+  StoreText(c.Edit68, r.Jahrgangsstufe);
+  StoreText(c.Edit72, r.AbsenceDays);
+  StoreText(c.Edit74, r.AbsenceDaysExcused);
+  StoreText(c.Edit69, r.IssuePlace);
+  StoreIndex(c.ComboBox44->currentIndex(), r.Gesamtpraedikat);
+  StoreMasked(c.MaskEdit4, c.ShownIssueDate, r.IssueDate);
+  StoreIndex(c.RadioGroup4->itemIndex(), r.Schullaufbahnempfehlung);
+  StoreIndex(c.ComboBox42->currentIndex(), r.Klassenstufe);
+  r.SkipInBatch = Flag(c.CheckBox3);
+  r.ExamDataPresent = Flag(c.CheckBox5);
+  r.FourthExamSubject.setText(c.ComboBox38->currentText());
+  r.ExamPassed = Flag(c.CheckBox4);
+  StoreMemo(c.Memo2, c.ShownMemo2, r.DevelopmentText);
+  StoreMemo(c.Memo3, c.ShownMemo3, r.RemarksText);
+  StoreMemo(c.Memo4, c.ShownMemo4, r.TeacherNotesText);
+
+  StoreSubjectRows(c, r);
+
+  // LayoutFormNumber already names the form the slots are laid out for
+  // (the show that laid them out set it); only the form is decided anew.
+  r.FormNumber = DetermineReportForm(r, SchoolSettings.SchoolType);
 }
 
 void TMainForm::StoreCurrentPupil() {
   DataSheetControls& c = *Sheet;
   if (TPupilRecord* record = CurrentRecord()) {
     TPupilRecord& r = *record;
-    StoreText(Edit1, r.Surname);
-    StoreText(c.Edit5, r.Surname);
-    StoreText(Edit2, r.FirstName);
-    StoreText(c.Edit6, r.FirstName);
-    StoreMasked(c.MaskEdit2, c.ShownBirthDate, r.BirthDate);
-    r.Sex = c.CheckBox1->isChecked() ? 1 : 0;
-    StoreIndex(c.ComboBox41->currentIndex(), r.ReportKind);
-    r.HalfYear = Flag(c.CheckBox6);
-    StoreIndex(c.ComboBox43->currentIndex(), r.AnspruchsebeneAll);
-    StoreIndex(c.RadioGroup1->itemIndex(), r.Abschlussart);
-    StoreIndex(c.RadioGroup2->itemIndex(), r.Klassenart);
-    StoreText(c.Edit63, r.SchoolYear);
-    StoreText(c.Edit65, r.ClassName);
-    StoreText(c.Edit66, r.ClassTeacher);
-    StoreText(c.Edit67, r.NextSchool);
-    StoreText(c.Edit68, r.Jahrgangsstufe);
-    StoreText(c.Edit72, r.AbsenceDays);
-    StoreText(c.Edit74, r.AbsenceDaysExcused);
-    StoreText(c.Edit69, r.IssuePlace);
-    StoreIndex(c.ComboBox44->currentIndex(), r.Gesamtpraedikat);
-    StoreMasked(c.MaskEdit4, c.ShownIssueDate, r.IssueDate);
-    StoreIndex(c.RadioGroup4->itemIndex(), r.Schullaufbahnempfehlung);
-    StoreIndex(c.ComboBox42->currentIndex(), r.Klassenstufe);
-    r.SkipInBatch = Flag(c.CheckBox3);
-    r.ExamDataPresent = Flag(c.CheckBox5);
-    r.FourthExamSubject.setText(c.ComboBox38->currentText());
-    r.ExamPassed = Flag(c.CheckBox4);
-    StoreMemo(c.Memo2, c.ShownMemo2, r.DevelopmentText);
-    StoreMemo(c.Memo3, c.ShownMemo3, r.RemarksText);
-    StoreMemo(c.Memo4, c.ShownMemo4, r.TeacherNotesText);
+    StoreSheetInto(r);
 
-    StoreSubjectRows(c, r);
-
-    // LayoutFormNumber already names the form the slots are laid out for
-    // (the show that laid them out set it); only the form is decided anew.
-    r.FormNumber = DetermineReportForm(r, SchoolSettings.SchoolType);
-
-    PupilRecordsDiffer(r, ShownPupilCopy, Modified);
+    PupilRecordsDiffer(r, UneditedPupilCopy, Modified);
 
     AnspruchsebeneStored = r.AnspruchsebeneAll;
     if (AnspruchsebeneShown != AnspruchsebeneStored) CheckAssessmentLevelChange();
@@ -880,8 +894,6 @@ void TMainForm::StoreCurrentPupil() {
 void TMainForm::CheckAssessmentLevelChange() {
   const int newLevel = AnspruchsebeneStored;
   const int shownLevel = AnspruchsebeneShown;
-  // The change is offered once: a later store of the same sheet does not ask again.
-  AnspruchsebeneShown = AnspruchsebeneStored;
   TPupilRecord* record = CurrentRecord();
 
   if (newLevel == 0) {
@@ -889,6 +901,10 @@ void TMainForm::CheckAssessmentLevelChange() {
     platform::AskYesNo(kLevelUndecidedQuestion, platform::MsgKind::Confirmation);
   } else if (record && platform::AskYesNo(kLevelChangedQuestion, platform::MsgKind::Confirmation)) {
     const bool error = RescaleGrades(*record, shownLevel, newLevel);
+    // The grades now belong to the new level: a later store of the same
+    // sheet must not rescale them once more. After No the question comes
+    // again at every store until the pupil is shown again.
+    AnspruchsebeneShown = AnspruchsebeneStored;
     Modified = true;
     SetCurrentPage(PageControl2, 3);
     // The sheet shows the rescaled grades, so that a later store keeps them.

@@ -146,6 +146,7 @@ void TMainForm::OfferElectiveListFrom(const QString& previousFolder) {
 // "&Speichern"
 
 bool TMainForm::FileSave() {
+  saveDeclined_ = false;
   StoreCurrentPupil();
   return SaveClassFile();
 }
@@ -162,6 +163,7 @@ bool TMainForm::SaveClassFile() {
     if (ClassFileHeader.VersionWritten != ClassFileHeader.VersionLoaded &&
         platform::ShowMessage(kOldVersionQuestion, MsgKind::Confirmation, MsgButtons::OkCancel) != MsgResult::Ok) {
       ClassFileName = previousName;
+      saveDeclined_ = true;
       return false;
     }
     if (renamed && platform::FileExists(DataDir + ClassFileName)) {
@@ -183,6 +185,7 @@ bool TMainForm::SaveClassFile() {
 // "Speichern &unter ..."
 
 bool TMainForm::FileSaveAs() {
+  saveDeclined_ = false;
   StoreCurrentPupil();
   return SaveClassFileAs();
 }
@@ -196,6 +199,7 @@ bool TMainForm::SaveClassFileAs() {
   QString folder;
   QString name;
   if (!ChooseSaveTarget(folder, name)) {
+    // A cancelled save dialog writes nothing: closing keeps the class open.
     ClassFileName = previousName;
   } else {
     if (!PrepareClassFile(folder + name)) {

@@ -266,6 +266,11 @@ const QString kDeleteFormCopiesQuestion = QString::fromUtf8(
     "Wollen Sie die Kopien der\rFormular-Druck-Steuerdateien (*.FST)\rim Datenverzeichnis wirklich "
     "löschen?\r\r(Originale bleiben erhalten!)");
 
+QFont BoldFont(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
 QLineEdit* MakeReadOnlyEdit(const QString& name, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
@@ -352,8 +357,9 @@ void TMainForm::BuildSpeedBar() {
   SpeedBar->setMovable(false);
   SpeedBar->setFloatable(false);
   SpeedBar->setContextMenuPolicy(Qt::PreventContextMenu);
-  SpeedBar->setIconSize(QSize(18, 18));
-  SpeedBar->setStyleSheet(QStringLiteral("QToolButton { padding: 1px; }"));
+  SpeedBar->setIconSize(QSize(16, 16));
+  // Tight, so that every button and the changed marker fit the smallest window.
+  SpeedBar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; } QToolButton { padding: 0px; }"));
   addToolBar(Qt::TopToolBarArea, SpeedBar);
 
   const auto* groupEnd = std::begin(kSpeedBarGroupEnds);
@@ -370,7 +376,7 @@ void TMainForm::BuildSpeedBar() {
       button->setText(QString::fromUtf8(entry.text));
       button->setToolButtonStyle(Qt::ToolButtonTextOnly);
       QFont small = button->font();
-      small.setPointSizeF(small.pointSizeF() * 0.85);
+      small.setPointSizeF(small.pointSizeF() * 0.8);
       button->setFont(small);
     }
     button->setEnabled(entry.enabled);
@@ -385,17 +391,18 @@ void TMainForm::BuildSpeedBar() {
   connect(SpeedButton(4), &QToolButton::clicked, this, &TMainForm::FileSaveAs);
 
   auto* spacer = new QWidget(SpeedBar);
+  spacer->setObjectName(QStringLiteral("SpeedBarSpacer"));
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   SpeedBar->addWidget(spacer);
   // A holder keeps the indicator's own visibility free of the tool bar's.
   auto* holder = new QWidget(SpeedBar);
   holder->setObjectName(QStringLiteral("Edit73Holder"));
   auto* holderLayout = new QHBoxLayout(holder);
-  holderLayout->setContentsMargins(4, 0, 4, 0);
+  holderLayout->setContentsMargins(2, 0, 0, 0);
   Edit73 = MakeReadOnlyEdit(QStringLiteral("Edit73"), holder);
   Edit73->setText(QString::fromUtf8("geändert"));
   Edit73->setAlignment(Qt::AlignCenter);
-  Edit73->setFixedWidth(70);
+  Edit73->setFixedWidth(QFontMetrics(BoldFont(Edit73->font())).horizontalAdvance(Edit73->text()) + 10);
   Edit73->setFocusPolicy(Qt::NoFocus);
   Edit73->setStyleSheet(QStringLiteral("QLineEdit { color: #c00000; font-weight: bold; }"));
   const QString changedHint = QString::fromUtf8("Daten wurden verändert");
@@ -414,6 +421,7 @@ void TMainForm::BuildPages() {
   PageControl1 = new QTabWidget(central);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   PageControl1->setToolTip(QString::fromUtf8("Umschalten zwischen Datenblättern und Tabellenansicht"));
+  PageControl1->setStatusTip(PageControl1->toolTip());
   TabSheet1 = new QWidget;
   TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
   TabSheet2 = new QWidget;
@@ -434,6 +442,7 @@ void TMainForm::BuildPages() {
   PageControl2 = new QTabWidget(TabSheet1);
   PageControl2->setObjectName(QStringLiteral("PageControl2"));
   PageControl2->setToolTip(QString::fromUtf8("Teilbereiche der Zeugnisdaten"));
+  PageControl2->setStatusTip(PageControl2->toolTip());
   QWidget** sheets[] = {&TabSheet10, &TabSheet11, &TabSheet12, &TabSheet13, &TabSheet14};
   for (int i = 0; i < 5; ++i) {
     *sheets[i] = new QWidget;
@@ -609,9 +618,11 @@ bool TMainForm::FormClose() {
   StoreCurrentPupil();
   if (!platform::AskYesNo(kCloseQuestion, platform::MsgKind::Confirmation)) return false;
   if (Modified && platform::AskYesNo(kSaveOnCloseQuestion, platform::MsgKind::Warning)) {
+    saveDeclined_ = false;
     const bool saved = FileSaveItem->isEnabled() ? FileSave() : FileSaveAs();
-    // A save that did not write keeps the program open with the class.
-    if (!saved) return false;
+    // A save that failed keeps the program open with the class; one the
+    // teacher declined ("Nicht Speichern" is "Abbrechen") closes without it.
+    if (!saved && !saveDeclined_) return false;
   }
   Pupils.clear();
   ScratchPupils.clear();

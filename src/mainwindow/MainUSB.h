@@ -22,6 +22,7 @@ class QToolButton;
 namespace quorv {
 
 enum class TSortOrder;
+struct TPupilRecord;
 
 inline constexpr const char* kDesignedCaption = "Zeugnisse für Velsland  V.3.1.g";
 inline constexpr const char* kHelpFile = "Quorv3.hlp";
@@ -132,6 +133,8 @@ class TMainForm : public QMainWindow {
   void BuildDataSheet();
   void UpdateControlVisibility();
   void CheckAssessmentLevelChange();
+  // The controls into the record, the form number decided anew.
+  void StoreSheetInto(TPupilRecord& r);
   // Field handlers that showing a pupil runs as well.
   void ComboBox41Change();
   void RadioGroup1Click();
@@ -202,6 +205,9 @@ class TMainForm : public QMainWindow {
   // The offers to carry the elective list along with the class file.
   void OfferElectiveListFrom(const QString& previousFolder);
   void OfferElectiveListTo(const QString& previousFolder);
+  // Set when the last save was not written because the teacher chose not to:
+  // "Abbrechen" at the version question or in the save dialog.
+  bool saveDeclined_ = false;
 
  public:
   // ---- end of class-file commands ----

@@ -10,10 +10,13 @@ namespace platform {
 
 namespace {
 FileFaultHook g_faultHook;
+FolderRefusalHook g_refusalHook;
 bool Fails(FileStep step, const QString& path) { return g_faultHook && g_faultHook(step, path); }
+bool FolderRefuses(const QString& path) { return g_refusalHook && g_refusalHook(path); }
 }  // namespace
 
 void SetFileFaultHook(FileFaultHook hook) { g_faultHook = std::move(hook); }
+void SetFolderRefusalHook(FolderRefusalHook hook) { g_refusalHook = std::move(hook); }
 
 bool FileExists(const QString& path) {
   const QFileInfo info(path);
@@ -52,9 +55,25 @@ bool WriteFileFromStart(const QString& path, const void* data, std::size_t size)
   return WriteFileReplacing(path, whole);
 }
 
+namespace {
+
+// Writes the file itself, for a folder that refuses a new file beside it: the
+// tail is cut only after the new bytes are written.
+bool WriteInPlace(const QString& path, const QByteArray& data) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadWrite)) return false;
+  return !Fails(FileStep::Write, path) && file.write(data) == data.size() && !Fails(FileStep::Flush, path) &&
+         file.flush() && file.resize(data.size());
+}
+
+}  // namespace
+
 bool WriteFileReplacing(const QString& path, const QByteArray& data) {
   QSaveFile file(path);
-  if (Fails(FileStep::OpenWrite, path) || !file.open(QIODevice::WriteOnly)) return false;
+  if (Fails(FileStep::OpenWrite, path)) return false;
+  // A folder that refuses the file beside the target: a save must not fail
+  // where writing the existing file itself succeeds.
+  if (FolderRefuses(path) || !file.open(QIODevice::WriteOnly)) return FileExists(path) && WriteInPlace(path, data);
   if (Fails(FileStep::Write, path) || file.write(data) != data.size() || Fails(FileStep::Flush, path) ||
       !file.flush() || Fails(FileStep::Rename, path)) {
     file.cancelWriting();

@@ -14,6 +14,10 @@ enum class FileStep { OpenRead, Create, OpenWrite, Write, Flush, Rename };
 // Every step of reading and writing a file passes through it.
 using FileFaultHook = std::function<bool(FileStep step, const QString& path)>;
 void SetFileFaultHook(FileFaultHook hook);
+// Tests only: true makes the folder of the path refuse a new file, as a
+// folder without write permission does, while the file itself stays writable.
+using FolderRefusalHook = std::function<bool(const QString& path)>;
+void SetFolderRefusalHook(FolderRefusalHook hook);
 
 // True when the file exists; a name with '*' or '?' counts when any file matches.
 bool FileExists(const QString& path);
@@ -29,7 +33,9 @@ bool CreateEmptyFile(const QString& path);
 // one. False when the file is missing or reading, writing or replacing fails.
 bool WriteFileFromStart(const QString& path, const void* data, std::size_t size);
 // Writes the whole file beside the target and then replaces the target, so
-// the target is either the old or the complete new file. False on failure.
+// the target is either the old or the complete new file. Where the folder
+// refuses the file beside it, an existing target is written in place. False
+// on failure.
 bool WriteFileReplacing(const QString& path, const QByteArray& data);
 bool MakeDir(const QString& path);
 bool DirExists(const QString& path);

@@ -14,6 +14,7 @@
 namespace quorv {
 
 TPupilRecord ShownPupilCopy{};
+TPupilRecord UneditedPupilCopy{};
 std::uint16_t AnspruchsebeneShown = 0;
 std::uint16_t AnspruchsebeneStored = 0;
 
@@ -162,7 +163,8 @@ void PupilRecordsDiffer(const TPupilRecord& c, const TPupilRecord& o, bool& chan
       SameShortString(c.IssueDate, o.IssueDate) && c.SkipInBatch == o.SkipInBatch &&
       c.ExamDataPresent == o.ExamDataPresent && SameShortString(c.ExamDate, o.ExamDate) &&
       SameShortString(c.FourthExamSubject, o.FourthExamSubject) && c.ExamPassed == o.ExamPassed &&
-      c.HalfYear == o.HalfYear && c.Abschlussart == o.Abschlussart && c.Gesamtpraedikat == o.Gesamtpraedikat &&
+      c.HalfYear == o.HalfYear && c.Abschlussart == o.Abschlussart && c.Klassenart == o.Klassenart &&
+      c.Gesamtpraedikat == o.Gesamtpraedikat &&
       c.FormNumber == o.FormNumber && c.LayoutFormNumber == o.LayoutFormNumber &&
       std::equal(std::begin(c.Subjects), std::end(c.Subjects), std::begin(o.Subjects), SameEntry) &&
       SameBuffer(c.DevelopmentText, o.DevelopmentText) && SameBuffer(c.RemarksText, o.RemarksText) &&

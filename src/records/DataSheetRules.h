@@ -20,6 +20,10 @@ namespace quorv {
 // Byte copy of the current pupil taken when it was shown, before its form
 // numbers and slots were settled.
 extern TPupilRecord ShownPupilCopy;
+// What a store of the sheet as shown would make of the record: settling the
+// form numbers and slots of a record nobody edited is no change, so a store
+// sets Modified only where it differs from this.
+extern TPupilRecord UneditedPupilCopy;
 // The level of demand of the current pupil when last shown / last stored.
 extern std::uint16_t AnspruchsebeneShown;
 extern std::uint16_t AnspruchsebeneStored;

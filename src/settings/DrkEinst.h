@@ -94,7 +94,7 @@ extern const PrintOptionMargin kPrintOptionMargins[3];
 
 // Margins accepted from the dialog, in 0.1 mm.
 inline constexpr int kMarginMin = 0;
-inline constexpr int kMarginMax = 1000;
+inline constexpr int kMarginMax = 65535;
 // A margin typed into the dialog: a whole number from kMarginMin to kMarginMax
 // (blanks around it allowed), or nothing.
 std::optional<std::uint16_t> ParseMargin(const QString& text);

@@ -37,14 +37,7 @@ TEinstExpForm::TEinstExpForm(QWidget* parent) : QDialog(parent) {
   Target = new platform::DriveFolderList(targetGroup);
   (new QVBoxLayout(targetGroup))->addWidget(Target);
 
-  Button1 = new QPushButton(QStringLiteral("OK   (Exportieren)"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button2 = new QPushButton(QStringLiteral("Abbrechen"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  QHBoxLayout* buttons = MakeTransferButtons(this, QStringLiteral("OK   (Exportieren)"), Button1, Button2);
 
   auto* body = new QHBoxLayout;
   body->addWidget(files);

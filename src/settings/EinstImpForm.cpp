@@ -45,14 +45,7 @@ TEinstImpForm::TEinstImpForm(QWidget* parent) : QDialog(parent) {
   grid->addWidget(Edit2, 1, 2);
   grid->setColumnStretch(2, 1);
 
-  Button1 = new QPushButton(QStringLiteral("OK   (Importieren)"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button2 = new QPushButton(QStringLiteral("Abbrechen"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  QHBoxLayout* buttons = MakeTransferButtons(this, QStringLiteral("OK   (Importieren)"), Button1, Button2);
 
   auto* body = new QHBoxLayout;
   body->addWidget(files);

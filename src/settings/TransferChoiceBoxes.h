@@ -1,6 +1,9 @@
 #pragma once
 // The seven file check boxes the settings export and import share.
 #include <QCheckBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -41,6 +44,21 @@ inline void SetTransferDefaults(const std::array<QCheckBox*, kTransferFileCount>
     const TransferFile& f = kTransferFiles[static_cast<std::size_t>(i)];
     boxes[static_cast<std::size_t>(i)]->setChecked(forExport ? f.ExportDefault : f.ImportDefault);
   }
+}
+
+// The dialog's OK button (Button1, with its caption) and "Abbrechen"
+// (Button2), in a row at the right.
+inline QHBoxLayout* MakeTransferButtons(QDialog* dialog, const QString& okCaption, QPushButton*& ok,
+                                        QPushButton*& cancel) {
+  ok = new QPushButton(okCaption, dialog);
+  ok->setObjectName(QStringLiteral("Button1"));
+  cancel = new QPushButton(QStringLiteral("Abbrechen"), dialog);
+  cancel->setObjectName(QStringLiteral("Button2"));
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return row;
 }
 
 }  // namespace quorv

@@ -68,9 +68,13 @@ void LoadElectiveSubjects() {
     entries[n - 1 - i].Name.clampLength();
     entries[n - 1 - i].Abbreviation.clampLength();
   }
-  // The two fixed entries always exist.
-  if (entries.size() < 1) entries.push_back(NoSubjectEntry());
-  if (entries.size() < 2) entries.push_back(UnknownSubjectEntry());
+  // The two fixed entries are always entries 0 and 1: a file cut short or
+  // with a count below 2 lacks them, and the subjects it holds follow them.
+  auto named = [&entries](std::size_t i, const char* name) {
+    return i < entries.size() && entries[i].Name.str() == name;
+  };
+  if (!named(0, kNoContent)) entries.insert(entries.begin(), NoSubjectEntry());
+  if (!named(1, kUnfilled)) entries.insert(entries.begin() + 1, UnknownSubjectEntry());
   ElectiveSubjects = std::move(entries);
   ElectiveIndex = 0;
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "platform/Messages.h"
@@ -46,7 +47,10 @@ TWpflEinstForm::TWpflEinstForm(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(Button2);
   layout->addLayout(buttons);
 
+  // A selection by mouse or by keyboard selects the entry alike; a click on
+  // the row already selected counts as well.
   connect(ListBox1, &QListWidget::itemClicked, this, &TWpflEinstForm::ListBox1Click);
+  connect(ListBox1, &QListWidget::currentRowChanged, this, &TWpflEinstForm::ListBox1Click);
   connect(Button1, &QPushButton::clicked, this, &TWpflEinstForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TWpflEinstForm::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TWpflEinstForm::Button3Click);
@@ -59,6 +63,8 @@ TWpflEinstForm::TWpflEinstForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TWpflEinstForm::FillElectiveListBox() {
+  // Filling is no selection by the user: ElectiveIndex stays.
+  const QSignalBlocker blocker(ListBox1);
   ListBox1->clear();
   ListBox1->addItems(ElectiveSubjectNames);
   ListBox1->setCurrentRow(0);

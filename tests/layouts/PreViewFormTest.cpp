@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -175,6 +176,69 @@ TEST_F(PreViewFormTest, ShownMaximisedAndModalAndClosedWithOk) {
   EXPECT_TRUE(quorv::ShowPreview());
   EXPECT_EQ(results[0], 1);
   EXPECT_EQ(results[1], 1);
+}
+
+// A press and a release as a person makes them: the window repaints in between.
+void RealClick(QWidget* button) {
+  QTest::mousePress(button, Qt::LeftButton);
+  QCoreApplication::processEvents();
+  button->window()->repaint();
+  QTest::mouseRelease(button, Qt::LeftButton);
+}
+
+TEST_F(PreViewFormTest, ButtonsAnswerClicksAndTheKeyboard) {
+  PreviewJob(15, 1);
+  quorv::TDrkEinstForm options;
+  form().DrkEinstForm = &options;
+  quorv::PrintOptions.DuplexNoDialogs = 1;
+  testsupport::ScriptedMessages msgs;
+  testsupport::ScriptedDialogs dialogs;
+  // What each button shows; the close button ends the window.
+  const struct {
+    QPushButton* Button;
+    const char* Dialog;  // nullptr: the PDF notice of a print
+  } clicks[] = {
+      {form().BitBtn1, "PrinterSetupDialog"},
+      {form().BitBtn2, nullptr},
+      {form().BitBtn4, nullptr},
+      {form().BitBtn5, "DrkEinstForm"},
+  };
+  bool closed = false;
+  dialogs.expect(QStringLiteral("PreViewForm"), [&](QDialog& d) {
+    QTimer::singleShot(0, &d, [&] {
+      for (const auto& c : clicks) {
+        SCOPED_TRACE(c.Button->objectName().toStdString());
+        const int dialogsBefore = dialogs.shownCount();
+        if (c.Dialog)
+          dialogs.expect(QString::fromLatin1(c.Dialog), 2);
+        else
+          msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+        const int shownBefore = static_cast<int>(msgs.shown().size());
+        RealClick(c.Button);
+        if (c.Dialog)
+          EXPECT_EQ(dialogs.shownCount(), dialogsBefore + 1);
+        else
+          EXPECT_EQ(static_cast<int>(msgs.shown().size()), shownBefore + 1);
+      }
+      // The keyboard: back from the close button to "Druck-Optionen", which
+      // keeps the focus through a repaint and answers the space bar.
+      form().BitBtn3->setFocus();
+      QTest::keyClick(form().BitBtn3, Qt::Key_Backtab);
+      d.repaint();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(d.focusWidget(), form().BitBtn5);
+      dialogs.expect(QStringLiteral("DrkEinstForm"), 2);
+      const int dialogsBefore = dialogs.shownCount();
+      QTest::keyClick(d.focusWidget(), Qt::Key_Space);
+      EXPECT_EQ(dialogs.shownCount(), dialogsBefore + 1);
+      RealClick(form().BitBtn3);
+      closed = !d.isVisible();
+      if (!closed) d.done(1);
+    });
+    return d.exec();
+  });
+  EXPECT_TRUE(quorv::ShowPreview());
+  EXPECT_TRUE(closed) << "the close button did not close the window";
 }
 
 TEST_F(PreViewFormTest, PageDrawnToScaleOnTheSheet) {

@@ -135,7 +135,25 @@ void SealWithStrike(TFormFieldTable& t, int y) {
 
 // ---- year, half-year, transfer and interim reports -------------------------------------
 
-TFormFieldTable ReportForm(bool transfer) {
+// Where the grade scale prints: the whole line at field 119 with a footnote
+// below it at 120, the whole line alone, or "Notenstufen:" at 119 and the
+// steps at 120 following it on the same line.
+enum class Scale { WithFootnote, OneLine, Split };
+
+// X of field 120 when it continues "Notenstufen: " of field 119 (Times 3 mm).
+constexpr int kScaleStepsX = 248;
+
+void ScaleFields(TFormFieldTable& t, Scale scale) {
+  if (scale == Scale::OneLine) {
+    t[120] = quorv::TFormField{};
+  } else if (scale == Scale::Split) {
+    quorv::TFormField& steps = t[120];
+    steps = t[119];
+    steps.X = static_cast<std::uint16_t>(steps.X + kScaleStepsX - kLeft);
+  }
+}
+
+TFormFieldTable ReportForm(bool transfer, Scale scale = Scale::WithFootnote) {
   TFormFieldTable t{};
   Frame(t);
   PutRows(t, {
@@ -179,15 +197,18 @@ TFormFieldTable ReportForm(bool transfer) {
                  Parameters(70, 6, 50, kCharsPerLine),
              });
   SignatureBlock(t, 2080, 180);
+  ScaleFields(t, scale);
   SealWithStrike(t, 2260);
   return t;
 }
 
 // ---- leaving and final reports -----------------------------------------------------------
 
-enum class FinalKind { Leaving, Berufsreife, WithOverallGrade };
+// Degree: the statement of WithOverallGrade without the overall grade.
+enum class FinalKind { Leaving, Berufsreife, WithOverallGrade, Degree };
+enum class FinalSeal { Siegel, StempelSiegel };
 
-TFormFieldTable FinalForm(FinalKind kind) {
+TFormFieldTable FinalForm(FinalKind kind, Scale scale = Scale::WithFootnote, FinalSeal seal = FinalSeal::Siegel) {
   TFormFieldTable t{};
   Frame(t);
   PutRows(t, {
@@ -221,14 +242,15 @@ TFormFieldTable FinalForm(FinalKind kind) {
                  });
       break;
     case FinalKind::WithOverallGrade:
+    case FinalKind::Degree:
       // The overall grade word over the blank of "mit dem Gesamtprädikat ___ erworben."
       PutRows(t, {
                      {22, kLeft, 1160, L, kPlain, 1, 1},
                      {23, kLeft, 1230, L, kPlain, 1, 1},
                      {24, kMiddle, 1370, C, kDegreeFont, 1, 1},
                      {26, kLeft, 1500, L, kPlain, 1, 1},
-                     {27, 800, 1492, C, kBold, 1, 1},
                  });
+      if (kind == FinalKind::WithOverallGrade) PutRows(t, {{27, 800, 1492, C, kBold, 1, 1}});
       break;
   }
   // The remarks a little below the statement.
@@ -242,32 +264,24 @@ TFormFieldTable FinalForm(FinalKind kind) {
     // Two elective rows with their half-year labels.
     GradesPage(t, 1250, 1460);
     SignatureBlock(t, 1760, 240);
+    ScaleFields(t, scale);
     SealWithStrike(t, 2000);
   } else {
     GradesPage(t, 1320, 1610);
     SignatureBlock(t, 1900, 220);
+    ScaleFields(t, scale);
     // The column headings of the three elective rows, and the single word "Siegel".
     PutRows(t, {
                    {46, kLeft, 1230, L, kBoldSmall, 2, 1},
                    {47, 945, 1230, L, kBoldSmall, 2, 1},
                    {112, kMiddle, 2120, C, kText, 2, 1},
                });
+    if (seal == FinalSeal::StempelSiegel) SealWithStrike(t, 2120);
   }
   return t;
 }
 
 // ---- Gymnasium ----------------------------------------------------------------------------
-
-// Forms 21, 22, 121: the report pages above, the grade-scale label with the
-// scale beside it.
-TFormFieldTable GymnasiumReportForm(bool transfer) {
-  TFormFieldTable t = ReportForm(transfer);
-  PutRows(t, {
-                 {119, kLeft, 2600, L, kSmall, 2, 1},
-                 {120, 285, 2600, L, kSmall, 2, 1},
-             });
-  return t;
-}
 
 // The grade block's columns (fields 33 to 39) with rows p apart, and the
 // elective block's at y with rows q apart, on page 1; grades in gradeFont.
@@ -323,7 +337,7 @@ TFormFieldTable GymnasiumLeavingForm() {
                  {110, kRightRuleField, 2550, L, kSmall, 1, 1},
                  {112, kMiddle, 2530, C, kText, 1, 1},
                  {119, kLeft, 2655, L, kSmall, 1, 1},
-                 {120, 285, 2655, L, kSmall, 1, 1},
+                 {120, kScaleStepsX, 2655, L, kSmall, 1, 1},
              });
   OnePageGradeColumns(t, 90, 1870, 80, kBold);
   return t;
@@ -379,10 +393,16 @@ TFormFieldTable GymnasiumExamForm() {
                  {115, kLeftRuleField, 2580, L, kSmall, 1, 1},
                  {117, kRightRuleField, 2580, L, kSmall, 1, 1},
                  {119, kLeft, 2670, L, kSmall, 1, 1},
-                 {120, 285, 2670, L, kSmall, 1, 1},
+                 {120, kScaleStepsX, 2670, L, kSmall, 1, 1},
              });
   OnePageGradeColumns(t, 90, 1790, 75, kGradeSans);
   PutRows(t, {{56, 1645, 1960, C, kGradeSans, 1, 1}});
+  return t;
+}
+
+// A grade block of eight rows, 10 mm apart, fills the space of nine.
+TFormFieldTable EightRows(TFormFieldTable t) {
+  t[40].Y = 100;
   return t;
 }
 
@@ -402,9 +422,23 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
       ShippedReportFormFile(18, FinalForm(FinalKind::Berufsreife)),
       ShippedReportFormFile(19, FinalForm(FinalKind::WithOverallGrade)),
       ShippedReportFormFile(20, FinalForm(FinalKind::WithOverallGrade)),
-      ShippedReportFormFile(21, GymnasiumReportForm(false)),
-      ShippedReportFormFile(22, GymnasiumReportForm(true)),
-      ShippedReportFormFile(121, GymnasiumReportForm(false)),
+      // Hauptschule and Realschule: no course footnote.
+      ShippedReportFormFile(5, EightRows(ReportForm(false, Scale::Split))),
+      ShippedReportFormFile(6, EightRows(ReportForm(true, Scale::Split))),
+      ShippedReportFormFile(105, EightRows(ReportForm(false, Scale::Split))),
+      ShippedReportFormFile(7, EightRows(FinalForm(FinalKind::Leaving, Scale::OneLine))),
+      ShippedReportFormFile(8, EightRows(FinalForm(FinalKind::Degree, Scale::OneLine, FinalSeal::StempelSiegel))),
+      ShippedReportFormFile(9, EightRows(FinalForm(FinalKind::Degree, Scale::OneLine))),
+      ShippedReportFormFile(10, ReportForm(false, Scale::Split)),
+      ShippedReportFormFile(11, ReportForm(true, Scale::Split)),
+      ShippedReportFormFile(110, ReportForm(false, Scale::Split)),
+      ShippedReportFormFile(12, FinalForm(FinalKind::Leaving, Scale::OneLine)),
+      ShippedReportFormFile(13, FinalForm(FinalKind::WithOverallGrade, Scale::OneLine)),
+      ShippedReportFormFile(14, FinalForm(FinalKind::WithOverallGrade, Scale::OneLine)),
+      // Gymnasium: the grade-scale label with the scale beside it.
+      ShippedReportFormFile(21, ReportForm(false, Scale::Split)),
+      ShippedReportFormFile(22, ReportForm(true, Scale::Split)),
+      ShippedReportFormFile(121, ReportForm(false, Scale::Split)),
       ShippedReportFormFile(23, GymnasiumLeavingForm()),
       ShippedReportFormFile(24, GymnasiumExamForm()),
   };

@@ -7,7 +7,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QStyleOptionComboBox>
+#include <QListWidget>
+#include <QToolButton>
+#include <QToolBar>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 
@@ -22,6 +28,7 @@
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
 #include "settings/WpflEinst.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/ProgramState.h"
 #include "support/TempDir.h"
@@ -199,6 +206,45 @@ TEST_F(DataSheetTest, SheetFitsTheSmallestWindowForEveryForm) {
   }
 }
 
+TEST_F(DataSheetTest, EveryControlShowsWholeAtTheSmallestSize) {
+  for (int schoolType : {1, 2, 3, 4, 5, 6}) {
+    SCOPED_TRACE("school type " + std::to_string(schoolType));
+    auto& form = Form(schoolType);
+    form.resize(kMinMainFormWidth, kMinMainFormHeight);
+    form.SetModified();
+    QApplication::processEvents();
+    ASSERT_EQ(form.size(), QSize(kMinMainFormWidth, kMinMainFormHeight));
+    const QRect window = form.rect();
+    auto inside = [&form, &window](const QWidget* w) {
+      return window.contains(QRect(w->mapTo(&form, QPoint(0, 0)), w->size()));
+    };
+    // The tool bar keeps every button and the changed marker in view.
+    EXPECT_TRUE(form.Edit73->isVisible());
+    // With room to spare for another font.
+    EXPECT_GE(form.SpeedBar->findChild<QWidget*>(QStringLiteral("SpeedBarSpacer"))->width(), 12);
+    EXPECT_TRUE(inside(form.Edit73));
+    for (QToolButton* b : form.SpeedBar->findChildren<QToolButton*>()) {
+      if (b->objectName() == QLatin1String("qt_toolbar_ext_button"))
+        EXPECT_FALSE(b->isVisible()) << "the tool bar overflows";
+      else
+        EXPECT_TRUE(b->isVisible() && inside(b)) << b->objectName().toStdString();
+    }
+    // The report kind shows its longest item whole.
+    QComboBox* kind = Combo("ComboBox41");
+    const QFontMetrics metrics(kind->font());
+    int longest = 0;
+    for (int i = 0; i < kind->count(); ++i) longest = std::max(longest, metrics.horizontalAdvance(kind->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(kind);
+    const QRect text = kind->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, kind);
+    EXPECT_GE(text.width(), longest);
+    EXPECT_TRUE(inside(kind));
+    // The first pupil of the list is not cut.
+    const QRect first = form.ListBox1->visualItemRect(form.ListBox1->item(0));
+    EXPECT_TRUE(form.ListBox1->viewport()->rect().contains(first));
+  }
+}
+
 // ---- show and store ----
 
 TEST_F(DataSheetTest, ShowAndStoreUnchangedKeepsEveryByteForEachSchoolType) {
@@ -319,7 +365,8 @@ TEST_F(DataSheetTest, UnsetSexBecomesBoyAndMaskedBlanksStay) {
   form_->StoreCurrentPupil();
   EXPECT_EQ(Current().Sex, 0);
   EXPECT_EQ(Current().BirthDate.str(), "  .  .19  ");
-  EXPECT_TRUE(Modified);
+  // Nobody typed anything: what the store settles is no change.
+  EXPECT_FALSE(Modified);
 }
 
 TEST_F(DataSheetTest, NoSelectionKeepsTheField) {
@@ -413,7 +460,8 @@ TEST_F(DataSheetTest, NewPupilGetsTheDefaultFormAndItsCatalogueSubjects) {
   form_->StoreCurrentPupil();
   EXPECT_EQ(Current().LayoutFormNumber, 21);
   EXPECT_EQ(Current().FormNumber, 0);  // no report kind yet
-  EXPECT_TRUE(Modified);
+  // A default pupil nobody edited holds nothing to save.
+  EXPECT_FALSE(Modified);
 }
 
 TEST_F(DataSheetTest, ConvertedPupilKeepsSubjectsAndGradesWhenFirstShown) {
@@ -493,14 +541,16 @@ TEST_F(RelayoutSequenceTest, ShownTwiceIsReLaidOnce) {
   EXPECT_EQ(Current().FormNumber, 18);
 }
 
-TEST_F(RelayoutSequenceTest, StoringAfterTheReLayoutSetsModified) {
+TEST_F(RelayoutSequenceTest, TheChoiceIsTheChangeNotTheReLayout) {
   ShowPupilOfForm15();
   ChooseFinalReport();
   form_->StoreCurrentPupil();
+  EXPECT_TRUE(Modified);
   form_->ShowCurrentPupil();
+  // The slots the show moved are no edit of their own.
   Modified = false;
   form_->StoreCurrentPupil();
-  EXPECT_TRUE(Modified);
+  EXPECT_FALSE(Modified);
 }
 
 TEST_F(RelayoutSequenceTest, PairOutsideTheTableWarnsAtTheShow) {
@@ -548,16 +598,25 @@ TEST_F(LevelTest, RescaledOnceAcrossTwoStores) {
   EXPECT_EQ(msgs.shown().size(), 1u);
 }
 
-TEST_F(LevelTest, NoLeavesTheGradesAndIsNotAskedAgain) {
+TEST_F(LevelTest, NoLeavesTheGradesAndIsAskedAgainUntilTheNextShow) {
   ShowGesamtschulPupil(1);
   Combo("ComboBox43")->setCurrentIndex(3);
   testsupport::ScriptedMessages msgs;
   msgs.expect(kLevelChangedQuestion, MsgKind::Confirmation, MsgResult::No);
   form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[1].Grade.str(), "3");
+  // Every store until the next show offers it again; Yes then rescales once.
+  msgs.expect(kLevelChangedQuestion, MsgKind::Confirmation, MsgResult::No);
   form_->StoreCurrentPupil();
-  EXPECT_EQ(Current().Subjects[3].Grade.str(), "3");
+  msgs.expect(kLevelChangedQuestion, MsgKind::Confirmation, MsgResult::Yes);
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[1].Grade.str(), "5");
+  form_->StoreCurrentPupil();
+  form_->ShowCurrentPupil();
+  form_->StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[1].Grade.str(), "5");
   EXPECT_EQ(Current().AnspruchsebeneAll, 3);
-  EXPECT_EQ(msgs.shown().size(), 1u);
+  EXPECT_EQ(msgs.shown().size(), 3u);
 }
 
 TEST_F(LevelTest, UndecidedLevelIsAskedButChangesNoGrade) {
@@ -686,6 +745,58 @@ TEST_F(DataSheetTest, SchoolYearHandlerNormalisesAndFillsTheSecondYear) {
     form_->Edit63Exit();
     EXPECT_EQ(Edit("Edit63")->text(), c.shown) << c.typed;
     EXPECT_EQ(Edit("Edit64")->text(), c.second) << c.typed;
+  }
+}
+
+// ---- what counts as a change ----
+
+const QString kOpenWithoutSaving = QString::fromUtf8(
+    "Wollen Sie jetzt wirklich eine neue Datei öffnen \rohne die geänderten (aktuellen) Daten zu Speichern?");
+const QString kNewClass = QString::fromUtf8("Wollen Sie jetzt eine neue Datei\r(Zeugnis-Datenbank) erstellen?");
+
+template <class T>
+T* Find(TMainForm& form, const char* name) {
+  return form.findChild<T*>(QString::fromLatin1(name));
+}
+
+TEST_F(DataSheetTest, OpenAsksOnlyWhenSomethingTypedWouldBeLost) {
+  const struct {
+    const char* Name;
+    bool AfterNew;  // "Neu" first, then the edit
+    std::function<void(TMainForm&)> Edit;
+    bool Asks;
+  } cases[] = {
+      {"nothing typed after start", false, [](TMainForm&) {}, false},
+      {"nothing typed after Neu", true, [](TMainForm&) {}, false},
+      {"surname typed", false, [](TMainForm& f) { Find<QLineEdit>(f, "Edit5")->setText("Muster"); }, true},
+      {"grade typed after Neu", true, [](TMainForm& f) { Find<QLineEdit>(f, "EditF2")->setText("2"); }, true},
+      {"report kind chosen", false, [](TMainForm& f) { Find<QComboBox>(f, "ComboBox41")->setCurrentIndex(2); }, true},
+      {"Klassenart alone", false,
+       [](TMainForm& f) {
+         auto* group = Find<platform::RadioGroup>(f, "RadioGroup2");
+         group->setItemIndex((group->itemIndex() + 1) % group->count());
+       },
+       true},
+  };
+  for (int schoolType = 1; schoolType <= 6; ++schoolType) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.Name) + ", school type " + std::to_string(schoolType));
+      Form(schoolType);
+      testsupport::ScriptedMessages msgs;
+      testsupport::ScriptedFileDialogs files;
+      if (c.AfterNew) {
+        msgs.expect(kNewClass, MsgKind::Confirmation, MsgResult::Yes);
+        form_->FileNew();
+      }
+      c.Edit(*form_);
+      if (c.Asks)
+        msgs.expect(kOpenWithoutSaving, MsgKind::Confirmation, MsgResult::No);
+      else
+        files.expectOpen(std::nullopt);
+      form_->FileOpen();
+      EXPECT_EQ(Modified, c.Asks);
+      EXPECT_EQ(msgs.shown().size(), (c.AfterNew ? 1u : 0u) + (c.Asks ? 1u : 0u));
+    }
   }
 }
 

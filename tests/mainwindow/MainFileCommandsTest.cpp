@@ -407,6 +407,15 @@ TEST_F(FileCommandsTest, SaveWritesTheOpenedClass) {
   EXPECT_TRUE(form.Edit73->isHidden());
 }
 
+TEST_F(FileCommandsTest, SaveIntoAFolderRefusingNewFilesWritesTheFileItself) {
+  auto& form = FormWithOpenedFile("7a.QVR", ClassFileBytes(ThreePupils()));
+  form.pendingEdit = "12";
+  testsupport::FolderRefusesNewFiles refusing;
+  EXPECT_TRUE(form.FileSave());
+  EXPECT_EQ(dir.readFile(DataDir + "7a.QVR"), ClassInMemory());
+  EXPECT_FALSE(Modified);
+}
+
 TEST_F(FileCommandsTest, SaveOfAVersion1ClassAsksEveryTime) {
   const QByteArray v1 = Version1FileBytes({"Abel", "Berg"});
   auto& form = FormWithOpenedFile("alt.QVR", v1);
@@ -426,6 +435,48 @@ TEST_F(FileCommandsTest, SaveOfAVersion1ClassAsksEveryTime) {
   EXPECT_FALSE(Modified);
   msgs.expect(kOldVersion, MsgKind::Confirmation, MsgResult::Cancel);
   EXPECT_FALSE(form.FileSave());
+}
+
+TEST_F(FileCommandsTest, ClosingWindowStaysOpenWhenTheChosenSaveWroteNothing) {
+  const QString quit = QString::fromUtf8("Wollen Sie das Programm jetzt wirklich beenden?");
+  const QString saveFirst = QString::fromUtf8(
+      "Die Daten wurden seit dem letzten Speichern geändert!\rWollen Sie die Änderungen jetzt Speichern?");
+  const QByteArray v1 = Version1FileBytes({"Abel", "Berg"});
+  const struct {
+    const char* Name;
+    bool NewClass;                         // never saved: the save dialog opens
+    std::optional<MsgResult> VersionReply;  // the version question of a version-1 file
+    bool WriteFails;
+    bool Closes;
+    bool Written;
+  } cases[] = {
+      {"Abbrechen is Nicht Speichern", false, MsgResult::Cancel, false, true, false},
+      {"saved", false, MsgResult::Ok, false, true, true},
+      {"write failed", false, MsgResult::Ok, true, false, false},
+      {"save dialog cancelled", true, std::nullopt, false, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    testsupport::ScriptedFileDialogs dialogs;
+    auto& form = c.NewClass ? FormWithClass(ThreePupils()) : FormWithOpenedFile("alt.QVR", v1);
+    form.SetModified();
+    msgs.expect(quit, MsgKind::Confirmation, MsgResult::Yes).expect(saveFirst, MsgKind::Warning, MsgResult::Yes);
+    if (c.VersionReply) msgs.expect(kOldVersion, MsgKind::Confirmation, *c.VersionReply);
+    if (c.WriteFails) msgs.expect(SaveFailed(DataDir + "alt.QVR"), MsgKind::Plain);
+    if (c.NewClass) dialogs.expectSave(std::nullopt);
+    {
+      std::optional<testsupport::FileFaults> faults;
+      if (c.WriteFails) faults.emplace(std::set<FileStep>{FileStep::Write});
+      EXPECT_EQ(form.close(), c.Closes);
+    }
+    EXPECT_EQ(form.isVisible(), !c.Closes);
+    if (!c.NewClass) {
+      EXPECT_EQ(dir.readFile(DataDir + "alt.QVR") != v1, c.Written);
+    }
+    if (!c.Closes) {
+      EXPECT_TRUE(Modified);
+    }
+  }
 }
 
 TEST_F(FileCommandsTest, FailingWriteKeepsTheClassChanged) {

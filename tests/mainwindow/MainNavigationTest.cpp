@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QStyleOptionViewItem>
 #include <QTableWidget>
+#include <QTest>
 #include <algorithm>
+#include <functional>
 
 #include "mainwindow/SheetStubFixture.h"
 
@@ -180,6 +182,32 @@ TEST_F(SheetStubTest, ListClickSelectsTheNamesakeClicked) {
   form.ListBox1->setCurrentRow(1);
   EXPECT_EQ(CurrentPupil, 2);
   EXPECT_EQ(EnabledButtons(form), "1111");
+}
+
+TEST_F(SheetStubTest, ListKeysSelectAsClicksDo) {
+  auto& form = ShownForm();
+  SetClass(ClassOf({Pupil("Abel", "Anna"), Pupil("Berg", "Ben", 0), Pupil("Cron", "Cem"), Pupil("Dahl", "Dana")}));
+  ASSERT_EQ(ListTexts(), (QStringList{"Abel, Anna", "Cron, Cem", "Dahl, Dana"}));
+  QListWidget* list = form.ListBox1;
+  auto click = [list](int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  };
+  const struct {
+    std::function<void()> Select;
+    int Current;
+  } steps[] = {
+      {[&] { QTest::keyClick(list, Qt::Key_Down); }, 2},
+      {[&] { QTest::keyClick(list, Qt::Key_Down); }, 3},
+      {[&] { click(0); }, 0},
+      {[&] { QTest::keyClick(list, Qt::Key_End); }, 3},
+      {[&] { QTest::keyClick(list, Qt::Key_Up); }, 2},
+      {[&] { click(2); }, 3},
+      {[&] { QTest::keyClick(list, Qt::Key_Home); }, 0},
+  };
+  for (const auto& step : steps) {
+    step.Select();
+    EXPECT_EQ(CurrentPupil, step.Current);
+  }
 }
 
 TEST_F(SheetStubTest, ListClickStoresTheEditIntoThePupilLeft) {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QEnterEvent>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -155,6 +156,26 @@ TEST_F(MainFormTest, HintGoesToStatusPanelZero) {
   QCoreApplication::sendEvent(&form, &tip);
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("vorhandene Datei öffnen"));
   EXPECT_EQ(form.StatusPanelText(1), "Vorgabe.QVR");
+}
+
+TEST_F(MainFormTest, PointingAtAControlShowsItsHintInTheStatusLine) {
+  auto& form = ShownForm();
+  const struct {
+    QWidget* Control;
+    const char* Hint;
+  } controls[] = {
+      {form.PageControl1, "Umschalten zwischen Datenblättern und Tabellenansicht"},
+      {form.PageControl2, "Teilbereiche der Zeugnisdaten"},
+      {form.BitBtn11, "die veränderten Formular-Daten übernehmen"},
+      {form.SpeedButton(2), "vorhandene Datei öffnen"},
+  };
+  for (const auto& c : controls) {
+    form.SetStatusPanelText(0, QString());
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(c.Control, &enter);
+    EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8(c.Hint));
+    EXPECT_EQ(c.Control->toolTip(), QString::fromUtf8(c.Hint));
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -103,6 +103,28 @@ TEST_P(InterruptedWriteTest, EachFailedStepLeavesTheOldFile) {
   }
 }
 
+TEST_P(InterruptedWriteTest, FolderRefusingAFileBesideItIsWrittenInPlace) {
+  const WriteCase& c = GetParam();
+  testsupport::FolderRefusesNewFiles refusing;
+  dir.writeFile(path(), Pattern(c.oldSize, 1));
+  ASSERT_TRUE(c.write(path()));
+  EXPECT_EQ(dir.readFile(path()), c.expected());
+  EXPECT_EQ(FilesIn(dir.programDir()), QStringList{"FILE.DAT"});
+  // A failed write in place reports the failure.
+  for (FileStep step : {FileStep::Write, FileStep::Flush}) {
+    dir.writeFile(path(), Pattern(c.oldSize, 1));
+    testsupport::FileFaults faults({step});
+    EXPECT_FALSE(c.write(path()));
+  }
+}
+
+TEST(WriteFileReplacingTest, FolderRefusingANewFileCreatesNone) {
+  testsupport::TempProgramDir dir;
+  testsupport::FolderRefusesNewFiles refusing;
+  EXPECT_FALSE(platform::WriteFileReplacing(dir.programDir() + "NEW.DAT", Pattern(20, 3)));
+  EXPECT_TRUE(FilesIn(dir.programDir()).isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, InterruptedWriteTest, ::testing::ValuesIn(kWriteCases),
                          [](const auto& info) { return std::string(info.param.name); });
 

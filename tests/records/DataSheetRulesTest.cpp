@@ -75,6 +75,7 @@ TEST_F(DataSheetRulesTest, EveryComparedFieldSetsChanged) {
       {"ExamPassed", [](TPupilRecord& r) { r.ExamPassed = 1; }},
       {"HalfYear", [](TPupilRecord& r) { r.HalfYear = 1; }},
       {"Abschlussart", [](TPupilRecord& r) { r.Abschlussart = 2; }},
+      {"Klassenart", [](TPupilRecord& r) { r.Klassenart = 2; }},
       {"Gesamtpraedikat", [](TPupilRecord& r) { r.Gesamtpraedikat = 4; }},
       {"FormNumber", [](TPupilRecord& r) { r.FormNumber = 15; }},
       {"LayoutFormNumber", [](TPupilRecord& r) { r.LayoutFormNumber = 15; }},
@@ -99,7 +100,6 @@ TEST_F(DataSheetRulesTest, EveryComparedFieldSetsChanged) {
 TEST_F(DataSheetRulesTest, FieldsTheSheetDoesNotShowAreNotCompared) {
   TPupilRecord current = record;
   current.ShownFormNumber = 27;
-  current.Klassenart = 2;
   current.BirthPlace.set("Wismar");
   current.RandomTag = 4711;
   current.MonthText1.set("Mai");

@@ -330,14 +330,15 @@ TEST_F(PrintOptionsTest, SaveReportsAFileThatCannotBeWritten) {
   EXPECT_FALSE(SavePrintOptions());
 }
 
-TEST(PrintOptionMargins, AcceptsWholeNumbersInRangeOnly) {
+TEST(PrintOptionMargins, AcceptsEveryValueTheFieldHolds) {
   struct Case {
     const char* text;
     int expected;  // -1: refused
   };
   const Case cases[] = {
-      {"0", 0},    {"150", 150}, {"1000", 1000}, {" 42 ", 42}, {"", -1},      {" ", -1},
-      {"abc", -1}, {"12.5", -1}, {"-1", -1},     {"1001", -1}, {"70000", -1}, {"0x10", -1},
+      {"0", 0},         {"150", 150},     {"1000", 1000},   {"1001", 1001}, {"65535", 65535},
+      {" 42 ", 42},     {"", -1},         {" ", -1},        {"abc", -1},    {"12.5", -1},
+      {"-1", -1},       {"65536", -1},    {"70000", -1},    {"0x10", -1},
   };
   for (const auto& c : cases) {
     const auto value = ParseMargin(QString::fromLatin1(c.text));
@@ -460,16 +461,18 @@ TEST_F(PrintOptionsFormTest, EachRadioGroupAndMarginStoresItsOwnWord) {
   const std::pair<int, int> groups[] = {{1, 0x12}, {2, 0x1e}, {3, 0x20}, {4, 0x22},
                                         {5, 0x16}, {6, 0x1a}, {7, 0x18}};
   const std::pair<int, int> margins[] = {{2, 0x0a}, {3, 0x0c}, {4, 0x0e}};
+  // Margins over the whole range of the field: 1001, 33268, 65535.
+  auto margin = [](int edit) { return 1001 + (edit - 2) * 32267; };
   TDrkEinstForm& f = Open();
   for (const auto& [group, offset] : groups) f.RadioGroup(group)->setItemIndex(group == 3 ? 1 : 2);
-  for (const auto& [edit, offset] : margins) f.Edit(edit)->setText(QString::number(edit * 100 + 7));
+  for (const auto& [edit, offset] : margins) f.Edit(edit)->setText(QString::number(margin(edit)));
   f.ComboBox1->setCurrentIndex(8);
   f.Edit(1)->setText(QStringLiteral("ab"));
   f.Button1->click();
   ASSERT_EQ(f.result(), 1);
   for (const auto& [group, offset] : groups)
     EXPECT_EQ(U16At(PrintOptions, offset), group == 3 ? 1 : 2) << group;
-  for (const auto& [edit, offset] : margins) EXPECT_EQ(U16At(PrintOptions, offset), edit * 100 + 7) << edit;
+  for (const auto& [edit, offset] : margins) EXPECT_EQ(U16At(PrintOptions, offset), margin(edit)) << edit;
   EXPECT_EQ(PrintOptions.FillCharacter.str(), "x");
   EXPECT_EQ(PrintOptions.StrikeChar.str(), "a");
   EXPECT_EQ(dir.readFile(progFile()), Bytes(PrintOptions));
@@ -552,7 +555,7 @@ TEST_F(PrintOptionsFormTest, StandardThenOkStoresTheDefaults) {
 }
 
 TEST_F(PrintOptionsFormTest, InvalidMarginRefusesOkAndAppliesNothing) {
-  const char* bad[] = {"", "abc", "12,5", "-1", "1001", "70000"};
+  const char* bad[] = {"", "abc", "12,5", "-1", "65536", "70000"};
   const std::pair<int, const char*> edits[] = {{2, "linker Rand"}, {3, "oberer Rand"}, {4, "innerer Rand"}};
   for (const auto& [edit, label] : edits) {
     for (const char* text : bad) {
@@ -574,7 +577,7 @@ TEST_F(PrintOptionsFormTest, InvalidMarginRefusesOkAndAppliesNothing) {
       EXPECT_FALSE(FileWritten());
     }
   }
-  EXPECT_TRUE(InvalidMarginMessage(QStringLiteral("linker Rand")).contains(QStringLiteral("0 bis 1000")));
+  EXPECT_TRUE(InvalidMarginMessage(QStringLiteral("linker Rand")).contains(QStringLiteral("0 bis 65535")));
 }
 
 TEST_F(PrintOptionsFormTest, RefusedOkKeepsPendingDefaultsUntilCorrected) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "records/QuorvDat.h"
 #include "settings/ProgEinst.h"
@@ -95,21 +96,27 @@ TEST_F(ElectiveTest, FolderOrderFollowsListsFolder) {
 }
 
 TEST_F(ElectiveTest, DamagedFilesKeepTheFixedEntries) {
+  const QByteArray whole = ElectiveFile({"  - - -", "???", "Kunst", "Musik"});
   const struct {
     QByteArray bytes;
-    int expectedCount;
+    QStringList names;
   } cases[] = {
-      {ElectiveFile({}, 0), 2},
-      {ElectiveFile({"  - - -"}, 1), 2},
-      {ElectiveFile({"  - - -", "???", "Kunst"}, 9), 3},  // shorter than its count says
-      {QByteArray("\x01", 1), 2},
+      {ElectiveFile({}, 0), {"  - - -", "???"}},
+      {ElectiveFile({"  - - -"}, 1), {"  - - -", "???"}},
+      {ElectiveFile({"Kunst"}, 1), {"  - - -", "???", "Kunst"}},
+      {ElectiveFile({"Kunst", "Musik"}, 2), {"  - - -", "???", "Kunst", "Musik"}},
+      {ElectiveFile({"  - - -", "Kunst"}, 2), {"  - - -", "???", "Kunst"}},
+      {ElectiveFile({"  - - -", "???", "Kunst"}, 9), {"  - - -", "???", "Kunst"}},  // shorter than its count says
+      // Cut inside the entry before the fixed ones: Musik and Kunst stay whole.
+      {whole.left(2 + 2 * 47 + 20), {"  - - -", "???", "Kunst", "Musik"}},
+      {QByteArray("\x01", 1), {"  - - -", "???"}},
   };
   for (const auto& c : cases) {
     SetElectiveDefaults();
     dir.writeFile(dir.programDir() + "WPflFach.DAT", c.bytes);
     LoadElectiveSubjects();
-    EXPECT_EQ(ElectiveCount(), c.expectedCount);
-    EXPECT_EQ(ElectiveSubjects[0].Name, "  - - -");
+    RebuildElectiveNames();
+    EXPECT_EQ(ElectiveSubjectNames, c.names) << c.bytes.toHex().left(40).toStdString();
   }
 }
 
@@ -186,4 +193,48 @@ TEST_F(ElectiveTest, CopyElectiveFileSourceOrderAndReplaceQuestion) {
   // A copy onto itself is skipped without a question.
   CopyElectiveFile(a, a, dir.programDir());
   EXPECT_EQ(dir.readFile(a + "WPflFach.DAT"), "from A");
+}
+
+TEST_F(ElectiveTest, KeyboardAndMouseSelectTheSameEntry) {
+  dir.writeFile(dir.programDir() + "WPflFach.DAT", ElectiveFile({"  - - -", "???", "Kunst", "Musik", "Sport"}));
+  enum Step { Click2, Click4, Down, Up, End, Home };
+  const struct {
+    std::vector<Step> Steps;
+    const char* Asked;  // nullptr: refused as a fixed entry
+  } cases[] = {
+      {{Click2, Down}, "Musik"},
+      {{Click4, Up}, "Musik"},
+      {{Click2, Down, Down}, "Sport"},
+      {{Down, Down}, "Kunst"},
+      {{Click2, End}, "Sport"},
+      {{Click4, Home}, nullptr},
+      {{Click4, Up, Click4}, "Sport"},
+  };
+  for (const auto& c : cases) {
+    TWpflEinstForm form;
+    form.show();
+    QListWidget* list = form.ListBox1;
+    auto click = [list](int row) {
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    for (Step step : c.Steps) {
+      switch (step) {
+        case Click2: click(2); break;
+        case Click4: click(4); break;
+        case Down: QTest::keyClick(list, Qt::Key_Down); break;
+        case Up: QTest::keyClick(list, Qt::Key_Up); break;
+        case End: QTest::keyClick(list, Qt::Key_End); break;
+        case Home: QTest::keyClick(list, Qt::Key_Home); break;
+      }
+    }
+    EXPECT_EQ(ElectiveIndex, list->currentRow());
+    testsupport::ScriptedMessages msgs;
+    if (c.Asked)
+      msgs.expect(QStringLiteral("Wollen Sie das Fach: \"%1\" wirklich löschen?").arg(QString::fromLatin1(c.Asked)),
+                  MsgKind::Warning, MsgResult::No);
+    else
+      msgs.expect(QString::fromUtf8("Die letzten Datensätze können nicht gelöscht werden!"), MsgKind::Information);
+    form.Button4->click();
+    EXPECT_EQ(msgs.shown().size(), 1u);
+  }
 }

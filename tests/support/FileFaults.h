@@ -21,6 +21,17 @@ class FileFaults {
   FileFaults& operator=(const FileFaults&) = delete;
 };
 
+// While it lives, every folder refuses a new file (existing files stay writable).
+class FolderRefusesNewFiles {
+ public:
+  FolderRefusesNewFiles() {
+    platform::SetFolderRefusalHook([](const QString&) { return true; });
+  }
+  ~FolderRefusesNewFiles() { platform::SetFolderRefusalHook({}); }
+  FolderRefusesNewFiles(const FolderRefusesNewFiles&) = delete;
+  FolderRefusesNewFiles& operator=(const FolderRefusesNewFiles&) = delete;
+};
+
 // Counts the steps from its creation on (1-based) and fails step failAt only;
 // 0 fails none, which lets a first run learn how many steps an operation takes.
 class FileStepFault {

@@ -1,0 +1,312 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "layouts/DrawnPageGeometry.h"
+#include "layouts/HauptschuleLayouts.h"
+#include "layouts/LayoutTestSupport.h"
+#include "layouts/OutputWrappers.h"
+#include "layouts/PrintJob.h"
+#include "layouts/RealschuleLayouts.h"
+#include "layouts/ShippedFormFiles.h"
+#include "platform/RecordingCanvas.h"
+#include "printengine/PrinterFonts.h"
+#include "support/FixedPrinter.h"
+
+using platform::CanvasOp;
+using platform::RecordedOp;
+using quorv::ReportJob;
+
+namespace {
+
+constexpr int kOx = 150;
+constexpr int kOy = 150;
+QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
+int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
+QString U(const char* text) { return text != nullptr ? QString::fromUtf8(text) : QString(); }
+QStringList One(const char* text) { return text != nullptr ? QStringList{U(text)} : QStringList{}; }
+
+const char* const kSteps = "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)";
+// The struck parts of "Stempel/Siegel".
+const char* const kSealA = "Stempel/";
+const char* const kSealB = "/Siegel";
+const char* const kReligionUpper = "ev. / kath. Religion /";
+
+bool IsHauptschule(int form) { return form <= 9 || form == 105; }
+bool IsFinal(int form) { return form < 100 && form % 5 >= 2; }  // 7 to 9, 12 to 14
+int RowsOf(int form) { return IsHauptschule(form) ? 8 : 9; }
+int FirstFreeRow(int form) { return IsFinal(form) && !IsHauptschule(form) ? 7 : 8; }
+
+const int kForms[] = {5, 6, 105, 7, 8, 9, 10, 11, 110, 12, 13, 14};
+
+// Every field of the form printed on page 1 at a place of its own.
+class HauptRealPageTest : public ::testing::Test {
+ protected:
+  HauptRealPageTest() : printer_(platform::DeviceCaps{}), fields_(testsupport::EveryFieldTable()) {
+    const char* names[18] = {"Deutsch", "Englisch", "Französisch", "Mathematik", "Geschichte", "Geografie",
+                             "Sozialkunde", "Physik", "Chemie", "Biologie", "Astronomie", "Musik", "Kunst",
+                             "Sport", "Wirtschaft", "Informatik", "Technik", "Darstellendes Spiel"};
+    pupil_ = testsupport::TestPupil();
+    QImage arms(4, 4, QImage::Format_RGB32);
+    arms.fill(Qt::blue);
+    arms.save(env_.dir().programDir() + QStringLiteral("13S.BMP"));
+    // The strike-outs of the seal and of the leaving statement on their words' lines.
+    for (auto [strike, base] : {std::pair{113, 112}, {23, 22}}) {
+      fields_[static_cast<std::size_t>(strike)].Y = F(base).Y;
+      fields_[static_cast<std::size_t>(strike)].FontNumber = F(base).FontNumber;
+    }
+    for (int i = 0; i < 18; ++i) {
+      quorv::TSubjectEntry& e = pupil_.Subjects[static_cast<std::size_t>(i)];
+      e.Name.setText(U(names[i]));
+      e.Grade.set("2");
+      e.CourseLevel.set("R");
+    }
+  }
+
+  const quorv::TFormField& F(int n) const { return fields_[static_cast<std::size_t>(n)]; }
+  int RowY(int r) const { return F(32).Y + (r - 1) * F(40).Y; }
+
+  void Draw(int form) {
+    const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
+    env_.writeFormFile(choice.FileName, choice.Description, fields_);
+    quorv::ClearReportJob();
+    ReportJob.Pupil = pupil_;
+    ReportJob.FormNumber = static_cast<std::uint16_t>(form);
+    ReportJob.CurrentPage = 1;
+    ReportJob.OutputTarget = quorv::otPreview;
+    quorv::LoadJobReportFormFile();
+    canvas_.clear();
+    quorv::PageRoutineOfForm(form)(canvas_, ReportJob.Pupil);
+  }
+
+  QStringList TextsAt(int n) const { return TextsAtPoint(Pt(F(n).X, F(n).Y)); }
+  QStringList TextsAtPoint(QPoint p) const {
+    QStringList out;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
+      if (op.P1 == p) out << op.Text;
+    return out;
+  }
+  int Count(const QString& text) const {
+    int n = 0;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text)) n += op.Text == text ? 1 : 0;
+    return n;
+  }
+
+  testsupport::LayoutEnvironment env_;
+  testsupport::FixedPrinter printer_;
+  quorv::TFormFieldTable fields_;
+  quorv::TPupilRecord pupil_;
+  platform::RecordingCanvas canvas_;
+};
+
+TEST_F(HauptRealPageTest, TitleHeadingScaleSealAndGradesOfEachForm) {
+  struct Case {
+    int Form;
+    const char* Title;
+    const char* Seal;
+    const char* StrikeYear;      // field 113 of a year report
+    const char* StrikeHalfYear;  // ... of a half-year report
+  };
+  const Case cases[] = {
+      {5, "Zeugnis", "Stempel/Siegel", kSealA, kSealB},
+      {6, "Übergangszeugnis", "Stempel/Siegel", kSealA, kSealA},
+      {105, "Zwischenzeugnis", "Stempel/Siegel", kSealB, kSealB},
+      {7, "Abgangszeugnis", "Stempel/Siegel", kSealA, kSealA},
+      {8, "Abschlusszeugnis", "Stempel/Siegel", kSealA, kSealA},
+      {9, "Abschlusszeugnis", "Siegel", nullptr, nullptr},
+      {10, "Zeugnis", "Stempel/Siegel", kSealA, kSealB},
+      {11, "Übergangszeugnis", "Stempel/Siegel", kSealA, kSealA},
+      {110, "Zwischenzeugnis", "Stempel/Siegel", kSealB, kSealB},
+      {12, "Abgangszeugnis", "Stempel/Siegel", kSealA, kSealA},
+      {13, "Abschlusszeugnis", "Siegel", nullptr, nullptr},
+      {14, "Abschlusszeugnis", "Siegel", nullptr, nullptr},
+  };
+  for (const Case& c : cases) {
+    const bool final = IsFinal(c.Form);
+    for (const char* year : {"2006", "2007", "2010"}) {
+      for (int halfYear : {0, 1}) {
+        pupil_.SchoolYear.set(year);
+        pupil_.HalfYear = static_cast<std::uint16_t>(halfYear);
+        quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(halfYear);  // the option, either way
+        Draw(c.Form);
+        const std::string at = std::to_string(c.Form) + " " + year + " " + std::to_string(halfYear);
+        EXPECT_EQ(TextsAt(5), One(c.Title)) << at;
+        EXPECT_EQ(TextsAt(14), One(IsHauptschule(c.Form) ? "der Hauptschule" : "der Realschule")) << at;
+        // The learning-development heading in every year; the final pages have none.
+        EXPECT_EQ(TextsAt(65), One(final ? nullptr : "Lernentwicklungsbericht")) << at;
+        EXPECT_EQ(TextsAt(59), One(final ? nullptr : "(Leistungsstand sowie Sozial- und Arbeitsverhalten)")) << at;
+        EXPECT_EQ(TextsAt(7), One(final ? "Schuljahr" : "über das 1. Schulhalbjahr / Schuljahr")) << at;
+        EXPECT_EQ(TextsAt(46), One(final ? "1. Halbjahr" : nullptr)) << at;
+        // The scale: in two parts on the report pages, one line on the final pages.
+        EXPECT_EQ(TextsAt(119), final ? QStringList{U(quorv::kGradeScaleLine)} : QStringList{U("Notenstufen:")})
+            << at;
+        EXPECT_EQ(TextsAt(120), One(final ? nullptr : kSteps)) << at;
+        EXPECT_EQ(TextsAt(112), One(c.Seal)) << at;
+        EXPECT_EQ(testsupport::StruckPart(canvas_, U(c.Seal)), U(halfYear == 1 ? c.StrikeHalfYear : c.StrikeYear))
+            << at;
+        EXPECT_EQ(canvas_.opsOf(CanvasOp::Picture).size(), final ? 1u : 0u) << at;
+        // Grades in words where the form always prints them, else by the option.
+        const bool words = final || c.Form == 6 || c.Form == 11 || halfYear == 1;
+        EXPECT_EQ(TextsAtPoint(Pt(F(32).X + F(34).X, RowY(1))), One(words ? "gut" : "2")) << at;
+        // No course letters anywhere, Mathematik at level R included.
+        for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
+          EXPECT_FALSE(op.Text.startsWith(QLatin1Char('(')) && op.Text.endsWith(QStringLiteral(")*")))
+              << at << " " << op.Text.toStdString();
+      }
+    }
+  }
+}
+
+TEST_F(HauptRealPageTest, FinalStatements) {
+  const char* const grade = "mit dem Gesamtprädikat _____________________________________ erworben.";
+  const char* const exam =
+      "hat erfolgreich an der Realschulabschlussprüfung gemäß § 16 Abs. 4 des Schulgesetzes des Landes";
+  struct Case {
+    int Form;
+    int Sex;
+    int Praedikat;
+    std::array<const char*, 6> Lines;  // fields 22 to 27; at 23 of forms 7 and 12 the struck part of 22
+  };
+  const char* const leaving = quorv::kLeavingSentence;
+  const Case cases[] = {
+      {7, 0, 0, {leaving, "/ihrer", "Jahrgangsstufe ____ der Hauptschule entlassen.", "9", nullptr, nullptr}},
+      {7, 1, 0, {leaving, "seiner/", "Jahrgangsstufe ____ der Hauptschule entlassen.", "9", nullptr, nullptr}},
+      {12, -1, 0, {leaving, nullptr, "Jahrgangsstufe ____ der Realschule entlassen.", "9", nullptr, nullptr}},
+      {12, 1, 0, {leaving, "seiner/", "Jahrgangsstufe ____ der Realschule entlassen.", "9", nullptr, nullptr}},
+      {8, 1, 3,
+       {"hat erfolgreich am Unterricht der Jahrgangsstufe 9 des Hauptschulbildungsganges teilgenommen", "und den",
+        "Hauptschulabschluss", nullptr, "erworben.", nullptr}},
+      {9, 0, 3,
+       {"hat erfolgreich am Unterricht der Jahrgangsstufe 10 des Hauptschulbildungsganges teilgenommen",
+        "und den", "qualifizierten Hauptschulabschluss", nullptr, "erworben.", nullptr}},
+      {13, 1, 0,
+       {exam, "Velsland teilgenommen und den", "Realschulabschluss", nullptr, grade, "  - - - - - "}},
+      {13, 0, 1,
+       {exam, "Velsland teilgenommen und den", "Realschulabschluss", nullptr, grade, "sehr gut - mit Auszeichnung"}},
+      {14, 1, 5,
+       {exam, "Velsland teilgenommen und den", "qualifizierten Realschulabschluss", nullptr, grade, "bestanden"}},
+      {14, 1, 6,
+       {exam, "Velsland teilgenommen und den", "qualifizierten Realschulabschluss", nullptr, grade, "ausreichend"}},
+      {14, 1, 7,
+       {exam, "Velsland teilgenommen und den", "qualifizierten Realschulabschluss", nullptr, grade, "  - - - - - "}},
+  };
+  pupil_.Jahrgangsstufe.set("9");
+  for (const Case& c : cases) {
+    pupil_.Sex = c.Sex;
+    pupil_.Gesamtpraedikat = static_cast<std::uint16_t>(c.Praedikat);
+    Draw(c.Form);
+    for (int i = 0; i < 6; ++i) {
+      const char* line = c.Lines[static_cast<std::size_t>(i)];
+      if (i == 1 && (c.Form == 7 || c.Form == 12))
+        EXPECT_EQ(testsupport::StruckPart(canvas_, U(leaving)), U(line)) << c.Form << " sex " << c.Sex;
+      else
+        EXPECT_EQ(TextsAt(22 + i), One(line)) << c.Form << " sex " << c.Sex << " field " << 22 + i;
+    }
+  }
+}
+
+TEST_F(HauptRealPageTest, GradeRowsOfEachForm) {
+  for (int form : kForms) {
+    const int rows = RowsOf(form);
+    const int freeRow = FirstFreeRow(form);
+    const bool interim = form > 100;
+    quorv::TPupilRecord base = pupil_;
+    base.Subjects[static_cast<std::size_t>(rows - 1)].Name.set("???");  // the religion slot
+    base.Subjects[14].Name.setText(U("katholische Religion"));          // right column, row 6
+    // Free rows of 22 and of 21 characters.
+    for (const char* name : {"Wirtschaft und Verwalt", "Wirtschaft und Verwal"}) {
+      pupil_ = base;
+      pupil_.Subjects[static_cast<std::size_t>(8 + freeRow)].Name.set(name);
+      Draw(form);
+      const std::string at = std::to_string(form) + " " + name;
+      const QStringList rightRow = TextsAtPoint(Pt(F(32).X + F(36).X, RowY(freeRow)));
+      const RecordedOp* free = canvas_.findText(U(name));
+      ASSERT_NE(free, nullptr) << at;
+      EXPECT_EQ(free->P1, Pt(F(32).X + F(36).X, RowY(freeRow))) << at;
+      EXPECT_EQ(free->State.Font.Height, FontHeight(F(33).FontNumber)) << at;
+      EXPECT_EQ(free->State.CharacterExtra, std::strlen(name) > 21 ? -4 : 0) << at;
+      EXPECT_EQ(rightRow, QStringList{U(name)}) << at;
+    }
+    const std::string at = std::to_string(form);
+    EXPECT_EQ(Count(U("1. Fremdsprache")), 1) << at;
+    EXPECT_EQ(Count(U("2. Fremdsprache")), IsHauptschule(form) ? 0 : 1) << at;
+    // Französisch in slot 3 of a Hauptschule form is an ordinary row.
+    const RecordedOp* french = canvas_.findText(U("Französisch"));
+    ASSERT_NE(french, nullptr) << at;
+    if (IsHauptschule(form)) {
+      EXPECT_EQ(french->P1, Pt(F(32).X, RowY(3))) << at;
+      EXPECT_EQ(french->State.Font.Height, FontHeight(F(32).FontNumber)) << at;
+    }
+    // The empty religion slot: "  - - -" on the interim reports, else the religion
+    // alternatives; the religion in the right column prints them too.
+    EXPECT_EQ(TextsAtPoint(Pt(F(32).X, RowY(rows))), interim ? QStringList{U("  - - -")} : QStringList{})
+        << at;
+    QList<int> religionX;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
+      if (op.Text == U(kReligionUpper)) religionX << op.P1.x() - kOx;
+    const QList<int> right{F(32).X + F(36).X};
+    EXPECT_EQ(religionX, interim ? right : QList<int>{F(32).X} + right) << at;
+    // Grade boxes: the rows of both columns and the overall elective grade.
+    std::size_t boxes = 0;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Rectangle))
+      boxes += op.State.Brush.Style == platform::BrushStyle::Solid ? 1 : 0;
+    EXPECT_EQ(boxes, static_cast<std::size_t>(2 * rows + 1)) << at;
+  }
+}
+
+// Every text a form prints is on one of the two pages of its shipped form file.
+TEST(HauptRealShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
+  testsupport::LayoutEnvironment env;
+  testsupport::FixedPrinter printer(platform::DeviceCaps{});
+  quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
+  for (const testsupport::ShippedFormFile& file : testsupport::ShippedFormFiles())
+    env.writeFormFile(file.FileName, file.Title, file.Fields);
+  for (int form : kForms) {
+    const bool final = IsFinal(form);
+    const quorv::TPupilRecord pupil = testsupport::FullyFilledPupil(form, 1, 0, QStringLiteral("2006"));
+    QStringList drawn;
+    for (int page = 1; page <= 2; ++page) {
+      quorv::ClearReportJob();
+      ReportJob.Pupil = pupil;
+      ReportJob.FormNumber = static_cast<std::uint16_t>(form);
+      ReportJob.CurrentPage = static_cast<std::uint16_t>(page);
+      ReportJob.OutputTarget = quorv::otPrinterReport;
+      quorv::LoadJobReportFormFile();
+      platform::RecordingCanvas canvas;
+      quorv::PageRoutineOfForm(form)(canvas, ReportJob.Pupil);
+      for (const RecordedOp& op : canvas.opsOf(CanvasOp::Text)) drawn << op.Text;
+      for (const testsupport::StruckText& t : testsupport::StruckTexts(canvas, QLatin1Char('#')))
+        drawn << QStringLiteral("struck: ") + t.Part;
+    }
+    const quorv::TFinalPageProfile& profile =
+        IsHauptschule(form) ? quorv::HauptschuleFinalProfile(form) : quorv::RealschuleFinalProfile(form);
+    QStringList expected = {testsupport::LongSchoolName(), U("Vorname und Name"), U("Name, Vorname"),
+                            U("Noten"), U("1. Fremdsprache"), U("Wahlpflichtunterricht"),
+                            U("Gesamtnote im Wahlpflichtunterricht"), U(quorv::kAbsenceSentence), U("105,5"),
+                            U("100,5"), U("Seestadt-Lindenhagen am Haffen, 15.7.2007"), U("Schulleiter(in)"),
+                            U("Klassenlehrer(in)"), U("Empfangsbestätigung:"), U("Erziehungsberechtigte"),
+                            U("Vermerke:"), U("2006 / 2007"), U(kReligionUpper)};
+    if (final) {
+      expected << U("Schuljahr") << U(quorv::kGradeScaleLine) << U(profile.SealWords);
+      for (const quorv::TStatementLine& line : profile.Statement)
+        if (line.Item == quorv::TStatementItem::Text) expected << U(line.Text);
+    } else {
+      expected << U("Lernentwicklungsbericht") << U("Notenstufen:") << U(kSteps) << U("Stempel/Siegel")
+               << U("struck: 1. Schulhalbjahr /") << U("struck: ") + U(form > 100 ? kSealB : kSealA);
+    }
+    if (form == 6 || form == 11)
+      expected << U(quorv::kTransferSentence) << U("struck: /Der Schüler") << U("Berufliche Schule Seestadt-Süd");
+    if (form == 7 || form == 12) expected << U("struck: seiner/") << U("10");
+    if (form == 7 || form == 8 || form == 12) expected << U("struck: ") + U(kSealA);
+    if (form == 13 || form == 14) expected << U("sehr gut - mit Auszeichnung");
+    if (form == 8 || form == 9 || form == 13 || form == 14) expected << U("1. Halbjahr") << U("2. Halbjahr");
+    for (const QString& text : expected) EXPECT_TRUE(drawn.contains(text)) << form << ": " << text.toStdString();
+    // A grade in every row, every elective and the overall elective grade.
+    const int electives = form == 8 || form == 9 || form == 13 || form == 14 ? 6 : 4;
+    EXPECT_EQ(drawn.count(U("nicht teilgenommen")), 2 * RowsOf(form) + electives + 1) << form;
+    // The development text on the report pages, the remarks on every page.
+    EXPECT_EQ(drawn.filter(U("Marie-Christin arbeitet im Unterricht")).size() >= 2, !final) << form;
+  }
+}
+
+}  // namespace
