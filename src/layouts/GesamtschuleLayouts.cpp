@@ -9,15 +9,10 @@ namespace {
 
 constexpr const char* kGesamtschulePhrase = "der Integrierten Gesamtschule";
 constexpr const char* kOrientierungsstufePhrase = "der Orientierungsstufe";
-constexpr TYearText kHeading{"Lernentwicklungsbericht", "Lernentwicklungsbericht"};
-constexpr TYearText kSubHeading{"(Leistungsstand sowie Sozial- und Arbeitsverhalten)",
-                                "(Leistungsstand sowie Sozial- und Arbeitsverhalten)"};
-constexpr TYearText kScale{kGradeScaleLine, kGradeScaleLine};
 constexpr const char* kCourseFootnote =
     "* B = Basiskurs auf der Anspruchsebene der Berufsreife, E = Erweiterungskurs auf der Anspruchsebene der "
     "Mittleren Reife, G = Gymnasialkurs";
 constexpr TYearText kFootnote{kCourseFootnote, kCourseFootnote};
-constexpr TYearText kNoFootnote{nullptr, nullptr};
 
 constexpr const char* kNoteNotByTypes =
     "1. In der Integrierten Gesamtschule wird der Unterricht nicht nach Schularten gegliedert.";
@@ -56,33 +51,31 @@ TGradeLineProfile GradeLinesOfForm(int form) {
   return GesamtschuleGradeLineProfile(form, 9, 9);
 }
 
-TStatementLine Say(const char* text) { return {TStatementItem::Text, text}; }
-
 // Forms 104, 26, 27, 29 and 127. Named members, so that knobs added to the
 // profile keep their defaults here.
 const std::array<TReportPageProfile, 5> kReportProfiles = {{
     {.Form = 104, .Title = "Zeugnis", .SchoolPhrase = kOrientierungsstufePhrase, .WordsAlways = false,
-     .CourseLetters = false, .GradeLines = GradeLinesOfForm(104), .TextHeading = kHeading,
-     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
-     .GradeScale = kScale, .Footnote = kNoFootnote, .Electives = TElectiveBlock::None},
+     .CourseLetters = false, .GradeLines = GradeLinesOfForm(104), .TextHeading = kTextHeading,
+     .TextSubHeading = kTextSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
+     .GradeScale = kScaleLine, .Footnote = kNoText, .Electives = TElectiveBlock::None},
     {.Form = 26, .Title = "Zeugnis", .SchoolPhrase = kGesamtschulePhrase, .WordsAlways = false,
-     .CourseLetters = false, .GradeLines = GradeLinesOfForm(26), .TextHeading = kHeading,
-     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
-     .GradeScale = kScale, .Footnote = kNoFootnote, .Electives = TElectiveBlock::None, .Notes = kClass56Notes},
+     .CourseLetters = false, .GradeLines = GradeLinesOfForm(26), .TextHeading = kTextHeading,
+     .TextSubHeading = kTextSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
+     .GradeScale = kScaleLine, .Footnote = kNoText, .Electives = TElectiveBlock::None, .Notes = kClass56Notes},
     {.Form = 27, .Title = "Zeugnis", .SchoolPhrase = kGesamtschulePhrase, .WordsAlways = false,
-     .CourseLetters = true, .GradeLines = GradeLinesOfForm(27), .TextHeading = kHeading,
-     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
-     .GradeScale = kScale, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
+     .CourseLetters = true, .GradeLines = GradeLinesOfForm(27), .TextHeading = kTextHeading,
+     .TextSubHeading = kTextSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::B,
+     .GradeScale = kScaleLine, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
      .Notes = kReportNotes},
     {.Form = 29, .Title = "Übergangszeugnis", .SchoolPhrase = kGesamtschulePhrase, .WordsAlways = true,
-     .CourseLetters = true, .GradeLines = GradeLinesOfForm(29), .TextHeading = kHeading,
-     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::A,
-     .GradeScale = kScale, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
+     .CourseLetters = true, .GradeLines = GradeLinesOfForm(29), .TextHeading = kTextHeading,
+     .TextSubHeading = kTextSubHeading, .SealYear = TSealOverprint::A, .SealHalfYear = TSealOverprint::A,
+     .GradeScale = kScaleLine, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
      .Notes = kReportNotes},
     {.Form = 127, .Title = "Zwischenzeugnis", .SchoolPhrase = kGesamtschulePhrase, .WordsAlways = false,
-     .CourseLetters = true, .GradeLines = GradeLinesOfForm(127), .TextHeading = kHeading,
-     .TextSubHeading = kSubHeading, .SealYear = TSealOverprint::B, .SealHalfYear = TSealOverprint::B,
-     .GradeScale = kScale, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
+     .CourseLetters = true, .GradeLines = GradeLinesOfForm(127), .TextHeading = kTextHeading,
+     .TextSubHeading = kTextSubHeading, .SealYear = TSealOverprint::B, .SealHalfYear = TSealOverprint::B,
+     .GradeScale = kScaleLine, .Footnote = kFootnote, .Electives = TElectiveBlock::Four, .AnspruchsebeneLine = true,
      .Notes = kReportNotes},
 }};
 
@@ -100,7 +93,7 @@ const TFinalPageProfile kLeavingProfile = {
                   {TStatementItem::None, nullptr}, {TStatementItem::None, nullptr}},
     .SealWords = kStempelSiegel,
     .Seal = TSealOverprint::A,
-    .GradeScale = kScale,
+    .GradeScale = kScaleLine,
     .Footnote = kFootnote,
     .ElectiveHeadings = false,
     .Absences = false,

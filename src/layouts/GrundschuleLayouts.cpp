@@ -11,19 +11,10 @@ constexpr int kLanguageRow = 9;
 constexpr int kReligionRow = 4;
 
 constexpr const char* kPhrase = "der Grundschule";
-// The text block's headings are the same in every school year.
-constexpr TYearText kHeading{"Lernentwicklungsbericht", "Lernentwicklungsbericht"};
-constexpr TYearText kSubHeading{"(Leistungsstand sowie Sozial- und Arbeitsverhalten)",
-                                "(Leistungsstand sowie Sozial- und Arbeitsverhalten)"};
-// The grade scale: its label at field 119, the grades at field 120.
-constexpr TYearText kScaleLabel{"Notenstufen:", "Notenstufen:"};
-constexpr TYearText kScale{"sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)",
-                           "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)"};
-
 TReportPageProfile Profile(int form, const char* title, bool wordsAlways, bool gradePage, TSealOverprint sealYear,
                            TSealOverprint sealHalfYear) {
   TReportPageProfile p{form,     title,    kPhrase,  wordsAlways, false,  GrundschuleGradeLineProfile(kGradeRows),
-                       kHeading, kSubHeading, sealYear, sealHalfYear, kScaleLabel, kScale};
+                       kTextHeading, kTextSubHeading, sealYear, sealHalfYear, kScaleLabel, kScaleSteps};
   p.SchoolRuleLabel = kGrundschuleSchoolRuleLabel;
   p.GradePage = gradePage;
   p.Electives = TElectiveBlock::None;

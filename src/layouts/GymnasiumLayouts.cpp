@@ -41,19 +41,12 @@ constexpr std::array<int, kAdmissionLines> kRight = {9, 8, 10, 11, 12, 17, 0, 0,
 
 const char* const kPhrase = "des Gymnasiums";
 const char* const kExamPhrase = "des Gymnasiums / der Integrierten Gesamtschule";
-constexpr TYearText kHeading{"Lernentwicklungsbericht", "Lernentwicklungsbericht"};
-constexpr TYearText kSubHeading{"(Leistungsstand sowie Sozial- und Arbeitsverhalten)",
-                                "(Leistungsstand sowie Sozial- und Arbeitsverhalten)"};
-constexpr const char* kScaleLabel = "Notenstufen:";
-constexpr const char* kScale =
-    "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)";
-constexpr TYearText kScaleLabelText{kScaleLabel, kScaleLabel};
-constexpr TYearText kScaleText{kScale, kScale};
 
 const char* const kExamSentence =
     "hat sich der Prüfung zum Übergang in die Jahrgangsstufe 11 der gymnasialen Oberstufe gemäß der";
 const char* const kExamSentence2 = "Verordnung vom 3. Juli 2003 unterzogen.";
-const char* const kPassed = " hat die Prüfung bestanden und wird in die 11. Jahrgangsstufe der gymnasialen Oberstufe versetzt.";
+const char* const kPassed =
+    " hat die Prüfung bestanden und wird in die 11. Jahrgangsstufe der gymnasialen Oberstufe versetzt.";
 const char* const kFailed = " hat die Prüfung nicht bestanden und wird nicht in die 11. Jahrgangsstufe versetzt.";
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
@@ -62,12 +55,12 @@ QString Utf8(const char* text) { return QString::fromUtf8(text); }
 // block, heading, sub-heading, seal strike-out of a year and of a half-year
 // report, grade-scale label, grade scale.
 const std::array<TReportPageProfile, 3> kReportProfiles = {{
-    {21, "Zeugnis", kPhrase, false, false, GymnasiumGradeLineProfile(9, 9), kHeading, kSubHeading,
-     TSealOverprint::A, TSealOverprint::B, kScaleLabelText, kScaleText},
-    {22, "Übergangszeugnis", kPhrase, true, false, GymnasiumGradeLineProfile(9, 9), kHeading, kSubHeading,
-     TSealOverprint::A, TSealOverprint::A, kScaleLabelText, kScaleText},
-    {121, "Zwischenzeugnis", kPhrase, false, false, GymnasiumGradeLineProfile(9, 9), kHeading, kSubHeading,
-     TSealOverprint::B, TSealOverprint::B, kScaleLabelText, kScaleText},
+    {21, "Zeugnis", kPhrase, false, false, GymnasiumGradeLineProfile(9, 9), kTextHeading, kTextSubHeading,
+     TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
+    {22, "Übergangszeugnis", kPhrase, true, false, GymnasiumGradeLineProfile(9, 9), kTextHeading, kTextSubHeading,
+     TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
+    {121, "Zwischenzeugnis", kPhrase, false, false, GymnasiumGradeLineProfile(9, 9), kTextHeading, kTextSubHeading,
+     TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
 }};
 
 constexpr TStatementLine kNoLine{TStatementItem::None, nullptr};
@@ -85,8 +78,8 @@ const TFinalPageProfile kLeavingProfile = [] {
                         kNoLine, kNoLine, kNoLine, kNoLine, kNoLine}},
                       "Landessiegel",
                       TSealOverprint::None,
-                      kScaleLabelText,
-                      kScaleText};
+                      kScaleLabel,
+                      kScaleSteps};
   p.Heading = THeading::None;
   p.NameSecondRule = false;
   p.GradesHeading = "Pflichtunterricht";
@@ -427,7 +420,7 @@ void PrintGymnasiumExamPage(Canvas& canvas, const TPupilRecord& pupil) {
   frame.PlaceAndDate();
   frame.Seal(QStringLiteral("Landessiegel"), TSealOverprint::None);
   frame.Signatures();
-  frame.GradeScale(Utf8(kScaleLabel), Utf8(kScale));
+  frame.GradeScale(Utf8(kGradeScaleLabel), Utf8(kGradeScaleSteps));
   frame.MarginImprint();
 }
 

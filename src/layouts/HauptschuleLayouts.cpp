@@ -8,33 +8,19 @@ namespace quorv {
 namespace {
 
 constexpr const char* kHauptschulePhrase = "der Hauptschule";
-// The text block's heading and sub-heading are the same in every year.
-constexpr TYearText kHeading{"Lernentwicklungsbericht", "Lernentwicklungsbericht"};
-constexpr TYearText kSubHeading{"(Leistungsstand sowie Sozial- und Arbeitsverhalten)",
-                                "(Leistungsstand sowie Sozial- und Arbeitsverhalten)"};
-// The report pages print the grade scale in two parts, the final pages in one line.
-constexpr TYearText kScaleLabel{"Notenstufen:", "Notenstufen:"};
-constexpr TYearText kScaleSteps{
-    "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)",
-    "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)"};
-constexpr TYearText kScaleLine{kGradeScaleLine, kGradeScaleLine};
-constexpr TYearText kNoFootnote{nullptr, nullptr};
-
-constexpr TStatementLine kNone{TStatementItem::None, nullptr};
-constexpr TStatementLine Say(const char* text) { return {TStatementItem::Text, text}; }
-constexpr TStatementLine kSexOverprint{TStatementItem::SexOverprint, nullptr};
-constexpr TStatementLine kJahrgangsstufe{TStatementItem::Jahrgangsstufe, nullptr};
+// The heading of the text block is the same in every year; the report pages
+// print the grade scale in two parts, the final pages in one line.
 
 // Forms 5, 6, 105: form, title, phrase, words always, course letters, grade
 // block, heading, sub-heading, seal strike-out of a year and of a half-year
 // report, grade scale, its second part.
 const std::array<TReportPageProfile, 3> kReportProfiles = {{
-    {5, "Zeugnis", kHauptschulePhrase, false, false, HauptschuleGradeLineProfile(8, 8, true), kHeading, kSubHeading,
-     TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
-    {6, "Übergangszeugnis", kHauptschulePhrase, true, false, HauptschuleGradeLineProfile(8, 8, true), kHeading,
-     kSubHeading, TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
-    {105, "Zwischenzeugnis", kHauptschulePhrase, false, false, HauptschuleGradeLineProfile(8, 8, false), kHeading,
-     kSubHeading, TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
+    {5, "Zeugnis", kHauptschulePhrase, false, false, HauptschuleGradeLineProfile(8, 8, true), kTextHeading,
+     kTextSubHeading, TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
+    {6, "Übergangszeugnis", kHauptschulePhrase, true, false, HauptschuleGradeLineProfile(8, 8, true), kTextHeading,
+     kTextSubHeading, TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
+    {105, "Zwischenzeugnis", kHauptschulePhrase, false, false, HauptschuleGradeLineProfile(8, 8, false), kTextHeading,
+     kTextSubHeading, TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
 }};
 
 // Forms 7, 8, 9: form, title, phrase, course letters, grade block, elective
@@ -42,25 +28,18 @@ const std::array<TReportPageProfile, 3> kReportProfiles = {{
 // Forms 8 and 9 print "Jahrgangsstufe" in full.
 const std::array<TFinalPageProfile, 3> kFinalProfiles = {{
     {7, "Abgangszeugnis", kHauptschulePhrase, false, HauptschuleGradeLineProfile(8, 8, true), TElectiveBlock::Three,
-     {Say(kLeavingSentence), kSexOverprint, Say("Jahrgangsstufe ____ der Hauptschule entlassen."), kJahrgangsstufe,
-      kNone, kNone},
-     kStempelSiegel, TSealOverprint::A, kScaleLine, kNoFootnote},
+     {Say(kLeavingSentence), kSexOverprintLine, Say("Jahrgangsstufe ____ der Hauptschule entlassen."),
+      kJahrgangsstufeLine, kNoLine, kNoLine},
+     kStempelSiegel, TSealOverprint::A, kScaleLine, kNoText},
     {8, "Abschlusszeugnis", kHauptschulePhrase, false, HauptschuleGradeLineProfile(8, 8, true), TElectiveBlock::Four,
      {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 des Hauptschulbildungsganges teilgenommen"),
-      Say("und den"), Say("Hauptschulabschluss"), kNone, Say("erworben."), kNone},
-     kStempelSiegel, TSealOverprint::A, kScaleLine, kNoFootnote},
+      Say("und den"), Say("Hauptschulabschluss"), kNoLine, Say("erworben."), kNoLine},
+     kStempelSiegel, TSealOverprint::A, kScaleLine, kNoText},
     {9, "Abschlusszeugnis", kHauptschulePhrase, false, HauptschuleGradeLineProfile(8, 8, true), TElectiveBlock::Four,
      {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 10 des Hauptschulbildungsganges teilgenommen"),
-      Say("und den"), Say("qualifizierten Hauptschulabschluss"), kNone, Say("erworben."), kNone},
-     "Siegel", TSealOverprint::None, kScaleLine, kNoFootnote},
+      Say("und den"), Say("qualifizierten Hauptschulabschluss"), kNoLine, Say("erworben."), kNoLine},
+     "Siegel", TSealOverprint::None, kScaleLine, kNoText},
 }};
-
-template <std::size_t N, typename Profile>
-const Profile& ProfileOf(const std::array<Profile, N>& profiles, int form) {
-  for (const Profile& p : profiles)
-    if (p.Form == form) return p;
-  return profiles.front();
-}
 
 }  // namespace
 

@@ -8,34 +8,19 @@ namespace quorv {
 namespace {
 
 constexpr const char* kRealschulePhrase = "der Realschule";
-// The text block's heading and sub-heading are the same in every year.
-constexpr TYearText kHeading{"Lernentwicklungsbericht", "Lernentwicklungsbericht"};
-constexpr TYearText kSubHeading{"(Leistungsstand sowie Sozial- und Arbeitsverhalten)",
-                                "(Leistungsstand sowie Sozial- und Arbeitsverhalten)"};
-// The report pages print the grade scale in two parts, the final pages in one line.
-constexpr TYearText kScaleLabel{"Notenstufen:", "Notenstufen:"};
-constexpr TYearText kScaleSteps{
-    "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)",
-    "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)"};
-constexpr TYearText kScaleLine{kGradeScaleLine, kGradeScaleLine};
-constexpr TYearText kNoFootnote{nullptr, nullptr};
-
-constexpr TStatementLine kNone{TStatementItem::None, nullptr};
-constexpr TStatementLine Say(const char* text) { return {TStatementItem::Text, text}; }
-constexpr TStatementLine kSexOverprint{TStatementItem::SexOverprint, nullptr};
-constexpr TStatementLine kJahrgangsstufe{TStatementItem::Jahrgangsstufe, nullptr};
-constexpr TStatementLine kOverallGrade{TStatementItem::OverallGrade, nullptr};
+// The heading of the text block is the same in every year; the report pages
+// print the grade scale in two parts, the final pages in one line.
 
 // Forms 10, 11, 110: form, title, phrase, words always, course letters, grade
 // block, heading, sub-heading, seal strike-out of a year and of a half-year
 // report, grade scale, its second part.
 const std::array<TReportPageProfile, 3> kReportProfiles = {{
-    {10, "Zeugnis", kRealschulePhrase, false, false, RealschuleGradeLineProfile(9, 8, true), kHeading, kSubHeading,
-     TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
-    {11, "Übergangszeugnis", kRealschulePhrase, true, false, RealschuleGradeLineProfile(9, 8, true), kHeading,
-     kSubHeading, TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
-    {110, "Zwischenzeugnis", kRealschulePhrase, false, false, RealschuleGradeLineProfile(9, 8, false), kHeading,
-     kSubHeading, TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
+    {10, "Zeugnis", kRealschulePhrase, false, false, RealschuleGradeLineProfile(9, 8, true), kTextHeading,
+     kTextSubHeading, TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
+    {11, "Übergangszeugnis", kRealschulePhrase, true, false, RealschuleGradeLineProfile(9, 8, true), kTextHeading,
+     kTextSubHeading, TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
+    {110, "Zwischenzeugnis", kRealschulePhrase, false, false, RealschuleGradeLineProfile(9, 8, false), kTextHeading,
+     kTextSubHeading, TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
 }};
 
 constexpr const char* kExamSentence =
@@ -46,25 +31,18 @@ constexpr const char* kExamSentenceEnd = "Velsland teilgenommen und den";
 // block, statement (fields 22 to 27), seal, its strike-out, grade scale, footnote.
 const std::array<TFinalPageProfile, 3> kFinalProfiles = {{
     {12, "Abgangszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Three,
-     {Say(kLeavingSentence), kSexOverprint, Say("Jahrgangsstufe ____ der Realschule entlassen."), kJahrgangsstufe,
-      kNone, kNone},
-     kStempelSiegel, TSealOverprint::A, kScaleLine, kNoFootnote},
+     {Say(kLeavingSentence), kSexOverprintLine, Say("Jahrgangsstufe ____ der Realschule entlassen."),
+      kJahrgangsstufeLine, kNoLine, kNoLine},
+     kStempelSiegel, TSealOverprint::A, kScaleLine, kNoText},
     {13, "Abschlusszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Four,
-     {Say(kExamSentence), Say(kExamSentenceEnd), Say("Realschulabschluss"), kNone, Say(kOverallGradeSentence),
-      kOverallGrade},
-     "Siegel", TSealOverprint::None, kScaleLine, kNoFootnote},
+     {Say(kExamSentence), Say(kExamSentenceEnd), Say("Realschulabschluss"), kNoLine, Say(kOverallGradeSentence),
+      kOverallGradeLine},
+     "Siegel", TSealOverprint::None, kScaleLine, kNoText},
     {14, "Abschlusszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Four,
-     {Say(kExamSentence), Say(kExamSentenceEnd), Say("qualifizierten Realschulabschluss"), kNone,
-      Say(kOverallGradeSentence), kOverallGrade},
-     "Siegel", TSealOverprint::None, kScaleLine, kNoFootnote},
+     {Say(kExamSentence), Say(kExamSentenceEnd), Say("qualifizierten Realschulabschluss"), kNoLine,
+      Say(kOverallGradeSentence), kOverallGradeLine},
+     "Siegel", TSealOverprint::None, kScaleLine, kNoText},
 }};
-
-template <std::size_t N, typename Profile>
-const Profile& ProfileOf(const std::array<Profile, N>& profiles, int form) {
-  for (const Profile& p : profiles)
-    if (p.Form == form) return p;
-  return profiles.front();
-}
 
 }  // namespace
 

@@ -17,12 +17,6 @@ constexpr TYearText kRegionalFootnote{
     "Mittleren Reife",
     "* B = Anspruchsebene Berufsreife, M = Anspruchsebene Mittlere Reife"};
 
-constexpr TStatementLine kNone{TStatementItem::None, nullptr};
-constexpr TStatementLine Say(const char* text) { return {TStatementItem::Text, text}; }
-constexpr TStatementLine kSexOverprint{TStatementItem::SexOverprint, nullptr};
-constexpr TStatementLine kJahrgangsstufe{TStatementItem::Jahrgangsstufe, nullptr};
-constexpr TStatementLine kOverallGrade{TStatementItem::OverallGrade, nullptr};
-
 const char* const kAnspruchsebeneWords[] = {"Hauptschule", "Realschule", "Gymnasium"};
 
 const char* const kOverallGradeWords[] = {"sehr gut - mit Auszeichnung", "sehr gut", "gut",
@@ -44,21 +38,21 @@ const std::array<TReportPageProfile, 3> kRegionalReportProfiles = {{
 // block, statement (fields 22 to 27), seal, its strike-out, grade scale, footnote.
 const std::array<TFinalPageProfile, 4> kRegionalFinalProfiles = {{
     {17, "Abgangszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(9, 8), TElectiveBlock::Three,
-     {Say(kLeavingSentence), kSexOverprint, Say("Jahrgangsstufe ____ der Regionalen Schule entlassen."),
-      kJahrgangsstufe, kNone, kNone},
+     {Say(kLeavingSentence), kSexOverprintLine, Say("Jahrgangsstufe ____ der Regionalen Schule entlassen."),
+      kJahrgangsstufeLine, kNoLine, kNoLine},
      kStempelSiegel, TSealOverprint::A, kRegionalScale, kRegionalFootnote},
     {18, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(8, 8), TElectiveBlock::Four,
-     {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 teilgenommen und die"), kNone, Say("Berufsreife"),
-      kNone, Say("erworben."), kNone},
+     {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 teilgenommen und die"), kNoLine, Say("Berufsreife"),
+      kNoLine, Say("erworben."), kNoLine},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
     {19, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(9, 8), TElectiveBlock::Four,
      {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 und an einem Leistungsfeststellungsverfahren"),
       Say("gemäß § 16 Abs. 3 des Schulgesetzes des Landes Velsland teilgenommen und die"),
-      Say("Berufsreife mit Leistungsfeststellung"), kNone, Say(kOverallGradeSentence), kOverallGrade},
+      Say("Berufsreife mit Leistungsfeststellung"), kNoLine, Say(kOverallGradeSentence), kOverallGradeLine},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
     {20, "Abschlusszeugnis", kRegionalPhrase, false, RegionalGradeLineProfile(9, 8), TElectiveBlock::Four,
      {Say("hat erfolgreich an der Abschlussprüfung gemäß § 16 Abs. 4 des Schulgesetzes des Landes Velsland"),
-      Say("teilgenommen und die"), Say("Mittlere Reife"), kNone, Say(kOverallGradeSentence), kOverallGrade},
+      Say("teilgenommen und die"), Say("Mittlere Reife"), kNoLine, Say(kOverallGradeSentence), kOverallGradeLine},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
 }};
 
@@ -139,13 +133,6 @@ void PrintExplanatoryNotes(TPageFrame& frame, const TExplanatoryNotes& notes) {
 void GradeScaleAndFootnote(TPageFrame& frame, const TYearText& scale, const TYearText& footnote, int year) {
   PrintYearText(frame, scale, year, ffGradeScale);
   PrintYearText(frame, footnote, year, ffFootnote);
-}
-
-template <std::size_t N, typename Profile>
-const Profile& ProfileOf(const std::array<Profile, N>& profiles, int form) {
-  for (const Profile& p : profiles)
-    if (p.Form == form) return p;
-  return profiles.front();
 }
 
 }  // namespace

@@ -115,6 +115,33 @@ inline constexpr const char* kLeavingSentence =
 inline constexpr const char* kOverallGradeSentence =
     "mit dem Gesamtprädikat _____________________________________ erworben.";
 
+// Building blocks the school types' profiles share.
+constexpr TYearText EveryYear(const char* text) { return {text, text}; }
+inline constexpr TYearText kNoText{nullptr, nullptr};
+inline constexpr const char* kGradeScaleLabel = "Notenstufen:";
+inline constexpr const char* kGradeScaleSteps =
+    "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)";
+inline constexpr TYearText kTextHeading = EveryYear("Lernentwicklungsbericht");
+inline constexpr TYearText kTextSubHeading =
+    EveryYear("(Leistungsstand sowie Sozial- und Arbeitsverhalten)");
+inline constexpr TYearText kScaleLabel = EveryYear(kGradeScaleLabel);
+inline constexpr TYearText kScaleSteps = EveryYear(kGradeScaleSteps);
+inline constexpr TYearText kScaleLine = EveryYear(kGradeScaleLine);
+
+constexpr TStatementLine Say(const char* text) { return {TStatementItem::Text, text}; }
+inline constexpr TStatementLine kNoLine{TStatementItem::None, nullptr};
+inline constexpr TStatementLine kSexOverprintLine{TStatementItem::SexOverprint, nullptr};
+inline constexpr TStatementLine kJahrgangsstufeLine{TStatementItem::Jahrgangsstufe, nullptr};
+inline constexpr TStatementLine kOverallGradeLine{TStatementItem::OverallGrade, nullptr};
+
+// The profile of a form in a table; the first one for a form not in it.
+template <std::size_t N, typename Profile>
+const Profile& ProfileOf(const std::array<Profile, N>& profiles, int form) {
+  for (const Profile& p : profiles)
+    if (p.Form == form) return p;
+  return profiles.front();
+}
+
 // The word of a Gesamtpraedikat: 1..6, else "  - - - - - ".
 QString OverallGradeWord(int gesamtpraedikat);
 // The level all grades refer to: 1 to 3, else "   - - - - -".
