@@ -2,65 +2,21 @@
 
 #include <initializer_list>
 
+#include "layouts/FormTableParts.h"
 #include "layouts/ShippedFormFiles.h"
 
 namespace testsupport {
 
 namespace {
 
+using namespace formtable;
 using quorv::TFormFieldTable;
 
-constexpr int L = 0;  // left
-constexpr int C = 1;  // centre
-constexpr int R = 2;  // right
-
-// The faces of the Regionale Schule files: Times New Roman for the form's own
-// texts and every subject row, bold for the pupil's data, Courier New for the
-// strike-outs.
-constexpr int kTitleFont = 20;   // Times 7 mm bold
-constexpr int kLargeBold = 42;   // Times 5 mm bold
-constexpr int kBold = 12;        // Times 4 mm bold
-constexpr int kBoldSmall = 18;   // Times 3.5 mm bold
-constexpr int kPlain = 11;       // Times 4 mm
-constexpr int kText = 17;        // Times 3.5 mm
-constexpr int kSmall = 15;       // Times 3 mm
-constexpr int kStrike = 2;       // Courier 4 mm bold
-constexpr int kStrikeSmall = 8;  // Courier 3.5 mm bold
-constexpr int kFrameStyle = 12;  // pen 2 with a second frame 1 mm inside
-
-// In 0.1 mm from the page origin (15 mm, 15 mm): the frame from (0, 0) to
-// (1850, 2700), text from the inner margin 100.
-constexpr int kMiddle = 925;
-constexpr int kLeft = 100;
-constexpr int kTextLeft = 110;
-constexpr int kLeftRuleField = 400;    // a rule from 100 to 700
-constexpr int kRightRuleField = 1450;  // a rule from 1150 to 1750
-constexpr int kCharsPerLine = 110;     // Times 3.5 mm over 164 mm
 constexpr int kRowPitch = 90;
-
-// A parameter field: X, Y and the number in the font word; never printed.
-FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
 
 enum class Kind { Orientierungsstufe, Class56, Report, Transfer, Leaving };
 
 bool HasCourses(Kind k) { return k == Kind::Report || k == Kind::Transfer || k == Kind::Leaving; }
-
-void Frame(TFormFieldTable& t) {
-  PutRows(t, {
-                 {1, 0, 0, L, kFrameStyle, 3, 1},
-                 {2, 1850, 2700, L, kFrameStyle, 3, 1},
-                 {6, 1790, 400, L, kSmall, 1, 1},  // margin imprint, reading downward inside the frame
-             });
-}
-
-void NameBlock(TFormFieldTable& t, int y) {
-  PutRows(t, {
-                 {15, kMiddle, y, L, kText, 1, 1},
-                 {16, 130, y - 10, L, kLargeBold, 1, 1},
-                 {17, 400, y + 130, L, kBold, 1, 1},
-                 {19, kRightRuleField, y + 130, L, kBold, 1, 1},
-             });
-}
 
 // Remarks: the label at y and lines of the given spacing below it.
 void Remarks(TFormFieldTable& t, int page, int y, int lines, int spacing) {

@@ -1,39 +1,13 @@
 // The form files of the Grundschule reports, forms 1 to 4, for plain white A4.
+#include "layouts/FormTableParts.h"
 #include "layouts/ShippedFormFiles.h"
 
 namespace testsupport {
 
 namespace {
 
+using namespace formtable;
 using quorv::TFormFieldTable;
-
-constexpr int L = 0;  // left
-constexpr int C = 1;  // centre
-
-// Times New Roman for the form's own texts and every subject row, bold for
-// the pupil's data, Courier New for the strike-outs.
-constexpr int kTitleFont = 20;    // Times 7 mm bold
-constexpr int kLargeBold = 42;    // Times 5 mm bold
-constexpr int kBold = 12;         // Times 4 mm bold
-constexpr int kPlain = 11;        // Times 4 mm
-constexpr int kText = 17;         // Times 3.5 mm
-constexpr int kSmall = 15;        // Times 3 mm
-constexpr int kStrike = 2;        // Courier 4 mm bold
-constexpr int kStrikeSmall = 8;   // Courier 3.5 mm bold
-constexpr int kFrameStyle = 12;   // pen 2 with a second frame 1 mm inside
-
-// The frame from (0, 0) to (1850, 2700) from the page origin; text from the
-// inner margin 100 to 1750.
-constexpr int kFrameRight = 1850;
-constexpr int kFrameBottom = 2700;
-constexpr int kMiddle = kFrameRight / 2;
-constexpr int kLeft = 100;
-constexpr int kTextLeft = 110;
-constexpr int kLeftRuleField = 400;    // a rule from 100 to 700
-constexpr int kRightRuleField = 1450;  // a rule from 1150 to 1750
-constexpr int kCharsPerLine = 110;     // Times 3.5 mm over 164 mm
-
-FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
 
 enum class Kind { Class1, Class1Transfer, Report, Transfer };
 
@@ -43,10 +17,8 @@ bool HasGradePage(Kind kind) { return kind == Kind::Report || kind == Kind::Tran
 // Page 1: frame, school, title, period, name block and the transfer sentence;
 // returns the y of the separator.
 int Head(TFormFieldTable& t, Kind kind) {
+  Frame(t);
   PutRows(t, {
-                 {1, 0, 0, L, kFrameStyle, 3, 1},
-                 {2, kFrameRight, kFrameBottom, L, kFrameStyle, 3, 1},
-                 {6, 1790, 400, L, kSmall, 1, 1},  // margin imprint, inside the frame
                  {3, kMiddle, 140, C, kBold, 1, 1},
                  {4, kMiddle, 160, C, kSmall, 1, 1},
                  {5, kMiddle, 300, C, kTitleFont, 1, 1},

@@ -1,5 +1,6 @@
 #include "layouts/ShippedFormFiles.h"
 
+#include "layouts/FormTableParts.h"
 #include "layouts/GesamtschuleFormTables.h"
 
 #include <initializer_list>
@@ -9,65 +10,8 @@ namespace testsupport {
 
 namespace {
 
+using namespace formtable;
 using quorv::TFormFieldTable;
-
-constexpr int L = 0;  // left
-constexpr int C = 1;  // centre
-constexpr int R = 2;  // right
-
-// Fonts: Times New Roman for the form's own texts and every subject row,
-// bold for the pupil's data, Courier New for the strike-outs. A strike-out
-// field gives the fill's font and the Y that runs it through the small
-// letters, its bottom on the baseline; the fill lies over the struck word
-// wherever that is, so the field's X is not used.
-constexpr int kTitleFont = 20;        // Times 7 mm bold
-constexpr int kDegreeFont = 46;       // Times 6 mm bold
-constexpr int kLargeBold = 42;        // Times 5 mm bold
-constexpr int kBold = 12;             // Times 4 mm bold
-constexpr int kBoldSmall = 18;        // Times 3.5 mm bold
-constexpr int kPlain = 11;            // Times 4 mm
-constexpr int kText = 17;             // Times 3.5 mm
-constexpr int kSmall = 15;            // Times 3 mm
-constexpr int kStrike = 2;            // Courier 4 mm bold
-constexpr int kStrikeSmall = 8;       // Courier 3.5 mm bold
-constexpr int kGradeSans = 22;        // Arial 4 mm bold: grades squeezed hard stay legible
-constexpr int kFrameStyle = 12;       // pen 2 with a second frame 1 mm inside
-
-// Page geometry in 0.1 mm from the page origin (15 mm, 15 mm): the frame
-// from (0, 0) to (1850, 2700); text from the inner margin 100 to 1750.
-constexpr int kFrameRight = 1850;
-constexpr int kFrameBottom = 2700;
-constexpr int kMiddle = kFrameRight / 2;  // 925
-constexpr int kLeft = 100;
-constexpr int kTextLeft = 110;
-constexpr int kRightRuleField = 1450;     // a rule from 1150 to 1750
-constexpr int kLeftRuleField = 400;       // a rule from 100 to 700
-
-// Characters per line of the text blocks (Times 3.5 mm over 164 mm).
-constexpr int kCharsPerLine = 110;
-
-// A parameter field: X, Y and the number in the font word; never printed.
-FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
-
-// ---- on every form ----------------------------------------------------------------
-
-void Frame(TFormFieldTable& t) {
-  PutRows(t, {
-                 {1, 0, 0, L, kFrameStyle, 3, 1},
-                 {2, kFrameRight, kFrameBottom, L, kFrameStyle, 3, 1},
-                 {6, 1790, 400, L, kSmall, 1, 1},  // margin imprint, reading downward inside the frame
-             });
-}
-
-// The name block of page 1 with its rule at y.
-void NameBlock(TFormFieldTable& t, int y) {
-  PutRows(t, {
-                 {15, kMiddle, y, L, kText, 1, 1},
-                 {16, 130, y - 10, L, kLargeBold, 1, 1},
-                 {17, 400, y + 130, L, kBold, 1, 1},
-                 {19, kRightRuleField, y + 130, L, kBold, 1, 1},
-             });
-}
 
 // Page 2: header, grades, electives, absences, place and date, seal,
 // signatures, acknowledgement and grade scale. yElectives is the first
