@@ -53,14 +53,70 @@ bool WriteFileFromStart(const QString& path, const void* data, std::size_t size)
 }
 
 bool WriteFileReplacing(const QString& path, const QByteArray& data) {
-  QSaveFile file(path);
-  if (Fails(FileStep::OpenWrite, path) || !file.open(QIODevice::WriteOnly)) return false;
-  if (Fails(FileStep::Write, path) || file.write(data) != data.size() || Fails(FileStep::Flush, path) ||
-      !file.flush() || Fails(FileStep::Rename, path)) {
-    file.cancelWriting();
+  ReplacingFile file(path);
+  return file.Open() && file.Write(data.constData(), static_cast<std::size_t>(data.size())) && file.Commit();
+}
+
+InputFile::InputFile() = default;
+InputFile::~InputFile() = default;
+
+bool InputFile::Open(const QString& path) {
+  file_ = std::make_unique<QFile>(path);
+  if (Fails(FileStep::OpenRead, path) || !file_->open(QIODevice::ReadOnly)) {
+    file_.reset();
     return false;
   }
-  return file.commit();
+  return true;
+}
+
+qint64 InputFile::Size() const { return file_ ? file_->size() : -1; }
+
+qint64 InputFile::Read(void* data, qint64 size) {
+  if (!file_) return -1;
+  qint64 done = 0;
+  while (done < size) {
+    const qint64 n = file_->read(static_cast<char*>(data) + done, size - done);
+    if (n < 0) return -1;
+    if (n == 0) break;
+    done += n;
+  }
+  return done;
+}
+
+ReplacingFile::ReplacingFile(const QString& path) : path_(path) {}
+
+ReplacingFile::~ReplacingFile() {
+  if (file_ && file_->isOpen()) file_->cancelWriting();
+}
+
+bool ReplacingFile::Open() {
+  file_ = std::make_unique<QSaveFile>(path_);
+  ok_ = !Fails(FileStep::OpenWrite, path_) && file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  return ok_;
+}
+
+bool ReplacingFile::Write(const void* data, std::size_t size) {
+  if (!ok_) return false;
+  // One step for the whole content, however many pieces it comes in.
+  if (!written_ && Fails(FileStep::Write, path_)) ok_ = false;
+  written_ = true;
+  const auto n = static_cast<qint64>(size);
+  if (ok_ && n > 0 && file_->write(static_cast<const char*>(data), n) != n) ok_ = false;
+  if (!ok_) file_->cancelWriting();
+  return ok_;
+}
+
+bool ReplacingFile::Commit() {
+  if (!ok_) return false;
+  if ((!written_ && Fails(FileStep::Write, path_)) || Fails(FileStep::Flush, path_) || !file_->flush() ||
+      Fails(FileStep::Rename, path_)) {
+    ok_ = false;
+    file_->cancelWriting();
+    return false;
+  }
+  // QSaveFile syncs the new file to the disk before it takes the target's place.
+  ok_ = false;
+  return file_->commit();
 }
 
 bool MakeDir(const QString& path) { return QDir().mkpath(path); }
