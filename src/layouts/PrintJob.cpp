@@ -204,6 +204,13 @@ void RunOutputWrapper(const TOutputWrapper& wrapper) {
   // Everything that may need a message comes before any output.
   if (!JobCheckPassed(wrapper)) return;
   LoadJobReportFormFile();
+  if (target != otPreview) {
+    // The job's PDF file is named after the whole report, also when its pages
+    // go out one by one.
+    TReportJob whole = ReportJob;
+    whole.OutputTarget = otPrinterReport;
+    platform::Printer().NameJob(DocumentTitle(wrapper, whole));
+  }
   switch (target) {
     case otPreview:
       ShowPreview();

@@ -235,7 +235,8 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {
   QStringList files;
   for (const ShownMessage& m : shown)
-    if (m.text.startsWith(kPdfNotice)) files << QDir::fromNativeSeparators(m.text.mid(kPdfNotice.size()));
+    if (m.text.startsWith(kPdfNotice))
+      files << QDir::fromNativeSeparators(m.text.mid(kPdfNotice.size()).section(QLatin1Char('\r'), 0, 0));
   return files;
 }
 

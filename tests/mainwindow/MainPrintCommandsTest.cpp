@@ -134,14 +134,15 @@ TEST_F(PrintCommands, ReportsBatchAsksForEveryPupilWithALayoutAndPassesOverTheOt
   PrintOptions.DuplexNoDialogs = 1;  // whole reports, no page questions
   testsupport::ScriptedMessages msgs;
   msgs.expect(Confirmation(15, NameOf(0)), MsgKind::Confirmation, MsgResult::Yes);
-  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
   // Claus is skipped, Dorn has no form, Eck, Fink and Gans no printable one.
   msgs.expect(Confirmation(16, NameOf(9)), MsgKind::Confirmation, MsgResult::No);
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
   quorv::PrintReportsFromCurrentPupil();
   EXPECT_TRUE(msgs.allAnswered());
   const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
   ASSERT_EQ(files.size(), 1);
-  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Jahres-Zeugnis_ Kind Adler.pdf"));
+  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Klasse 7a - Zeugnisse.pdf"));
+  EXPECT_TRUE(msgs.shown().back().text.endsWith(QStringLiteral("\r2 Seiten")));
   if (testsupport::HavePdfInfo()) {
     EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 2);
   }
@@ -206,60 +207,71 @@ TEST_F(PrintCommands, PreviewsShowTheStoredRecordWithoutClearingTheJob) {
 
 // ---- receipts -----------------------------------------------------------------------------------
 
-// The receipt of pupil 0 by the options: documents, their pages and where
-// the second receipt of a sheet lies.
-TEST_F(PrintCommands, ReceiptWithItsCopyOnHalfSheetsOrAsASecondDocument) {
+// The receipt of pupil 0 by the options: one file, its pages and where the
+// second receipt of a sheet lies.
+TEST_F(PrintCommands, ReceiptWithItsCopyOnHalfSheetsOrOnASecondSheet) {
   const struct {
     int A5;
     int Copy;
-    int Documents;
+    int Pages;
   } cases[] = {{1, 1, 1}, {0, 1, 2}, {1, 0, 1}, {0, 0, 1}};
   for (const auto& c : cases) {
     PrintOptions.ReceiptA5 = static_cast<std::uint16_t>(c.A5);
     PrintOptions.ReceiptCopy = static_cast<std::uint16_t>(c.Copy);
     testsupport::ScriptedMessages msgs;
-    for (int d = 0; d < c.Documents; ++d) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
     quorv::PrintCurrentPupilReceipt();
     EXPECT_TRUE(msgs.allAnswered()) << c.A5 << "/" << c.Copy;
     EXPECT_EQ(ReportJob.FormNumber, quorv::kSingleReceiptJob);
     const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
-    ASSERT_EQ(files.size(), c.Documents);
-    for (const QString& file : files) {
-      if (testsupport::HavePdfInfo()) {
-        const testsupport::PdfInfo info = testsupport::ReadPdfInfo(file);
-        EXPECT_EQ(info.Pages, 1);
-        EXPECT_EQ(info.Title, QStringLiteral("Empfangsbekenntnis: Kind Adler"));
-      }
-      if (testsupport::HavePdfText()) {
-        std::vector<double> tops;
-        for (const testsupport::PdfWord& w : testsupport::PdfWords(file))
-          if (w.Text == QLatin1String("Empfangsbekenntnis")) tops.push_back(w.Box.Top);
-        ASSERT_EQ(tops.size(), c.A5 == 1 && c.Copy == 1 ? 2u : 1u);
-        if (tops.size() == 2) {
-          EXPECT_NEAR(tops[1] - tops[0], quorv::kHalfSheetOffset, 1.0);
-        }
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(QFileInfo(files[0]).fileName().startsWith(QStringLiteral("Empfangsbekenntnis - Kind Adler")));
+    if (testsupport::HavePdfInfo()) {
+      const testsupport::PdfInfo info = testsupport::ReadPdfInfo(files[0]);
+      EXPECT_EQ(info.Pages, c.Pages);
+      EXPECT_EQ(info.Title, QStringLiteral("Empfangsbekenntnis: Kind Adler"));
+    }
+    if (testsupport::HavePdfText()) {
+      std::vector<testsupport::PdfWord> headings;
+      for (const testsupport::PdfWord& w : testsupport::PdfWords(files[0]))
+        if (w.Text == QLatin1String("Empfangsbekenntnis")) headings.push_back(w);
+      ASSERT_EQ(headings.size(), c.Copy == 1 ? 2u : 1u);
+      if (headings.size() == 2 && c.A5 == 1) {
+        EXPECT_EQ(headings[1].Page, 1);
+        EXPECT_NEAR(headings[1].Box.Top - headings[0].Box.Top, quorv::kHalfSheetOffset, 1.0);
+      } else if (headings.size() == 2) {
+        // On A4 the copy is a document of its own: the next sheet, the same place.
+        EXPECT_EQ(headings[1].Page, 2);
+        EXPECT_NEAR(headings[1].Box.Top, headings[0].Box.Top, 1.0);
       }
     }
     ExpectNothingLeft();
   }
 }
 
-TEST_F(PrintCommands, ReceiptsBatchPrintsEveryLivePupilUpToThePlaceholder) {
+TEST_F(PrintCommands, ReceiptsBatchPrintsEveryLivePupilUpToThePlaceholderIntoOneFile) {
   PrintOptions.ReceiptA5 = 1;
   PrintOptions.ReceiptCopy = 1;
   testsupport::ScriptedMessages msgs;
-  for (int d = 0; d < 4; ++d) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
   quorv::PrintReceiptsFromCurrentPupil();
   EXPECT_TRUE(msgs.allAnswered());
-  QStringList names;
-  for (const QString& file : testsupport::AnnouncedPdfFiles(msgs.shown())) names << QFileInfo(file).fileName();
-  // The skipped pupil gets one, the one without a form too.
-  EXPECT_EQ(names, QStringList({QStringLiteral("Empfangsbekenntnis_ Kind Adler.pdf"),
-                                QStringLiteral("Empfangsbekenntnis_ Kind Claus.pdf"),
-                                QStringLiteral("Empfangsbekenntnis_ Kind Dorn.pdf"),
-                                QStringLiteral("Empfangsbekenntnis_ Kind Eck.pdf")}));
+  const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Klasse 7a - Empfangsbekenntnisse.pdf"));
+  EXPECT_EQ(platform::Printer().PageCount(), 4);
   EXPECT_EQ(ReportJob.FormNumber, quorv::kReceiptJob);
   ExpectNothingLeft();
+  if (!testsupport::HavePdfText()) return;
+  // The skipped pupil gets one, the one without a form too: one sheet each, in class order.
+  const std::vector<testsupport::PdfWord> words = testsupport::PdfWords(files[0]);
+  const char* const order[] = {"Adler", "Claus", "Dorn", "Eck"};
+  for (int page = 1; page <= 4; ++page) {
+    for (int other = 0; other < 4; ++other) {
+      const bool here = testsupport::FindPdfWord(words, QString::fromUtf8(order[other]), page) != nullptr;
+      EXPECT_EQ(here, other == page - 1) << order[other] << " on page " << page;
+    }
+  }
 }
 
 TEST_F(PrintCommands, ReceiptWithoutItsFormFileStillEndsItsDocument) {
@@ -348,8 +360,7 @@ TEST_F(PrintCommands, RefusedDocumentsLeaveNothingOpenOrChanged) {
   quorv::DataDir = env_.dir().dataDir() + QStringLiteral("fehlt/");
   {
     testsupport::ScriptedMessages msgs;
-    msgs.expectPrefix(kRefused, MsgKind::Error);
-    msgs.expectPrefix(kRefused, MsgKind::Error);  // the copy tries a document of its own
+    msgs.expectPrefix(kRefused, MsgKind::Error);  // once for the whole command
     PrintOptions.ReceiptA5 = 1;
     PrintOptions.ReceiptCopy = 1;
     quorv::PrintCurrentPupilReceipt();
@@ -359,7 +370,7 @@ TEST_F(PrintCommands, RefusedDocumentsLeaveNothingOpenOrChanged) {
   {
     quorv::CurrentPupil = 2;  // three reports: upper, lower, upper half
     testsupport::ScriptedMessages msgs;
-    for (int i = 0; i < 3; ++i) msgs.expectPrefix(kRefused, MsgKind::Error);
+    msgs.expectPrefix(kRefused, MsgKind::Error);
     quorv::PrintLearningReportsFromCurrentPupil();
     EXPECT_TRUE(msgs.allAnswered());
     ExpectNothingLeft();
@@ -500,11 +511,11 @@ TEST_F(MainPrintCommands, MenuItemsAndSpeedButtonsRunTheirCommands) {
     int Documents;
     const char* FirstTitle;
   } printed[] = {
-      {"Empfangsbekenntnis1", 1, "Empfangsbekenntnis_ Anna Muster.pdf"},
-      {"SpeedButton18", 1, "Empfangsbekenntnis_ Anna Muster (2).pdf"},
-      {"dieEmpfangsbekenntnisse1", 1, "Empfangsbekenntnis_ Anna Muster (3).pdf"},
-      {"Lernentwicklungsbericht1", 1, "Lernentwicklungsberichte.pdf"},
-      {"LernentwberichtefrZeugniskonferenz1", 1, "Lernentwicklungsberichte (2).pdf"},
+      {"Empfangsbekenntnis1", 1, "Empfangsbekenntnis - Anna Muster.pdf"},
+      {"SpeedButton18", 1, "Empfangsbekenntnis - Anna Muster (2).pdf"},
+      {"dieEmpfangsbekenntnisse1", 1, "Klasse 7a - Empfangsbekenntnisse.pdf"},
+      {"Lernentwicklungsbericht1", 1, "Lernentwicklungsberichte - Anna Muster.pdf"},
+      {"LernentwberichtefrZeugniskonferenz1", 1, "Klasse 7a - Lernentwicklungsberichte.pdf"},
       {"estblattausdrucken1", 1, "Testblatt Druckerausgabe Quorv V.2.x.pdf"},
   };
   for (const auto& p : printed) {

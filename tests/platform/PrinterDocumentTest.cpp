@@ -77,7 +77,7 @@ TEST_F(PrinterDocumentTest, DocumentStaysOpenAcrossCallsAndIsWrittenWithItsPages
   EXPECT_EQ(printer_.PageCount(), 3);
 
   const QString file = folder() + QStringLiteral("Lernentwicklungsberichte.pdf");
-  msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file), MsgKind::Information);
+  msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file) + QStringLiteral("\r3 Seiten"), MsgKind::Information);
   EXPECT_TRUE(printer_.EndDoc());
   EXPECT_FALSE(printer_.Printing());
   EXPECT_EQ(printer_.LastPdfFile(), file);
@@ -95,14 +95,14 @@ TEST_F(PrinterDocumentTest, NewPageAndEndWithoutOpenDocumentDoNothing) {
 
 TEST_F(PrinterDocumentTest, DocumentsWithTheSameTitleDoNotReplaceEachOther) {
   const QString title = QStringLiteral("Jahres-Zeugnis: Anna Muster");
-  const QString base = folder() + QStringLiteral("Jahres-Zeugnis_ Anna Muster");
+  const QString base = folder() + QStringLiteral("Jahres-Zeugnis - Anna Muster");
   const QStringList expected = {base + QStringLiteral(".pdf"), base + QStringLiteral(" (2).pdf"),
                                 base + QStringLiteral(" (3).pdf")};
   for (const QString& file : expected) {
     printer_.SetTitle(title);
     ASSERT_TRUE(printer_.BeginDoc());
     Draw();
-    msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file), MsgKind::Information);
+    msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file) + QStringLiteral("\r1 Seite"), MsgKind::Information);
     ASSERT_TRUE(printer_.EndDoc());
     EXPECT_EQ(ReadPdfInfo(file).Title, title);
   }
@@ -148,8 +148,10 @@ TEST(PdfFileName, CharactersNoFileNameMayHoldAreReplaced) {
     const char* Name;
   };
   const Case cases[] = {
-      {"Jahres-Zeugnis: Anna Muster", "Jahres-Zeugnis_ Anna Muster"},
-      {"Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): Ben", "Versetzungs-_Prüfungs-Zeugnis (BESTANDEN)_ Ben"},
+      {"Jahres-Zeugnis: Anna Muster", "Jahres-Zeugnis - Anna Muster"},
+      {"Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): Ben", "Versetzungs-_Prüfungs-Zeugnis (BESTANDEN) - Ben"},
+      {"Übergangs-Zeugnis (Seite: 1/2): Ben", "Übergangs-Zeugnis (Seite - 1_2) - Ben"},
+      {"Uhrzeit 10:15", "Uhrzeit 10_15"},
       {"a\\b*c?d\"e<f>g|h", "a_b_c_d_e_f_g_h"},
       {"  Titel. ", "Titel"},
       {"", "Ausdruck"},
