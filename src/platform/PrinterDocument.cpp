@@ -59,6 +59,8 @@ QPrinter& PrinterDocument::SetupPrinter() {
   return *setup_;
 }
 
+QString PrinterDocument::ChosenPrinter() { return chosenSet_ ? chosen_ : SetupPrinter().printerName(); }
+
 DeviceCaps PrinterDocument::pdfCaps() {
   if (!pdfCaps_) {
     pdfCaps_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -89,7 +91,7 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
     return r;
   }
   // The set-up printer exists before the service is asked on another thread.
-  const QString chosen = SetupPrinter().printerName();
+  const QString chosen = ChosenPrinter();
   PrinterList list;
   if (!queryPrinters(list)) {
     if (!quiet)
@@ -104,8 +106,9 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
     name = chosen;
   } else if (!list.DefaultName.isEmpty() && list.Names.contains(list.DefaultName)) {
     name = list.DefaultName;
-    if (!quiet && !chosen.isEmpty() && toldMissing_ != chosen) {
-      toldMissing_ = chosen;
+    if (!quiet && !chosen.isEmpty()) {
+      // Said once: the default printer becomes the choice.
+      SetChosenPrinter(name);
       ShowMessage(QStringLiteral("Der eingerichtete Drucker ") + Quoted(chosen) +
                       QStringLiteral(" ist nicht mehr vorhanden.\rEs wird der Standarddrucker ") +
                       Quoted(name) + QStringLiteral(" verwendet."),

@@ -36,6 +36,12 @@ class PrinterDocument {
 
   // The printer that printer set-up edits and documents print on.
   QPrinter& SetupPrinter();
+  // The printer the user chose in printer set-up (empty: none chosen).
+  QString ChosenPrinter();
+  void SetChosenPrinter(const QString& name) {
+    chosen_ = name;
+    chosenSet_ = true;
+  }
   void SetDestination(PrintDestination destination) { destination_ = destination; }
   PrintDestination Destination() const { return destination_; }
   // The folder (ending in '/') that receives the PDF files.
@@ -126,7 +132,8 @@ class PrinterDocument {
   Job job_;
   std::unique_ptr<PrintDevice> device_;
   std::future<PrinterList> pendingQuery_;  // a list the service has not answered yet
-  QString toldMissing_;                    // the set-up printer already reported missing
+  QString chosen_;
+  bool chosenSet_ = false;
   QHash<QString, Picture> pictures_;
   DeviceCaps idleCaps_;
   bool idleCapsValid_ = false;
