@@ -281,8 +281,12 @@ bool PrinterDocument::beginPdfDocument() {
     if (!pdf_->newPage()) return false;
     ++pageCount_;
   }
-  // Every document starts with the drawing state of a fresh device.
-  canvas_ = std::make_unique<PainterCanvas>(*painter_);
+  // Every document starts with the drawing state of a fresh device; the
+  // canvas keeps the fonts it has made for the file.
+  if (canvas_)
+    canvas_->ResetState();
+  else
+    canvas_ = std::make_unique<PainterCanvas>(*painter_);
   docOpen_ = true;
   return true;
 }
@@ -306,8 +310,6 @@ bool PrinterDocument::EndDoc() {
       ShowMessage(QStringLiteral("Der Drucker ") + Quoted(job_.Printer) +
                       QStringLiteral(" hat den Ausdruck nicht angenommen."),
                   MsgKind::Error);
-  } else {
-    canvas_.reset();
   }
   if (implicitJob_ && jobDepth_ == 0) finishJob();
   return true;
