@@ -90,7 +90,9 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
     r.Caps = pdfCaps();
     return r;
   }
-  // The set-up printer exists before the service is asked on another thread.
+  // The set-up printer (and with it Qt's printer support) exists before the
+  // service is asked on another thread.
+  SetupPrinter();
   const QString chosen = ChosenPrinter();
   PrinterList list;
   if (!queryPrinters(list)) {
