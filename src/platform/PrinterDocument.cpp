@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <thread>
 
 #include "platform/Files.h"
 #include "platform/Messages.h"
@@ -71,15 +72,42 @@ DeviceCaps PrinterDocument::pdfCaps() {
 
 // ---- the job's printer --------------------------------------------------------------
 
+namespace {
+
+// Runs a question to the print service on a thread of its own; the answer,
+// or an invalid future while there is none. The thread is never waited for.
+template <typename T, typename Ask>
+std::shared_future<T> AskService(Ask ask) {
+  auto promise = std::make_shared<std::promise<T>>();
+  std::shared_future<T> answer = promise->get_future().share();
+  std::thread([promise, ask] { promise->set_value(ask()); }).detach();
+  return answer;
+}
+
+const QString kNoService =
+    QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
+
+}  // namespace
+
 bool PrinterDocument::queryPrinters(PrinterList& list) {
   // A list asked for by an earlier job and still not answered is waited for
   // again rather than asked for twice.
   if (!pendingQuery_.valid()) {
     PrintService* service = &CurrentPrintService();
-    pendingQuery_ = std::async(std::launch::async, [service] { return service->Printers(); });
+    pendingQuery_ = AskService<PrinterList>([service] { return service->Printers(); });
   }
   if (pendingQuery_.wait_for(serviceTimeout_) != std::future_status::ready) return false;
   list = pendingQuery_.get();
+  pendingQuery_ = {};
+  return true;
+}
+
+bool PrinterDocument::printerAnswers(bool& accepts) {
+  PrintService* service = &CurrentPrintService();
+  const QString name = job_.Printer;
+  std::shared_future<bool> answer = AskService<bool>([service, name] { return service->AcceptsJobs(name); });
+  if (answer.wait_for(serviceTimeout_) != std::future_status::ready) return false;
+  accepts = answer.get();
   return true;
 }
 
@@ -96,9 +124,7 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
   const QString chosen = ChosenPrinter();
   PrinterList list;
   if (!queryPrinters(list)) {
-    if (!quiet)
-      ShowMessage(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
-                  MsgKind::Warning);
+    if (!quiet) ShowMessage(kNoService, MsgKind::Warning);
     r.NoPrinterNotice = false;
     r.Caps = pdfCaps();
     return r;
@@ -229,7 +255,12 @@ bool PrinterDocument::BeginDoc() {
     job_.Named = true;
   }
   if (job_.Target == Output::Unresolved) resolveJob();
-  if (job_.Target == Output::Printer && !CurrentPrintService().AcceptsJobs(job_.Printer)) {
+  bool accepts = true;
+  if (job_.Target == Output::Printer && !printerAnswers(accepts)) {
+    ShowMessage(kNoService, MsgKind::Warning);
+    switchToPdf();
+  }
+  if (job_.Target == Output::Printer && !accepts) {
     const QString question = QStringLiteral("Der Drucker ") + Quoted(job_.Printer) +
                              QStringLiteral(" nimmt zur Zeit keine Aufträge an.\r"
                                             "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");

@@ -111,7 +111,9 @@ class PrinterDocument {
   // The printer a job uses now; quiet: without any message.
   Resolved resolvePrinter(bool quiet);
   void resolveJob();
+  // False when the service does not answer within the timeout.
   bool queryPrinters(PrinterList& list);
+  bool printerAnswers(bool& accepts);
   void switchToPdf();
   bool beginPdfDocument();
   void finishPdfFile();
@@ -131,7 +133,7 @@ class PrinterDocument {
   bool implicitJob_ = false;
   Job job_;
   std::unique_ptr<PrintDevice> device_;
-  std::future<PrinterList> pendingQuery_;  // a list the service has not answered yet
+  std::shared_future<PrinterList> pendingQuery_;  // a list the service has not answered yet
   QString chosen_;
   bool chosenSet_ = false;
   QHash<QString, Picture> pictures_;

@@ -270,6 +270,18 @@ TEST_F(PrinterJobTest, APrinterThatTakesNoJobsIsReportedAndThePdfOffered) {
   EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(), 1);
 }
 
+TEST_F(PrinterJobTest, APrinterWhoseStateDoesNotComeGivesThePdfWithAMessage) {
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  service_.slowState = true;
+  msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
+               MsgKind::Warning);
+  msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
+  PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")});
+  EXPECT_TRUE(msgs_.allAnswered());
+  EXPECT_TRUE(service_.documents.empty());
+  EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
+}
+
 TEST_F(PrinterJobTest, AServiceThatDoesNotAnswerGivesThePdfWithAMessage) {
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   service_.slow = true;

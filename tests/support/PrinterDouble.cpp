@@ -56,21 +56,27 @@ void PrinterDouble::Release() {
   released_.notify_all();
 }
 
+void PrinterDouble::Wait() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  released_.wait(lock, [this] { return answer_; });
+}
+
 platform::PrinterList PrinterDouble::Printers() {
   ++inFlight_;
   ++queries_;
-  if (slow) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    released_.wait(lock, [this] { return answer_; });
-  }
+  if (slow) Wait();
   platform::PrinterList list{names, defaultName};
   --inFlight_;
   return list;
 }
 
 bool PrinterDouble::AcceptsJobs(const QString& name) {
+  ++inFlight_;
   ++stateChecks_;
-  return !refusing.contains(name);
+  if (slowState) Wait();
+  const bool accepts = !refusing.contains(name);
+  --inFlight_;
+  return accepts;
 }
 
 std::unique_ptr<platform::PrintDevice> PrinterDouble::OpenPrinter(const QString& name) {

@@ -37,8 +37,10 @@ class PrinterDouble : public platform::PrintService {
   QString defaultName = QStringLiteral("Laser");
   QStringList refusing;  // printers that take no jobs
   platform::DeviceCaps caps;
-  // The list of printers is answered only once Release() is called.
+  // The list of printers, or a printer's state, is answered only once
+  // Release() is called.
   bool slow = false;
+  bool slowState = false;
   void Release();
 
   int Queries() const { return queries_; }
@@ -52,8 +54,9 @@ class PrinterDouble : public platform::PrintService {
  private:
   platform::PrintService* previous_;
   std::atomic<int> queries_{0};
+  void Wait();
   std::atomic<int> inFlight_{0};
-  int stateChecks_ = 0;
+  std::atomic<int> stateChecks_{0};
   std::mutex mutex_;
   std::condition_variable released_;
   bool answer_ = false;
