@@ -531,20 +531,6 @@ TEST_F(ClassPrintout, ABatchThatPrintsNothingWritesNoFile) {
   ExpectNothingLeft();
 }
 
-TEST_F(ClassPrintout, LearningReportsOfThreePupilsShareTwoSheetsOfOneFile) {
-  SetThree(15);
-  testsupport::ScriptedMessages msgs;
-  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
-  quorv::PrintLearningReportsFromCurrentPupil();
-  const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
-  ASSERT_EQ(files.size(), 1);
-  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Klasse 7a - Lernentwicklungsberichte.pdf"));
-  if (testsupport::HavePdfText()) {
-    EXPECT_EQ(FirstPagesOfThePupils(files[0]), (std::vector<int>{1, 1, 2}));
-  }
-  EXPECT_EQ(platform::Printer().PageCount(), 2);
-}
-
 // The image objects of a PDF file, each counted once however often it is drawn.
 int ImageObjects(const QString& file) {
   QProcess p;

@@ -303,30 +303,6 @@ TEST_F(PrinterJobTest, AServiceThatDoesNotAnswerGivesThePdfWithAMessage) {
   EXPECT_EQ(service_.Queries(), 1);
 }
 
-TEST_F(PrinterDocumentTest, AJobPutsItsDocumentsIntoOneFileAndAnEmptyJobWritesNone) {
-  printer_.BeginJob(QStringLiteral("Klasse 7a: Zeugnisse"));
-  printer_.EndJob();
-  EXPECT_TRUE(QDir(folder()).entryList({QStringLiteral("*.pdf")}).isEmpty());
-  EXPECT_TRUE(msgs_.shown().empty());
-
-  printer_.BeginJob();
-  for (const char* title : {"Jahres-Zeugnis: Anna Muster", "Jahres-Zeugnis: Ben Beispiel"}) {
-    printer_.SetTitle(QString::fromUtf8(title));
-    ASSERT_TRUE(printer_.BeginDoc());
-    Draw();
-    EXPECT_TRUE(printer_.NewPage());
-    Draw();
-    printer_.EndDoc();
-  }
-  // Named after its first document.
-  const QString file = folder() + QStringLiteral("Jahres-Zeugnis - Anna Muster.pdf");
-  msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file) + QStringLiteral("\r4 Seiten"), MsgKind::Information);
-  printer_.EndJob();
-  EXPECT_TRUE(msgs_.allAnswered());
-  EXPECT_EQ(ReadPdfInfo(file).Pages, 4);
-  EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(), 1);
-}
-
 TEST(PdfFileName, CharactersNoFileNameMayHoldAreReplaced) {
   struct Case {
     const char* Title;
