@@ -74,8 +74,8 @@ DeviceCaps PrinterDocument::pdfCaps() {
 
 namespace {
 
-// Runs a question to the print service on a thread of its own; the answer,
-// or an invalid future while there is none. The thread is never waited for.
+// Puts a question to the print service on a thread of its own and returns at
+// once; the caller waits for the answer only as long as it wants to.
 template <typename T, typename Ask>
 std::shared_future<T> AskService(Ask ask) {
   auto promise = std::make_shared<std::promise<T>>();
