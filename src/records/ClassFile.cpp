@@ -170,7 +170,7 @@ void ClampRecordLengths(TPupilRecord& r) {
 }
 
 void ConvertV1PupilRecord(const TPupilRecordV1& in, TPupilRecord& out) {
-  out = ZeroPupilRecord();
+  std::memset(static_cast<void*>(&out), 0, sizeof out);
   out.Reserved0 = in.Reserved0;
   out.Active = in.Active;
   out.Reserved4 = in.Reserved4;
