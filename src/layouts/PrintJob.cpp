@@ -205,6 +205,13 @@ void RunOutputWrapper(const TOutputWrapper& wrapper) {
   if (!JobCheckPassed(wrapper)) return;
   if (wrapper.Notice != nullptr) wrapper.Notice(ReportJob);
   LoadJobReportFormFile();
+  if (target != otPreview) {
+    // The job's PDF file is named after the whole report, also when its pages
+    // go out one by one.
+    TReportJob whole = ReportJob;
+    whole.OutputTarget = otPrinterReport;
+    platform::Printer().NameJob(DocumentTitle(wrapper, whole));
+  }
   switch (target) {
     case otPreview:
       ShowPreview();

@@ -37,6 +37,17 @@ std::uint16_t PrintableReportForm(const TPupilRecord& pupil) {
   return form == kNoLayoutForm ? 0 : form;
 }
 
+// The name of a batch's PDF file: the class and the command.
+QString BatchFileName(const std::vector<int>& pupils, const char* command) {
+  QString className;
+  if (!pupils.empty()) className = Pupils[static_cast<std::size_t>(pupils.front())].ClassName.text().trimmed();
+  if (className.isEmpty() || className == QLatin1String("???") || className.startsWith(QLatin1Char('-'))) {
+    className = ClassFileName;
+    if (className.endsWith(QLatin1String(".QVR"), Qt::CaseInsensitive)) className.chop(4);
+  }
+  return QStringLiteral("Klasse ") + className + QStringLiteral(": ") + QString::fromUtf8(command);
+}
+
 // Steps 2 to 4 of the current pupil's report, for the printer or the preview.
 void DispatchCurrentPupilReport(std::uint16_t target) {
   const TPupilRecord* pupil = CurrentPupilRecord();
@@ -82,15 +93,20 @@ std::vector<int> BatchPupils(bool passOverSkipped) {
 // ---- one pupil --------------------------------------------------------------------------------
 
 void PrintCurrentPupilReport() {
+  platform::PrinterJob printerJob;
   ClearReportJob();
   DispatchCurrentPupilReport(ReportTarget());
 }
 
-void PreviewCurrentPupilReport() { DispatchCurrentPupilReport(otPreview); }
+void PreviewCurrentPupilReport() {
+  platform::PrinterJob printerJob;  // the preview's own printing goes into this job
+  DispatchCurrentPupilReport(otPreview);
+}
 
 void PreviewCurrentPupilReceipt() {
   const TPupilRecord* pupil = CurrentPupilRecord();
   if (pupil == nullptr) return;
+  platform::PrinterJob printerJob;
   FillJob(*pupil, kReceiptJob, otPreview);
   PrintReport();
 }
@@ -98,6 +114,7 @@ void PreviewCurrentPupilReceipt() {
 void PrintCurrentPupilReceipt() {
   const TPupilRecord* pupil = CurrentPupilRecord();
   if (pupil == nullptr) return;
+  platform::PrinterJob printerJob;
   ClearReportJob();
   FillJob(*pupil, kSingleReceiptJob, otPrinterPage);
   RunReceiptSequence();
@@ -106,6 +123,8 @@ void PrintCurrentPupilReceipt() {
 void PrintCurrentPupilLearningReport() {
   const TPupilRecord* pupil = CurrentPupilRecord();
   if (pupil == nullptr) return;
+  // The document's title names no pupil; the file does.
+  platform::PrinterJob printerJob(QStringLiteral("Lernentwicklungsberichte: ") + PupilDisplayName(*pupil));
   TPrintRunGuard guard;
   ClearReportJob();
   FillJob(*pupil, kLearningReportJob, otPrinterPage);
@@ -137,8 +156,10 @@ void RunReceiptSequence() {
 // ---- batches ------------------------------------------------------------------------------------
 
 void PrintReportsFromCurrentPupil() {
+  const std::vector<int> pupils = BatchPupils(true);
+  platform::PrinterJob printerJob(BatchFileName(pupils, "Zeugnisse"));
   TPrintRunGuard guard;
-  for (const int i : BatchPupils(true)) {
+  for (const int i : pupils) {
     const TPupilRecord& pupil = Pupils[static_cast<std::size_t>(i)];
     ClearReportJob();
     // Pupils without a printable report form are passed over silently.
@@ -150,8 +171,10 @@ void PrintReportsFromCurrentPupil() {
 }
 
 void PrintReceiptsFromCurrentPupil() {
+  const std::vector<int> pupils = BatchPupils(false);
+  platform::PrinterJob printerJob(BatchFileName(pupils, "Empfangsbekenntnisse"));
   TPrintRunGuard guard;
-  for (const int i : BatchPupils(false)) {
+  for (const int i : pupils) {
     ClearReportJob();
     FillJob(Pupils[static_cast<std::size_t>(i)], kReceiptJob, otPrinterPage);
     RunReceiptSequence();
@@ -159,10 +182,12 @@ void PrintReceiptsFromCurrentPupil() {
 }
 
 void PrintLearningReportsFromCurrentPupil() {
+  const std::vector<int> pupils = BatchPupils(false);
+  platform::PrinterJob printerJob(BatchFileName(pupils, "Lernentwicklungsberichte"));
   TPrintRunGuard guard;
   PrintBatchState = pbsSingle;
   bool printed = false;
-  for (const int i : BatchPupils(false)) {
+  for (const int i : pupils) {
     ClearReportJob();
     FillJob(Pupils[static_cast<std::size_t>(i)], kLearningReportJob, otPrinterPage);
     const std::uint16_t top = PrintOptions.TopMargin;

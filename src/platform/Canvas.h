@@ -136,6 +136,8 @@ class Canvas {
   int SetTextCharacterExtra(int extra);       // logical units; returns the previous
   BkMode SetBkMode(BkMode mode);              // returns the previous value
   const CanvasState& state() const { return state_; }
+  // Back to the state of a fresh device context.
+  void ResetState() { state_ = CanvasState{}; }
   const FontSpec& font() const { return state_.Font; }
   const PenSpec& pen() const { return state_.Pen; }
   const BrushSpec& brush() const { return state_.Brush; }

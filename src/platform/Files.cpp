@@ -55,31 +55,84 @@ bool WriteFileFromStart(const QString& path, const void* data, std::size_t size)
   return WriteFileReplacing(path, whole);
 }
 
-namespace {
-
-// Writes the file itself, for a folder that refuses a new file beside it: the
-// tail is cut only after the new bytes are written.
-bool WriteInPlace(const QString& path, const QByteArray& data) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadWrite)) return false;
-  return !Fails(FileStep::Write, path) && file.write(data) == data.size() && !Fails(FileStep::Flush, path) &&
-         file.flush() && file.resize(data.size());
+bool WriteFileReplacing(const QString& path, const QByteArray& data) {
+  ReplacingFile file(path);
+  return file.Open() && file.Write(data.constData(), static_cast<std::size_t>(data.size())) && file.Commit();
 }
 
-}  // namespace
+InputFile::InputFile() = default;
+InputFile::~InputFile() = default;
 
-bool WriteFileReplacing(const QString& path, const QByteArray& data) {
-  QSaveFile file(path);
-  if (Fails(FileStep::OpenWrite, path)) return false;
-  // A folder that refuses the file beside the target: a save must not fail
-  // where writing the existing file itself succeeds.
-  if (FolderRefuses(path) || !file.open(QIODevice::WriteOnly)) return FileExists(path) && WriteInPlace(path, data);
-  if (Fails(FileStep::Write, path) || file.write(data) != data.size() || Fails(FileStep::Flush, path) ||
-      !file.flush() || Fails(FileStep::Rename, path)) {
-    file.cancelWriting();
+bool InputFile::Open(const QString& path) {
+  file_ = std::make_unique<QFile>(path);
+  if (Fails(FileStep::OpenRead, path) || !file_->open(QIODevice::ReadOnly)) {
+    file_.reset();
     return false;
   }
-  return file.commit();
+  return true;
+}
+
+qint64 InputFile::Size() const { return file_ ? file_->size() : -1; }
+
+qint64 InputFile::Read(void* data, qint64 size) {
+  if (!file_) return -1;
+  qint64 done = 0;
+  while (done < size) {
+    const qint64 n = file_->read(static_cast<char*>(data) + done, size - done);
+    if (n < 0) return -1;
+    if (n == 0) break;
+    done += n;
+  }
+  return done;
+}
+
+ReplacingFile::ReplacingFile(const QString& path) : path_(path) {}
+
+ReplacingFile::~ReplacingFile() {
+  if (file_ && file_->isOpen()) file_->cancelWriting();
+}
+
+bool ReplacingFile::Open() {
+  if (Fails(FileStep::OpenWrite, path_)) return ok_ = false;
+  file_ = std::make_unique<QSaveFile>(path_);
+  if (!FolderRefuses(path_) && file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return ok_ = true;
+  file_.reset();
+  // A folder that refuses the file beside the target: a save must not fail
+  // where writing the existing file itself succeeds. Its tail is cut only
+  // after the new bytes are written.
+  if (!FileExists(path_)) return ok_ = false;
+  inPlace_ = std::make_unique<QFile>(path_);
+  ok_ = inPlace_->open(QIODevice::ReadWrite);
+  return ok_;
+}
+
+bool ReplacingFile::Write(const void* data, std::size_t size) {
+  if (!ok_) return false;
+  // One step for the whole content, however many pieces it comes in.
+  if (!written_ && Fails(FileStep::Write, path_)) ok_ = false;
+  written_ = true;
+  const auto n = static_cast<qint64>(size);
+  QFileDevice* target = inPlace_ ? static_cast<QFileDevice*>(inPlace_.get()) : file_.get();
+  if (ok_ && n > 0 && target->write(static_cast<const char*>(data), n) != n) ok_ = false;
+  if (ok_) size_ += n;
+  if (!ok_ && file_) file_->cancelWriting();
+  return ok_;
+}
+
+bool ReplacingFile::Commit() {
+  if (!ok_) return false;
+  ok_ = false;
+  if (!written_ && Fails(FileStep::Write, path_)) {
+    if (file_) file_->cancelWriting();
+    return false;
+  }
+  if (inPlace_) return !Fails(FileStep::Flush, path_) && inPlace_->flush() && inPlace_->resize(size_);
+  if (Fails(FileStep::Flush, path_) || !file_->flush() || Fails(FileStep::Rename, path_)) {
+    file_->cancelWriting();
+    return false;
+  }
+  // QSaveFile syncs the new file to the disk before it takes the target's place.
+  return file_->commit();
 }
 
 bool MakeDir(const QString& path) { return QDir().mkpath(path); }

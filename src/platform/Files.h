@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <cstddef>
 #include <functional>
+#include <memory>
+
+class QFile;
+class QSaveFile;
 
 namespace platform {
 
@@ -37,6 +41,47 @@ bool WriteFileFromStart(const QString& path, const void* data, std::size_t size)
 // refuses the file beside it, an existing target is written in place. False
 // on failure.
 bool WriteFileReplacing(const QString& path, const QByteArray& data);
+
+// A file read in blocks, for files too large to hold twice.
+class InputFile {
+ public:
+  InputFile();
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+  // False when the file cannot be opened.
+  bool Open(const QString& path);
+  qint64 Size() const;
+  // Reads up to size bytes; the count read (less only at the end), -1 on error.
+  qint64 Read(void* data, qint64 size);
+
+ private:
+  std::unique_ptr<QFile> file_;
+};
+
+// A file written in pieces beside its target, which Commit replaces once all
+// bytes are flushed to the disk: the target is either the old or the complete
+// new file. Without Commit the target stays as it was.
+class ReplacingFile {
+ public:
+  explicit ReplacingFile(const QString& path);
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+  bool Open();
+  // False when writing fails; every later call then fails too.
+  bool Write(const void* data, std::size_t size);
+  bool Commit();
+
+ private:
+  QString path_;
+  std::unique_ptr<QSaveFile> file_;
+  std::unique_ptr<QFile> inPlace_;  // the target itself, where its folder refuses a new file
+  qint64 size_ = 0;
+  bool ok_ = false;
+  bool written_ = false;
+};
+
 bool MakeDir(const QString& path);
 bool DirExists(const QString& path);
 bool RemoveFile(const QString& path);

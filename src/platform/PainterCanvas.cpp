@@ -129,9 +129,12 @@ void PainterCanvas::PaintRectangle(QPoint p1, QPoint p2, bool outline) {
   painter_.restore();
 }
 
-void PainterCanvas::PaintText(QPoint at, const QString& text) {
-  const CanvasState& s = state();
-  const FontSpec& spec = s.Font;
+const PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
+  const double sx = std::fabs(ScaleX());
+  const double sy = std::fabs(ScaleY());
+  // Pages draw the same few fonts over and over: the last ones are kept.
+  for (const DeviceFont& f : fonts_)
+    if (f.Spec == spec && f.ScaleX == sx && f.ScaleY == sy) return &f;
 
   QFont face(InstalledFaceName(spec.FaceName));
   const int weight = spec.Weight <= 0 ? 400 : std::clamp(spec.Weight, 1, 1000);
@@ -145,26 +148,41 @@ void PainterCanvas::PaintText(QPoint at, const QString& text) {
   double emLogical = kDefaultFontEmHeight;
   if (spec.Height > 0) emLogical = spec.Height / (m.Ascent + m.Descent);
   if (spec.Height < 0) emLogical = -spec.Height;
-  const double sx = std::fabs(ScaleX());
-  const double sy = std::fabs(ScaleY());
   const double emPx = emLogical * sy;
   QPaintDevice* device = painter_.device();
-  if (emPx <= 0 || device == nullptr || device->logicalDpiY() <= 0) return;
+  if (emPx <= 0 || device == nullptr || device->logicalDpiY() <= 0) return nullptr;
 
   QFont font = face;
   font.setPointSizeF(emPx * 72.0 / device->logicalDpiY());
   font.setKerning(false);  // advances as the device context uses them
   if (std::fabs(sx / sy - 1.0) > 0.005) font.setStretch(std::clamp(RoundHalfEven(100.0 * sx / sy), 1, 4000));
-  const QFontMetricsF fm(font, device);
+  if (fonts_.size() >= kKeptFonts) fonts_.erase(fonts_.begin());
+  fonts_.push_back(
+      DeviceFont{++fontSerial_, spec, sx, sy, font, QFontMetricsF(font, device), m.Ascent * emPx, m.Descent * emPx});
+  return &fonts_.back();
+}
+
+void PainterCanvas::PaintText(QPoint at, const QString& text) {
+  const CanvasState& s = state();
+  const FontSpec& spec = s.Font;
+  const DeviceFont* df = deviceFont(spec);
+  if (df == nullptr) return;
+  const QFont& font = df->Font;
+  const QFontMetricsF& fm = df->Metrics;
+  const double sx = df->ScaleX;
 
   // Character spacing goes after every character, the last one included.
   // Qt's own letter spacing is scaled by a whole-number factor of the
   // resolution, so spaced text is placed character by character.
+  const unsigned horizontal = s.TextAlign & TextAlign::HorizontalMask;
+  const bool opaque = s.Background == BkMode::Opaque;
   const double extraPx = s.CharacterExtra * sx;
   QStringList clusters;
   double width = 0;
   if (s.CharacterExtra == 0) {
-    width = fm.horizontalAdvance(text);
+    // Measured only where the width places the text or its background.
+    if (opaque || horizontal == TextAlign::Right || horizontal == TextAlign::Center)
+      width = fm.horizontalAdvance(text);
   } else {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype start = 0;
@@ -175,11 +193,11 @@ void PainterCanvas::PaintText(QPoint at, const QString& text) {
       width += fm.horizontalAdvance(cluster) + extraPx;
     }
   }
-  const double ascent = m.Ascent * emPx;
-  const double descent = m.Descent * emPx;
+  const double ascent = df->Ascent;
+  const double descent = df->Descent;
 
   double dx = 0;
-  switch (s.TextAlign & TextAlign::HorizontalMask) {
+  switch (horizontal) {
     case TextAlign::Right: dx = -width; break;
     case TextAlign::Center: dx = -width / 2; break;
     default: break;
@@ -191,24 +209,37 @@ void PainterCanvas::PaintText(QPoint at, const QString& text) {
     default: break;
   }
 
-  painter_.save();
-  painter_.translate(LogicalToDevice(at.x(), at.y()));
   // Escapement turns counter-clockwise on the page; Qt turns clockwise.
-  if (spec.Escapement != 0) painter_.rotate(-spec.Escapement / 10.0);
-  if (s.Background == BkMode::Opaque)
-    painter_.fillRect(QRectF(dx, baseline - ascent, width, ascent + descent), s.BkColor);
-  painter_.setFont(font);
-  painter_.setPen(QPen(Qt::black));
+  const bool rotated = spec.Escapement != 0;
+  const QPointF point = LogicalToDevice(at.x(), at.y());
+  QPointF origin = point;
+  if (rotated) {
+    painter_.save();
+    painter_.translate(point);
+    painter_.rotate(-spec.Escapement / 10.0);
+    origin = QPointF();
+  }
+  if (opaque) painter_.fillRect(QRectF(origin.x() + dx, origin.y() + baseline - ascent, width, ascent + descent), s.BkColor);
+  // Only this canvas draws on its painter, and lines and frames put the
+  // painter's state back: font and pen are set only when they change.
+  if (rotated || textFont_ != df->Serial) {
+    painter_.setFont(font);
+    textFont_ = rotated ? 0 : df->Serial;
+  }
+  if (rotated || !textPen_) {
+    painter_.setPen(QPen(Qt::black));
+    textPen_ = !rotated;
+  }
   if (clusters.isEmpty()) {
-    painter_.drawText(QPointF(dx, baseline), text);
+    painter_.drawText(origin + QPointF(dx, baseline), text);
   } else {
-    double x = dx;
+    double x = origin.x() + dx;
     for (const QString& cluster : clusters) {
-      painter_.drawText(QPointF(x, baseline), cluster);
+      painter_.drawText(QPointF(x, origin.y() + baseline), cluster);
       x += fm.horizontalAdvance(cluster) + extraPx;
     }
   }
-  painter_.restore();
+  if (rotated) painter_.restore();
 }
 
 void PainterCanvas::PaintPicture(QPoint p1, QPoint p2, const Picture& picture) {

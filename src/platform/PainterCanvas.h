@@ -3,8 +3,10 @@
 // image or a widget. Each logical point is converted to device coordinates;
 // the painter itself is never flipped, so glyphs stay upright.
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QString>
+#include <vector>
 
 #include "platform/Canvas.h"
 
@@ -45,12 +47,29 @@ class PainterCanvas : public Canvas {
     double Ascent;   // per unit of em height
     double Descent;
   };
+  // A canvas font as the device draws it, at the canvas's scale.
+  struct DeviceFont {
+    unsigned Serial;
+    FontSpec Spec;
+    double ScaleX;
+    double ScaleY;
+    QFont Font;
+    QFontMetricsF Metrics;
+    double Ascent;   // device pixels
+    double Descent;
+  };
+  static constexpr std::size_t kKeptFonts = 16;
   const FaceMetrics& metricsOf(const QFont& face);
+  const DeviceFont* deviceFont(const FontSpec& spec);
   double penWidthPixels() const;
 
   QPainter& painter_;
   DeviceCaps caps_;
   QHash<QString, FaceMetrics> metrics_;
+  std::vector<DeviceFont> fonts_;
+  unsigned fontSerial_ = 0;
+  unsigned textFont_ = 0;  // the font last set on the painter for text, 0: unknown
+  bool textPen_ = false;   // the painter's pen is the text pen
 };
 
 }  // namespace platform

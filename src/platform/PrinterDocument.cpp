@@ -6,7 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <thread>
 
 #include "platform/Files.h"
 #include "platform/Messages.h"
@@ -15,6 +15,10 @@
 namespace platform {
 
 namespace {
+
+const QString kRefusedStart = QStringLiteral("Der Ausdruck konnte nicht begonnen werden:\r");
+const QString kNoPrinter = QStringLiteral("Es ist kein Drucker eingerichtet.\r");
+const QString kSavedAsPdf = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
 
 void SetUpPdfDevice(QPrinter& printer) {
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -25,10 +29,13 @@ void SetUpPdfDevice(QPrinter& printer) {
   printer.setCreator(QStringLiteral("Quorv"));
 }
 
+QString Quoted(const QString& name) { return QStringLiteral("\"") + name + QStringLiteral("\""); }
+
 }  // namespace
 
 QString PdfFileBaseName(const QString& title) {
   QString name = title.trimmed();
+  name.replace(QStringLiteral(": "), QStringLiteral(" - "));
   for (QChar& c : name)
     if (c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
   while (name.endsWith(QLatin1Char('.'))) name.chop(1);
@@ -36,10 +43,15 @@ QString PdfFileBaseName(const QString& title) {
   return name.isEmpty() ? QStringLiteral("Ausdruck") : name;
 }
 
+QString PageCountText(int pages) {
+  return pages == 1 ? QStringLiteral("1 Seite") : QStringLiteral("%1 Seiten").arg(pages);
+}
+
 PrinterDocument::PrinterDocument() = default;
 
 PrinterDocument::~PrinterDocument() {
-  // An open document is finished rather than lost.
+  // An open file is finished rather than lost.
+  canvas_.reset();
   if (painter_) painter_->end();
 }
 
@@ -48,89 +60,321 @@ QPrinter& PrinterDocument::SetupPrinter() {
   return *setup_;
 }
 
-bool PrinterDocument::HasPrinter() const {
-  return destination_ == PrintDestination::Auto && !QPrinterInfo::availablePrinterNames().isEmpty();
-}
+QString PrinterDocument::ChosenPrinter() { return chosenSet_ ? chosen_ : SetupPrinter().printerName(); }
 
-QPrinter& PrinterDocument::pdfTemplate() {
+DeviceCaps PrinterDocument::pdfCaps() {
   if (!pdfCaps_) {
     pdfCaps_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     SetUpPdfDevice(*pdfCaps_);
   }
-  return *pdfCaps_;
+  return PrinterDeviceCaps(*pdfCaps_);
+}
+
+// ---- the job's printer --------------------------------------------------------------
+
+namespace {
+
+// Puts a question to the print service on a thread of its own and returns at
+// once; the caller waits for the answer only as long as it wants to.
+template <typename T, typename Ask>
+std::shared_future<T> AskService(Ask ask) {
+  auto promise = std::make_shared<std::promise<T>>();
+  std::shared_future<T> answer = promise->get_future().share();
+  std::thread([promise, ask] { promise->set_value(ask()); }).detach();
+  return answer;
+}
+
+const QString kNoService =
+    QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
+
+}  // namespace
+
+bool PrinterDocument::queryPrinters(PrinterList& list) {
+  // A list asked for by an earlier job and still not answered is waited for
+  // again rather than asked for twice.
+  if (!pendingQuery_.valid()) {
+    PrintService* service = &CurrentPrintService();
+    pendingQuery_ = AskService<PrinterList>([service] { return service->Printers(); });
+  }
+  if (pendingQuery_.wait_for(serviceTimeout_) != std::future_status::ready) return false;
+  list = pendingQuery_.get();
+  pendingQuery_ = {};
+  return true;
+}
+
+bool PrinterDocument::printerAnswers(bool& accepts) {
+  PrintService* service = &CurrentPrintService();
+  const QString name = job_.Printer;
+  std::shared_future<bool> answer = AskService<bool>([service, name] { return service->AcceptsJobs(name); });
+  if (answer.wait_for(serviceTimeout_) != std::future_status::ready) return false;
+  accepts = answer.get();
+  return true;
+}
+
+PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
+  Resolved r;
+  r.Target = Output::Pdf;
+  if (destination_ == PrintDestination::PdfFile) {
+    r.Caps = pdfCaps();
+    return r;
+  }
+  // The set-up printer (and with it Qt's printer support) exists before the
+  // service is asked on another thread.
+  SetupPrinter();
+  const QString chosen = ChosenPrinter();
+  PrinterList list;
+  if (!queryPrinters(list)) {
+    if (!quiet) ShowMessage(kNoService, MsgKind::Warning);
+    r.NoPrinterNotice = false;
+    r.Caps = pdfCaps();
+    return r;
+  }
+  QString name;
+  if (!chosen.isEmpty() && list.Names.contains(chosen)) {
+    name = chosen;
+  } else if (!list.DefaultName.isEmpty() && list.Names.contains(list.DefaultName)) {
+    name = list.DefaultName;
+    if (!quiet && !chosen.isEmpty()) {
+      // Said once: the default printer becomes the choice.
+      SetChosenPrinter(name);
+      ShowMessage(QStringLiteral("Der eingerichtete Drucker ") + Quoted(chosen) +
+                      QStringLiteral(" ist nicht mehr vorhanden.\rEs wird der Standarddrucker ") +
+                      Quoted(name) + QStringLiteral(" verwendet."),
+                  MsgKind::Information);
+    }
+  }
+  if (name.isEmpty()) {
+    r.Caps = pdfCaps();
+    return r;
+  }
+  r.Device = CurrentPrintService().OpenPrinter(name);
+  if (!r.Device) {
+    r.Caps = pdfCaps();
+    return r;
+  }
+  r.Target = Output::Printer;
+  r.Printer = name;
+  r.Caps = r.Device->Caps();
+  return r;
+}
+
+void PrinterDocument::resolveJob() {
+  Resolved r = resolvePrinter(false);
+  job_.Target = r.Target;
+  job_.Printer = r.Printer;
+  job_.Caps = r.Caps;
+  job_.NoPrinterNotice = r.NoPrinterNotice;
+  device_ = std::move(r.Device);
+}
+
+void PrinterDocument::switchToPdf() {
+  device_.reset();
+  job_.Target = Output::Pdf;
+  job_.Printer.clear();
+  job_.Caps = pdfCaps();
+  job_.NoPrinterNotice = false;
 }
 
 DeviceCaps PrinterDocument::Caps() {
-  if (pdf_) return PrinterDeviceCaps(*pdf_);
-  return HasPrinter() ? PrinterDeviceCaps(SetupPrinter()) : PrinterDeviceCaps(pdfTemplate());
+  if (InJob()) {
+    if (job_.Target == Output::Unresolved) resolveJob();
+    return job_.Caps;
+  }
+  // Outside a job: what the next job would print on, asked once until a job runs.
+  if (!idleCapsValid_) {
+    idleCaps_ = resolvePrinter(true).Caps;
+    idleCapsValid_ = true;
+  }
+  return idleCaps_;
 }
 
-QString PrinterDocument::freePdfPath() const {
-  // Never replace an earlier document (the pages of one report printed one by
-  // one share their title).
-  const QString base = pdfFolder_ + PdfFileBaseName(title_);
-  QString path = base + QStringLiteral(".pdf");
-  for (int n = 2; FileExists(path); ++n) path = base + QStringLiteral(" (%1).pdf").arg(n);
-  return path;
+const Picture* PrinterDocument::JobPicture(const QString& fileName) {
+  if (!InJob()) return nullptr;
+  auto it = pictures_.find(fileName);
+  if (it == pictures_.end()) {
+    Picture picture;
+    LoadPicture(fileName, picture);
+    it = pictures_.insert(fileName, picture);
+  }
+  return &it.value();
 }
+
+// ---- jobs ------------------------------------------------------------------------------
+
+void PrinterDocument::BeginJob(const QString& fileName) {
+  if (jobDepth_++ > 0) return;
+  if (implicitJob_) {
+    // A document begun before the job: the job takes it over.
+    implicitJob_ = false;
+    return;
+  }
+  job_ = Job{};
+  job_.FileName = fileName;
+  job_.Named = !fileName.isEmpty();
+  pictures_.clear();
+  idleCapsValid_ = false;
+}
+
+void PrinterDocument::EndJob() {
+  if (jobDepth_ == 0) return;
+  if (--jobDepth_ == 0) finishJob();
+}
+
+void PrinterDocument::NameJob(const QString& fileName) {
+  if (!InJob() || job_.Named || fileName.isEmpty()) return;
+  job_.FileName = fileName;
+  job_.Named = true;
+}
+
+void PrinterDocument::finishJob() {
+  if (docOpen_) EndDoc();
+  finishPdfFile();
+  device_.reset();
+  job_ = Job{};
+  pictures_.clear();
+  implicitJob_ = false;
+  idleCapsValid_ = false;
+}
+
+void PrinterDocument::endRefusedDocument() {
+  if (implicitJob_ && jobDepth_ == 0) finishJob();
+}
+
+// ---- documents ---------------------------------------------------------------------------
 
 bool PrinterDocument::BeginDoc() {
-  if (Printing()) return true;
-  QPrinter* device = nullptr;
-  QString target;
-  if (HasPrinter()) {
-    device = &SetupPrinter();
-    device->setDocName(title_);
-    target = device->printerName();
+  if (docOpen_) return true;
+  if (!InJob()) {
+    job_ = Job{};
+    pictures_.clear();
+    implicitJob_ = true;
+  }
+  if (!job_.Named) {
+    // The first document names the job.
+    job_.FileName = title_;
+    job_.Named = true;
+  }
+  if (job_.Target == Output::Unresolved) resolveJob();
+  bool accepts = true;
+  if (job_.Target == Output::Printer && !printerAnswers(accepts)) {
+    ShowMessage(kNoService, MsgKind::Warning);
+    switchToPdf();
+  }
+  if (job_.Target == Output::Printer && !accepts) {
+    const QString question = QStringLiteral("Der Drucker ") + Quoted(job_.Printer) +
+                             QStringLiteral(" nimmt zur Zeit keine Aufträge an.\r"
+                                            "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
+    if (ShowMessage(question, MsgKind::Warning, MsgButtons::YesNo) == MsgResult::Yes) {
+      switchToPdf();
+    } else {
+      // Nothing more of this job goes anywhere; the user has been told.
+      device_.reset();
+      job_.Target = Output::Refused;
+    }
+  }
+  switch (job_.Target) {
+    case Output::Printer:
+      if (!device_->BeginDocument(title_)) {
+        ShowMessage(kRefusedStart + job_.Printer, MsgKind::Error);
+        endRefusedDocument();
+        return false;
+      }
+      docOpen_ = true;
+      pageCount_ = 1;
+      return true;
+    case Output::Pdf:
+      if (beginPdfDocument()) return true;
+      job_.Target = Output::Refused;
+      endRefusedDocument();
+      return false;
+    default:
+      endRefusedDocument();
+      return false;
+  }
+}
+
+bool PrinterDocument::beginPdfDocument() {
+  if (!pdf_) {
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    SetUpPdfDevice(*pdf);
+    const QString file = freePdfPath(PdfFileBaseName(job_.FileName));
+    pdf->setOutputFileName(file);
+    pdf->setDocName(job_.FileName == title_ ? title_ : job_.FileName);
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(pdf.get())) {
+      ShowMessage(kRefusedStart + QDir::toNativeSeparators(file), MsgKind::Error);
+      return false;
+    }
+    pdf_ = std::move(pdf);
+    painter_ = std::move(painter);
+    openPdfFile_ = file;
+    pageCount_ = 1;
   } else {
-    pdf_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    SetUpPdfDevice(*pdf_);
-    openPdfFile_ = freePdfPath();
-    pdf_->setOutputFileName(openPdfFile_);
-    pdf_->setDocName(title_);
-    device = pdf_.get();
-    target = QDir::toNativeSeparators(openPdfFile_);
+    // The next document of the job starts on a sheet of its own.
+    if (!pdf_->newPage()) return false;
+    ++pageCount_;
   }
-  auto painter = std::make_unique<QPainter>();
-  if (!painter->begin(device)) {
-    pdf_.reset();
-    openPdfFile_.clear();
-    ShowMessage(QStringLiteral("Der Ausdruck konnte nicht begonnen werden:\r") + target, MsgKind::Error);
-    return false;
-  }
-  painter_ = std::move(painter);
-  canvas_ = std::make_unique<PainterCanvas>(*painter_);
-  pageCount_ = 1;
+  // Every document starts with the drawing state of a fresh device; the
+  // canvas keeps the fonts it has made for the file.
+  if (canvas_)
+    canvas_->ResetState();
+  else
+    canvas_ = std::make_unique<PainterCanvas>(*painter_);
+  docOpen_ = true;
   return true;
 }
 
 bool PrinterDocument::NewPage() {
-  if (!Printing()) return false;
-  QPrinter* device = pdf_ ? pdf_.get() : &SetupPrinter();
-  if (!device->newPage()) return false;
+  if (!docOpen_) return false;
+  if (job_.Target == Output::Printer) {
+    if (!device_->NewPage()) return false;
+  } else if (!pdf_->newPage()) {
+    return false;
+  }
   ++pageCount_;
   return true;
 }
 
 bool PrinterDocument::EndDoc() {
-  if (!Printing()) return false;
-  canvas_.reset();
-  painter_->end();
-  painter_.reset();
-  if (pdf_) {
-    pdf_.reset();
-    lastPdfFile_ = openPdfFile_;
-    openPdfFile_.clear();
-    ShowMessage(QStringLiteral("Es ist kein Drucker eingerichtet.\rDer Ausdruck wurde als PDF-Datei gespeichert:\r") +
-                    QDir::toNativeSeparators(lastPdfFile_),
-                MsgKind::Information);
+  if (!docOpen_) return false;
+  docOpen_ = false;
+  if (job_.Target == Output::Printer && device_) {
+    if (!device_->EndDocument())
+      ShowMessage(QStringLiteral("Der Drucker ") + Quoted(job_.Printer) +
+                      QStringLiteral(" hat den Ausdruck nicht angenommen."),
+                  MsgKind::Error);
   }
+  if (implicitJob_ && jobDepth_ == 0) finishJob();
   return true;
 }
 
 Canvas& PrinterDocument::canvas() {
+  if (job_.Target == Output::Printer && device_) return device_->canvas();
   Q_ASSERT(canvas_);
   return *canvas_;
+}
+
+// ---- the PDF file --------------------------------------------------------------------------
+
+QString PrinterDocument::freePdfPath(const QString& baseName) const {
+  // Never replace an earlier file: " (2)" and on for a real clash.
+  const QString base = pdfFolder_ + baseName;
+  QString path = base + QStringLiteral(".pdf");
+  for (int n = 2; FileExists(path); ++n) path = base + QStringLiteral(" (%1).pdf").arg(n);
+  return path;
+}
+
+void PrinterDocument::finishPdfFile() {
+  if (!pdf_) return;
+  canvas_.reset();
+  painter_->end();
+  painter_.reset();
+  pdf_.reset();
+  lastPdfFile_ = openPdfFile_;
+  openPdfFile_.clear();
+  ShowMessage((job_.NoPrinterNotice ? kNoPrinter : QString()) + kSavedAsPdf +
+                  QDir::toNativeSeparators(lastPdfFile_) + QLatin1Char('\r') + PageCountText(pageCount_),
+              MsgKind::Information);
 }
 
 PrinterDocument& Printer() {

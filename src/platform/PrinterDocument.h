@@ -1,13 +1,22 @@
 #pragma once
 // The printer object: a document with a title, begun, given new pages and
 // ended, with a canvas in 0.1 mm units while it is open. One document can
-// stay open across several callers. The document goes to the printer chosen
-// in printer set-up; on a machine without a printer it is written as a PDF
-// file named after its title, and the user is told where.
+// stay open across several callers.
+//
+// Documents belong to a print job, one per print command. The job looks up
+// its printer once, at its first need: the printer chosen in printer set-up
+// when it still exists, else the system's default printer, else a PDF file.
+// On a printer every document is a print job of its own; as PDF everything
+// the job prints goes into one file, pages in print order, named after the
+// job. A document begun outside a job is a job of its own.
+#include <QHash>
 #include <QString>
+#include <chrono>
+#include <future>
 #include <memory>
 
 #include "platform/Canvas.h"
+#include "platform/ProgramPrinter.h"
 
 class QPrinter;
 class QPainter;
@@ -27,47 +36,113 @@ class PrinterDocument {
 
   // The printer that printer set-up edits and documents print on.
   QPrinter& SetupPrinter();
-  // True when documents go to a printer, false when they become PDF files.
-  bool HasPrinter() const;
+  // The printer the user chose in printer set-up (empty: none chosen).
+  QString ChosenPrinter();
+  void SetChosenPrinter(const QString& name) {
+    chosen_ = name;
+    chosenSet_ = true;
+  }
   void SetDestination(PrintDestination destination) { destination_ = destination; }
   PrintDestination Destination() const { return destination_; }
   // The folder (ending in '/') that receives the PDF files.
   void SetPdfFolder(const QString& folder) { pdfFolder_ = folder; }
   const QString& PdfFolder() const { return pdfFolder_; }
+  // How long a job waits for the print service's list of printers.
+  void SetServiceTimeout(std::chrono::milliseconds timeout) { serviceTimeout_ = timeout; }
+
+  // A print job: its PDF file is named after fileName (empty: after the
+  // first document's title, or a name given later by NameJob). Jobs nest;
+  // the outermost one counts.
+  void BeginJob(const QString& fileName = QString());
+  // Ends the open document and the job; a PDF file is announced with its
+  // path and page count.
+  void EndJob();
+  bool InJob() const { return jobDepth_ > 0 || implicitJob_; }
+  // Names the running job's PDF file unless it has a name already.
+  void NameJob(const QString& fileName);
 
   // The title of the next document; a document keeps the title it began with.
   void SetTitle(const QString& title) { title_ = title; }
   const QString& Title() const { return title_; }
 
-  // Begins a document; false, with an error message, when the device refuses.
+  // Begins a document; false, with a message, when no output can be made.
   // The canvas starts in the device's text mapping.
   bool BeginDoc();
   // A new sheet in the open document; false when none is open.
   bool NewPage();
-  // Ends the open document; a PDF file is announced with its path. False when
-  // no document was open.
+  // Ends the open document. False when no document was open.
   bool EndDoc();
-  bool Printing() const { return painter_ != nullptr; }
+  bool Printing() const { return docOpen_; }
   // The canvas of the open document (only while Printing()).
   Canvas& canvas();
 
-  // The capabilities of the current printer, also while no document is open
-  // (the preview and the page origin read them).
+  // The capabilities of the job's printer, kept for the whole job; outside a
+  // job those of the printer a job would use now.
   DeviceCaps Caps();
-  // The PDF file of the last document written as PDF (empty when none).
+  // A picture file as loaded once for the running job; nullptr outside a job
+  // (the caller loads it itself). A missing file gives an empty picture.
+  const Picture* JobPicture(const QString& fileName);
+
+  // The PDF file of the last job written as PDF (empty when none).
   const QString& LastPdfFile() const { return lastPdfFile_; }
+  // Pages of the running or last PDF file, or of the last printer document.
   int PageCount() const { return pageCount_; }
+  // The printer of the running job (empty: a PDF file).
+  QString JobPrinterName() const { return job_.Printer; }
 
  private:
-  QPrinter& pdfTemplate();
-  QString freePdfPath() const;
+  enum class Output { Unresolved, Pdf, Printer, Refused };
+  struct Job {
+    Output Target = Output::Unresolved;
+    QString Printer;
+    DeviceCaps Caps;
+    QString FileName;
+    bool Named = false;
+    bool NoPrinterNotice = true;  // the PDF notice says that no printer is set up
+  };
+
+  struct Resolved {
+    Output Target = Output::Pdf;
+    QString Printer;
+    DeviceCaps Caps;
+    std::unique_ptr<PrintDevice> Device;
+    bool NoPrinterNotice = true;
+  };
+  // The printer a job uses now; quiet: without any message.
+  Resolved resolvePrinter(bool quiet);
+  void resolveJob();
+  // False when the service does not answer within the timeout.
+  bool queryPrinters(PrinterList& list);
+  bool printerAnswers(bool& accepts);
+  void switchToPdf();
+  bool beginPdfDocument();
+  void finishPdfFile();
+  void finishJob();
+  void endRefusedDocument();
+  DeviceCaps pdfCaps();
+  QString freePdfPath(const QString& baseName) const;
 
   PrintDestination destination_ = PrintDestination::Auto;
+  std::chrono::milliseconds serviceTimeout_{4000};
   QString pdfFolder_;
   QString title_;
   std::unique_ptr<QPrinter> setup_;
-  std::unique_ptr<QPrinter> pdf_;       // device of the open PDF document
-  std::unique_ptr<QPrinter> pdfCaps_;   // an idle A4 PDF device for Caps()
+  std::unique_ptr<QPrinter> pdfCaps_;  // an idle A4 PDF device for the capabilities
+
+  int jobDepth_ = 0;
+  bool implicitJob_ = false;
+  Job job_;
+  std::unique_ptr<PrintDevice> device_;
+  std::shared_future<PrinterList> pendingQuery_;  // a list the service has not answered yet
+  QString chosen_;
+  bool chosenSet_ = false;
+  QHash<QString, Picture> pictures_;
+  DeviceCaps idleCaps_;
+  bool idleCapsValid_ = false;
+
+  bool docOpen_ = false;
+  // The job's PDF file while it is open.
+  std::unique_ptr<QPrinter> pdf_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<Canvas> canvas_;
   QString openPdfFile_;
@@ -78,8 +153,20 @@ class PrinterDocument {
 // The one printer object of the program.
 PrinterDocument& Printer();
 
-// The file name a document title gives: characters that no file name may
-// hold become '_', and an empty title becomes "Ausdruck".
+// Opens a print job on the program's printer object for its lifetime.
+class PrinterJob {
+ public:
+  explicit PrinterJob(const QString& fileName = QString()) { Printer().BeginJob(fileName); }
+  ~PrinterJob() { Printer().EndJob(); }
+  PrinterJob(const PrinterJob&) = delete;
+  PrinterJob& operator=(const PrinterJob&) = delete;
+};
+
+// The file name a document title gives: ": " becomes " - ", characters that
+// no file name may hold become '_', and an empty title becomes "Ausdruck".
 QString PdfFileBaseName(const QString& title);
+
+// "1 Seite", "2 Seiten".
+QString PageCountText(int pages);
 
 }  // namespace platform

@@ -1,14 +1,89 @@
 #include "platform/ProgramPrinter.h"
 
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <utility>
 
+#include "platform/PainterCanvas.h"
 #include "platform/PrinterDocument.h"
 
 namespace platform {
 
-bool SystemHasPrinter() { return !QPrinterInfo::availablePrinters().isEmpty(); }
+bool SystemHasPrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 QPrinter& ProgramPrinter() { return Printer().SetupPrinter(); }
+
+namespace {
+
+// Documents on the program's printer, switched to the job's printer.
+class QtPrintDevice : public PrintDevice {
+ public:
+  explicit QtPrintDevice(QPrinter& printer) : printer_(printer) {}
+  ~QtPrintDevice() override {
+    if (painter_) painter_->end();
+  }
+
+  DeviceCaps Caps() override { return PrinterDeviceCaps(printer_); }
+
+  bool BeginDocument(const QString& title) override {
+    printer_.setDocName(title);
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&printer_)) return false;
+    painter_ = std::move(painter);
+    canvas_ = std::make_unique<PainterCanvas>(*painter_);
+    return true;
+  }
+
+  Canvas& canvas() override { return *canvas_; }
+
+  bool NewPage() override { return painter_ != nullptr && printer_.newPage(); }
+
+  bool EndDocument() override {
+    if (!painter_) return false;
+    canvas_.reset();
+    const bool ended = painter_->end();
+    painter_.reset();
+    return ended && printer_.printerState() != QPrinter::Error && printer_.printerState() != QPrinter::Aborted;
+  }
+
+ private:
+  QPrinter& printer_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<Canvas> canvas_;
+};
+
+class QtPrintService : public PrintService {
+ public:
+  PrinterList Printers() override {
+    return PrinterList{QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+  }
+
+  bool AcceptsJobs(const QString& name) override {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    return !info.isNull() && info.state() != QPrinter::Error && info.state() != QPrinter::Aborted;
+  }
+
+  std::unique_ptr<PrintDevice> OpenPrinter(const QString& name) override {
+    QPrinter& printer = ProgramPrinter();
+    if (printer.printerName() != name) printer.setPrinterName(name);
+    return std::make_unique<QtPrintDevice>(printer);
+  }
+};
+
+PrintService*& InstalledService() {
+  static PrintService* service = nullptr;
+  return service;
+}
+
+}  // namespace
+
+PrintService& CurrentPrintService() {
+  static QtPrintService system;
+  PrintService* service = InstalledService();
+  return service != nullptr ? *service : system;
+}
+
+PrintService* SetPrintService(PrintService* service) { return std::exchange(InstalledService(), service); }
 
 }  // namespace platform

@@ -1,6 +1,14 @@
 #pragma once
-// The printer that printer set-up edits and documents print on (the printer
-// object's set-up printer).
+// The printers of the system as the program sees them: the print service that
+// lists them and says whether one takes jobs, and the device that prints the
+// documents of a job on one of them. The printer that printer set-up edits
+// carries the user's choice and settings.
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "platform/Canvas.h"
+
 class QPrinter;
 
 namespace platform {
@@ -8,5 +16,41 @@ namespace platform {
 QPrinter& ProgramPrinter();
 // True when the system knows at least one printer.
 bool SystemHasPrinter();
+
+// The documents of one print job on one printer. A document is begun, given
+// new sheets and ended; its canvas draws while it is open.
+class PrintDevice {
+ public:
+  virtual ~PrintDevice() = default;
+  virtual DeviceCaps Caps() = 0;
+  virtual bool BeginDocument(const QString& title) = 0;
+  virtual Canvas& canvas() = 0;
+  virtual bool NewPage() = 0;
+  // False when the printer did not take the document.
+  virtual bool EndDocument() = 0;
+};
+
+struct PrinterList {
+  QStringList Names;
+  QString DefaultName;  // empty: the system has no default printer
+};
+
+// The system's print service. The program asks it for the printers once per
+// print job and whether the printer takes jobs before each document.
+class PrintService {
+ public:
+  virtual ~PrintService() = default;
+  // May take long when the service does not answer; the caller waits for it
+  // only a few seconds.
+  virtual PrinterList Printers() = 0;
+  virtual bool AcceptsJobs(const QString& name) = 0;
+  // The device for the named printer, set up as the user set up the program's printer.
+  virtual std::unique_ptr<PrintDevice> OpenPrinter(const QString& name) = 0;
+};
+
+// The service in use: the system's (through Qt), or a test's double.
+PrintService& CurrentPrintService();
+// Installs a service (nullptr: the system's) and returns the previous one.
+PrintService* SetPrintService(PrintService* service);
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include "platform/Files.h"
 #include "platform/PrinterCaps.h"
+#include "platform/PrinterDocument.h"
 #include "printengine/PrinterFonts.h"
 #include "settings/DrkEinst.h"
 
@@ -164,11 +165,18 @@ bool PrintPicture(Canvas& canvas, const QString& fileName, const TFormField& fie
   std::int32_t oy = 0;
   if (!ActiveOnPage(field, page) || !CorrectedOrigin(origins, page, ox, oy)) return true;
   if (fileName.isEmpty() || !platform::FileExists(fileName)) return true;
-  platform::Picture picture;
-  if (!platform::LoadPicture(fileName, picture)) return false;
+  // A print job reads each picture once and draws that same image on every page.
+  platform::Picture loaded;
+  const platform::Picture* picture = platform::Printer().JobPicture(fileName);
+  if (picture == nullptr) {
+    if (!platform::LoadPicture(fileName, loaded)) return false;
+    picture = &loaded;
+  } else if (picture->isNull()) {
+    return false;
+  }
   const int left = ox + field.X;
   const int top = -(oy + field.Y);
-  canvas.StretchDraw(left, top, left + sizeField.X, top - sizeField.Y, picture);
+  canvas.StretchDraw(left, top, left + sizeField.X, top - sizeField.Y, *picture);
   return true;
 }
 

@@ -1,8 +1,9 @@
 #include "records/ClassFile.h"
 
-#include <QByteArray>
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <vector>
 
 #include "platform/Files.h"
 #include "platform/Messages.h"
@@ -49,19 +50,27 @@ void ReportReadFault(ReadFault fault) {
     if (m.fault == fault) platform::ShowMessage(QString::fromUtf8(m.text), platform::MsgKind::Error);
 }
 
-bool HasMagic(const QByteArray& bytes) {
-  if (bytes.size() < kMagicEnd) return false;
-  const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.constData()) + offsetof(TClassFileHeader, Magic);
+bool HasMagic(const char* header) {
+  const auto* p = reinterpret_cast<const std::uint8_t*>(header) + offsetof(TClassFileHeader, Magic);
   return p[0] == 12 && std::memcmp(p + 1, kClassFileMagic, 12) == 0;
 }
 
-// Reads and checks the whole file into header and pupils without touching the class.
+// Records move between file and class in blocks of this many bytes, so that
+// no second image of a large class is ever held.
+constexpr qint64 kBlockBytes = qint64{1} << 20;
+
+// Reads and checks the file into header and pupils without touching the class.
+// The records go straight into their places: the first record in the file is
+// the last pupil.
 ReadFault LoadClassFile(const QString& path, TClassFileHeader& header, TDB2& pupils) {
-  QByteArray bytes;
-  if (!platform::ReadFileBytes(path, bytes, kHeaderSize)) return ReadFault::Open;
-  if (!HasMagic(bytes)) return ReadFault::Format;
-  if (bytes.size() < kHeaderSize) return ReadFault::TooShort;
-  std::memcpy(&header, bytes.constData(), sizeof header);
+  platform::InputFile file;
+  if (!file.Open(path)) return ReadFault::Open;
+  std::array<char, sizeof(TClassFileHeader)> head{};
+  const qint64 got = file.Read(head.data(), kHeaderSize);
+  if (got < 0) return ReadFault::Open;
+  if (got < kMagicEnd || !HasMagic(head.data())) return ReadFault::Format;
+  if (got < kHeaderSize) return ReadFault::TooShort;
+  std::memcpy(&header, head.data(), sizeof header);
 
   const std::uint16_t version = header.VersionWritten;
   if (version != kClassFileVersion1 && version != kClassFileVersion2) return ReadFault::Version;
@@ -69,41 +78,53 @@ ReadFault LoadClassFile(const QString& path, TClassFileHeader& header, TDB2& pup
   if (count == 0) return ReadFault::NoRecords;
 
   const qint64 recordSize = RecordSize(version);
-  const qint64 needed = kHeaderSize + count * recordSize;
-  const qint64 size = platform::FileSize(path);
-  if (size >= 0 && size < needed) return ReadFault::TooShort;
-  if (!platform::ReadFileBytes(path, bytes, needed)) return ReadFault::Open;
-  if (bytes.size() < needed) return ReadFault::TooShort;
+  if (file.Size() < kHeaderSize + count * recordSize) return ReadFault::TooShort;
 
-  // The first record in the file is the last pupil.
+  // Every byte of every record is overwritten below.
   pupils.resize(static_cast<std::size_t>(count));
-  const char* p = bytes.constData() + kHeaderSize;
-  for (int i = count - 1; i >= 0; --i, p += recordSize) {
-    TPupilRecord& r = pupils[static_cast<std::size_t>(i)];
+  const int perBlock = static_cast<int>(std::max<qint64>(1, kBlockBytes / recordSize));
+  std::vector<TPupilRecordV1> oldRecords;
+  if (version == kClassFileVersion1) oldRecords.resize(static_cast<std::size_t>(std::min(perBlock, count)));
+  // File records [done, done + n) are pupils count-1-done down to count-done-n.
+  for (int done = 0; done < count;) {
+    const int n = std::min(perBlock, count - done);
+    TPupilRecord* last = pupils.data() + (count - done);  // one past the highest pupil of the block
+    TPupilRecord* first = last - n;
+    const qint64 bytes = n * recordSize;
     if (version == kClassFileVersion1) {
-      TPupilRecordV1 old;
-      std::memcpy(&old, p, sizeof old);
-      ConvertV1PupilRecord(old, r);
+      const qint64 read = file.Read(oldRecords.data(), bytes);
+      if (read < 0) return ReadFault::Open;
+      if (read < bytes) return ReadFault::TooShort;
+      for (int k = 0; k < n; ++k) ConvertV1PupilRecord(oldRecords[static_cast<std::size_t>(k)], *(last - 1 - k));
     } else {
-      std::memcpy(&r, p, sizeof r);
+      const qint64 read = file.Read(first, bytes);
+      if (read < 0) return ReadFault::Open;
+      if (read < bytes) return ReadFault::TooShort;
+      std::reverse(first, last);
     }
-    ClampRecordLengths(r);
+    for (TPupilRecord* r = first; r != last; ++r) ClampRecordLengths(*r);
+    done += n;
   }
   header.VersionLoaded = version;
   header.VersionWritten = kClassFileVersion2;
   return ReadFault::None;
 }
 
-// Header and the first count records, last pupil first, in version 2.
-QByteArray ClassFileImage(const TClassFileHeader& header, const TDB2& pupils, int count) {
-  QByteArray image;
-  image.resize(kHeaderSize + qint64{count} * qint64{sizeof(TPupilRecord)});
-  char* p = image.data();
-  std::memcpy(p, &header, sizeof header);
-  p += sizeof header;
-  for (int i = count - 1; i >= 0; --i, p += sizeof(TPupilRecord))
-    std::memcpy(p, &pupils[static_cast<std::size_t>(i)], sizeof(TPupilRecord));
-  return image;
+// Writes header and the first count pupils, last pupil first, in version 2,
+// as the complete new content of path.
+bool WriteClassImage(const QString& path, const TClassFileHeader& header, const TDB2& pupils, int count) {
+  platform::ReplacingFile file(path);
+  if (!file.Open() || !file.Write(&header, sizeof header)) return false;
+  const int perBlock = static_cast<int>(std::max<qint64>(1, kBlockBytes / qint64{sizeof(TPupilRecord)}));
+  std::vector<TPupilRecord> block(static_cast<std::size_t>(std::min(perBlock, std::max(count, 1))));
+  for (int done = 0; done < count;) {
+    const int n = std::min(perBlock, count - done);
+    for (int k = 0; k < n; ++k)
+      block[static_cast<std::size_t>(k)] = pupils[static_cast<std::size_t>(count - 1 - done - k)];
+    if (!file.Write(block.data(), static_cast<std::size_t>(n) * sizeof(TPupilRecord))) return false;
+    done += n;
+  }
+  return file.Commit();
 }
 
 int StoredPupilCount() { return std::max(0, std::min(PupilCount, static_cast<int>(Pupils.size()))); }
@@ -149,7 +170,7 @@ void ClampRecordLengths(TPupilRecord& r) {
 }
 
 void ConvertV1PupilRecord(const TPupilRecordV1& in, TPupilRecord& out) {
-  out = ZeroPupilRecord();
+  std::memset(static_cast<void*>(&out), 0, sizeof out);
   out.Reserved0 = in.Reserved0;
   out.Active = in.Active;
   out.Reserved4 = in.Reserved4;
@@ -202,15 +223,17 @@ void ConvertV1PupilRecord(const TPupilRecordV1& in, TPupilRecord& out) {
 }
 
 bool ReadClassFile(const QString& folder, const QString& name) {
+  // The records are read into the scratch array, which then changes places
+  // with the class: its storage, left from a class read before, is reused.
   TClassFileHeader header;
-  TDB2 pupils;
+  TDB2& pupils = ScratchPupils;
   const ReadFault fault = LoadClassFile(folder + name, header, pupils);
   if (fault != ReadFault::None) {
     ReportReadFault(fault);
     return false;
   }
   ClassFileHeader = header;
-  Pupils = std::move(pupils);
+  std::swap(Pupils, pupils);
   PupilCount = static_cast<int>(Pupils.size());
   if (CurrentPupil >= PupilCount) CurrentPupil = PupilCount - 1;
   WriteBackupCopy(folder, name);
@@ -223,8 +246,7 @@ QString BackupFileName(const QString& classFileName) {
 }
 
 bool WriteBackupCopy(const QString& folder, const QString& name) {
-  const QByteArray image = ClassFileImage(ClassFileHeader, Pupils, StoredPupilCount());
-  if (platform::WriteFileReplacing(folder + BackupFileName(name), image)) return true;
+  if (WriteClassImage(folder + BackupFileName(name), ClassFileHeader, Pupils, StoredPupilCount())) return true;
   platform::ShowMessage(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!"),
                         platform::MsgKind::Error);
   return false;
@@ -235,9 +257,7 @@ bool WriteClassFile() {
   ClassFileHeader.RecordCount = static_cast<std::uint16_t>(count);
   const QString path = DataDir + ClassFileName;
   // Only an existing file is saved into; a new one is made by the save under a new name.
-  if (platform::FileExists(path) &&
-      platform::WriteFileReplacing(path, ClassFileImage(ClassFileHeader, Pupils, count)))
-    return true;
+  if (platform::FileExists(path) && WriteClassImage(path, ClassFileHeader, Pupils, count)) return true;
   platform::ShowMessage(QString::fromUtf8(" Fehler beim Speichern von: \r") + DataDir + ClassFileName,
                         platform::MsgKind::Plain);
   return false;

@@ -1,8 +1,10 @@
 #include "records/QuorvDat.h"
 
+#include <algorithm>
 #include <cstring>
-#include <map>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "platform/Messages.h"
 #include "platform/Random.h"
@@ -105,34 +107,86 @@ std::int32_t NewKeyNumber(const TDB2& pupils, const TPupilRecord* self) {
   return k;
 }
 
+namespace {
+
+// The keys in use while the duplicates are repaired: an open-addressing set
+// of fixed capacity, so that filling it allocates once.
+class KeySet {
+ public:
+  explicit KeySet(std::size_t maxKeys) {
+    std::size_t capacity = 16;
+    shift_ = 28;
+    while (capacity < maxKeys * 2) {
+      capacity *= 2;
+      --shift_;
+    }
+    slots_.assign(capacity, 0);
+    used_.assign(capacity, 0);
+    mask_ = capacity - 1;
+  }
+  bool contains(std::int32_t key) const {
+    for (std::size_t i = slot(key);; i = (i + 1) & mask_) {
+      if (!used_[i]) return false;
+      if (slots_[i] == key) return true;
+    }
+  }
+  void insert(std::int32_t key) {
+    std::size_t i = slot(key);
+    for (; used_[i]; i = (i + 1) & mask_)
+      if (slots_[i] == key) return;
+    used_[i] = 1;
+    slots_[i] = key;
+  }
+
+ private:
+  std::size_t slot(std::int32_t key) const {
+    // Fibonacci hashing: the top bits of the product.
+    return static_cast<std::size_t>((static_cast<std::uint32_t>(key) * 0x9E3779B1u) >> shift_);
+  }
+  std::vector<std::int32_t> slots_;
+  std::vector<std::uint8_t> used_;
+  std::size_t mask_ = 0;
+  int shift_ = 28;
+};
+
+}  // namespace
+
 void MakeKeyNumbersUnique(TDB2& pupils) {
   // Pass i renumbers every later carrier of record i's key, in record order.
   // New keys are always free, so only the original groups of equal keys
   // matter, taken in the order of their first carrier.
-  std::map<std::int32_t, std::vector<std::size_t>> carriers;
-  std::vector<std::int32_t> firstOrder;
-  for (std::size_t i = 0; i < pupils.size(); ++i) {
-    auto& list = carriers[pupils[i].KeyNumber];
-    if (list.empty()) firstOrder.push_back(pupils[i].KeyNumber);
-    list.push_back(i);
+  const std::size_t n = pupils.size();
+  std::vector<std::pair<std::int32_t, std::uint32_t>> carriers(n);  // (key, record), sorted
+  for (std::size_t i = 0; i < n; ++i) carriers[i] = {pupils[i].KeyNumber, static_cast<std::uint32_t>(i)};
+  std::sort(carriers.begin(), carriers.end());
+
+  // Every key that stands (the original ones and each new one) is taken.
+  KeySet taken(n);
+  std::vector<std::size_t> groups;  // start in carriers of each key carried more than once
+  for (std::size_t s = 0; s < n;) {
+    std::size_t e = s + 1;
+    while (e < n && carriers[e].first == carriers[s].first) ++e;
+    taken.insert(carriers[s].first);
+    if (e - s > 1) groups.push_back(s);
+    s = e;
   }
-  std::unordered_set<std::int32_t> taken;
-  taken.reserve(carriers.size() * 2 + 16);
-  for (const auto& [key, list] : carriers) taken.insert(key);
+  if (groups.empty()) return;
+  // A group's first carrier is its lowest record.
+  std::sort(groups.begin(), groups.end(),
+            [&](std::size_t a, std::size_t b) { return carriers[a].second < carriers[b].second; });
+
   std::int32_t nextFree = kFirstKeyNumber;  // taken only grows, so this only rises
-  auto newKey = [&]() {
-    while (taken.count(nextFree)) ++nextFree;
-    return nextFree;
-  };
-  for (const std::int32_t key : firstOrder) {
-    const auto& list = carriers[key];
-    for (std::size_t n = 1; n < list.size(); ++n) {
+  for (const std::size_t start : groups) {
+    const std::int32_t key = carriers[start].first;
+    for (std::size_t c = start + 1; c < n && carriers[c].first == key; ++c) {
       std::int32_t k;
-      if (key > 0 && !taken.count(-key))
+      if (key > 0 && !taken.contains(-key)) {
         k = -key;
-      else
-        k = newKey();
-      pupils[list[n]].KeyNumber = k;
+      } else {
+        while (taken.contains(nextFree)) ++nextFree;
+        k = nextFree;
+      }
+      pupils[carriers[c].second].KeyNumber = k;
       taken.insert(k);
     }
   }

@@ -256,7 +256,8 @@ void DrawJobPage(platform::Canvas& canvas, int form, int page, const quorv::TPup
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {
   QStringList files;
   for (const ShownMessage& m : shown)
-    if (m.text.startsWith(kPdfNotice)) files << QDir::fromNativeSeparators(m.text.mid(kPdfNotice.size()));
+    if (m.text.startsWith(kPdfNotice))
+      files << QDir::fromNativeSeparators(m.text.mid(kPdfNotice.size()).section(QLatin1Char('\r'), 0, 0));
   return files;
 }
 

@@ -299,7 +299,7 @@ TEST_F(PrintReportTest, PageByPageAsksBeforeEachPageAndNoSkipsOnlyThatPage) {
   quorv::PrintReport();
   const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
   ASSERT_EQ(files.size(), 1);
-  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Jahres-Zeugnis_ Anna Muster.pdf"));
+  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Jahres-Zeugnis - Anna Muster.pdf"));
   if (testsupport::HavePdfInfo()) {
     EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 1);
   }
@@ -492,7 +492,7 @@ TEST_F(OutputWrapperTest, OnePageTargetPrintsTheCurrentPageInTenthsOfMillimetres
   EXPECT_EQ(g_pageCalls[0].Mapping, platform::MapMode::LoMetric);
   const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
   ASSERT_EQ(files.size(), 1);
-  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Test-Zeugnis_ Anna Muster.pdf"));
+  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Test-Zeugnis - Anna Muster.pdf"));
   EXPECT_EQ(QFileInfo(files[0]).path() + QLatin1Char('/'), env_.dir().dataDir());
 }
 

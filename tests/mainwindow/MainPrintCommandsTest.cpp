@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <cstring>
 #include <stdexcept>
@@ -19,6 +22,7 @@
 #include "platform/PrinterDocument.h"
 #include "printengine/TestSheet.h"
 #include "support/FixedPrinter.h"
+#include "support/PrinterDouble.h"
 #include "support/ProgramState.h"
 #include "support/ScriptedMessages.h"
 
@@ -134,14 +138,15 @@ TEST_F(PrintCommands, ReportsBatchAsksForEveryPupilWithALayoutAndPassesOverTheOt
   PrintOptions.DuplexNoDialogs = 1;  // whole reports, no page questions
   testsupport::ScriptedMessages msgs;
   msgs.expect(Confirmation(15, NameOf(0)), MsgKind::Confirmation, MsgResult::Yes);
-  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
   // Claus is skipped, Dorn has no form, Eck, Fink and Gans no printable one.
   msgs.expect(Confirmation(16, NameOf(9)), MsgKind::Confirmation, MsgResult::No);
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
   quorv::PrintReportsFromCurrentPupil();
   EXPECT_TRUE(msgs.allAnswered());
   const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
   ASSERT_EQ(files.size(), 1);
-  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Jahres-Zeugnis_ Kind Adler.pdf"));
+  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Klasse 7a - Zeugnisse.pdf"));
+  EXPECT_TRUE(msgs.shown().back().text.endsWith(QStringLiteral("\r2 Seiten")));
   if (testsupport::HavePdfInfo()) {
     EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 2);
   }
@@ -206,60 +211,71 @@ TEST_F(PrintCommands, PreviewsShowTheStoredRecordWithoutClearingTheJob) {
 
 // ---- receipts -----------------------------------------------------------------------------------
 
-// The receipt of pupil 0 by the options: documents, their pages and where
-// the second receipt of a sheet lies.
-TEST_F(PrintCommands, ReceiptWithItsCopyOnHalfSheetsOrAsASecondDocument) {
+// The receipt of pupil 0 by the options: one file, its pages and where the
+// second receipt of a sheet lies.
+TEST_F(PrintCommands, ReceiptWithItsCopyOnHalfSheetsOrOnASecondSheet) {
   const struct {
     int A5;
     int Copy;
-    int Documents;
+    int Pages;
   } cases[] = {{1, 1, 1}, {0, 1, 2}, {1, 0, 1}, {0, 0, 1}};
   for (const auto& c : cases) {
     PrintOptions.ReceiptA5 = static_cast<std::uint16_t>(c.A5);
     PrintOptions.ReceiptCopy = static_cast<std::uint16_t>(c.Copy);
     testsupport::ScriptedMessages msgs;
-    for (int d = 0; d < c.Documents; ++d) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
     quorv::PrintCurrentPupilReceipt();
     EXPECT_TRUE(msgs.allAnswered()) << c.A5 << "/" << c.Copy;
     EXPECT_EQ(ReportJob.FormNumber, quorv::kSingleReceiptJob);
     const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
-    ASSERT_EQ(files.size(), c.Documents);
-    for (const QString& file : files) {
-      if (testsupport::HavePdfInfo()) {
-        const testsupport::PdfInfo info = testsupport::ReadPdfInfo(file);
-        EXPECT_EQ(info.Pages, 1);
-        EXPECT_EQ(info.Title, QStringLiteral("Empfangsbekenntnis: Kind Adler"));
-      }
-      if (testsupport::HavePdfText()) {
-        std::vector<double> tops;
-        for (const testsupport::PdfWord& w : testsupport::PdfWords(file))
-          if (w.Text == QLatin1String("Empfangsbekenntnis")) tops.push_back(w.Box.Top);
-        ASSERT_EQ(tops.size(), c.A5 == 1 && c.Copy == 1 ? 2u : 1u);
-        if (tops.size() == 2) {
-          EXPECT_NEAR(tops[1] - tops[0], quorv::kHalfSheetOffset, 1.0);
-        }
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(QFileInfo(files[0]).fileName().startsWith(QStringLiteral("Empfangsbekenntnis - Kind Adler")));
+    if (testsupport::HavePdfInfo()) {
+      const testsupport::PdfInfo info = testsupport::ReadPdfInfo(files[0]);
+      EXPECT_EQ(info.Pages, c.Pages);
+      EXPECT_EQ(info.Title, QStringLiteral("Empfangsbekenntnis: Kind Adler"));
+    }
+    if (testsupport::HavePdfText()) {
+      std::vector<testsupport::PdfWord> headings;
+      for (const testsupport::PdfWord& w : testsupport::PdfWords(files[0]))
+        if (w.Text == QLatin1String("Empfangsbekenntnis")) headings.push_back(w);
+      ASSERT_EQ(headings.size(), c.Copy == 1 ? 2u : 1u);
+      if (headings.size() == 2 && c.A5 == 1) {
+        EXPECT_EQ(headings[1].Page, 1);
+        EXPECT_NEAR(headings[1].Box.Top - headings[0].Box.Top, quorv::kHalfSheetOffset, 1.0);
+      } else if (headings.size() == 2) {
+        // On A4 the copy is a document of its own: the next sheet, the same place.
+        EXPECT_EQ(headings[1].Page, 2);
+        EXPECT_NEAR(headings[1].Box.Top, headings[0].Box.Top, 1.0);
       }
     }
     ExpectNothingLeft();
   }
 }
 
-TEST_F(PrintCommands, ReceiptsBatchPrintsEveryLivePupilUpToThePlaceholder) {
+TEST_F(PrintCommands, ReceiptsBatchPrintsEveryLivePupilUpToThePlaceholderIntoOneFile) {
   PrintOptions.ReceiptA5 = 1;
   PrintOptions.ReceiptCopy = 1;
   testsupport::ScriptedMessages msgs;
-  for (int d = 0; d < 4; ++d) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
   quorv::PrintReceiptsFromCurrentPupil();
   EXPECT_TRUE(msgs.allAnswered());
-  QStringList names;
-  for (const QString& file : testsupport::AnnouncedPdfFiles(msgs.shown())) names << QFileInfo(file).fileName();
-  // The skipped pupil gets one, the one without a form too.
-  EXPECT_EQ(names, QStringList({QStringLiteral("Empfangsbekenntnis_ Kind Adler.pdf"),
-                                QStringLiteral("Empfangsbekenntnis_ Kind Claus.pdf"),
-                                QStringLiteral("Empfangsbekenntnis_ Kind Dorn.pdf"),
-                                QStringLiteral("Empfangsbekenntnis_ Kind Eck.pdf")}));
+  const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Klasse 7a - Empfangsbekenntnisse.pdf"));
+  EXPECT_EQ(platform::Printer().PageCount(), 4);
   EXPECT_EQ(ReportJob.FormNumber, quorv::kReceiptJob);
   ExpectNothingLeft();
+  if (!testsupport::HavePdfText()) return;
+  // The skipped pupil gets one, the one without a form too: one sheet each, in class order.
+  const std::vector<testsupport::PdfWord> words = testsupport::PdfWords(files[0]);
+  const char* const order[] = {"Adler", "Claus", "Dorn", "Eck"};
+  for (int page = 1; page <= 4; ++page) {
+    for (int other = 0; other < 4; ++other) {
+      const bool here = testsupport::FindPdfWord(words, QString::fromUtf8(order[other]), page) != nullptr;
+      EXPECT_EQ(here, other == page - 1) << order[other] << " on page " << page;
+    }
+  }
 }
 
 TEST_F(PrintCommands, ReceiptWithoutItsFormFileStillEndsItsDocument) {
@@ -348,8 +364,7 @@ TEST_F(PrintCommands, RefusedDocumentsLeaveNothingOpenOrChanged) {
   quorv::DataDir = env_.dir().dataDir() + QStringLiteral("fehlt/");
   {
     testsupport::ScriptedMessages msgs;
-    msgs.expectPrefix(kRefused, MsgKind::Error);
-    msgs.expectPrefix(kRefused, MsgKind::Error);  // the copy tries a document of its own
+    msgs.expectPrefix(kRefused, MsgKind::Error);  // once for the whole command
     PrintOptions.ReceiptA5 = 1;
     PrintOptions.ReceiptCopy = 1;
     quorv::PrintCurrentPupilReceipt();
@@ -359,7 +374,7 @@ TEST_F(PrintCommands, RefusedDocumentsLeaveNothingOpenOrChanged) {
   {
     quorv::CurrentPupil = 2;  // three reports: upper, lower, upper half
     testsupport::ScriptedMessages msgs;
-    for (int i = 0; i < 3; ++i) msgs.expectPrefix(kRefused, MsgKind::Error);
+    msgs.expectPrefix(kRefused, MsgKind::Error);
     quorv::PrintLearningReportsFromCurrentPupil();
     EXPECT_TRUE(msgs.allAnswered());
     ExpectNothingLeft();
@@ -414,6 +429,171 @@ TEST_F(PrintCommands, GuardPutsBackWhatARunChanged) {
   EXPECT_TRUE(platform::Printer().Printing());
   msgs.expectPrefix(kPdfNotice, MsgKind::Information);
   quorv::EndReportDocument();
+}
+
+// ---- one file per command -----------------------------------------------------------------------
+
+// A class of three pupils, all on the same report form.
+class ClassPrintout : public PrintCommands {
+ protected:
+  void SetThree(std::int32_t form) {
+    quorv::Pupils.clear();
+    for (const char* surname : kSurnames) {
+      quorv::TPupilRecord p = testsupport::TestPupil();
+      p.FirstName.setText(QStringLiteral("Kind"));
+      p.Surname.setText(QString::fromUtf8(surname));
+      p.FormNumber = form;
+      quorv::Pupils.push_back(p);
+    }
+    quorv::PupilCount = 3;
+    quorv::CurrentPupil = 0;
+  }
+
+  // The first page of the file on which each pupil's surname stands.
+  static std::vector<int> FirstPagesOfThePupils(const QString& file) {
+    const std::vector<testsupport::PdfWord> words = testsupport::PdfWords(file);
+    std::vector<int> pages;
+    for (const char* surname : kSurnames) {
+      const testsupport::PdfWord* w = testsupport::FindPdfWord(words, QString::fromUtf8(surname));
+      pages.push_back(w == nullptr ? 0 : w->Page);
+    }
+    return pages;
+  }
+
+  static constexpr const char* kSurnames[] = {"Erste", "Zweiter", "Dritte"};
+};
+
+TEST_F(ClassPrintout, ReportsBatchWithoutAPrinterIsOneFileOfTheClassInOrder) {
+  SetThree(15);
+  // Whole reports, and pages one by one: the same file either way.
+  for (const int duplex : {1, 0}) {
+    PrintOptions.DuplexNoDialogs = static_cast<std::uint16_t>(duplex);
+    PrintOptions.OnlyNecessaryDialogs = 0;
+    testsupport::ScriptedMessages msgs;
+    for (const char* surname : kSurnames) {
+      msgs.expect(Confirmation(15, QStringLiteral("Kind ") + QString::fromUtf8(surname)), MsgKind::Confirmation,
+                  MsgResult::Yes);
+      if (duplex == 0) {
+        msgs.expect(QStringLiteral("Druck der Seite: 1 von 2 ?"), MsgKind::Confirmation, MsgResult::Yes);
+        msgs.expect(QStringLiteral("Druck der Seite: 2 von 2 ?"), MsgKind::Confirmation, MsgResult::Yes);
+      }
+    }
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    quorv::PrintReportsFromCurrentPupil();
+    EXPECT_TRUE(msgs.allAnswered());
+    const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(QFileInfo(files[0]).fileName(),
+              duplex == 1 ? QStringLiteral("Klasse 7a - Zeugnisse.pdf") : QStringLiteral("Klasse 7a - Zeugnisse (2).pdf"));
+    EXPECT_TRUE(msgs.shown().back().text.endsWith(QStringLiteral("\r6 Seiten")));
+    if (testsupport::HavePdfInfo()) {
+      EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 6);
+    }
+    if (testsupport::HavePdfText()) {
+      EXPECT_EQ(FirstPagesOfThePupils(files[0]), (std::vector<int>{1, 3, 5}));
+    }
+    ExpectNothingLeft();
+  }
+}
+
+TEST_F(ClassPrintout, ASingleReportPrintedPageByPageIsOneFile) {
+  SetThree(15);
+  PrintOptions.DuplexNoDialogs = 0;
+  PrintOptions.OnlyNecessaryDialogs = 1;  // page 1 at once, page 2 asked for
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(Confirmation(15, QStringLiteral("Kind Erste")), MsgKind::Confirmation, MsgResult::Yes);
+  msgs.expect(QStringLiteral("Druck der Seite: 2 von 2 ?"), MsgKind::Confirmation, MsgResult::Yes);
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  quorv::PrintCurrentPupilReport();
+  EXPECT_TRUE(msgs.allAnswered());
+  const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Jahres-Zeugnis - Kind Erste.pdf"));
+  EXPECT_TRUE(msgs.shown().back().text.endsWith(QStringLiteral("\r2 Seiten")));
+  if (testsupport::HavePdfInfo()) {
+    const testsupport::PdfInfo info = testsupport::ReadPdfInfo(files[0]);
+    EXPECT_EQ(info.Pages, 2);
+    EXPECT_EQ(info.Title, QStringLiteral("Jahres-Zeugnis: Kind Erste"));
+  }
+}
+
+TEST_F(ClassPrintout, ABatchThatPrintsNothingWritesNoFile) {
+  SetThree(15);
+  PrintOptions.DuplexNoDialogs = 1;
+  testsupport::ScriptedMessages msgs;
+  for (const char* surname : kSurnames)
+    msgs.expect(Confirmation(15, QStringLiteral("Kind ") + QString::fromUtf8(surname)), MsgKind::Confirmation,
+                MsgResult::No);
+  quorv::PrintReportsFromCurrentPupil();
+  EXPECT_TRUE(msgs.allAnswered());
+  EXPECT_EQ(msgs.shown().size(), 3u);
+  EXPECT_TRUE(QDir(quorv::DataDir).entryList({QStringLiteral("*.pdf")}).isEmpty());
+  ExpectNothingLeft();
+}
+
+// The image objects of a PDF file, each counted once however often it is drawn.
+int ImageObjects(const QString& file) {
+  QProcess p;
+  p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
+  if (!p.waitForFinished(20000)) return -1;
+  QSet<QString> objects;
+  const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+  for (const QString& line : lines.mid(2)) {
+    const QStringList columns = line.simplified().split(QLatin1Char(' '));
+    if (columns.size() > 11) objects.insert(columns[10] + QLatin1Char(' ') + columns[11]);
+  }
+  return objects.size();
+}
+
+TEST_F(ClassPrintout, TheArmsAreInTheFileOnceForTheWholeBatch) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty()) GTEST_SKIP() << "no pdfimages";
+  for (const char* picture : {"13F.BMP", "13S.BMP"})
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUORV_RESOURCES_DIR "/") + QString::fromLatin1(picture),
+                            quorv::ProgramDir + QString::fromLatin1(picture)));
+  for (const int pupils : {1, 3}) {
+    SetThree(17);  // leaving reports carry the arms
+    quorv::PupilCount = pupils;
+    quorv::Pupils.resize(static_cast<std::size_t>(pupils));
+    PrintOptions.DuplexNoDialogs = 1;
+    testsupport::ScriptedMessages msgs;
+    for (int i = 0; i < pupils; ++i)
+      msgs.expect(Confirmation(17, QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[i])), MsgKind::Confirmation,
+                  MsgResult::Yes);
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    quorv::PrintReportsFromCurrentPupil();
+    const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(ImageObjects(files[0]), 1) << pupils << " pupils";
+  }
+}
+
+TEST_F(ClassPrintout, OnAPrinterEveryReportStaysADocumentOfItsOwn) {
+  SetThree(15);
+  PrintOptions.DuplexNoDialogs = 1;
+  testsupport::PrinterDouble service;
+  platform::Printer().SetDestination(platform::PrintDestination::Auto);
+  platform::Printer().SetChosenPrinter(QStringLiteral("Laser"));
+  testsupport::ScriptedMessages msgs;
+  for (const char* surname : kSurnames)
+    msgs.expect(Confirmation(15, QStringLiteral("Kind ") + QString::fromUtf8(surname)), MsgKind::Confirmation,
+                MsgResult::Yes);
+  quorv::PrintReportsFromCurrentPupil();
+  platform::Printer().SetDestination(platform::PrintDestination::PdfFile);
+  platform::Printer().SetChosenPrinter(QString());
+  EXPECT_TRUE(msgs.allAnswered());
+  ASSERT_EQ(service.documents.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    const testsupport::PrintedDocument& d = service.documents[i];
+    EXPECT_EQ(d.Title, QStringLiteral("Jahres-Zeugnis: Kind ") + QString::fromUtf8(kSurnames[i]));
+    EXPECT_EQ(d.Pages, 2);
+    EXPECT_TRUE(d.Ended);
+    EXPECT_TRUE(d.Texts.contains(QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[i])));
+  }
+  // One look at the printers for the whole command, one look at its state per document.
+  EXPECT_EQ(service.Queries(), 1);
+  EXPECT_EQ(service.StateChecks(), 3);
+  EXPECT_TRUE(QDir(quorv::DataDir).entryList({QStringLiteral("*.pdf")}).isEmpty());
+  ExpectNothingLeft();
 }
 
 // ---- the test sheet ----------------------------------------------------------------------------------
@@ -500,11 +680,11 @@ TEST_F(MainPrintCommands, MenuItemsAndSpeedButtonsRunTheirCommands) {
     int Documents;
     const char* FirstTitle;
   } printed[] = {
-      {"Empfangsbekenntnis1", 1, "Empfangsbekenntnis_ Anna Muster.pdf"},
-      {"SpeedButton18", 1, "Empfangsbekenntnis_ Anna Muster (2).pdf"},
-      {"dieEmpfangsbekenntnisse1", 1, "Empfangsbekenntnis_ Anna Muster (3).pdf"},
-      {"Lernentwicklungsbericht1", 1, "Lernentwicklungsberichte.pdf"},
-      {"LernentwberichtefrZeugniskonferenz1", 1, "Lernentwicklungsberichte (2).pdf"},
+      {"Empfangsbekenntnis1", 1, "Empfangsbekenntnis - Anna Muster.pdf"},
+      {"SpeedButton18", 1, "Empfangsbekenntnis - Anna Muster (2).pdf"},
+      {"dieEmpfangsbekenntnisse1", 1, "Klasse 7a - Empfangsbekenntnisse.pdf"},
+      {"Lernentwicklungsbericht1", 1, "Lernentwicklungsberichte - Anna Muster.pdf"},
+      {"LernentwberichtefrZeugniskonferenz1", 1, "Klasse 7a - Lernentwicklungsberichte.pdf"},
       {"estblattausdrucken1", 1, "Testblatt Druckerausgabe Quorv V.2.x.pdf"},
   };
   for (const auto& p : printed) {

@@ -7,8 +7,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <chrono>
 
 #include "platform/Messages.h"
+#include "support/PrinterDouble.h"
 #include "support/ScriptedMessages.h"
 
 using platform::MsgKind;
@@ -77,7 +79,7 @@ TEST_F(PrinterDocumentTest, DocumentStaysOpenAcrossCallsAndIsWrittenWithItsPages
   EXPECT_EQ(printer_.PageCount(), 3);
 
   const QString file = folder() + QStringLiteral("Lernentwicklungsberichte.pdf");
-  msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file), MsgKind::Information);
+  msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file) + QStringLiteral("\r3 Seiten"), MsgKind::Information);
   EXPECT_TRUE(printer_.EndDoc());
   EXPECT_FALSE(printer_.Printing());
   EXPECT_EQ(printer_.LastPdfFile(), file);
@@ -95,14 +97,14 @@ TEST_F(PrinterDocumentTest, NewPageAndEndWithoutOpenDocumentDoNothing) {
 
 TEST_F(PrinterDocumentTest, DocumentsWithTheSameTitleDoNotReplaceEachOther) {
   const QString title = QStringLiteral("Jahres-Zeugnis: Anna Muster");
-  const QString base = folder() + QStringLiteral("Jahres-Zeugnis_ Anna Muster");
+  const QString base = folder() + QStringLiteral("Jahres-Zeugnis - Anna Muster");
   const QStringList expected = {base + QStringLiteral(".pdf"), base + QStringLiteral(" (2).pdf"),
                                 base + QStringLiteral(" (3).pdf")};
   for (const QString& file : expected) {
     printer_.SetTitle(title);
     ASSERT_TRUE(printer_.BeginDoc());
     Draw();
-    msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file), MsgKind::Information);
+    msgs_.expect(kPdfNotice + QDir::toNativeSeparators(file) + QStringLiteral("\r1 Seite"), MsgKind::Information);
     ASSERT_TRUE(printer_.EndDoc());
     EXPECT_EQ(ReadPdfInfo(file).Title, title);
   }
@@ -142,14 +144,175 @@ TEST_F(PrinterDocumentTest, CanvasDrawsInTenthsOfMillimetres) {
   printer_.EndDoc();
 }
 
+// ---- printers of the system ------------------------------------------------------------
+
+const QString kSavedAsPdf = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
+
+// Documents go to the print service of a test double unless it has no printer for them.
+class PrinterJobTest : public PrinterDocumentTest {
+ protected:
+  void SetUp() override {
+    PrinterDocumentTest::SetUp();
+    printer_.SetDestination(platform::PrintDestination::Auto);
+    printer_.SetServiceTimeout(std::chrono::milliseconds(200));
+  }
+
+  // One job of the given documents, each of one page with its title drawn on it.
+  void PrintJob(const QStringList& titles, const QString& fileName = QString()) {
+    printer_.BeginJob(fileName);
+    for (const QString& title : titles) {
+      printer_.SetTitle(title);
+      if (!printer_.BeginDoc()) continue;
+      printer_.canvas().TextOut(100, 100, title);
+      printer_.EndDoc();
+    }
+    printer_.EndJob();
+  }
+
+  testsupport::PrinterDouble service_;
+};
+
+TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile) {
+  const struct {
+    const char* Chosen;
+    QStringList Installed;
+    const char* Default;
+    const char* PrintsOn;  // "": a PDF file
+    const char* Message;   // said before the output, or nullptr
+  } cases[] = {
+      {"Tinte", {"Laser", "Tinte"}, "Laser", "Tinte", nullptr},
+      // Removed while the program runs.
+      {"Tinte", {"Laser"}, "Laser", "Laser",
+       "Der eingerichtete Drucker \"Tinte\" ist nicht mehr vorhanden.\rEs wird der Standarddrucker \"Laser\" verwendet."},
+      // Added after printer set-up was cancelled: nothing was chosen.
+      {"", {"Laser"}, "Laser", "Laser", nullptr},
+      {"Tinte", {}, "", "", nullptr},
+      {"Tinte", {"Laser"}, "", "", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE((c.Chosen + QStringLiteral(" / ") + c.Installed.join(QLatin1Char(','))).toStdString());
+    printer_.SetChosenPrinter(QString::fromUtf8(c.Chosen));
+    service_.names = c.Installed;
+    service_.defaultName = QString::fromUtf8(c.Default);
+    service_.documents.clear();
+    if (c.Message != nullptr) msgs_.expect(QString::fromUtf8(c.Message), MsgKind::Information);
+    const bool pdf = *c.PrintsOn == '\0';
+    if (pdf) msgs_.expectPrefix(kPdfNotice, MsgKind::Information);
+    PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")});
+    EXPECT_TRUE(msgs_.allAnswered());
+    if (pdf) {
+      EXPECT_TRUE(service_.documents.empty());
+      EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
+      continue;
+    }
+    // On a printer each document is a job of its own.
+    ASSERT_EQ(service_.documents.size(), 2u);
+    for (const testsupport::PrintedDocument& d : service_.documents) {
+      EXPECT_EQ(d.Printer, QString::fromUtf8(c.PrintsOn));
+      EXPECT_EQ(d.Pages, 1);
+      EXPECT_TRUE(d.Ended);
+      EXPECT_EQ(d.Texts, QStringList{d.Title});
+    }
+    EXPECT_EQ(service_.documents[1].Title, QStringLiteral("Zeugnis: B"));
+    // The default printer is now the choice: the next job says nothing.
+    service_.documents.clear();
+    PrintJob({QStringLiteral("Zeugnis: C")});
+    ASSERT_EQ(service_.documents.size(), 1u);
+    EXPECT_EQ(service_.documents[0].Printer, QString::fromUtf8(c.PrintsOn));
+  }
+}
+
+TEST_F(PrinterJobTest, TheServiceIsAskedOncePerJobAndTheStateBeforeEachDocument) {
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  service_.caps.PhysicalOffsetX = 150;
+  printer_.BeginJob();
+  for (int i = 0; i < 3; ++i) {
+    // Page origins ask for the capabilities all the time.
+    for (int k = 0; k < 50; ++k) EXPECT_EQ(printer_.Caps().PhysicalOffsetX, 150);
+    printer_.SetTitle(QStringLiteral("Zeugnis"));
+    ASSERT_TRUE(printer_.BeginDoc());
+    printer_.EndDoc();
+  }
+  printer_.EndJob();
+  EXPECT_EQ(service_.Queries(), 1);
+  EXPECT_EQ(service_.StateChecks(), 3);
+  EXPECT_EQ(service_.documents.size(), 3u);
+  // The next job asks again.
+  PrintJob({QStringLiteral("Zeugnis")});
+  EXPECT_EQ(service_.Queries(), 2);
+}
+
+TEST_F(PrinterJobTest, APrinterThatTakesNoJobsIsReportedAndThePdfOffered) {
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  service_.refusing = QStringList{QStringLiteral("Laser")};
+  const QString question = QStringLiteral(
+      "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
+      "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
+  {
+    // Yes: the whole job goes into one PDF file, the reason said once.
+    msgs_.expect(question, MsgKind::Warning, platform::MsgResult::Yes);
+    msgs_.expect(kSavedAsPdf + QDir::toNativeSeparators(folder() + QStringLiteral("Klasse 7a - Zeugnisse.pdf")) +
+                     QStringLiteral("\r2 Seiten"),
+                 MsgKind::Information);
+    PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}, QStringLiteral("Klasse 7a: Zeugnisse"));
+    EXPECT_TRUE(msgs_.allAnswered());
+    EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
+  }
+  {
+    // No: nothing is printed and nothing more asked in this job.
+    msgs_.expect(question, MsgKind::Warning, platform::MsgResult::No);
+    PrintJob({QStringLiteral("Zeugnis: C"), QStringLiteral("Zeugnis: D")});
+    EXPECT_TRUE(msgs_.allAnswered());
+    EXPECT_EQ(msgs_.shown().size(), 3u);
+    EXPECT_FALSE(printer_.Printing());
+  }
+  EXPECT_TRUE(service_.documents.empty());
+  EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(), 1);
+}
+
+TEST_F(PrinterJobTest, APrinterWhoseStateDoesNotComeGivesThePdfWithAMessage) {
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  service_.slowState = true;
+  msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
+               MsgKind::Warning);
+  msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
+  PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")});
+  EXPECT_TRUE(msgs_.allAnswered());
+  EXPECT_TRUE(service_.documents.empty());
+  EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
+}
+
+TEST_F(PrinterJobTest, AServiceThatDoesNotAnswerGivesThePdfWithAMessage) {
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  service_.slow = true;
+  msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
+               MsgKind::Warning);
+  msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
+  printer_.BeginJob();
+  EXPECT_EQ(printer_.Caps().PhysicalOffsetX, 0);  // the PDF sheet's
+  printer_.SetTitle(QStringLiteral("Zeugnis"));
+  ASSERT_TRUE(printer_.BeginDoc());
+  printer_.EndDoc();
+  printer_.EndJob();
+  EXPECT_TRUE(msgs_.allAnswered());
+  EXPECT_TRUE(service_.documents.empty());
+  // Once it answers, the next job prints on the printer; the question is not asked twice.
+  service_.Release();
+  PrintJob({QStringLiteral("Zeugnis")});
+  ASSERT_EQ(service_.documents.size(), 1u);
+  EXPECT_EQ(service_.Queries(), 1);
+}
+
 TEST(PdfFileName, CharactersNoFileNameMayHoldAreReplaced) {
   struct Case {
     const char* Title;
     const char* Name;
   };
   const Case cases[] = {
-      {"Jahres-Zeugnis: Anna Muster", "Jahres-Zeugnis_ Anna Muster"},
-      {"Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): Ben", "Versetzungs-_Prüfungs-Zeugnis (BESTANDEN)_ Ben"},
+      {"Jahres-Zeugnis: Anna Muster", "Jahres-Zeugnis - Anna Muster"},
+      {"Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): Ben", "Versetzungs-_Prüfungs-Zeugnis (BESTANDEN) - Ben"},
+      {"Übergangs-Zeugnis (Seite: 1/2): Ben", "Übergangs-Zeugnis (Seite - 1_2) - Ben"},
+      {"Uhrzeit 10:15", "Uhrzeit 10_15"},
       {"a\\b*c?d\"e<f>g|h", "a_b_c_d_e_f_g_h"},
       {"  Titel. ", "Titel"},
       {"", "Ausdruck"},

@@ -209,6 +209,54 @@ TEST_F(ClassFileTest, Version2FileReadAndSavedIsByteIdentical) {
   EXPECT_TRUE(dir.readFile(dir.dataDir() + "7a.QVR") == original);
 }
 
+// Classes larger than the blocks the file is read and written in: every
+// pupil lands at its place, and backup and save hold the class exactly,
+// last pupil first.
+TEST_F(ClassFileTest, LargeClassesComeBackInOrderAndAreWrittenExactly) {
+  const struct {
+    int Count;
+    int Version;
+  } cases[] = {{173, 2}, {174, 2}, {347, 2}, {520, 2}, {253, 1}, {254, 1}, {600, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Count << " pupils, version " << c.Version);
+    const int size = c.Version == 1 ? kRec1 : kRec2;
+    std::vector<QByteArray> recs;
+    for (int i = 0; i < c.Count; ++i) {
+      QByteArray r = RandomImage(size, c.Version == 1 ? V1Strings() : V2Strings(), 1000u + static_cast<unsigned>(i));
+      PutString(r, 20, QByteArray("Kind ") + QByteArray::number(i));
+      recs.push_back(r);
+    }
+    const QByteArray header = HeaderImage(c.Count, c.Version, c.Version);
+    dir.writeFile(dir.dataDir() + "gross.QVR", FileImage(header, recs) + QByteArray(100, 'x'));
+
+    ASSERT_TRUE(quorv::ReadClassFile(dir.dataDir(), "gross.QVR"));
+    ASSERT_EQ(quorv::PupilCount, c.Count);
+    std::vector<QByteArray> expected;
+    for (int i = 0; i < c.Count; ++i) {
+      TPupilRecord r{};
+      if (c.Version == 1) {
+        quorv::TPupilRecordV1 old;
+        std::memcpy(&old, recs[static_cast<std::size_t>(i)].constData(), sizeof old);
+        quorv::ConvertV1PupilRecord(old, r);
+      } else {
+        r = RecordOf(recs[static_cast<std::size_t>(i)]);
+      }
+      quorv::ClampRecordLengths(r);
+      expected.push_back(BytesOf(r));
+      ASSERT_EQ(quorv::Pupils[static_cast<std::size_t>(i)].Surname.str(), "Kind " + std::to_string(i));
+      ASSERT_TRUE(BytesOf(quorv::Pupils[static_cast<std::size_t>(i)]) == expected.back()) << "pupil " << i;
+    }
+    // The backup is the class as read, in version 2, nothing behind the last record.
+    QByteArray backupHeader = header;
+    PutU16(backupHeader, 20, 2);
+    const QByteArray image = FileImage(backupHeader, expected);
+    EXPECT_TRUE(dir.readFile(dir.dataDir() + "gross.$VR") == image);
+    quorv::ClassFileName = "gross.QVR";
+    ASSERT_TRUE(quorv::WriteClassFile());
+    EXPECT_TRUE(dir.readFile(dir.dataDir() + "gross.QVR") == image);
+  }
+}
+
 TEST_F(ClassFileTest, TrailingBytesAreIgnoredAndDroppedBySave) {
   const std::vector<QByteArray> recs = {RandomImage(kRec2, V2Strings(), 31), RandomImage(kRec2, V2Strings(), 32)};
   const QByteArray exact = FileImage(HeaderImage(2, 2, 2), recs);

@@ -3,6 +3,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/PrinterDocument.h"
 #include "platform/ui/ModalDialogs.h"
 
 namespace platform {
@@ -12,7 +13,9 @@ bool RunPrinterSetup(QWidget* parent) {
   dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
   dialog.setWindowTitle(QStringLiteral("Drucker einrichten"));
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-  return RunModal(dialog) == QDialog::Accepted;
+  if (RunModal(dialog) != QDialog::Accepted) return false;
+  Printer().SetChosenPrinter(ProgramPrinter().printerName());
+  return true;
 }
 
 }  // namespace platform

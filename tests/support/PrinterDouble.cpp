@@ -1,0 +1,86 @@
+#include "support/PrinterDouble.h"
+
+#include <chrono>
+#include <thread>
+
+namespace testsupport {
+
+namespace {
+
+class DeviceDouble : public platform::PrintDevice {
+ public:
+  DeviceDouble(PrinterDouble& printer, QString name, const platform::DeviceCaps& caps)
+      : printer_(printer), name_(std::move(name)), canvas_(caps), caps_(caps) {}
+
+  platform::DeviceCaps Caps() override { return caps_; }
+  bool BeginDocument(const QString& title) override {
+    canvas_ = platform::RecordingCanvas(caps_);
+    printer_.documents.push_back(PrintedDocument{name_, title, 1, false, {}});
+    return true;
+  }
+  platform::Canvas& canvas() override { return canvas_; }
+  bool NewPage() override {
+    ++printer_.documents.back().Pages;
+    return true;
+  }
+  bool EndDocument() override {
+    PrintedDocument& doc = printer_.documents.back();
+    for (const platform::RecordedOp& op : canvas_.opsOf(platform::CanvasOp::Text)) doc.Texts << op.Text;
+    doc.Ended = true;
+    return true;
+  }
+
+ private:
+  PrinterDouble& printer_;
+  QString name_;
+  platform::RecordingCanvas canvas_;
+  platform::DeviceCaps caps_;
+};
+
+}  // namespace
+
+PrinterDouble::PrinterDouble() : previous_(platform::SetPrintService(this)) {}
+
+PrinterDouble::~PrinterDouble() {
+  platform::SetPrintService(previous_);
+  Release();
+  // A list still being asked for on another thread is answered first.
+  while (inFlight_ > 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void PrinterDouble::Release() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    answer_ = true;
+  }
+  released_.notify_all();
+}
+
+void PrinterDouble::Wait() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  released_.wait(lock, [this] { return answer_; });
+}
+
+platform::PrinterList PrinterDouble::Printers() {
+  ++inFlight_;
+  ++queries_;
+  if (slow) Wait();
+  platform::PrinterList list{names, defaultName};
+  --inFlight_;
+  return list;
+}
+
+bool PrinterDouble::AcceptsJobs(const QString& name) {
+  ++inFlight_;
+  ++stateChecks_;
+  if (slowState) Wait();
+  const bool accepts = !refusing.contains(name);
+  --inFlight_;
+  return accepts;
+}
+
+std::unique_ptr<platform::PrintDevice> PrinterDouble::OpenPrinter(const QString& name) {
+  return std::make_unique<DeviceDouble>(*this, name, caps);
+}
+
+}  // namespace testsupport

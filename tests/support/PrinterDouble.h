@@ -1,0 +1,65 @@
+#pragma once
+// A print service for tests: printers that come and go, refuse jobs or leave
+// the program waiting, and devices that keep their documents instead of
+// printing them. It is the program's print service while it lives.
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "platform/ProgramPrinter.h"
+#include "platform/RecordingCanvas.h"
+
+namespace testsupport {
+
+// One document a printer received.
+struct PrintedDocument {
+  QString Printer;
+  QString Title;
+  int Pages = 0;
+  bool Ended = false;
+  QStringList Texts;  // every text drawn, in order
+};
+
+class PrinterDouble : public platform::PrintService {
+ public:
+  // One printer "Laser", the system's default.
+  PrinterDouble();
+  ~PrinterDouble() override;
+  PrinterDouble(const PrinterDouble&) = delete;
+  PrinterDouble& operator=(const PrinterDouble&) = delete;
+
+  // What the service reports.
+  QStringList names{QStringLiteral("Laser")};
+  QString defaultName = QStringLiteral("Laser");
+  QStringList refusing;  // printers that take no jobs
+  platform::DeviceCaps caps;
+  // The list of printers, or a printer's state, is answered only once
+  // Release() is called.
+  bool slow = false;
+  bool slowState = false;
+  void Release();
+
+  int Queries() const { return queries_; }
+  int StateChecks() const { return stateChecks_; }
+  std::vector<PrintedDocument> documents;
+
+  platform::PrinterList Printers() override;
+  bool AcceptsJobs(const QString& name) override;
+  std::unique_ptr<platform::PrintDevice> OpenPrinter(const QString& name) override;
+
+ private:
+  platform::PrintService* previous_;
+  std::atomic<int> queries_{0};
+  void Wait();
+  std::atomic<int> inFlight_{0};
+  std::atomic<int> stateChecks_{0};
+  std::mutex mutex_;
+  std::condition_variable released_;
+  bool answer_ = false;
+};
+
+}  // namespace testsupport
