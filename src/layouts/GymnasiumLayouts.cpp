@@ -93,26 +93,6 @@ const TFinalPageProfile kLeavingProfile = [] {
 
 // ---- fields of the examination blocks ------------------------------------------------------
 
-TFormField At(TFormField field, int x, int y) {
-  field.X = static_cast<std::uint16_t>(x);
-  field.Y = static_cast<std::uint16_t>(y);
-  return field;
-}
-
-// The anchor's copy at (x, y) with the align, font and active flag of look.
-TFormField WithLook(const TFormField& anchor, int x, int y, const TFormField& look) {
-  TFormField f = At(anchor, x, y);
-  f.Align = look.Align;
-  f.FontNumber = look.FontNumber;
-  f.Active = look.Active;
-  return f;
-}
-
-TFormField WithFont(TFormField field, int font) {
-  field.FontNumber = static_cast<std::uint16_t>(font);
-  return field;
-}
-
 const TSubjectEntry& SlotOf(const TPupilRecord& pupil, int slot) {
   return pupil.Subjects[static_cast<std::size_t>(slot - 1)];
 }

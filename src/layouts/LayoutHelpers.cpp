@@ -51,31 +51,6 @@ void CorrectedOrigin(const PageOrigins& origins, int page, std::int32_t& ox, std
   PageOrigin(ox, oy, origin != nullptr ? *origin : origins[0]);
 }
 
-TFormField At(TFormField field, int x, int y) {
-  field.X = static_cast<std::uint16_t>(x);
-  field.Y = static_cast<std::uint16_t>(y);
-  return field;
-}
-
-TFormField AtY(TFormField field, int y) {
-  field.Y = static_cast<std::uint16_t>(y);
-  return field;
-}
-
-// A copy of the anchor at (x, y) with the look (align, font, active) of another field.
-TFormField WithLook(const TFormField& anchor, int x, int y, const TFormField& look) {
-  TFormField f = At(anchor, x, y);
-  f.Align = look.Align;
-  f.FontNumber = look.FontNumber;
-  f.Active = look.Active;
-  return f;
-}
-
-TFormField WithFont(TFormField field, int fontNumber) {
-  field.FontNumber = static_cast<std::uint16_t>(fontNumber);
-  return field;
-}
-
 QString Text(std::string_view bytes) { return platform::DecodeCp1252(bytes); }
 
 bool WordsWanted(bool wordsFlag) { return wordsFlag || PrintOptions.GradesInWords == 1; }
@@ -228,6 +203,31 @@ void PrintElectiveBlock(Canvas& canvas, const TPupilRecord& pupil, const TFormFi
 }
 
 }  // namespace
+
+TFormField At(TFormField field, int x, int y) {
+  field.X = static_cast<std::uint16_t>(x);
+  field.Y = static_cast<std::uint16_t>(y);
+  return field;
+}
+
+TFormField AtY(TFormField field, int y) {
+  field.Y = static_cast<std::uint16_t>(y);
+  return field;
+}
+
+// A copy of the anchor at (x, y) with the look (align, font, active) of another field.
+TFormField WithLook(const TFormField& anchor, int x, int y, const TFormField& look) {
+  TFormField f = At(anchor, x, y);
+  f.Align = look.Align;
+  f.FontNumber = look.FontNumber;
+  f.Active = look.Active;
+  return f;
+}
+
+TFormField WithFont(TFormField field, int fontNumber) {
+  field.FontNumber = static_cast<std::uint16_t>(fontNumber);
+  return field;
+}
 
 // ---- small helpers --------------------------------------------------------------------------
 

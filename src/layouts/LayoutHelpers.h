@@ -108,6 +108,13 @@ QChar FillCharacter();
 QString FillString(QChar fill, int k);
 QString Blanks(int k);
 
+// Copies of a form field moved to (x, y) or to y, with another field's look
+// (align, font, active) or with another font.
+TFormField At(TFormField field, int x, int y);
+TFormField AtY(TFormField field, int y);
+TFormField WithLook(const TFormField& anchor, int x, int y, const TFormField& look);
+TFormField WithFont(TFormField field, int fontNumber);
+
 // Strikes out a part of a printed text: fill characters over exactly the
 // glyphs of the first occurrence of part in base, which prints at baseField,
 // in strike's font and at strike's Y. The fill runs from the ink of the part's
