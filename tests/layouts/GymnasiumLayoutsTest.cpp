@@ -208,8 +208,9 @@ class GymnasiumPageTest : public ::testing::Test {
   }
 
   const RecordedOp* TextAt(const QString& text, int x, int y) const {
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
-      if (op.Text == text && op.P1 == Pt(x, y)) return &op;
+    // Into the canvas's own list: a pointer into a copy would dangle.
+    for (const RecordedOp& op : canvas_.ops())
+      if (op.Op == CanvasOp::Text && op.Text == text && op.P1 == Pt(x, y)) return &op;
     return nullptr;
   }
   bool Drawn(const QString& text) const { return canvas_.findText(text) != nullptr; }
