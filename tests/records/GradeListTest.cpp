@@ -104,16 +104,7 @@ TEST_F(GradeListTest, EntryByteImage) {
                {419, "\x0AMathematik"}, {450, "\x01" "1"}, {452, "\x01x"}, {455, "\x01" "E"}});
 }
 
-TEST_F(GradeListTest, NewListsPerSubjectLastFirst) {
-  ExportSubjectSelection[kMa] = ExportSubjectSelection[kTeAl] = 1;
-  EXPECT_TRUE(ExportGradeLists());
-  // Cron has no Mathematik slot and gives the blank entry; Berg is marked deleted.
-  EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), (std::vector<std::string>{"Dorn:2", "  - - -:-", "Abel:1"}));
-  EXPECT_EQ(FileSummary(Read("5a_Te_AL.FDB")), (std::vector<std::string>{"Cron:3", "  - - -:-"}));
-  EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")));
-}
-
-TEST_F(GradeListTest, MergeWithAnOldListInEachOptionCombination) {
+TEST_F(GradeListTest, NewListsAndMergesWithAnOldListInEachOptionCombination) {
   TFaNoDB old(2);  // Abel with another grade, and a pupil the class does not hold
   FillGradeListEntry(Pupils[0], 4, old[0]);
   InitGradeListEntry(old[1]);
@@ -123,23 +114,30 @@ TEST_F(GradeListTest, MergeWithAnOldListInEachOptionCombination) {
   old[1].KeyNumber = 77;
   const QByteArray oldImage = GradeListImage(old, 2) + QByteArray("rest");
   const struct {
+    bool oldList;
     bool deleteOld;
     bool replace;
-    std::vector<std::string> file;
+    std::vector<std::string> file;  // last pupil first
   } cases[] = {
-      {false, false, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:5"}},
-      {false, true, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:1"}},
-      {true, false, {"Dorn:2", "  - - -:-", "Abel:1"}},
-      {true, true, {"Dorn:2", "  - - -:-", "Abel:1"}},
+      // Cron has no Mathematik slot and gives the blank entry; Berg is marked deleted.
+      {false, false, false, {"Dorn:2", "  - - -:-", "Abel:1"}},
+      {true, false, false, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:5"}},
+      {true, false, true, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:1"}},
+      {true, true, false, {"Dorn:2", "  - - -:-", "Abel:1"}},
+      {true, true, true, {"Dorn:2", "  - - -:-", "Abel:1"}},
   };
-  ExportSubjectSelection[kMa] = 1;
+  ExportSubjectSelection[kMa] = ExportSubjectSelection[kTeAl] = 1;
   for (const auto& c : cases) {
-    dir.writeFile(dir.dataDir() + "5a_Ma.FDB", oldImage);
+    if (c.oldList) dir.writeFile(dir.dataDir() + "5a_Ma.FDB", oldImage);
     DeleteOldList = c.deleteOld;
     ReplaceFoundEntries = c.replace;
     EXPECT_TRUE(ExportGradeLists());
-    EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), c.file) << c.deleteOld << c.replace;
-    EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), oldImage.left(2 + 2 * 464));
+    EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), c.file) << c.oldList << c.deleteOld << c.replace;
+    EXPECT_EQ(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")), c.oldList);
+    if (c.oldList) {
+      EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), oldImage.left(2 + 2 * 464));
+    }
+    EXPECT_EQ(FileSummary(Read("5a_Te_AL.FDB")), (std::vector<std::string>{"Cron:3", "  - - -:-"}));
   }
 }
 
