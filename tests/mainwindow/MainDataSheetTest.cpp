@@ -754,29 +754,23 @@ const QString kOpenWithoutSaving = QString::fromUtf8(
     "Wollen Sie jetzt wirklich eine neue Datei öffnen \rohne die geänderten (aktuellen) Daten zu Speichern?");
 const QString kNewClass = QString::fromUtf8("Wollen Sie jetzt eine neue Datei\r(Zeugnis-Datenbank) erstellen?");
 
-template <class T>
-T* Find(TMainForm& form, const char* name) {
-  return form.findChild<T*>(QString::fromLatin1(name));
-}
-
 TEST_F(DataSheetTest, OpenAsksOnlyWhenSomethingTypedWouldBeLost) {
+  const auto otherKlassenart = [this] {
+    auto* group = Ctl<platform::RadioGroup>("RadioGroup2");
+    group->setItemIndex((group->itemIndex() + 1) % group->count());
+  };
   const struct {
     const char* Name;
     bool AfterNew;  // "Neu" first, then the edit
-    std::function<void(TMainForm&)> Edit;
+    std::function<void()> Edit;
     bool Asks;
   } cases[] = {
-      {"nothing typed after start", false, [](TMainForm&) {}, false},
-      {"nothing typed after Neu", true, [](TMainForm&) {}, false},
-      {"surname typed", false, [](TMainForm& f) { Find<QLineEdit>(f, "Edit5")->setText("Muster"); }, true},
-      {"grade typed after Neu", true, [](TMainForm& f) { Find<QLineEdit>(f, "EditF2")->setText("2"); }, true},
-      {"report kind chosen", false, [](TMainForm& f) { Find<QComboBox>(f, "ComboBox41")->setCurrentIndex(2); }, true},
-      {"Klassenart alone", false,
-       [](TMainForm& f) {
-         auto* group = Find<platform::RadioGroup>(f, "RadioGroup2");
-         group->setItemIndex((group->itemIndex() + 1) % group->count());
-       },
-       true},
+      {"nothing typed after start", false, [] {}, false},
+      {"nothing typed after Neu", true, [] {}, false},
+      {"surname typed", false, [this] { Edit("Edit5")->setText("Muster"); }, true},
+      {"grade typed after Neu", true, [this] { Edit("EditF2")->setText("2"); }, true},
+      {"report kind chosen", false, [this] { Combo("ComboBox41")->setCurrentIndex(2); }, true},
+      {"Klassenart alone", false, otherKlassenart, true},
   };
   for (int schoolType = 1; schoolType <= 6; ++schoolType) {
     for (const auto& c : cases) {
@@ -788,7 +782,7 @@ TEST_F(DataSheetTest, OpenAsksOnlyWhenSomethingTypedWouldBeLost) {
         msgs.expect(kNewClass, MsgKind::Confirmation, MsgResult::Yes);
         form_->FileNew();
       }
-      c.Edit(*form_);
+      c.Edit();
       if (c.Asks)
         msgs.expect(kOpenWithoutSaving, MsgKind::Confirmation, MsgResult::No);
       else

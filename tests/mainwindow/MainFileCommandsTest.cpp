@@ -464,18 +464,15 @@ TEST_F(FileCommandsTest, ClosingWindowStaysOpenWhenTheChosenSaveWroteNothing) {
     if (c.VersionReply) msgs.expect(kOldVersion, MsgKind::Confirmation, *c.VersionReply);
     if (c.WriteFails) msgs.expect(SaveFailed(DataDir + "alt.QVR"), MsgKind::Plain);
     if (c.NewClass) dialogs.expectSave(std::nullopt);
-    {
-      std::optional<testsupport::FileFaults> faults;
-      if (c.WriteFails) faults.emplace(std::set<FileStep>{FileStep::Write});
-      EXPECT_EQ(form.close(), c.Closes);
-    }
+    std::optional<testsupport::FileFaults> faults;
+    if (c.WriteFails) faults.emplace(std::set<FileStep>{FileStep::Write});
+    EXPECT_EQ(form.close(), c.Closes);
+    faults.reset();
     EXPECT_EQ(form.isVisible(), !c.Closes);
     if (!c.NewClass) {
       EXPECT_EQ(dir.readFile(DataDir + "alt.QVR") != v1, c.Written);
     }
-    if (!c.Closes) {
-      EXPECT_TRUE(Modified);
-    }
+    EXPECT_TRUE(c.Closes || Modified);
   }
 }
 

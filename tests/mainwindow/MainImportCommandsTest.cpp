@@ -7,6 +7,7 @@
 #include "mainwindow/MainFormFixture.h"
 #include "platform/Files.h"
 #include "records/GradeList.h"
+#include "support/ClassInMemory.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedFolderChooser.h"
@@ -34,17 +35,12 @@ class ImportCommandsTest : public testsupport::MainFormTest {
   // A class of Abel, Berg, Cron with Berg current.
   testsupport::LoggingMainForm& FormWithClass() {
     auto& form = ShownForm();
-    Pupils.clear();
+    TDB2 pupils;
     for (const char* name : {"Abel", "Berg", "Cron"}) {
-      Pupils.push_back(ZeroPupilRecord());
-      InitPupilRecord(Pupils.back());
-      Pupils.back().Surname.set(name);
-      Pupils.back().FirstName.set("Vor");
-      Pupils.back().Subjects[0].Name.set("Mathematik");
+      pupils.push_back(testsupport::NewPupil(name, "Vor"));
+      pupils.back().Subjects[0].Name.set("Mathematik");
     }
-    PupilCount = 3;
-    CurrentPupil = 1;
-    Modified = false;
+    testsupport::SetClassInMemory(pupils, 1);
     return form;
   }
   testsupport::ScriptedFileDialogs files;
@@ -69,9 +65,8 @@ TEST_F(ImportCommandsTest, PupilImportStoresFirstAndShowsTheStartPupilAgain) {
   form.importierenvonSchlerdatenimTXTFormat1Click();
   EXPECT_EQ(form.calls, kAfterImport);
   EXPECT_EQ(CurrentPupil, 1);
-  ASSERT_EQ(PupilCount, 5);
-  const char* order[] = {"Abel", "Berg", "Neu1", "Neu2", "Cron"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(Pupils[static_cast<std::size_t>(i)].Surname.str(), order[i]);
+  EXPECT_EQ(PupilCount, 5);
+  EXPECT_EQ(testsupport::Surnames(), "Abel Berg Neu1 Neu2 Cron ");
 }
 
 TEST_F(ImportCommandsTest, GradeImportWarnsOfWhatItCouldNotPlace) {

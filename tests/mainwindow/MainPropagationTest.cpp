@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 #include <type_traits>
-#include <variant>
 
 #include "mainwindow/MainUSB.h"
 #include "platform/Registry.h"
@@ -22,6 +21,7 @@
 #include "settings/Facheinst.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
+#include "support/ClassInMemory.h"
 #include "support/ProgramState.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
@@ -47,21 +47,13 @@ class PropagationCommandsTest : public ::testing::Test {
 
   // A class of the surnames ("???" a placeholder row), the given one shown.
   void SetClass(std::initializer_list<const char*> surnames, int current) {
-    Pupils.clear();
-    for (const char* s : surnames) {
-      TPupilRecord r = ZeroPupilRecord();
-      InitPupilRecord(r);
-      r.Surname.set(s);
-      Pupils.push_back(r);
-    }
-    PupilCount = static_cast<int>(Pupils.size());
-    CurrentPupil = current;
+    TDB2 pupils;
+    for (const char* s : surnames) pupils.push_back(testsupport::NewPupil(s));
+    testsupport::SetClassInMemory(pupils, current);
     form_->ShowCurrentPupil();
     Modified = false;
   }
 
-
- public:
   template <class T = QWidget>
   T* Ctl(const char* name) {
     T* w = form_->findChild<T*>(QString::fromLatin1(name));
@@ -79,10 +71,8 @@ class PropagationCommandsTest : public ::testing::Test {
   }
 
   TMainForm& form() { return *form_; }
-  testsupport::TempProgramDir dir;
-
- private:
   testsupport::SavedProgramState state_;
+  testsupport::TempProgramDir dir;
   std::unique_ptr<TMainForm> form_;
 };
 
@@ -142,40 +132,25 @@ TEST_F(PropagationCommandsTest, HeaderButtonsCarryTheirControlsToTheFollowingPup
   }
 }
 
-TEST_F(PropagationCommandsTest, ALevelOfDemandChosenOnEitherPageIsStored) {
-  for (const char* chosen : {"ComboBox45", "ComboBox43"}) {
-    SCOPED_TRACE(chosen);
-    SetClass({"Abel"}, 0);
-    Ctl<QComboBox>(chosen)->setCurrentIndex(2);
-    EXPECT_EQ(Ctl<QComboBox>("ComboBox45")->currentIndex(), 2);
-    EXPECT_EQ(Ctl<QComboBox>("ComboBox43")->currentIndex(), 2);
-    testsupport::ScriptedMessages messages;
-    messages.expect(kLevelChangedQuestion, MsgKind::Confirmation, MsgResult::No);
-    form().BitBtn11Click();
-    EXPECT_EQ(Pupils[0].AnspruchsebeneAll, 2);
-  }
-}
-
 TEST_F(PropagationCommandsTest, MenuCommandsThatOnlyTellChangeNothing) {
-  const QString notOnForm = QString::fromUtf8("Das aktuelle Zeugnis enthält das zu übertragende Fach nicht!");
+  const char* const notOnForm = "Das aktuelle Zeugnis enthält das zu übertragende Fach nicht!";
+  const char* const notBuilt = "Diese Funktion ist in dieser Programmversion noch nicht eingebaut!";
   const struct {
     const char* item;
-    QString message;
+    const char* message;
     MsgKind kind;
   } cases[] = {
       {"N2Fremdsprache1", notOnForm, MsgKind::Error},  // Grundschule: form 3 has neither
       {"zustzlichesFach1", notOnForm, MsgKind::Error},
-      {"Wahlpflicht12HJ1", QString::fromUtf8("Das aktuelle Zeugnis enthält keine Wahlpflichtfächer!"), MsgKind::Error},
-      {"SchlerDatenblatt1", QString::fromUtf8("Diese Funktion ist in dieser Programmversion noch nicht eingebaut!"),
-       MsgKind::Information},
-      {"SchlerDatenbltter1", QString::fromUtf8("Diese Funktion ist in dieser Programmversion noch nicht eingebaut!"),
-       MsgKind::Information},
+      {"Wahlpflicht12HJ1", "Das aktuelle Zeugnis enthält keine Wahlpflichtfächer!", MsgKind::Error},
+      {"SchlerDatenblatt1", notBuilt, MsgKind::Information},
+      {"SchlerDatenbltter1", notBuilt, MsgKind::Information},
   };
   for (const auto& c : cases) {
     SetClass({"Abel", "Berg"}, 0);
     const TPupilRecord before = Pupils[1];
     testsupport::ScriptedMessages messages;
-    messages.expect(c.message, c.kind);
+    messages.expect(QString::fromUtf8(c.message), c.kind);
     form().MenuItem(c.item)->trigger();
     EXPECT_EQ(std::memcmp(&Pupils[1], &before, sizeof before), 0) << c.item;
   }
@@ -244,8 +219,16 @@ TEST_F(PropagationCommandsTest, CanonResetAsksThenLaysTheSlotsOutAgain) {
   }
 }
 
-TEST_F(PropagationCommandsTest, ExamSubjectAndGradeLevelHandlers) {
-  SetClass({"Abel"}, 0);
+TEST_F(PropagationCommandsTest, LevelOfDemandExamSubjectAndGradeLevelHandlers) {
+  for (const char* chosen : {"ComboBox45", "ComboBox43"}) {  // a level chosen on either page is stored
+    SetClass({"Abel"}, 0);
+    Ctl<QComboBox>(chosen)->setCurrentIndex(2);
+    for (const char* both : {"ComboBox45", "ComboBox43"}) EXPECT_EQ(Ctl<QComboBox>(both)->currentIndex(), 2);
+    testsupport::ScriptedMessages messages;
+    messages.expect(kLevelChangedQuestion, MsgKind::Confirmation, MsgResult::No);
+    form().BitBtn11Click();
+    EXPECT_EQ(Pupils[0].AnspruchsebeneAll, 2) << chosen;
+  }
   Pupils[0].Subjects[6].Name.set("Englisch");
   Pupils[0].Subjects[6].Grade.set("2");
   form().ShowCurrentPupil();

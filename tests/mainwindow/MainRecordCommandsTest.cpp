@@ -9,6 +9,7 @@
 
 #include "mainwindow/SheetStubFixture.h"
 #include "settings/ProgEinst.h"
+#include "support/ClassInMemory.h"
 #include "support/ScriptedMessages.h"
 
 using namespace quorv;
@@ -17,6 +18,7 @@ using platform::MsgResult;
 using testsupport::ClassOf;
 using testsupport::Pupil;
 using testsupport::SheetStubForm;
+using testsupport::Surnames;
 
 namespace {
 
@@ -29,14 +31,6 @@ class RecordCommandsTest : public testsupport::SheetStubTest {
     SetClass(pupils, current);
     Modified = false;
     return form;
-  }
-  static std::string Surnames() {
-    std::string s;
-    for (const auto& p : Pupils) s += p.Surname.str() + " ";
-    return s;
-  }
-  static bool Stored(const SheetStubForm& form, const char* call) {
-    return std::find(form.calls.begin(), form.calls.end(), call) != form.calls.end();
   }
 };
 
@@ -79,7 +73,7 @@ TEST_F(RecordCommandsTest, MinusAsksAndMarksTheCurrentPupil) {
     EXPECT_EQ(Pupils[1].Active, c.active);
     EXPECT_EQ(Modified, c.active == 0);
     EXPECT_EQ(CurrentPupil, 1);
-    EXPECT_EQ(Stored(form, "Store 1"), c.allowed == 1);
+    EXPECT_EQ(std::count(form.calls.begin(), form.calls.end(), "Store 1"), c.allowed);
     EXPECT_EQ(form.ListBox1->count(), c.active == 0 ? 2 : 3);  // marked pupils are hidden
   }
 }
@@ -105,22 +99,22 @@ TEST_F(RecordCommandsTest, PurgeStoresTheSheetAfterYesOnly) {
 TEST_F(RecordCommandsTest, SortsStoreReorderAndKeepTheIndex) {
   // Keys 2, 5, 7, 9; Klassenstufe 7, 7, 5, 6; Dorn and Berg are girls.
   const struct {
-    int speedButton;
+    int speedButton;  // 0: the menu only
     const char* menuItem;
     const char* order;
   } cases[] = {{21, "aufsteigend1", "Abel Berg Cron Dorn "}, {22, "absteigend1", "Dorn Cron Berg Abel "},
                {23, "aufsteigend2", "Cron Abel Dorn Berg "}, {24, "absteigend2", "Berg Dorn Abel Cron "},
                {27, "Mdchenzuerst1", "Berg Dorn Abel Cron "}, {28, "Jungenzuerst1", "Abel Cron Berg Dorn "},
                {0, "aufsteigend3", "Dorn Berg Cron Abel "},  {0, "absteigend3", "Cron Abel Berg Dorn "}};
+  TDB2 pupils = ClassOf(
+      {Pupil("Cron", "Cem", 1, 2), Pupil("Abel", "Anna", 1, 5), Pupil("Dorn", "Dana", 1, 7), Pupil("Berg", "Ben", 1, 9)});
+  const std::uint16_t stufe[] = {7, 7, 5, 6};
+  for (std::size_t i = 0; i < 4; ++i) pupils[i].Klassenstufe = stufe[i];
+  pupils[2].Sex = pupils[3].Sex = 1;
   for (const auto& c : cases) {
     for (bool fromMenu : {false, true}) {
       if (!fromMenu && c.speedButton == 0) continue;
       SCOPED_TRACE(c.menuItem);
-      TDB2 pupils = ClassOf({Pupil("Cron", "Cem", 1, 2), Pupil("Abel", "Anna", 1, 5), Pupil("Dorn", "Dana", 1, 7),
-                             Pupil("Berg", "Ben", 1, 9)});
-      for (int i : {2, 3}) pupils[static_cast<std::size_t>(i)].Sex = 1;
-      const std::uint16_t stufe[] = {7, 7, 5, 6};
-      for (std::size_t i = 0; i < 4; ++i) pupils[i].Klassenstufe = stufe[i];
       SheetStubForm& form = FormWithClass(pupils, 2);
       if (fromMenu)
         form.MenuItem(c.menuItem)->trigger();
@@ -135,7 +129,7 @@ TEST_F(RecordCommandsTest, SortsStoreReorderAndKeepTheIndex) {
   }
 }
 
-TEST_F(RecordCommandsTest, CutStoresCopiesAndRunsMinus) {
+TEST_F(RecordCommandsTest, CutStoresAndMarksCopyTakesTheStoredRecordPasteInsertsBehind) {
   SheetStubForm& form = FormWithClass(ThreePupils(), 0);
   form.pendingEdit = "3";
   testsupport::ScriptedMessages messages;
@@ -145,10 +139,9 @@ TEST_F(RecordCommandsTest, CutStoresCopiesAndRunsMinus) {
   EXPECT_EQ(ClipboardPupil.AbsenceDays, "3");
   EXPECT_EQ(ClipboardPupil.Active, 1);
   EXPECT_EQ(Pupils[0].Active, 0);
-}
 
-TEST_F(RecordCommandsTest, CopyTakesTheStoredRecordAndPasteInsertsItBehind) {
-  SheetStubForm& form = FormWithClass(ThreePupils(), 2);
+  SetClass(ThreePupils(), 2);
+  Modified = false;
   form.pendingEdit = "9";  // not stored by the copy
   form.KopierenSchlerDatensatz1Click();
   EXPECT_EQ(ClipboardPupil.AbsenceDays, "- -");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "support/ClassInMemory.h"
 #include "support/ProgramState.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
@@ -23,12 +24,8 @@ constexpr int kDeu = 9;
 constexpr int kTeAl = 37;
 
 TPupilRecord Pupil(const char* surname, int key, int active = 1) {
-  TPupilRecord r = ZeroPupilRecord();
-  InitPupilRecord(r);
-  r.Surname.set(surname);
-  r.FirstName.set("Vor");
+  TPupilRecord r = testsupport::NewPupil(surname, "Vor", active);
   r.KeyNumber = key;
-  r.Active = static_cast<std::uint16_t>(active);
   return r;
 }
 
@@ -55,8 +52,7 @@ class GradeListTest : public ::testing::Test {
   void SetUp() override {
     testsupport::UseDefaultSettings();
     BuildDefaultSubjectCatalog();
-    Pupils = {Pupil("Abel", 11), Pupil("Berg", 12, 0), Pupil("Cron", 13), Pupil("Dorn", 14)};
-    PupilCount = 4;
+    testsupport::SetClassInMemory({Pupil("Abel", 11), Pupil("Berg", 12, 0), Pupil("Cron", 13), Pupil("Dorn", 14)});
     SetSlot(Pupils[0], 4, "Mathematik", "1");  // found by name
     SetSlot(Pupils[1], 4, "Mathematik", "3");  // marked deleted
     SetSlot(Pupils[2], 5, "Technik/Arbeitslehre", "3");
@@ -86,12 +82,13 @@ TEST_F(GradeListTest, EntryByteImage) {
   std::memset(&e, 0xAB, sizeof e);
   InitGradeListEntry(e);
   const auto* b = reinterpret_cast<const std::uint8_t*>(&e);
-  const std::vector<std::pair<int, std::string>> blank = {
-      {16, std::string("\xC1\xBD\xF0\xFF", 4)}, {20, "\x07  - - -"}, {51, std::string(1, '\0')},
-      {88, "\x03???"}, {94, "\x03???"}, {419, "\x03???"}, {450, "\x01-"}, {452, std::string(1, '\0')},
-      {455, "\x01-"}, {463, std::string(1, '\0')}};
-  for (const auto& [offset, bytes] : blank)
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(b) + offset, bytes.size()), bytes) << offset;
+  auto expectBytes = [b](const std::vector<std::pair<int, std::string>>& image) {
+    for (const auto& [offset, bytes] : image)
+      EXPECT_EQ(std::string(reinterpret_cast<const char*>(b) + offset, bytes.size()), bytes) << offset;
+  };
+  expectBytes({{16, std::string("\xC1\xBD\xF0\xFF", 4)}, {20, "\x07  - - -"}, {51, std::string(1, '\0')},
+               {88, "\x03???"}, {94, "\x03???"}, {419, "\x03???"}, {450, "\x01-"}, {452, std::string(1, '\0')},
+               {455, "\x01-"}, {463, std::string(1, '\0')}});
   EXPECT_EQ(std::count(b + 112, b + 419, 0), 307);
 
   TPupilRecord& p = Pupils[0];
@@ -103,49 +100,44 @@ TEST_F(GradeListTest, EntryByteImage) {
   FillGradeListEntry(p, 4, e);
   EXPECT_EQ(std::memcmp(b, &p, 16), 0);
   EXPECT_EQ(platform::ReadLeU32(b + 16), 11u);
-  const std::vector<std::pair<int, std::string>> filled = {
-      {20, "\x04" "Abel- -"}, {51, "\x03Vor"}, {84, std::string("\x03\0\x02\0", 4)}, {88, "\x02" "5a?"},
-      {419, "\x0AMathematik"}, {450, "\x01" "1"}, {452, "\x01x"}, {455, "\x01" "E"}};
-  for (const auto& [offset, bytes] : filled)
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(b) + offset, bytes.size()), bytes) << offset;
+  expectBytes({{20, "\x04" "Abel- -"}, {51, "\x03Vor"}, {84, std::string("\x03\0\x02\0", 4)}, {88, "\x02" "5a?"},
+               {419, "\x0AMathematik"}, {450, "\x01" "1"}, {452, "\x01x"}, {455, "\x01" "E"}});
 }
 
-TEST_F(GradeListTest, NewListsPerSubjectLastFirst) {
-  ExportSubjectSelection[kMa] = ExportSubjectSelection[kTeAl] = 1;
-  EXPECT_TRUE(ExportGradeLists());
-  // Cron has no Mathematik slot and gives the blank entry; Berg is marked deleted.
-  EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), (std::vector<std::string>{"Dorn:2", "  - - -:-", "Abel:1"}));
-  EXPECT_EQ(FileSummary(Read("5a_Te_AL.FDB")), (std::vector<std::string>{"Cron:3", "  - - -:-"}));
-  EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")));
-}
-
-TEST_F(GradeListTest, MergeWithAnOldListInEachOptionCombination) {
-  TFaNoDB old(2);
+TEST_F(GradeListTest, NewListsAndMergesWithAnOldListInEachOptionCombination) {
+  TFaNoDB old(2);  // Abel with another grade, and a pupil the class does not hold
   FillGradeListEntry(Pupils[0], 4, old[0]);
-  old[0].Grade.set("5");
   InitGradeListEntry(old[1]);
+  old[0].Grade.set("5");
+  old[1].Grade.set("4");
   old[1].Surname.set("Xaver");
   old[1].KeyNumber = 77;
-  old[1].Grade.set("4");
   const QByteArray oldImage = GradeListImage(old, 2) + QByteArray("rest");
   const struct {
+    bool oldList;
     bool deleteOld;
     bool replace;
-    std::vector<std::string> file;
+    std::vector<std::string> file;  // last pupil first
   } cases[] = {
-      {false, false, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:5"}},
-      {false, true, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:1"}},
-      {true, false, {"Dorn:2", "  - - -:-", "Abel:1"}},
-      {true, true, {"Dorn:2", "  - - -:-", "Abel:1"}},
+      // Cron has no Mathematik slot and gives the blank entry; Berg is marked deleted.
+      {false, false, false, {"Dorn:2", "  - - -:-", "Abel:1"}},
+      {true, false, false, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:5"}},
+      {true, false, true, {"Dorn:2", "  - - -:-", "Xaver:4", "Abel:1"}},
+      {true, true, false, {"Dorn:2", "  - - -:-", "Abel:1"}},
+      {true, true, true, {"Dorn:2", "  - - -:-", "Abel:1"}},
   };
-  ExportSubjectSelection[kMa] = 1;
+  ExportSubjectSelection[kMa] = ExportSubjectSelection[kTeAl] = 1;
   for (const auto& c : cases) {
-    dir.writeFile(dir.dataDir() + "5a_Ma.FDB", oldImage);
+    if (c.oldList) dir.writeFile(dir.dataDir() + "5a_Ma.FDB", oldImage);
     DeleteOldList = c.deleteOld;
     ReplaceFoundEntries = c.replace;
     EXPECT_TRUE(ExportGradeLists());
-    EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), c.file) << c.deleteOld << c.replace;
-    EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), oldImage.left(2 + 2 * 464));
+    EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), c.file) << c.oldList << c.deleteOld << c.replace;
+    EXPECT_EQ(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")), c.oldList);
+    if (c.oldList) {
+      EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), oldImage.left(2 + 2 * 464));
+    }
+    EXPECT_EQ(FileSummary(Read("5a_Te_AL.FDB")), (std::vector<std::string>{"Cron:3", "  - - -:-"}));
   }
 }
 

@@ -7,6 +7,7 @@
 #include "records/QuorvDat.h"
 #include "records/SubjectSlots.h"
 #include "settings/Facheinst.h"
+#include "support/ClassInMemory.h"
 #include "support/ProgramState.h"
 
 using namespace quorv;
@@ -27,12 +28,9 @@ class PropagationTest : public ::testing::Test {
 TDB2 Row(const std::string& letters, int form = 10) {
   TDB2 pupils;
   for (char ch : letters) {
-    TPupilRecord r = ZeroPupilRecord();
-    InitPupilRecord(r);
-    r.Active = ch == 'x' ? 0 : 1;
-    r.Surname.set(ch == '?' ? "???" : ch == '-' ? "  - - -" : ch == '_' ? "" : std::string(1, ch));
-    r.FormNumber = form;
-    pupils.push_back(r);
+    const std::string name = ch == '?' ? "???" : ch == '-' ? "  - - -" : ch == '_' ? "" : std::string(1, ch);
+    pupils.push_back(testsupport::NewPupil(name, "", ch == 'x' ? 0 : 1));
+    pupils.back().FormNumber = form;
   }
   return pupils;
 }
@@ -62,12 +60,11 @@ TEST_F(PropagationTest, HeaderValuesGoFromTheCurrentPupilToThePlaceholderRow) {
   }
 }
 
-struct Target {
-  int form;
-  int slot;  // where the name lands; 0: nowhere
-};
-
 TEST_F(PropagationTest, SubjectNamesLandInTheSlotOfEachPupilsForm) {
+  struct Target {
+    int form;
+    int slot;  // where the name lands; 0: nowhere
+  };
   const struct {
     TCarriedSubject subject;
     int sourceForm;
@@ -136,7 +133,10 @@ TEST_F(PropagationTest, ElectivesGoByPositionBetweenTheFormGroups) {
     EXPECT_EQ(CarryElectiveNames(pupils, 2, 0, c.half, modified), TCarryOutcome::Carried);
     EXPECT_TRUE(modified);
     std::string got;
-    for (int s = 19; s <= 24; ++s) got += pupils[1].Subjects[s - 1].Name == "???" ? '?' : pupils[1].Subjects[s - 1].Name.Chars[0];
+    for (int s = 19; s <= 24; ++s) {
+      const std::string name = pupils[1].Subjects[s - 1].Name.str();
+      got += name == "???" ? '?' : name[0];
+    }
     EXPECT_EQ(got, c.target19to24);
   }
   TDB2 pupils = Row("AB", 26);

@@ -5,13 +5,13 @@
 #include "platform/Cp1252.h"
 #include "records/QuorvDat.h"
 #include "records/RecordOperations.h"
+#include "support/ClassInMemory.h"
 #include "support/ProgramState.h"
 
 using namespace quorv;
+using testsupport::Surnames;
 
 namespace {
-
-std::string Cp(const char* utf8) { return platform::EncodeCp1252(QString::fromUtf8(utf8)); }
 
 class RecordOperationsTest : public ::testing::Test {
  protected:
@@ -22,8 +22,8 @@ class RecordOperationsTest : public ::testing::Test {
 // A record tagged with its row number (in MonthText1).
 TPupilRecord Tagged(int tag, const char* surname, const char* first, int key, int sex, int stufe, const char* cls) {
   TPupilRecord r = ZeroPupilRecord();
-  r.Surname.set(Cp(surname));
-  r.FirstName.set(Cp(first));
+  r.Surname.set(platform::EncodeCp1252(QString::fromUtf8(surname)));
+  r.FirstName.set(first);
   r.KeyNumber = key;
   r.Sex = sex;
   r.Klassenstufe = static_cast<std::uint16_t>(stufe);
@@ -51,10 +51,10 @@ TEST_F(RecordOperationsTest, EachSortGivesTheOrderOfItsNeighbourRule) {
                {TSortOrder::KeyDown, "4023561"}, {TSortOrder::ClassUp, "2613054"},    {TSortOrder::ClassDown, "4051326"},
                {TSortOrder::GirlsFirst, "5214036"}, {TSortOrder::BoysFirst, "3640521"}};
   for (const auto& c : cases) {
-    TDB2 sorted = pupils;
+    TDB2 sorted = pupils, bubbled = pupils;
     SortPupils(sorted, 7, c.order);
     EXPECT_EQ(Tags(sorted), c.tags) << static_cast<int>(c.order);
-    TDB2 bubbled = pupils;  // the passes of a bubble sort over the swap rule end in the same order
+    // The passes of a bubble sort over the swap rule end in the same order.
     for (bool swapped = true; swapped;) {
       swapped = false;
       for (std::size_t i = 0; i + 1 < bubbled.size(); ++i)
@@ -67,30 +67,9 @@ TEST_F(RecordOperationsTest, EachSortGivesTheOrderOfItsNeighbourRule) {
   }
 }
 
-// A class of pupils "A", "B", ...; 'x' marks a record deleted.
-void MakeClass(const std::string& marks, int current) {
-  Pupils.clear();
-  for (std::size_t i = 0; i < marks.size(); ++i) {
-    TPupilRecord r = ZeroPupilRecord();
-    r.Active = marks[i] == 'x' ? 0 : 1;
-    r.Surname.set(std::string(1, static_cast<char>('A' + i)));
-    r.KeyNumber = static_cast<std::int32_t>(i + 100);
-    Pupils.push_back(r);
-  }
-  PupilCount = static_cast<int>(Pupils.size());
-  CurrentPupil = current;
-  Modified = false;
-}
-
-std::string Surnames() {
-  std::string s;
-  for (const auto& p : Pupils) s += p.Surname.str() + " ";
-  return s;
-}
-
 TEST_F(RecordOperationsTest, PurgeRemovesMarkedRecordsAndMovesTheCurrentIndex) {
   const struct {
-    const char* marks;
+    const char* marks;  // 'x': a record marked deleted
     int current;
     const char* left;
     int newCurrent;
@@ -101,9 +80,17 @@ TEST_F(RecordOperationsTest, PurgeRemovesMarkedRecordsAndMovesTheCurrentIndex) {
       {"x", 0, "??? ", 0},
   };
   for (const auto& c : cases) {
-    MakeClass(c.marks, c.current);
-    Pupils[0].Subjects[3].Grade.set("2");
-    const bool marked = std::string(c.marks).find('x') != std::string::npos;
+    const std::string marks = c.marks;
+    TDB2 pupils;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+      pupils.push_back(ZeroPupilRecord());
+      pupils.back().Active = marks[i] == 'x' ? 0 : 1;
+      pupils.back().Surname.set(std::string(1, static_cast<char>('A' + i)));
+      pupils.back().KeyNumber = static_cast<std::int32_t>(i + 100);
+    }
+    pupils[0].Subjects[3].Grade.set("2");
+    testsupport::SetClassInMemory(pupils, c.current);
+    const bool marked = marks.find('x') != std::string::npos;
     EXPECT_EQ(PurgeMarkedPupils(), marked) << c.marks;
     EXPECT_EQ(Surnames(), c.left) << c.marks;
     EXPECT_EQ(PupilCount, static_cast<int>(Pupils.size())) << c.marks;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "records/QuorvDat.h"
 #include "settings/Facheinst.h"
 #include "settings/SchulEinst.h"
+#include "support/ClassInMemory.h"
 #include "support/ProgramState.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
@@ -29,23 +29,14 @@ class TextImportTest : public ::testing::Test {
     BuildDefaultSubjectCatalog();
   }
   // A live pupil with Mathematik, Deutsch and the long AWT name in slots 1 to 3.
-  static TPupilRecord Pupil(const char* surname, const char* firstName, int active = 1) {
-    TPupilRecord r = ZeroPupilRecord();
-    InitPupilRecord(r);
-    r.Surname.set(surname);
-    r.FirstName.set(firstName);
-    r.Active = static_cast<std::uint16_t>(active);
+  static TPupilRecord Pupil(const char* surname, const char* firstName = "", int active = 1) {
+    TPupilRecord r = testsupport::NewPupil(surname, firstName, active);
     r.Subjects[0].Name.set("Mathematik");
     r.Subjects[1].Name.set("Deutsch");
     r.Subjects[2].Name.set("Arbeit-Wirtschaft-Technik u. Informatik");  // cut to 30
     return r;
   }
   void WriteFile(const QString& name, const QByteArray& bytes) { dir.writeFile(dir.path(name), bytes); }
-  std::vector<std::string> Surnames() const {
-    std::vector<std::string> s;
-    for (const TPupilRecord& p : Pupils) s.push_back(p.Surname.str());
-    return s;
-  }
 
   testsupport::SavedProgramState state;
   testsupport::TempProgramDir dir;
@@ -59,6 +50,12 @@ std::vector<std::string> Fields(std::string_view line) {
     fields.push_back(f);
   }
   return fields;
+}
+
+// surname|first name|birth date|sex|class
+std::string Summary(const TPupilRecord& r) {
+  return r.Surname.str() + "|" + r.FirstName.str() + "|" + r.BirthDate.str() + "|" + std::to_string(r.Sex) + "|" +
+         r.ClassName.str();
 }
 
 }  // namespace
@@ -85,7 +82,7 @@ TEST_F(TextImportTest, PupilLinesByMapAndJoiners) {
   const struct {
     std::vector<std::pair<int, const char*>> map;  // entries 1.. (code, joiner); empty: the default map
     const char* line;
-    const char* record;  // surname|first name|birth date|sex|class
+    const char* record;
   } cases[] = {
       {{}, "Nachname1;Vorname1;01.02.1999;Ort1;w;5a", "Nachname1|Vorname1|01.02.1999|1|5a"},
       {{{1, ""}, {1, " "}}, "Aaa;Bbb", "Aaa Bbb||  .  .19  |-1|???"},
@@ -107,9 +104,7 @@ TEST_F(TextImportTest, PupilLinesByMapAndJoiners) {
     TPupilRecord r = ZeroPupilRecord();
     InitPupilRecord(r);
     ImportPupilLine(c.line, map, r);
-    EXPECT_EQ(r.Surname.str() + "|" + r.FirstName.str() + "|" + r.BirthDate.str() + "|" +
-                  std::to_string(r.Sex) + "|" + r.ClassName.str(),
-              c.record);
+    EXPECT_EQ(Summary(r), c.record);
   }
 }
 
@@ -131,7 +126,7 @@ TEST_F(TextImportTest, GradeGroupsLevelsAndCount) {
   };
   for (const auto& c : cases) {
     SchoolSettings.SchoolType = static_cast<std::uint16_t>(c.schoolType);
-    TPupilRecord r = Pupil("A", "B");
+    TPupilRecord r = Pupil("A");
     int unassigned = 10;
     ScriptedMessages msgs;
     msgs.expect(kCount + QString::number(10 + c.unassigned), MsgKind::Information);
@@ -145,31 +140,29 @@ TEST_F(TextImportTest, GradeGroupsLevelsAndCount) {
 
 TEST_F(TextImportTest, PupilListIntoAClassInFileOrder) {
   QByteArray file;
-  std::vector<std::string> names;
+  std::string names;
   for (int i = 1; i <= 30; ++i) {
-    names.push_back(QStringLiteral("Name%1").arg(i, 2, 10, QChar('0')).toStdString());
-    file += QByteArray::fromStdString(names.back()) + ";Vorname;01.02.2010;Ort;m;5a\r\n";
+    const QByteArray name = QStringLiteral("Name%1").arg(i, 2, 10, QChar('0')).toLatin1();
+    file += name + ";Vorname;01.02.2010;Ort;m;5a\r\n";
+    names += name.toStdString() + " ";
   }
   WriteFile("liste.txt", file);
   const struct {
     std::vector<const char*> before;
     int current;
-  } cases[] = {{{"???"}, 0}, {{"Abel", "Berg", "Cron"}, 1}, {{"Abel", "Berg"}, 1}};
+    std::string after;  // the class afterwards: the list follows the current pupil
+  } cases[] = {{{"???"}, 0, "??? " + names}, {{"Abel", "Berg", "Cron"}, 1, "Abel Berg " + names + "Cron "},
+               {{"Abel", "Berg"}, 1, "Abel Berg " + names}};
   for (const auto& c : cases) {
-    Pupils.clear();
-    for (const char* s : c.before) Pupils.push_back(Pupil(s, ""));
-    PupilCount = static_cast<int>(Pupils.size());
-    CurrentPupil = c.current;
+    TDB2 pupils;
+    for (const char* s : c.before) pupils.push_back(Pupil(s));
+    testsupport::SetClassInMemory(pupils, c.current);
     const PupilImportResult r = ImportPupilFile(dir.path("liste.txt"));
     EXPECT_TRUE(r.read);
     EXPECT_EQ(r.imported, 30);
-    std::vector<std::string> expected(c.before.begin(), c.before.begin() + c.current + 1);
-    expected.insert(expected.end(), names.begin(), names.end());
-    expected.insert(expected.end(), c.before.begin() + c.current + 1, c.before.end());
-    EXPECT_EQ(Surnames(), expected);
-    EXPECT_EQ(PupilCount, static_cast<int>(expected.size()));
-    EXPECT_EQ(Pupils[static_cast<std::size_t>(c.current) + 1].ClassName.str(), "5a");
-    EXPECT_EQ(Pupils[static_cast<std::size_t>(c.current) + 1].BirthDate.str(), "01.02.2010");
+    EXPECT_EQ(testsupport::Surnames(), c.after);
+    EXPECT_EQ(PupilCount, static_cast<int>(c.before.size()) + 30);
+    EXPECT_EQ(Summary(Pupils[static_cast<std::size_t>(c.current) + 1]), "Name01|Vorname|01.02.2010|0|5a");
   }
 }
 
@@ -181,11 +174,10 @@ TEST_F(TextImportTest, Utf8AndWindows1252ListsGiveTheSameRecords) {
   };
   for (const QByteArray& bytes : cases) {
     WriteFile("liste.csv", bytes);
-    SetSingleRecordClass(Pupil("???", ""));
+    SetSingleRecordClass(Pupil("???"));
     ASSERT_EQ(ImportPupilFile(dir.path("liste.csv")).imported, 1);
-    EXPECT_EQ(Pupils[1].Surname.str(), "M\xFCller");
-    EXPECT_EQ(Pupils[1].FirstName.str(), "J\xF6rg");
-    EXPECT_EQ(Pupils[1].BirthPlace.str(), "\x8Aibenik");
+    EXPECT_EQ(Pupils[1].Surname.str() + "|" + Pupils[1].FirstName.str() + "|" + Pupils[1].BirthPlace.str(),
+              "M\xFCller|J\xF6rg|\x8Aibenik");
   }
   EXPECT_EQ(ImportTextToCp1252("\xC5\x81ukasz \xE2\x82\xAC"), "?ukasz \x80");  // no 1252 byte: '?'
 }
@@ -196,12 +188,9 @@ TEST_F(TextImportTest, ShortColumnMapFileSkipsTheRest) {
   cfg[12] = 1;               // entry 2: surname
   WriteFile(kImportConfigFile, cfg);
   WriteFile("l.txt", "Eva;Abel;09.09.2009;Ort;w\n");
-  SetSingleRecordClass(Pupil("???", ""));
+  SetSingleRecordClass(Pupil("???"));
   ImportPupilFile(dir.path("l.txt"));
-  EXPECT_EQ(Pupils[1].Surname.str(), "Abel");
-  EXPECT_EQ(Pupils[1].FirstName.str(), "Eva");
-  EXPECT_EQ(Pupils[1].BirthDate.str(), "  .  .19  ");
-  EXPECT_EQ(static_cast<int>(Pupils[1].Sex), -1);
+  EXPECT_EQ(Summary(Pupils[1]), "Abel|Eva|  .  .19  |-1|???");
 }
 
 TEST_F(TextImportTest, FullClassStopsTheImportAndKeepsWhatCame) {
@@ -215,20 +204,18 @@ TEST_F(TextImportTest, FullClassStopsTheImportAndKeepsWhatCame) {
   msgs.expectPrefix(QString::fromUtf8("Die Klasse enthält bereits 65535"), MsgKind::Warning);
   msgs.expect(QString::fromUtf8("Der Import wurde abgebrochen.\rEs wurden nur 2 Schüler importiert."),
               MsgKind::Warning);
-  const PupilImportResult r = ImportPupilFile(dir.path("l.txt"));
-  EXPECT_TRUE(r.full);
+  EXPECT_TRUE(ImportPupilFile(dir.path("l.txt")).full);
   EXPECT_EQ(PupilCount, kMaxPupils);
-  EXPECT_EQ(Pupils.size(), static_cast<std::size_t>(kMaxPupils));
-  EXPECT_EQ(Pupils[kMaxPupils - 2].Surname.str(), "Erster");
-  EXPECT_EQ(Pupils[kMaxPupils - 1].Surname.str(), "Zweiter");
-  EXPECT_EQ(Pupils[kMaxPupils - 3].Surname.str(), "");
+  ASSERT_EQ(Pupils.size(), static_cast<std::size_t>(kMaxPupils));
+  EXPECT_EQ(Pupils[kMaxPupils - 3].Surname.str() + "|" + Pupils[kMaxPupils - 2].Surname.str() + "|" +
+                Pupils[kMaxPupils - 1].Surname.str(),
+            "|Erster|Zweiter");
 }
 
 TEST_F(TextImportTest, GradeListFindsLivePupilsFirst) {
   SchoolSettings.SchoolType = stGrundschule;
-  Pupils = {Pupil("Abel", "Anna"), Pupil("Berg", "Ben", 0), Pupil("Berg", "Ben"), Pupil("Dorn", "Dan", 0),
-            Pupil("Abcdefghijklmnopqrstuvwxyz1234", "C")};
-  PupilCount = 5;
+  testsupport::SetClassInMemory({Pupil("Abel", "Anna"), Pupil("Berg", "Ben", 0), Pupil("Berg", "Ben"),
+                                 Pupil("Dorn", "Dan", 0), Pupil("Abcdefghijklmnopqrstuvwxyz1234", "C")});
   WriteFile("noten.txt",
             "Abel;Anna;Ma;1\r\nBerg;Ben;Deu;2\r\nZorn;Zoe;Ma;3\r\n\r\nDorn;Dan;Xy;4;Ma;6\r\n"
             "Abcdefghijklmnopqrstuvwxyz12345;C;Ma;2\r\n");

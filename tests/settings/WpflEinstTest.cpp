@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <map>
 
 #include "records/QuorvDat.h"
 #include "settings/ProgEinst.h"
@@ -197,35 +198,21 @@ TEST_F(ElectiveTest, CopyElectiveFileSourceOrderAndReplaceQuestion) {
 
 TEST_F(ElectiveTest, KeyboardAndMouseSelectTheSameEntry) {
   dir.writeFile(dir.programDir() + "WPflFach.DAT", ElectiveFile({"  - - -", "???", "Kunst", "Musik", "Sport"}));
-  enum Step { Click2, Click4, Down, Up, End, Home };
   const struct {
-    std::vector<Step> Steps;
+    const char* Steps;  // a digit: click that row; d, u, e, h: the keys Down, Up, End, Home
     const char* Asked;  // nullptr: refused as a fixed entry
-  } cases[] = {
-      {{Click2, Down}, "Musik"},
-      {{Click4, Up}, "Musik"},
-      {{Click2, Down, Down}, "Sport"},
-      {{Down, Down}, "Kunst"},
-      {{Click2, End}, "Sport"},
-      {{Click4, Home}, nullptr},
-      {{Click4, Up, Click4}, "Sport"},
-  };
+  } cases[] = {{"2d", "Musik"}, {"4u", "Musik"}, {"2dd", "Sport"}, {"dd", "Kunst"},
+               {"2e", "Sport"}, {"4h", nullptr}, {"4u4", "Sport"}};
+  const std::map<char, Qt::Key> keys = {{'d', Qt::Key_Down}, {'u', Qt::Key_Up}, {'e', Qt::Key_End}, {'h', Qt::Key_Home}};
   for (const auto& c : cases) {
     TWpflEinstForm form;
     form.show();
     QListWidget* list = form.ListBox1;
-    auto click = [list](int row) {
-      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    };
-    for (Step step : c.Steps) {
-      switch (step) {
-        case Click2: click(2); break;
-        case Click4: click(4); break;
-        case Down: QTest::keyClick(list, Qt::Key_Down); break;
-        case Up: QTest::keyClick(list, Qt::Key_Up); break;
-        case End: QTest::keyClick(list, Qt::Key_End); break;
-        case Home: QTest::keyClick(list, Qt::Key_Home); break;
-      }
+    for (const char* step = c.Steps; *step; ++step) {
+      if (keys.count(*step))
+        QTest::keyClick(list, keys.at(*step));
+      else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(*step - '0')).center());
     }
     EXPECT_EQ(ElectiveIndex, list->currentRow());
     testsupport::ScriptedMessages msgs;
