@@ -4,11 +4,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
 
+#include "layouts/LayoutTestSupport.h"
 #include "platform/Messages.h"
 #include "support/PrinterDouble.h"
 #include "support/ScriptedMessages.h"
@@ -19,25 +19,9 @@ using platform::PrinterDocument;
 
 namespace {
 
-const QString kPdfNotice = QStringLiteral("Es ist kein Drucker eingerichtet.\rDer Ausdruck wurde als PDF-Datei gespeichert:\r");
-
-struct PdfInfo {
-  int Pages = -1;
-  QString Title;
-};
-
-// Pages and title as poppler's pdfinfo reads them.
-PdfInfo ReadPdfInfo(const QString& file) {
-  PdfInfo info;
-  QProcess p;
-  p.start(QStringLiteral("pdfinfo"), {file});
-  if (!p.waitForFinished(20000)) return info;
-  for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-    if (line.startsWith(QLatin1String("Pages:"))) info.Pages = line.mid(6).trimmed().toInt();
-    if (line.startsWith(QLatin1String("Title:"))) info.Title = line.mid(6).trimmed();
-  }
-  return info;
-}
+using testsupport::kPdfNotice;
+using testsupport::PdfInfo;
+using testsupport::ReadPdfInfo;
 
 class PrinterDocumentTest : public ::testing::Test {
  protected:
@@ -270,37 +254,34 @@ TEST_F(PrinterJobTest, APrinterThatTakesNoJobsIsReportedAndThePdfOffered) {
   EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(), 1);
 }
 
-TEST_F(PrinterJobTest, APrinterWhoseStateDoesNotComeGivesThePdfWithAMessage) {
-  printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  service_.slowState = true;
-  msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
-               MsgKind::Warning);
-  msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
-  PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")});
-  EXPECT_TRUE(msgs_.allAnswered());
-  EXPECT_TRUE(service_.documents.empty());
-  EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
-}
-
+// The list of printers or a printer's state that does not come in time: the
+// PDF, with a message; once the service answers, the next job prints.
 TEST_F(PrinterJobTest, AServiceThatDoesNotAnswerGivesThePdfWithAMessage) {
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  service_.slow = true;
-  msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
-               MsgKind::Warning);
-  msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
-  printer_.BeginJob();
-  EXPECT_EQ(printer_.Caps().PhysicalOffsetX, 0);  // the PDF sheet's
-  printer_.SetTitle(QStringLiteral("Zeugnis"));
-  ASSERT_TRUE(printer_.BeginDoc());
-  printer_.EndDoc();
-  printer_.EndJob();
-  EXPECT_TRUE(msgs_.allAnswered());
-  EXPECT_TRUE(service_.documents.empty());
-  // Once it answers, the next job prints on the printer; the question is not asked twice.
-  service_.Release();
-  PrintJob({QStringLiteral("Zeugnis")});
-  ASSERT_EQ(service_.documents.size(), 1u);
-  EXPECT_EQ(service_.Queries(), 1);
+  for (const bool listSlow : {true, false}) {
+    SCOPED_TRACE(listSlow ? "list of printers" : "state of the printer");
+    testsupport::PrinterDouble service;
+    service.slow = listSlow;
+    service.slowState = !listSlow;
+    msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
+                 MsgKind::Warning);
+    msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
+    printer_.BeginJob();
+    if (listSlow) { EXPECT_EQ(printer_.Caps().PhysicalOffsetX, 0); }  // the PDF sheet's
+    for (int i = 0; i < 2; ++i) {
+      printer_.SetTitle(QStringLiteral("Zeugnis"));
+      ASSERT_TRUE(printer_.BeginDoc());
+      printer_.EndDoc();
+    }
+    printer_.EndJob();
+    EXPECT_TRUE(msgs_.allAnswered());
+    EXPECT_TRUE(service.documents.empty());
+    EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
+    service.Release();
+    PrintJob({QStringLiteral("Zeugnis")});
+    EXPECT_EQ(service.documents.size(), 1u);
+    if (listSlow) { EXPECT_EQ(service.Queries(), 1); }  // the question is not asked twice
+  }
 }
 
 TEST(PdfFileName, CharactersNoFileNameMayHoldAreReplaced) {

@@ -312,18 +312,13 @@ std::vector<std::int32_t> RepairedKeysPlainly(std::vector<std::int32_t> keys) {
     carriers[keys[i]].push_back(i);
   }
   std::set<std::int32_t> taken(keys.begin(), keys.end());
-  for (const std::int32_t key : firstOrder) {
-    const std::vector<std::size_t>& list = carriers[key];
-    for (std::size_t n = 1; n < list.size(); ++n) {
-      std::int32_t k = kFirstKeyNumber;
-      if (key > 0 && !taken.count(-key))
-        k = -key;
-      else
-        while (taken.count(k)) ++k;
-      keys[list[n]] = k;
+  for (const std::int32_t key : firstOrder)
+    for (std::size_t n = 1; n < carriers[key].size(); ++n) {
+      std::int32_t k = key > 0 && !taken.count(-key) ? -key : kFirstKeyNumber;
+      while (taken.count(k)) ++k;
+      keys[carriers[key][n]] = k;
       taken.insert(k);
     }
-  }
   return keys;
 }
 
@@ -334,25 +329,23 @@ TEST_F(ClassTest, MakeKeyNumbersUniqueGivesThePlainResultForEveryKeyPattern) {
     std::function<std::int32_t(int)> Key;
   } patterns[] = {
       {"one key for all", [](int) { return 42; }},
-      {"random, many alike", [&random](int) { return static_cast<std::int32_t>(random() % 40) - 20; }},
-      {"random distinct 32-bit", [&random](int) { return static_cast<std::int32_t>(random()); }},
-      {"crowding the new numbers",
-       [&random](int) { return kFirstKeyNumber + static_cast<std::int32_t>(random() % 30); }},
-      {"positive and their negatives", [&random](int i) { return (i % 2 ? 1 : -1) * (1 + static_cast<std::int32_t>(random() % 25)); }},
+      {"random, many alike", [&](int) { return static_cast<std::int32_t>(random() % 40) - 20; }},
+      {"random distinct 32-bit", [&](int) { return static_cast<std::int32_t>(random()); }},
+      {"crowding the new numbers", [&](int) { return kFirstKeyNumber + static_cast<std::int32_t>(random() % 30); }},
+      {"positive and their negatives",
+       [&](int i) { return (i % 2 ? 1 : -1) * (1 + static_cast<std::int32_t>(random() % 25)); }},
   };
-  for (const auto& p : patterns) {
+  for (const auto& p : patterns)
     for (const int n : {1, 2, 50, 400}) {
       std::vector<std::int32_t> keys;
-      for (int i = 0; i < n; ++i) keys.push_back(p.Key(i));
-      TDB2 pupils(keys.size(), ZeroPupilRecord());
-      for (std::size_t i = 0; i < keys.size(); ++i) pupils[i].KeyNumber = keys[i];
+      TDB2 pupils(static_cast<std::size_t>(n), ZeroPupilRecord());
+      for (auto& r : pupils) keys.push_back(r.KeyNumber = p.Key(static_cast<int>(keys.size())));
       MakeKeyNumbersUnique(pupils);
       std::vector<std::int32_t> after;
       for (const auto& r : pupils) after.push_back(r.KeyNumber);
       EXPECT_EQ(after, RepairedKeysPlainly(keys)) << p.Name << ", " << n << " pupils";
       EXPECT_EQ(std::set<std::int32_t>(after.begin(), after.end()).size(), after.size()) << p.Name;
     }
-  }
 }
 
 TEST_F(ClassTest, CopyHeaderFromPreviousPupilCopiesTheHeaderFields) {
