@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
+#include <set>
 
 #include "layouts/LayoutTestSupport.h"
 #include "platform/Messages.h"
@@ -139,12 +140,15 @@ class PrinterJobTest : public PrinterDocumentTest {
     PrinterDocumentTest::SetUp();
     printer_.SetDestination(platform::PrintDestination::Auto);
     printer_.SetServiceTimeout(std::chrono::milliseconds(200));
+    service_.caps.PhysicalOffsetX = 150;
   }
 
-  // One job of the given documents, each of one page with its title drawn on it.
+  // One job of the given documents, each of one page with its title drawn on
+  // it after many looks at the device's capabilities, as page origins take.
   void PrintJob(const QStringList& titles, const QString& fileName = QString()) {
     printer_.BeginJob(fileName);
     for (const QString& title : titles) {
+      for (int k = 0; k < 30; ++k) offsets_.insert(printer_.Caps().PhysicalOffsetX);
       printer_.SetTitle(title);
       if (!printer_.BeginDoc()) continue;
       printer_.canvas().TextOut(100, 100, title);
@@ -154,6 +158,7 @@ class PrinterJobTest : public PrinterDocumentTest {
   }
 
   testsupport::PrinterDouble service_;
+  std::set<int> offsets_;  // the capabilities' offsets seen
 };
 
 TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile) {
@@ -182,8 +187,16 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
     if (c.Message != nullptr) msgs_.expect(QString::fromUtf8(c.Message), MsgKind::Information);
     const bool pdf = *c.PrintsOn == '\0';
     if (pdf) msgs_.expectPrefix(kPdfNotice, MsgKind::Information);
+    const int queries = service_.Queries();
+    const int stateChecks = service_.StateChecks();
+    offsets_.clear();
     PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")});
     EXPECT_TRUE(msgs_.allAnswered());
+    // The service is asked once per job, a printer's state before each document,
+    // and the device's capabilities are the printer's or the PDF sheet's.
+    EXPECT_EQ(service_.Queries(), queries + 1);
+    EXPECT_EQ(service_.StateChecks(), stateChecks + (pdf ? 0 : 2));
+    EXPECT_EQ(offsets_, std::set<int>{pdf ? 0 : 150});
     if (pdf) {
       EXPECT_TRUE(service_.documents.empty());
       EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
@@ -204,26 +217,6 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
     ASSERT_EQ(service_.documents.size(), 1u);
     EXPECT_EQ(service_.documents[0].Printer, QString::fromUtf8(c.PrintsOn));
   }
-}
-
-TEST_F(PrinterJobTest, TheServiceIsAskedOncePerJobAndTheStateBeforeEachDocument) {
-  printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  service_.caps.PhysicalOffsetX = 150;
-  printer_.BeginJob();
-  for (int i = 0; i < 3; ++i) {
-    // Page origins ask for the capabilities all the time.
-    for (int k = 0; k < 50; ++k) EXPECT_EQ(printer_.Caps().PhysicalOffsetX, 150);
-    printer_.SetTitle(QStringLiteral("Zeugnis"));
-    ASSERT_TRUE(printer_.BeginDoc());
-    printer_.EndDoc();
-  }
-  printer_.EndJob();
-  EXPECT_EQ(service_.Queries(), 1);
-  EXPECT_EQ(service_.StateChecks(), 3);
-  EXPECT_EQ(service_.documents.size(), 3u);
-  // The next job asks again.
-  PrintJob({QStringLiteral("Zeugnis")});
-  EXPECT_EQ(service_.Queries(), 2);
 }
 
 TEST_F(PrinterJobTest, APrinterThatTakesNoJobsIsReportedAndThePdfOffered) {
