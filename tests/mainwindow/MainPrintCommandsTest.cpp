@@ -443,7 +443,7 @@ class ClassPrintout : public PrintCommands {
     for (int i = 0; i < pupils; ++i) {
       quorv::TPupilRecord p = testsupport::TestPupil();
       p.FirstName.setText(QStringLiteral("Kind"));
-      p.Surname.setText(QString::fromUtf8(kSurnames[static_cast<std::size_t>(i)]));
+      p.Surname.setText(QString::fromUtf8(kSurnames[std::size_t(i)]));
       p.FormNumber = form;
       quorv::Pupils.push_back(p);
     }
@@ -452,12 +452,11 @@ class ClassPrintout : public PrintCommands {
     PrintOptions.DuplexNoDialogs = 1;
   }
 
-  // The question before each of the first pupils' report, answered alike.
-  static void ExpectConfirmations(testsupport::ScriptedMessages& msgs, int form, int pupils,
-                                  MsgResult answer = MsgResult::Yes) {
-    for (int i = 0; i < pupils; ++i)
-      msgs.expect(Confirmation(form, QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[i])), MsgKind::Confirmation,
-                  answer);
+  static QString Name(int i) { return QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[std::size_t(i)]); }
+
+  // The question before each of the first pupils' report, answered Yes.
+  static void ExpectConfirmations(testsupport::ScriptedMessages& msgs, int form, int pupils) {
+    for (int i = 0; i < pupils; ++i) msgs.expect(Confirmation(form, Name(i)), MsgKind::Confirmation, MsgResult::Yes);
   }
 
   static int PdfFiles() { return static_cast<int>(QDir(quorv::DataDir).entryList({QStringLiteral("*.pdf")}).size()); }
@@ -494,8 +493,7 @@ TEST_F(ClassPrintout, EachCommandWithoutAPrinterIsOneFileOfItsPagesInOrder) {
     const int filesBefore = PdfFiles();
     testsupport::ScriptedMessages msgs;
     for (int i = 0; i < c.Asked; ++i) {
-      msgs.expect(Confirmation(15, QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[i])), MsgKind::Confirmation,
-                  c.Answer);
+      msgs.expect(Confirmation(15, Name(i)), MsgKind::Confirmation, c.Answer);
       for (const int page : c.PagesAsked)
         msgs.expect(QStringLiteral("Druck der Seite: %1 von 2 ?").arg(page), MsgKind::Confirmation, MsgResult::Yes);
     }
@@ -557,13 +555,12 @@ TEST_F(ClassPrintout, OnAPrinterEveryReportStaysADocumentOfItsOwn) {
   platform::Printer().SetChosenPrinter(QString());
   EXPECT_TRUE(msgs.allAnswered());
   ASSERT_EQ(service.documents.size(), 3u);
-  for (std::size_t i = 0; i < 3; ++i) {
-    const testsupport::PrintedDocument& d = service.documents[i];
-    const QString name = QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[i]);
-    EXPECT_EQ(d.Title, QStringLiteral("Jahres-Zeugnis: ") + name);
+  for (int i = 0; i < 3; ++i) {
+    const testsupport::PrintedDocument& d = service.documents[std::size_t(i)];
+    EXPECT_EQ(d.Title, QStringLiteral("Jahres-Zeugnis: ") + Name(i));
     EXPECT_EQ(d.Pages, 2);
     EXPECT_TRUE(d.Ended);
-    EXPECT_TRUE(d.Texts.contains(name));
+    EXPECT_TRUE(d.Texts.contains(Name(i)));
   }
   // One look at the printers for the whole command, one look at its state per document.
   EXPECT_EQ(service.Queries(), 1);

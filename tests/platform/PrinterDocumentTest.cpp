@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
@@ -219,61 +220,61 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
   }
 }
 
-TEST_F(PrinterJobTest, APrinterThatTakesNoJobsIsReportedAndThePdfOffered) {
-  printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  service_.refusing = QStringList{QStringLiteral("Laser")};
-  const QString question = QStringLiteral(
+// A printer that cannot take the job: one refusing jobs asks whether the PDF
+// should be written instead, a print service that does not answer in time is
+// named; the reason is said once for the whole job. Once the printer can take
+// jobs again, the next job prints on it.
+TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
+  const QString refusing = QStringLiteral(
       "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
-  {
-    // Yes: the whole job goes into one PDF file, the reason said once.
-    msgs_.expect(question, MsgKind::Warning, platform::MsgResult::Yes);
-    msgs_.expect(kSavedAsPdf + QDir::toNativeSeparators(folder() + QStringLiteral("Klasse 7a - Zeugnisse.pdf")) +
-                     QStringLiteral("\r2 Seiten"),
-                 MsgKind::Information);
+  const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
+  const struct {
+    const char* What;
+    bool Refusing;
+    bool SlowList;
+    bool SlowState;
+    const QString& Message;
+    platform::MsgResult Answer;  // No: nothing printed, nothing more asked
+  } cases[] = {
+      {"refusing, PDF wanted", true, false, false, refusing, platform::MsgResult::Yes},
+      {"refusing, no PDF", true, false, false, refusing, platform::MsgResult::No},
+      {"no list of printers", false, true, false, silent, platform::MsgResult::Ok},
+      {"no state of the printer", false, false, true, silent, platform::MsgResult::Ok},
+  };
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    testsupport::PrinterDouble service;
+    if (c.Refusing) service.refusing = QStringList{QStringLiteral("Laser")};
+    service.slow = c.SlowList;
+    service.slowState = c.SlowState;
+    const bool pdf = c.Answer != platform::MsgResult::No;
+    const auto pdfFiles = [&] { return QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(); };
+    const auto filesBefore = pdfFiles();
+    msgs_.expect(c.Message, MsgKind::Warning, c.Answer);
+    if (pdf) msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
+    const std::size_t shownBefore = msgs_.shown().size();
+    offsets_.clear();
     PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}, QStringLiteral("Klasse 7a: Zeugnisse"));
     EXPECT_TRUE(msgs_.allAnswered());
-    EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
-  }
-  {
-    // No: nothing is printed and nothing more asked in this job.
-    msgs_.expect(question, MsgKind::Warning, platform::MsgResult::No);
-    PrintJob({QStringLiteral("Zeugnis: C"), QStringLiteral("Zeugnis: D")});
-    EXPECT_TRUE(msgs_.allAnswered());
-    EXPECT_EQ(msgs_.shown().size(), 3u);
     EXPECT_FALSE(printer_.Printing());
-  }
-  EXPECT_TRUE(service_.documents.empty());
-  EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(), 1);
-}
-
-// The list of printers or a printer's state that does not come in time: the
-// PDF, with a message; once the service answers, the next job prints.
-TEST_F(PrinterJobTest, AServiceThatDoesNotAnswerGivesThePdfWithAMessage) {
-  printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  for (const bool listSlow : {true, false}) {
-    SCOPED_TRACE(listSlow ? "list of printers" : "state of the printer");
-    testsupport::PrinterDouble service;
-    service.slow = listSlow;
-    service.slowState = !listSlow;
-    msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
-                 MsgKind::Warning);
-    msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
-    printer_.BeginJob();
-    if (listSlow) { EXPECT_EQ(printer_.Caps().PhysicalOffsetX, 0); }  // the PDF sheet's
-    for (int i = 0; i < 2; ++i) {
-      printer_.SetTitle(QStringLiteral("Zeugnis"));
-      ASSERT_TRUE(printer_.BeginDoc());
-      printer_.EndDoc();
-    }
-    printer_.EndJob();
-    EXPECT_TRUE(msgs_.allAnswered());
     EXPECT_TRUE(service.documents.empty());
-    EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
+    EXPECT_EQ(pdfFiles(), filesBefore + (pdf ? 1 : 0));
+    if (pdf) {
+      EXPECT_EQ(msgs_.shown().back().text,
+                kSavedAsPdf + QDir::toNativeSeparators(printer_.LastPdfFile()) + QStringLiteral("\r2 Seiten"));
+      EXPECT_TRUE(QFileInfo(printer_.LastPdfFile()).fileName().startsWith(QStringLiteral("Klasse 7a - Zeugnisse")));
+      EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
+    } else {
+      EXPECT_EQ(msgs_.shown().size(), shownBefore + 1);  // the question only
+    }
+    if (c.SlowList) { EXPECT_EQ(offsets_, std::set<int>{0}); }  // the PDF sheet's
+    service.refusing.clear();
     service.Release();
     PrintJob({QStringLiteral("Zeugnis")});
     EXPECT_EQ(service.documents.size(), 1u);
-    if (listSlow) { EXPECT_EQ(service.Queries(), 1); }  // the question is not asked twice
+    if (c.SlowList) { EXPECT_EQ(service.Queries(), 1); }  // the list that came late is not asked for again
   }
 }
 
