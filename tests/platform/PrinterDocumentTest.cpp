@@ -228,7 +228,8 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   const QString refusing = QStringLiteral(
       "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
-  const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
+  const QString silent =
+      QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
   const struct {
     const char* What;
     bool Refusing;
