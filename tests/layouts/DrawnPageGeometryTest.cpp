@@ -8,6 +8,7 @@
 #include "printengine/Primitives.h"
 #include "settings/DrkEinst.h"
 #include "support/FixedPrinter.h"
+#include "support/ProgramState.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -125,13 +126,12 @@ TEST(DrawnPageGeometry, FindsOverlapsLinesThroughTextsAndWhatLeavesTheArea) {
 
 class StrikeOutGeometry : public ::testing::Test {
  protected:
-  StrikeOutGeometry() : saved_(quorv::PrintOptions), fixed_(platform::DeviceCaps{}) {
+  StrikeOutGeometry() : fixed_(platform::DeviceCaps{}) {
     quorv::PrintOptions = quorv::DefaultPrintOptions();
     canvas_.SetMapMode(platform::MapMode::LoMetric);
   }
-  ~StrikeOutGeometry() override { quorv::PrintOptions = saved_; }
 
-  quorv::TPrintOptions saved_;
+  testsupport::SavedProgramState state_;
   testsupport::FixedPrinter fixed_;
   platform::RecordingCanvas canvas_;
 };
