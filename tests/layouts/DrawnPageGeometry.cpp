@@ -482,9 +482,28 @@ bool EntryOnBlank(const CheckedText& entry, const CheckedText& sentence) {
   return false;
 }
 
-}  // namespace
+// The texts of a page as the checks see them (blanks aside).
+std::vector<CheckedText> Checked(const std::vector<DrawnText>& drawn, QChar fill) {
+  std::vector<CheckedText> texts;
+  for (const DrawnText& t : drawn)
+    if (!t.Text.trimmed().isEmpty()) texts.push_back({&t, CheckedBox(t, fill)});
+  return texts;
+}
 
-namespace {
+// For each text the strike-outs over it; those over nothing go to problems.
+std::vector<std::vector<const CheckedText*>> StrikesOver(const std::vector<CheckedText>& texts, QChar fill,
+                                                         QStringList& problems) {
+  std::vector<std::vector<const CheckedText*>> over(texts.size());
+  for (const CheckedText& s : texts) {
+    if (!IsStrikeOut(s.T->Text, fill)) continue;
+    const int base = StruckTextOf(s, texts, fill);
+    if (base < 0)
+      problems << QStringLiteral("strike-out over nothing: ") + Show(s);
+    else
+      over[static_cast<std::size_t>(base)].push_back(&s);
+  }
+  return over;
+}
 
 // The tight box of a text's glyphs; the character cell across for turned or
 // spaced texts.
@@ -549,10 +568,7 @@ SubjectRows SubjectRowsOf(const platform::RecordingCanvas& canvas, const SheetLi
 QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill) {
   QStringList problems;
   const std::vector<DrawnText> drawn = DrawnTexts(canvas);
-  std::vector<CheckedText> texts;
-  for (const DrawnText& t : drawn)
-    if (!t.Text.trimmed().isEmpty()) texts.push_back({&t, CheckedBox(t, fill)});
-
+  const std::vector<CheckedText> texts = Checked(drawn, fill);
   for (const CheckedText& t : texts) {
     if (!Inside(t.Box, limits.Frame)) problems << QStringLiteral("outside the frame: ") + Show(t);
     if (!Inside(t.Box, limits.Printable)) problems << QStringLiteral("outside the printable area: ") + Show(t);
@@ -572,16 +588,7 @@ QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLim
   }
 
   // Strike-outs over the texts they cover, every other pair apart.
-  std::vector<std::vector<const CheckedText*>> strikesOver(texts.size());
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    const CheckedText& a = texts[i];
-    if (!IsStrikeOut(a.T->Text, fill)) continue;
-    const int base = StruckTextOf(a, texts, fill);
-    if (base < 0)
-      problems << QStringLiteral("strike-out over nothing: ") + Show(a);
-    else
-      strikesOver[static_cast<std::size_t>(base)].push_back(&a);
-  }
+  const auto strikesOver = StrikesOver(texts, fill, problems);
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const CheckedText& a = texts[i];
     if (IsStrikeOut(a.T->Text, fill)) continue;
@@ -602,14 +609,9 @@ QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLim
 
 std::vector<StruckText> StruckTexts(const platform::RecordingCanvas& canvas, QChar fill) {
   const std::vector<DrawnText> drawn = DrawnTexts(canvas);
-  std::vector<CheckedText> texts;
-  for (const DrawnText& t : drawn)
-    if (!t.Text.trimmed().isEmpty()) texts.push_back({&t, CheckedBox(t, fill)});
-  std::vector<std::vector<const CheckedText*>> strikesOver(texts.size());
-  for (const CheckedText& s : texts)
-    if (IsStrikeOut(s.T->Text, fill))
-      if (const int base = StruckTextOf(s, texts, fill); base >= 0)
-        strikesOver[static_cast<std::size_t>(base)].push_back(&s);
+  const std::vector<CheckedText> texts = Checked(drawn, fill);
+  QStringList unused;
+  const auto strikesOver = StrikesOver(texts, fill, unused);
   std::vector<StruckText> found;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const CheckedText& base = texts[i];

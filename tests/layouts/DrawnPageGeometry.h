@@ -59,18 +59,17 @@ struct SheetLimits {
   QPoint Origin{150, 150};
 };
 
-// The problems of a drawn report page: texts, lines and grade boxes outside
-// the limits, overlapping texts, strike-outs (fill characters or '#') that do
-// not cover exactly the glyphs of their words or do not run through their
+// The problems of a drawn report page: texts, lines, grade boxes and pictures
+// outside the limits, overlapping texts (touching by 0.05 mm aside),
+// strike-outs that do not cover exactly their words' glyphs or miss their
 // small letters, entries beside their blanks, texts crossing a grade box,
-// glyphs within 0.3 mm of a rule, pictures outside the frame or over a text,
-// and subject rows of the grade block in different faces or sizes. Texts
-// that only touch (0.05 mm) do not overlap. Empty when the page is tidy.
+// glyphs within 0.3 mm of a rule, pictures over a text and mixed subject-row
+// fonts. Empty when the page is tidy.
 QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill);
 
 // A text under strike-outs (fill characters): the part whose glyphs the fill
-// covers wholly, the letters it covers only partly or skips inside that part,
-// and whether every fill runs through the text's small letters.
+// covers wholly, the letters it leaves partly showing, and whether every fill
+// runs through the small letters.
 struct StruckText {
   QString Text;
   QString Part;
@@ -78,19 +77,17 @@ struct StruckText {
   bool ThroughSmallLetters = false;
 };
 std::vector<StruckText> StruckTexts(const platform::RecordingCanvas& canvas, QChar fill);
-// The part of the drawn text the fill strikes out: empty when nothing is
-// struck, with " (partly: ...)" appended when letters show beside the fill.
+// The struck part of the text ("" for none), with " (partly: ...)" for letters showing.
 QString StruckPart(const platform::RecordingCanvas& canvas, const QString& text, QChar fill = QLatin1Char('#'));
 
-// The texts whose glyphs come closer to a line above them than clearance (0.1
-// mm): labels under their rules.
+// Texts whose glyphs come closer than clearance to a rule above them.
 QStringList TextsCloseToLines(const std::vector<DrawnText>& texts, const std::vector<SheetRect>& lines,
                               double clearance);
-// Pictures (the coat of arms) outside the frame or over a text.
+// Pictures outside the frame or over a text.
 QStringList PictureProblems(const platform::RecordingCanvas& canvas, const std::vector<DrawnText>& texts,
                             const SheetRect& frame);
-// The texts at the name columns of the grade block whose face or size differs
-// from the first one's (strike-outs aside); needs the limits' fields.
+// Texts at the grade block's name columns in another face or size than the
+// first one (needs the limits' fields).
 QStringList MixedSubjectRowFonts(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill);
 
 }  // namespace testsupport

@@ -8,6 +8,7 @@
 #include "printengine/Primitives.h"
 #include "settings/DrkEinst.h"
 #include "support/FixedPrinter.h"
+#include "support/ProgramState.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -125,13 +126,12 @@ TEST(DrawnPageGeometry, FindsOverlapsLinesThroughTextsAndWhatLeavesTheArea) {
 
 class StrikeOutGeometry : public ::testing::Test {
  protected:
-  StrikeOutGeometry() : saved_(quorv::PrintOptions), fixed_(platform::DeviceCaps{}) {
+  StrikeOutGeometry() : fixed_(platform::DeviceCaps{}) {
     quorv::PrintOptions = quorv::DefaultPrintOptions();
     canvas_.SetMapMode(platform::MapMode::LoMetric);
   }
-  ~StrikeOutGeometry() override { quorv::PrintOptions = saved_; }
 
-  quorv::TPrintOptions saved_;
+  testsupport::SavedProgramState state_;
   testsupport::FixedPrinter fixed_;
   platform::RecordingCanvas canvas_;
 };
@@ -169,21 +169,13 @@ TEST_F(StrikeOutGeometry, ChecksFindLettersShowingLabelsOnRulesPicturesOverTexts
   const QString struck = testsupport::StruckPart(canvas_, QStringLiteral("Erfüllung seiner/ihrer Pflicht"));
   EXPECT_TRUE(struck.contains(QStringLiteral("partly"))) << struck.toStdString();
 
-  // Labels about 0.1 mm and 0.5 mm under their rules; an entry standing on its rule.
+  // Labels about 0.1 mm and 0.5 mm under their rules (Times 3 mm: capitals
+  // begin about 0.55 mm below the cell's top); an entry standing on its rule.
   canvas_.clear();
-  const struct {
-    const char* Label;
-    int Drop;  // 0.1 mm from the rule to the label's cell top
-  } labels[] = {{"Ort, Datum", -4}, {"Unterschrift", 0}};
-  int y = 400;
-  for (const auto& l : labels) {
-    quorv::DrawLine(canvas_, 100, 900, y, 150, 150, 2);
-    // Times 3 mm: a cell of 30 whose capitals begin about 0.55 mm below its top.
-    quorv::PrintField(canvas_, QString::fromUtf8(l.Label), At(100, y + 30 + l.Drop, 0, 15), 1, kOrigins);
-    y += 300;
-  }
-  quorv::DrawLine(canvas_, 100, 900, y, 150, 150, 2);
-  quorv::PrintField(canvas_, QStringLiteral("Seestadt, 1.7.2007"), At(100, y, 0, 12), 1, kOrigins);
+  for (int y : {400, 700, 1000}) quorv::DrawLine(canvas_, 100, 900, y, 150, 150, 2);
+  quorv::PrintField(canvas_, QStringLiteral("Ort, Datum"), At(100, 426, 0, 15), 1, kOrigins);
+  quorv::PrintField(canvas_, QStringLiteral("Unterschrift"), At(100, 730, 0, 15), 1, kOrigins);
+  quorv::PrintField(canvas_, QStringLiteral("Seestadt, 1.7.2007"), At(100, 1000, 0, 12), 1, kOrigins);
   const QStringList close =
       testsupport::TextsCloseToLines(testsupport::DrawnTexts(canvas_), testsupport::DrawnLines(canvas_), 3);
   ASSERT_EQ(close.size(), 1) << close.join('\n').toStdString();

@@ -203,22 +203,18 @@ TEST_F(PreViewFormTest, ButtonsAnswerClicksAndTheKeyboard) {
       {form().BitBtn4, nullptr},
       {form().BitBtn5, "DrkEinstForm"},
   };
+  const auto answered = [&] { return dialogs.shownCount() + static_cast<int>(msgs.shown().size()); };
   bool closed = false;
   dialogs.expect(QStringLiteral("PreViewForm"), [&](QDialog& d) {
     QTimer::singleShot(0, &d, [&] {
       for (const auto& c : clicks) {
-        SCOPED_TRACE(c.Button->objectName().toStdString());
-        const int dialogsBefore = dialogs.shownCount();
         if (c.Dialog)
           dialogs.expect(QString::fromLatin1(c.Dialog), 2);
         else
           msgs.expectPrefix(kPdfNotice, MsgKind::Information);
-        const int shownBefore = static_cast<int>(msgs.shown().size());
+        const int before = answered();
         RealClick(c.Button);
-        if (c.Dialog)
-          EXPECT_EQ(dialogs.shownCount(), dialogsBefore + 1);
-        else
-          EXPECT_EQ(static_cast<int>(msgs.shown().size()), shownBefore + 1);
+        EXPECT_EQ(answered(), before + 1) << c.Button->objectName().toStdString();
       }
       // The keyboard: back from the close button to "Druck-Optionen", which
       // keeps the focus through a repaint and answers the space bar.
@@ -228,9 +224,9 @@ TEST_F(PreViewFormTest, ButtonsAnswerClicksAndTheKeyboard) {
       QCoreApplication::processEvents();
       EXPECT_EQ(d.focusWidget(), form().BitBtn5);
       dialogs.expect(QStringLiteral("DrkEinstForm"), 2);
-      const int dialogsBefore = dialogs.shownCount();
+      const int before = answered();
       QTest::keyClick(d.focusWidget(), Qt::Key_Space);
-      EXPECT_EQ(dialogs.shownCount(), dialogsBefore + 1);
+      EXPECT_EQ(answered(), before + 1);
       RealClick(form().BitBtn3);
       closed = !d.isVisible();
       if (!closed) d.done(1);

@@ -101,7 +101,8 @@ TEST_F(PreviewPageTest, PageDrawnThroughTheFormsPageRoutine) {
       direct.SetMapMode(platform::MapMode::Anisotropic);
       quorv::PageRoutineOfForm(form)(direct, ReportJob.Pupil);
       EXPECT_EQ(Drawn(preview), Drawn(direct)) << form << "/" << page;
-      if (page == 1) EXPECT_FALSE(preview.opsOf(platform::CanvasOp::Text).empty()) << form;  // every field is on page 1
+      // Every field is on page 1.
+      if (page == 1) { EXPECT_FALSE(preview.opsOf(platform::CanvasOp::Text).empty()) << form; }
     }
   }
 }
@@ -126,11 +127,8 @@ TEST(PreviewReceipt, ThePreviewDrawsWhatThePrintedReceiptDraws) {
     PreviewJob(quorv::kReceiptJob, 1);
     quorv::PrintReceiptJob();
     ASSERT_EQ(previews.size(), 1u) << a5;
-    for (const char* text : {"Empfangsbekenntnis (zweifach):", "Das vorgenannte Zeugnis habe ich erhalten.",
-                             "Rechtsbehelfsbelehrung:", "Ort, Datum"})
-      EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << a5 << ": " << text;
+    EXPECT_TRUE(texts.contains(QStringLiteral("Das vorgenannte Zeugnis habe ich erhalten."))) << a5;
     EXPECT_TRUE(msgs.shown().empty()) << a5;
-    // What the printed receipt draws.
     platform::RecordingCanvas printed;
     printed.SetMapMode(platform::MapMode::Anisotropic);
     quorv::PrintReceipt(printed, ReportJob.Pupil);

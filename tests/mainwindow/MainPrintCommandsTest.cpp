@@ -13,6 +13,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "layouts/CommittedFormFiles.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/PdfText.h"
 #include "layouts/PrintJob.h"
@@ -63,6 +64,17 @@ const Row kClass[] = {
 };
 
 QString NameOf(int i) { return QStringLiteral("Kind ") + QString::fromUtf8(kClass[i].Surname); }
+
+// The first page of the file on which each surname stands (0: none).
+std::vector<int> FirstPages(const QString& file, const std::vector<const char*>& surnames) {
+  const std::vector<testsupport::PdfWord> words = testsupport::PdfWords(file);
+  std::vector<int> pages;
+  for (const char* surname : surnames) {
+    const testsupport::PdfWord* w = testsupport::FindPdfWord(words, QString::fromUtf8(surname));
+    pages.push_back(w == nullptr ? 0 : w->Page);
+  }
+  return pages;
+}
 
 // The class, the print job and the print options are put back after each test.
 class PrintCommands : public ::testing::Test {
@@ -240,13 +252,10 @@ TEST_F(PrintCommands, ReceiptWithItsCopyOnHalfSheetsOrOnASecondSheet) {
       for (const testsupport::PdfWord& w : testsupport::PdfWords(files[0]))
         if (w.Text == QLatin1String("Empfangsbekenntnis")) headings.push_back(w);
       ASSERT_EQ(headings.size(), c.Copy == 1 ? 2u : 1u);
-      if (headings.size() == 2 && c.A5 == 1) {
-        EXPECT_EQ(headings[1].Page, 1);
-        EXPECT_NEAR(headings[1].Box.Top - headings[0].Box.Top, quorv::kHalfSheetOffset, 1.0);
-      } else if (headings.size() == 2) {
-        // On A4 the copy is a document of its own: the next sheet, the same place.
-        EXPECT_EQ(headings[1].Page, 2);
-        EXPECT_NEAR(headings[1].Box.Top, headings[0].Box.Top, 1.0);
+      if (c.Copy == 1) {
+        // On a half sheet the copy lies in the lower half; on A4 on the next sheet at the same place.
+        EXPECT_EQ(headings[1].Page, c.A5 == 1 ? 1 : 2);
+        EXPECT_NEAR(headings[1].Box.Top - headings[0].Box.Top, c.A5 == 1 ? quorv::kHalfSheetOffset : 0, 1.0);
       }
     }
     ExpectNothingLeft();
@@ -266,15 +275,9 @@ TEST_F(PrintCommands, ReceiptsBatchPrintsEveryLivePupilUpToThePlaceholderIntoOne
   EXPECT_EQ(platform::Printer().PageCount(), 4);
   EXPECT_EQ(ReportJob.FormNumber, quorv::kReceiptJob);
   ExpectNothingLeft();
-  if (!testsupport::HavePdfText()) return;
   // The skipped pupil gets one, the one without a form too: one sheet each, in class order.
-  const std::vector<testsupport::PdfWord> words = testsupport::PdfWords(files[0]);
-  const char* const order[] = {"Adler", "Claus", "Dorn", "Eck"};
-  for (int page = 1; page <= 4; ++page) {
-    for (int other = 0; other < 4; ++other) {
-      const bool here = testsupport::FindPdfWord(words, QString::fromUtf8(order[other]), page) != nullptr;
-      EXPECT_EQ(here, other == page - 1) << order[other] << " on page " << page;
-    }
+  if (testsupport::HavePdfText()) {
+    EXPECT_EQ(FirstPages(files[0], {"Adler", "Claus", "Dorn", "Eck"}), (std::vector<int>{1, 2, 3, 4}));
   }
 }
 
@@ -438,161 +441,123 @@ class ClassPrintout : public PrintCommands {
  protected:
   void SetThree(std::int32_t form) {
     quorv::Pupils.clear();
-    for (const char* surname : kSurnames) {
+    for (int i = 0; i < 3; ++i) {
       quorv::TPupilRecord p = testsupport::TestPupil();
       p.FirstName.setText(QStringLiteral("Kind"));
-      p.Surname.setText(QString::fromUtf8(surname));
+      p.Surname.setText(QString::fromUtf8(kSurnames[std::size_t(i)]));
       p.FormNumber = form;
       quorv::Pupils.push_back(p);
     }
     quorv::PupilCount = 3;
     quorv::CurrentPupil = 0;
+    PrintOptions.DuplexNoDialogs = 1;
   }
 
-  // The first page of the file on which each pupil's surname stands.
-  static std::vector<int> FirstPagesOfThePupils(const QString& file) {
-    const std::vector<testsupport::PdfWord> words = testsupport::PdfWords(file);
-    std::vector<int> pages;
-    for (const char* surname : kSurnames) {
-      const testsupport::PdfWord* w = testsupport::FindPdfWord(words, QString::fromUtf8(surname));
-      pages.push_back(w == nullptr ? 0 : w->Page);
-    }
-    return pages;
-  }
+  static QString Name(int i) { return QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[std::size_t(i)]); }
 
-  static constexpr const char* kSurnames[] = {"Erste", "Zweiter", "Dritte"};
+  static int PdfFiles() { return static_cast<int>(QDir(quorv::DataDir).entryList({QStringLiteral("*.pdf")}).size()); }
+
+  static inline const std::vector<const char*> kSurnames = {"Erste", "Zweiter", "Dritte"};
 };
 
-TEST_F(ClassPrintout, ReportsBatchWithoutAPrinterIsOneFileOfTheClassInOrder) {
-  SetThree(15);
-  // Whole reports, and pages one by one: the same file either way.
-  for (const int duplex : {1, 0}) {
-    PrintOptions.DuplexNoDialogs = static_cast<std::uint16_t>(duplex);
-    PrintOptions.OnlyNecessaryDialogs = 0;
-    testsupport::ScriptedMessages msgs;
-    for (const char* surname : kSurnames) {
-      msgs.expect(Confirmation(15, QStringLiteral("Kind ") + QString::fromUtf8(surname)), MsgKind::Confirmation,
-                  MsgResult::Yes);
-      if (duplex == 0) {
-        msgs.expect(QStringLiteral("Druck der Seite: 1 von 2 ?"), MsgKind::Confirmation, MsgResult::Yes);
-        msgs.expect(QStringLiteral("Druck der Seite: 2 von 2 ?"), MsgKind::Confirmation, MsgResult::Yes);
-      }
-    }
-    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
-    quorv::PrintReportsFromCurrentPupil();
-    EXPECT_TRUE(msgs.allAnswered());
-    const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
-    ASSERT_EQ(files.size(), 1);
-    EXPECT_EQ(QFileInfo(files[0]).fileName(),
-              duplex == 1 ? QStringLiteral("Klasse 7a - Zeugnisse.pdf") : QStringLiteral("Klasse 7a - Zeugnisse (2).pdf"));
-    EXPECT_TRUE(msgs.shown().back().text.endsWith(QStringLiteral("\r6 Seiten")));
-    if (testsupport::HavePdfInfo()) {
-      EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 6);
-    }
-    if (testsupport::HavePdfText()) {
-      EXPECT_EQ(FirstPagesOfThePupils(files[0]), (std::vector<int>{1, 3, 5}));
-    }
-    ExpectNothingLeft();
-  }
-}
-
-TEST_F(ClassPrintout, ASingleReportPrintedPageByPageIsOneFile) {
-  SetThree(15);
-  PrintOptions.DuplexNoDialogs = 0;
-  PrintOptions.OnlyNecessaryDialogs = 1;  // page 1 at once, page 2 asked for
-  testsupport::ScriptedMessages msgs;
-  msgs.expect(Confirmation(15, QStringLiteral("Kind Erste")), MsgKind::Confirmation, MsgResult::Yes);
-  msgs.expect(QStringLiteral("Druck der Seite: 2 von 2 ?"), MsgKind::Confirmation, MsgResult::Yes);
-  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
-  quorv::PrintCurrentPupilReport();
-  EXPECT_TRUE(msgs.allAnswered());
-  const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
-  ASSERT_EQ(files.size(), 1);
-  EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Jahres-Zeugnis - Kind Erste.pdf"));
-  EXPECT_TRUE(msgs.shown().back().text.endsWith(QStringLiteral("\r2 Seiten")));
-  if (testsupport::HavePdfInfo()) {
-    const testsupport::PdfInfo info = testsupport::ReadPdfInfo(files[0]);
-    EXPECT_EQ(info.Pages, 2);
-    EXPECT_EQ(info.Title, QStringLiteral("Jahres-Zeugnis: Kind Erste"));
-  }
-}
-
-TEST_F(ClassPrintout, ABatchThatPrintsNothingWritesNoFile) {
-  SetThree(15);
-  PrintOptions.DuplexNoDialogs = 1;
-  testsupport::ScriptedMessages msgs;
-  for (const char* surname : kSurnames)
-    msgs.expect(Confirmation(15, QStringLiteral("Kind ") + QString::fromUtf8(surname)), MsgKind::Confirmation,
-                MsgResult::No);
-  quorv::PrintReportsFromCurrentPupil();
-  EXPECT_TRUE(msgs.allAnswered());
-  EXPECT_EQ(msgs.shown().size(), 3u);
-  EXPECT_TRUE(QDir(quorv::DataDir).entryList({QStringLiteral("*.pdf")}).isEmpty());
-  ExpectNothingLeft();
-}
-
-// The image objects of a PDF file, each counted once however often it is drawn.
+// The image objects of a PDF file, each counted once however often it is drawn
+// (-1 without pdfimages).
 int ImageObjects(const QString& file) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty()) return -1;
   QProcess p;
   p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
   if (!p.waitForFinished(20000)) return -1;
   QSet<QString> objects;
-  const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
-  for (const QString& line : lines.mid(2)) {
+  for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')).mid(2)) {
     const QStringList columns = line.simplified().split(QLatin1Char(' '));
     if (columns.size() > 11) objects.insert(columns[10] + QLatin1Char(' ') + columns[11]);
   }
   return objects.size();
 }
 
-TEST_F(ClassPrintout, TheArmsAreInTheFileOnceForTheWholeBatch) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty()) GTEST_SKIP() << "no pdfimages";
-  for (const char* picture : {"13F.BMP", "13S.BMP"})
-    ASSERT_TRUE(QFile::copy(QStringLiteral(QUORV_RESOURCES_DIR "/") + QString::fromLatin1(picture),
-                            quorv::ProgramDir + QString::fromLatin1(picture)));
-  for (const int pupils : {1, 3}) {
-    SetThree(17);  // leaving reports carry the arms
-    quorv::PupilCount = pupils;
-    quorv::Pupils.resize(static_cast<std::size_t>(pupils));
-    PrintOptions.DuplexNoDialogs = 1;
+// Without a printer a command writes one file of all it printed, pages in
+// print order, also when the pages are printed one by one, and the coat of
+// arms in it once; nothing printed, no file.
+TEST_F(ClassPrintout, EachCommandWithoutAPrinterIsOneFileOfItsPagesInOrder) {
+  const struct {
+    void (*Command)();
+    int Form;
+    int Duplex;
+    int OnlyNecessary;
+    MsgResult Answer;
+    int Asked;                    // pupils asked for
+    std::vector<int> PagesAsked;  // for each of them
+    const char* File;             // nullptr: none
+    int Pages;
+    std::vector<int> FirstPages;
+    int Images;
+  } cases[] = {
+      {quorv::PrintReportsFromCurrentPupil, 15, 1, 0, MsgResult::Yes, 3, {}, "Klasse 7a - Zeugnisse.pdf", 6,
+       {1, 3, 5}, 0},
+      {quorv::PrintReportsFromCurrentPupil, 15, 0, 0, MsgResult::Yes, 3, {1, 2}, "Klasse 7a - Zeugnisse (2).pdf", 6,
+       {1, 3, 5}, 0},
+      {quorv::PrintCurrentPupilReport, 15, 0, 1, MsgResult::Yes, 1, {2}, "Jahres-Zeugnis - Kind Erste.pdf", 2,
+       {1, 0, 0}, 0},
+      {quorv::PrintReportsFromCurrentPupil, 15, 1, 0, MsgResult::No, 3, {}, nullptr, 0, {}, 0},
+      // Leaving reports carry the arms.
+      {quorv::PrintReportsFromCurrentPupil, 17, 1, 0, MsgResult::Yes, 3, {}, "Klasse 7a - Zeugnisse (3).pdf", 6,
+       {1, 3, 5}, 1},
+  };
+  testsupport::InstallArmsPictures(env_.dir());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.File == nullptr ? "nothing printed" : c.File);
+    SetThree(c.Form);
+    PrintOptions.DuplexNoDialogs = static_cast<std::uint16_t>(c.Duplex);
+    PrintOptions.OnlyNecessaryDialogs = static_cast<std::uint16_t>(c.OnlyNecessary);
+    const int filesBefore = PdfFiles();
     testsupport::ScriptedMessages msgs;
-    for (int i = 0; i < pupils; ++i)
-      msgs.expect(Confirmation(17, QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[i])), MsgKind::Confirmation,
-                  MsgResult::Yes);
-    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
-    quorv::PrintReportsFromCurrentPupil();
+    for (int i = 0; i < c.Asked; ++i) {
+      msgs.expect(Confirmation(c.Form, Name(i)), MsgKind::Confirmation, c.Answer);
+      for (const int page : c.PagesAsked)
+        msgs.expect(QStringLiteral("Druck der Seite: %1 von 2 ?").arg(page), MsgKind::Confirmation, MsgResult::Yes);
+    }
+    if (c.File != nullptr) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    c.Command();
+    EXPECT_TRUE(msgs.allAnswered());
+    ExpectNothingLeft();
+    if (c.File == nullptr) {
+      EXPECT_EQ(msgs.shown().size(), 3u);
+      EXPECT_EQ(PdfFiles(), filesBefore);
+      continue;
+    }
     const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
     ASSERT_EQ(files.size(), 1);
-    EXPECT_EQ(ImageObjects(files[0]), 1) << pupils << " pupils";
+    EXPECT_EQ(QFileInfo(files[0]).fileName(), QString::fromUtf8(c.File));
+    EXPECT_TRUE(msgs.shown().back().text.endsWith(QStringLiteral("\r%1 Seiten").arg(c.Pages)));
+    if (testsupport::HavePdfInfo()) { EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, c.Pages); }
+    if (testsupport::HavePdfText()) { EXPECT_EQ(FirstPages(files[0], kSurnames), c.FirstPages); }
+    if (const int images = ImageObjects(files[0]); images >= 0) { EXPECT_EQ(images, c.Images); }
   }
 }
 
 TEST_F(ClassPrintout, OnAPrinterEveryReportStaysADocumentOfItsOwn) {
   SetThree(15);
-  PrintOptions.DuplexNoDialogs = 1;
   testsupport::PrinterDouble service;
   platform::Printer().SetDestination(platform::PrintDestination::Auto);
   platform::Printer().SetChosenPrinter(QStringLiteral("Laser"));
   testsupport::ScriptedMessages msgs;
-  for (const char* surname : kSurnames)
-    msgs.expect(Confirmation(15, QStringLiteral("Kind ") + QString::fromUtf8(surname)), MsgKind::Confirmation,
-                MsgResult::Yes);
+  for (int i = 0; i < 3; ++i) msgs.expect(Confirmation(15, Name(i)), MsgKind::Confirmation, MsgResult::Yes);
   quorv::PrintReportsFromCurrentPupil();
   platform::Printer().SetDestination(platform::PrintDestination::PdfFile);
   platform::Printer().SetChosenPrinter(QString());
   EXPECT_TRUE(msgs.allAnswered());
   ASSERT_EQ(service.documents.size(), 3u);
-  for (std::size_t i = 0; i < 3; ++i) {
-    const testsupport::PrintedDocument& d = service.documents[i];
-    EXPECT_EQ(d.Title, QStringLiteral("Jahres-Zeugnis: Kind ") + QString::fromUtf8(kSurnames[i]));
+  for (int i = 0; i < 3; ++i) {
+    const testsupport::PrintedDocument& d = service.documents[std::size_t(i)];
+    EXPECT_EQ(d.Title, QStringLiteral("Jahres-Zeugnis: ") + Name(i));
     EXPECT_EQ(d.Pages, 2);
     EXPECT_TRUE(d.Ended);
-    EXPECT_TRUE(d.Texts.contains(QStringLiteral("Kind ") + QString::fromUtf8(kSurnames[i])));
+    EXPECT_TRUE(d.Texts.contains(Name(i)));
   }
   // One look at the printers for the whole command, one look at its state per document.
   EXPECT_EQ(service.Queries(), 1);
   EXPECT_EQ(service.StateChecks(), 3);
-  EXPECT_TRUE(QDir(quorv::DataDir).entryList({QStringLiteral("*.pdf")}).isEmpty());
+  EXPECT_EQ(PdfFiles(), 0);
   ExpectNothingLeft();
 }
 

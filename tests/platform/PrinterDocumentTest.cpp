@@ -4,11 +4,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
+#include <set>
 
+#include "layouts/LayoutTestSupport.h"
 #include "platform/Messages.h"
 #include "support/PrinterDouble.h"
 #include "support/ScriptedMessages.h"
@@ -19,25 +21,9 @@ using platform::PrinterDocument;
 
 namespace {
 
-const QString kPdfNotice = QStringLiteral("Es ist kein Drucker eingerichtet.\rDer Ausdruck wurde als PDF-Datei gespeichert:\r");
-
-struct PdfInfo {
-  int Pages = -1;
-  QString Title;
-};
-
-// Pages and title as poppler's pdfinfo reads them.
-PdfInfo ReadPdfInfo(const QString& file) {
-  PdfInfo info;
-  QProcess p;
-  p.start(QStringLiteral("pdfinfo"), {file});
-  if (!p.waitForFinished(20000)) return info;
-  for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-    if (line.startsWith(QLatin1String("Pages:"))) info.Pages = line.mid(6).trimmed().toInt();
-    if (line.startsWith(QLatin1String("Title:"))) info.Title = line.mid(6).trimmed();
-  }
-  return info;
-}
+using testsupport::kPdfNotice;
+using testsupport::PdfInfo;
+using testsupport::ReadPdfInfo;
 
 class PrinterDocumentTest : public ::testing::Test {
  protected:
@@ -155,12 +141,15 @@ class PrinterJobTest : public PrinterDocumentTest {
     PrinterDocumentTest::SetUp();
     printer_.SetDestination(platform::PrintDestination::Auto);
     printer_.SetServiceTimeout(std::chrono::milliseconds(200));
+    service_.caps.PhysicalOffsetX = 150;
   }
 
-  // One job of the given documents, each of one page with its title drawn on it.
+  // One job of the given documents, each of one page with its title drawn on
+  // it after many looks at the device's capabilities, as page origins take.
   void PrintJob(const QStringList& titles, const QString& fileName = QString()) {
     printer_.BeginJob(fileName);
     for (const QString& title : titles) {
+      for (int k = 0; k < 30; ++k) offsets_.insert(printer_.Caps().PhysicalOffsetX);
       printer_.SetTitle(title);
       if (!printer_.BeginDoc()) continue;
       printer_.canvas().TextOut(100, 100, title);
@@ -170,6 +159,7 @@ class PrinterJobTest : public PrinterDocumentTest {
   }
 
   testsupport::PrinterDouble service_;
+  std::set<int> offsets_;  // the capabilities' offsets seen
 };
 
 TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile) {
@@ -198,8 +188,16 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
     if (c.Message != nullptr) msgs_.expect(QString::fromUtf8(c.Message), MsgKind::Information);
     const bool pdf = *c.PrintsOn == '\0';
     if (pdf) msgs_.expectPrefix(kPdfNotice, MsgKind::Information);
+    const int queries = service_.Queries();
+    const int stateChecks = service_.StateChecks();
+    offsets_.clear();
     PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")});
     EXPECT_TRUE(msgs_.allAnswered());
+    // The service is asked once per job, a printer's state before each document,
+    // and the device's capabilities are the printer's or the PDF sheet's.
+    EXPECT_EQ(service_.Queries(), queries + 1);
+    EXPECT_EQ(service_.StateChecks(), stateChecks + (pdf ? 0 : 2));
+    EXPECT_EQ(offsets_, std::set<int>{pdf ? 0 : 150});
     if (pdf) {
       EXPECT_TRUE(service_.documents.empty());
       EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
@@ -222,85 +220,63 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
   }
 }
 
-TEST_F(PrinterJobTest, TheServiceIsAskedOncePerJobAndTheStateBeforeEachDocument) {
-  printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  service_.caps.PhysicalOffsetX = 150;
-  printer_.BeginJob();
-  for (int i = 0; i < 3; ++i) {
-    // Page origins ask for the capabilities all the time.
-    for (int k = 0; k < 50; ++k) EXPECT_EQ(printer_.Caps().PhysicalOffsetX, 150);
-    printer_.SetTitle(QStringLiteral("Zeugnis"));
-    ASSERT_TRUE(printer_.BeginDoc());
-    printer_.EndDoc();
-  }
-  printer_.EndJob();
-  EXPECT_EQ(service_.Queries(), 1);
-  EXPECT_EQ(service_.StateChecks(), 3);
-  EXPECT_EQ(service_.documents.size(), 3u);
-  // The next job asks again.
-  PrintJob({QStringLiteral("Zeugnis")});
-  EXPECT_EQ(service_.Queries(), 2);
-}
-
-TEST_F(PrinterJobTest, APrinterThatTakesNoJobsIsReportedAndThePdfOffered) {
-  printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  service_.refusing = QStringList{QStringLiteral("Laser")};
-  const QString question = QStringLiteral(
+// A printer that cannot take the job: one refusing jobs asks whether the PDF
+// should be written instead, a print service that does not answer in time is
+// named; the reason is said once for the whole job. Once the printer can take
+// jobs again, the next job prints on it.
+TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
+  const QString refusing = QStringLiteral(
       "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
-  {
-    // Yes: the whole job goes into one PDF file, the reason said once.
-    msgs_.expect(question, MsgKind::Warning, platform::MsgResult::Yes);
-    msgs_.expect(kSavedAsPdf + QDir::toNativeSeparators(folder() + QStringLiteral("Klasse 7a - Zeugnisse.pdf")) +
-                     QStringLiteral("\r2 Seiten"),
-                 MsgKind::Information);
+  const QString silent =
+      QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
+  const struct {
+    const char* What;
+    bool Refusing;
+    bool SlowList;
+    bool SlowState;
+    const QString& Message;
+    platform::MsgResult Answer;  // No: nothing printed, nothing more asked
+  } cases[] = {
+      {"refusing, PDF wanted", true, false, false, refusing, platform::MsgResult::Yes},
+      {"refusing, no PDF", true, false, false, refusing, platform::MsgResult::No},
+      {"no list of printers", false, true, false, silent, platform::MsgResult::Ok},
+      {"no state of the printer", false, false, true, silent, platform::MsgResult::Ok},
+  };
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    testsupport::PrinterDouble service;
+    if (c.Refusing) service.refusing = QStringList{QStringLiteral("Laser")};
+    service.slow = c.SlowList;
+    service.slowState = c.SlowState;
+    const bool pdf = c.Answer != platform::MsgResult::No;
+    const auto pdfFiles = [&] { return QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(); };
+    const auto filesBefore = pdfFiles();
+    msgs_.expect(c.Message, MsgKind::Warning, c.Answer);
+    if (pdf) msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
+    const std::size_t shownBefore = msgs_.shown().size();
+    offsets_.clear();
     PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}, QStringLiteral("Klasse 7a: Zeugnisse"));
     EXPECT_TRUE(msgs_.allAnswered());
-    EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
-  }
-  {
-    // No: nothing is printed and nothing more asked in this job.
-    msgs_.expect(question, MsgKind::Warning, platform::MsgResult::No);
-    PrintJob({QStringLiteral("Zeugnis: C"), QStringLiteral("Zeugnis: D")});
-    EXPECT_TRUE(msgs_.allAnswered());
-    EXPECT_EQ(msgs_.shown().size(), 3u);
     EXPECT_FALSE(printer_.Printing());
+    EXPECT_TRUE(service.documents.empty());
+    EXPECT_EQ(pdfFiles(), filesBefore + (pdf ? 1 : 0));
+    if (pdf) {
+      EXPECT_EQ(msgs_.shown().back().text,
+                kSavedAsPdf + QDir::toNativeSeparators(printer_.LastPdfFile()) + QStringLiteral("\r2 Seiten"));
+      EXPECT_TRUE(QFileInfo(printer_.LastPdfFile()).fileName().startsWith(QStringLiteral("Klasse 7a - Zeugnisse")));
+      EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
+    } else {
+      EXPECT_EQ(msgs_.shown().size(), shownBefore + 1);  // the question only
+    }
+    if (c.SlowList) { EXPECT_EQ(offsets_, std::set<int>{0}); }  // the PDF sheet's
+    service.refusing.clear();
+    service.Release();
+    PrintJob({QStringLiteral("Zeugnis")});
+    EXPECT_EQ(service.documents.size(), 1u);
+    if (c.SlowList) { EXPECT_EQ(service.Queries(), 1); }  // the list that came late is not asked for again
   }
-  EXPECT_TRUE(service_.documents.empty());
-  EXPECT_EQ(QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(), 1);
-}
-
-TEST_F(PrinterJobTest, APrinterWhoseStateDoesNotComeGivesThePdfWithAMessage) {
-  printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  service_.slowState = true;
-  msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
-               MsgKind::Warning);
-  msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
-  PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")});
-  EXPECT_TRUE(msgs_.allAnswered());
-  EXPECT_TRUE(service_.documents.empty());
-  EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
-}
-
-TEST_F(PrinterJobTest, AServiceThatDoesNotAnswerGivesThePdfWithAMessage) {
-  printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  service_.slow = true;
-  msgs_.expect(QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert."),
-               MsgKind::Warning);
-  msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
-  printer_.BeginJob();
-  EXPECT_EQ(printer_.Caps().PhysicalOffsetX, 0);  // the PDF sheet's
-  printer_.SetTitle(QStringLiteral("Zeugnis"));
-  ASSERT_TRUE(printer_.BeginDoc());
-  printer_.EndDoc();
-  printer_.EndJob();
-  EXPECT_TRUE(msgs_.allAnswered());
-  EXPECT_TRUE(service_.documents.empty());
-  // Once it answers, the next job prints on the printer; the question is not asked twice.
-  service_.Release();
-  PrintJob({QStringLiteral("Zeugnis")});
-  ASSERT_EQ(service_.documents.size(), 1u);
-  EXPECT_EQ(service_.Queries(), 1);
 }
 
 TEST(PdfFileName, CharactersNoFileNameMayHoldAreReplaced) {

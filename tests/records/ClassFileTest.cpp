@@ -221,11 +221,8 @@ TEST_F(ClassFileTest, LargeClassesComeBackInOrderAndAreWrittenExactly) {
     SCOPED_TRACE(testing::Message() << c.Count << " pupils, version " << c.Version);
     const int size = c.Version == 1 ? kRec1 : kRec2;
     std::vector<QByteArray> recs;
-    for (int i = 0; i < c.Count; ++i) {
-      QByteArray r = RandomImage(size, c.Version == 1 ? V1Strings() : V2Strings(), 1000u + static_cast<unsigned>(i));
-      PutString(r, 20, QByteArray("Kind ") + QByteArray::number(i));
-      recs.push_back(r);
-    }
+    for (int i = 0; i < c.Count; ++i)
+      recs.push_back(RandomImage(size, c.Version == 1 ? V1Strings() : V2Strings(), 1000u + static_cast<unsigned>(i)));
     const QByteArray header = HeaderImage(c.Count, c.Version, c.Version);
     dir.writeFile(dir.dataDir() + "gross.QVR", FileImage(header, recs) + QByteArray(100, 'x'));
 
@@ -243,7 +240,6 @@ TEST_F(ClassFileTest, LargeClassesComeBackInOrderAndAreWrittenExactly) {
       }
       quorv::ClampRecordLengths(r);
       expected.push_back(BytesOf(r));
-      ASSERT_EQ(quorv::Pupils[static_cast<std::size_t>(i)].Surname.str(), "Kind " + std::to_string(i));
       ASSERT_TRUE(BytesOf(quorv::Pupils[static_cast<std::size_t>(i)]) == expected.back()) << "pupil " << i;
     }
     // The backup is the class as read, in version 2, nothing behind the last record.

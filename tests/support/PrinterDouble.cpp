@@ -56,27 +56,25 @@ void PrinterDouble::Release() {
   released_.notify_all();
 }
 
-void PrinterDouble::Wait() {
-  std::unique_lock<std::mutex> lock(mutex_);
-  released_.wait(lock, [this] { return answer_; });
+template <typename F>
+auto PrinterDouble::Answer(std::atomic<int>& counter, bool slowly, F answer) {
+  ++inFlight_;
+  ++counter;
+  if (slowly) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    released_.wait(lock, [this] { return answer_; });
+  }
+  const auto result = answer();
+  --inFlight_;
+  return result;
 }
 
 platform::PrinterList PrinterDouble::Printers() {
-  ++inFlight_;
-  ++queries_;
-  if (slow) Wait();
-  platform::PrinterList list{names, defaultName};
-  --inFlight_;
-  return list;
+  return Answer(queries_, slow, [this] { return platform::PrinterList{names, defaultName}; });
 }
 
 bool PrinterDouble::AcceptsJobs(const QString& name) {
-  ++inFlight_;
-  ++stateChecks_;
-  if (slowState) Wait();
-  const bool accepts = !refusing.contains(name);
-  --inFlight_;
-  return accepts;
+  return Answer(stateChecks_, slowState, [&] { return !refusing.contains(name); });
 }
 
 std::unique_ptr<platform::PrintDevice> PrinterDouble::OpenPrinter(const QString& name) {

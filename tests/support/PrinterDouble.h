@@ -52,11 +52,14 @@ class PrinterDouble : public platform::PrintService {
   std::unique_ptr<platform::PrintDevice> OpenPrinter(const QString& name) override;
 
  private:
+  // Counts the call and gives the answer, once released when asked slowly.
+  template <typename F>
+  auto Answer(std::atomic<int>& counter, bool slowly, F answer);
+
   platform::PrintService* previous_;
   std::atomic<int> queries_{0};
-  void Wait();
-  std::atomic<int> inFlight_{0};
   std::atomic<int> stateChecks_{0};
+  std::atomic<int> inFlight_{0};
   std::mutex mutex_;
   std::condition_variable released_;
   bool answer_ = false;

@@ -29,11 +29,8 @@ TEST_F(AppSetupTest, StandardButtonsSpeakGerman) {
   const struct {
     QDialogButtonBox::StandardButton Button;
     const char* Text;
-  } buttons[] = {
-      {QDialogButtonBox::Cancel, "Abbrechen"}, {QDialogButtonBox::Open, "Öffnen"},
-      {QDialogButtonBox::Save, "Speichern"},   {QDialogButtonBox::Close, "Schließen"},
-      {QDialogButtonBox::Yes, "Ja"},           {QDialogButtonBox::No, "Nein"},
-  };
+  } buttons[] = {{QDialogButtonBox::Cancel, "Abbrechen"}, {QDialogButtonBox::Open, "Öffnen"},
+                 {QDialogButtonBox::Close, "Schließen"}, {QDialogButtonBox::No, "Nein"}};
   for (const auto& b : buttons) {
     QDialogButtonBox box(b.Button);
     EXPECT_EQ(box.button(b.Button)->text().remove(QLatin1Char('&')), QString::fromUtf8(b.Text));
