@@ -8,9 +8,7 @@
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
 #include "layouts/PreViewForm.h"
-#include "platform/RecordingCanvas.h"
 #include "printengine/PrinterFonts.h"
-#include "support/FixedPrinter.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessages.h"
 
@@ -22,11 +20,6 @@ using quorv::TExamProblem;
 using testsupport::Field;
 
 namespace {
-
-constexpr int kOx = 150;
-constexpr int kOy = 150;
-QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
-int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
 
 // The subjects of the Gymnasium's report, slot 1 to 18.
 const char* const kReportSubjects[18] = {
@@ -174,9 +167,9 @@ TEST(GymnasiumExamNotice, OncePerOutputStartNeverInARepaint) {
 
 // Every field at a place of its own on page 1, the examination block with
 // labels below the right names.
-class GymnasiumPageTest : public ::testing::Test {
+class GymnasiumPageTest : public testsupport::FormPageTest {
  protected:
-  GymnasiumPageTest() : printer_(platform::DeviceCaps{}), fields_(testsupport::EveryFieldTable()) {
+  GymnasiumPageTest() {
     quorv::SchoolSettings.SchoolType = quorv::stGymnasium;
     pupil_ = ExamPupil("2005", "Ph");
     F(76) = Field(100, 1001, 0, 17, 1, 1);
@@ -192,41 +185,15 @@ class GymnasiumPageTest : public ::testing::Test {
     F(40).Y = 90;
   }
 
-  quorv::TFormField& F(int n) { return fields_[static_cast<std::size_t>(n)]; }
-
-  void Draw(int form) {
-    const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
-    env_.writeFormFile(choice.FileName, choice.Description, fields_);
-    quorv::ClearReportJob();
-    ReportJob.Pupil = pupil_;
-    ReportJob.FormNumber = static_cast<std::uint16_t>(form);
-    ReportJob.CurrentPage = 1;
-    ReportJob.OutputTarget = quorv::otPreview;
-    quorv::LoadJobReportFormFile();
-    canvas_.clear();
-    quorv::PageRoutineOfForm(form)(canvas_, ReportJob.Pupil);
-  }
-
-  const RecordedOp* TextAt(const QString& text, int x, int y) const {
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
-      if (op.Text == text && op.P1 == Pt(x, y)) return &op;
-    return nullptr;
-  }
-  bool Drawn(const QString& text) const { return canvas_.findText(text) != nullptr; }
+  const RecordedOp* TextAt(const QString& text, int x, int y) const { return FormPageTest::TextAt(Pt(x, y), text); }
   bool BoxFrom(int x, int top) const {
     for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Rectangle))
       if (op.P1 == Pt(x - 150, top)) return true;
     return false;
   }
   // Line i of the admission block and of the examination block.
-  int AdmissionY(int i) const { return fields_[32].Y + (i - 1) * fields_[40].Y; }
+  int AdmissionY(int i) const { return RowY(i); }
   int ExamY(int i) const { return fields_[76].Y + (i - 1) * fields_[84].Y; }
-
-  testsupport::LayoutEnvironment env_;
-  testsupport::FixedPrinter printer_;
-  quorv::TFormFieldTable fields_;
-  quorv::TPupilRecord pupil_;
-  platform::RecordingCanvas canvas_;
 };
 
 TEST_F(GymnasiumPageTest, ExamBlocksShowTheExaminedSubjectsAndRoundTheirBoxesApart) {
@@ -307,18 +274,17 @@ TEST_F(GymnasiumPageTest, GradeLinesOfReportAndLeavingPage) {
   Rename(pupil_, 9, "Slot neun");
   Rename(pupil_, 18, "Slot achtzehn");
   const int right = F(32).X + F(36).X;
-  auto rowY = [&](int r) { return F(32).Y + (r - 1) * F(40).Y; };
   for (int form : {21, 22, 121, 23}) {
     Draw(form);
-    const RecordedOp* squeezed = TextAt(QStringLiteral("nicht erteilt"), F(32).X + F(34).X, rowY(1));
+    const RecordedOp* squeezed = TextAt(QStringLiteral("nicht erteilt"), F(32).X + F(34).X, RowY(1));
     ASSERT_NE(squeezed, nullptr) << form;
     EXPECT_EQ(squeezed->State.CharacterExtra, -4) << form;
-    EXPECT_NE(TextAt(QStringLiteral("???"), right, rowY(3)), nullptr) << form;
-    EXPECT_NE(TextAt(QStringLiteral("katholische Religion"), right, rowY(2)), nullptr) << form;
+    EXPECT_NE(TextAt(QStringLiteral("???"), right, RowY(3)), nullptr) << form;
+    EXPECT_NE(TextAt(QStringLiteral("katholische Religion"), right, RowY(2)), nullptr) << form;
     const bool leaving = form == 23;
     // The report pages print slot 10's religion as a name; the leaving page as the religion row.
-    EXPECT_EQ(TextAt(QStringLiteral("evangelische Religion"), right, rowY(1)) != nullptr, !leaving) << form;
-    EXPECT_EQ(TextAt(QStringLiteral("ev. / kath. Religion /"), right, rowY(1) - 27) != nullptr, leaving) << form;
+    EXPECT_EQ(TextAt(QStringLiteral("evangelische Religion"), right, RowY(1)) != nullptr, !leaving) << form;
+    EXPECT_EQ(TextAt(QStringLiteral("ev. / kath. Religion /"), right, RowY(1) - 27) != nullptr, leaving) << form;
     EXPECT_EQ(Drawn(QStringLiteral("Slot neun")), false) << form;  // the left religion row, or not drawn
     EXPECT_EQ(Drawn(QStringLiteral("Slot achtzehn")), !leaving) << form;
   }
@@ -339,7 +305,7 @@ TEST_F(GymnasiumPageTest, LeavingAndExamPagesLeaveOutPartsOfTheFrame) {
   F(20) = Field(0, 1200, 0, 11, 1, 1);
   for (int form : {23, 24}) {
     Draw(form);
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line)) EXPECT_NE(op.P1.y(), -(kOy + 1200)) << form;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line)) EXPECT_NE(op.P1.y(), Pt(0, 1200).y()) << form;
   }
 }
 

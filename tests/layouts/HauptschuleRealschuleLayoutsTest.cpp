@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include "layouts/DrawnPageGeometry.h"
 #include "layouts/HauptschuleLayouts.h"
 #include "layouts/LayoutTestSupport.h"
@@ -9,20 +7,12 @@
 #include "layouts/PrintJob.h"
 #include "layouts/RealschuleLayouts.h"
 #include "layouts/ShippedFormFiles.h"
-#include "platform/RecordingCanvas.h"
-#include "printengine/PrinterFonts.h"
-#include "support/FixedPrinter.h"
 
 using platform::CanvasOp;
 using platform::RecordedOp;
-using quorv::ReportJob;
 
 namespace {
 
-constexpr int kOx = 150;
-constexpr int kOy = 150;
-QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
-int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
 QString U(const char* text) { return text != nullptr ? QString::fromUtf8(text) : QString(); }
 QStringList One(const char* text) { return text != nullptr ? QStringList{U(text)} : QStringList{}; }
 
@@ -39,97 +29,44 @@ int FirstFreeRow(int form) { return IsFinal(form) && !IsHauptschule(form) ? 7 : 
 
 const int kForms[] = {5, 6, 105, 7, 8, 9, 10, 11, 110, 12, 13, 14};
 
-// Every field of the form printed on page 1 at a place of its own.
-class HauptRealPageTest : public ::testing::Test {
+class HauptRealPageTest : public testsupport::FormPageTest {
  protected:
-  HauptRealPageTest() : printer_(platform::DeviceCaps{}), fields_(testsupport::EveryFieldTable()) {
+  HauptRealPageTest() {
     const char* names[18] = {"Deutsch", "Englisch", "Französisch", "Mathematik", "Geschichte", "Geografie",
                              "Sozialkunde", "Physik", "Chemie", "Biologie", "Astronomie", "Musik", "Kunst",
                              "Sport", "Wirtschaft", "Informatik", "Technik", "Darstellendes Spiel"};
-    pupil_ = testsupport::TestPupil();
-    QImage arms(4, 4, QImage::Format_RGB32);
-    arms.fill(Qt::blue);
-    arms.save(env_.dir().programDir() + QStringLiteral("13S.BMP"));
-    // The strike-outs of the seal and of the leaving statement on their words' lines.
-    for (auto [strike, base] : {std::pair{113, 112}, {23, 22}}) {
-      fields_[static_cast<std::size_t>(strike)].Y = F(base).Y;
-      fields_[static_cast<std::size_t>(strike)].FontNumber = F(base).FontNumber;
-    }
-    for (int i = 0; i < 18; ++i) {
-      quorv::TSubjectEntry& e = pupil_.Subjects[static_cast<std::size_t>(i)];
-      e.Name.setText(U(names[i]));
-      e.Grade.set("2");
-      e.CourseLevel.set("R");
-    }
+    for (int i = 0; i < 18; ++i) SetSlot(i + 1, U(names[i]), "2", "R");
+    testsupport::InstallArmsPictures(env_.dir());
+    testsupport::StrikesOnTheirLines(fields_);
   }
-
-  const quorv::TFormField& F(int n) const { return fields_[static_cast<std::size_t>(n)]; }
-  int RowY(int r) const { return F(32).Y + (r - 1) * F(40).Y; }
-
-  void Draw(int form) {
-    const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
-    env_.writeFormFile(choice.FileName, choice.Description, fields_);
-    quorv::ClearReportJob();
-    ReportJob.Pupil = pupil_;
-    ReportJob.FormNumber = static_cast<std::uint16_t>(form);
-    ReportJob.CurrentPage = 1;
-    ReportJob.OutputTarget = quorv::otPreview;
-    quorv::LoadJobReportFormFile();
-    canvas_.clear();
-    quorv::PageRoutineOfForm(form)(canvas_, ReportJob.Pupil);
-  }
-
-  QStringList TextsAt(int n) const { return TextsAtPoint(Pt(F(n).X, F(n).Y)); }
-  QStringList TextsAtPoint(QPoint p) const {
-    QStringList out;
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
-      if (op.P1 == p) out << op.Text;
-    return out;
-  }
-  int Count(const QString& text) const {
-    int n = 0;
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text)) n += op.Text == text ? 1 : 0;
-    return n;
-  }
-
-  testsupport::LayoutEnvironment env_;
-  testsupport::FixedPrinter printer_;
-  quorv::TFormFieldTable fields_;
-  quorv::TPupilRecord pupil_;
-  platform::RecordingCanvas canvas_;
 };
 
 TEST_F(HauptRealPageTest, TitleHeadingScaleSealAndGradesOfEachForm) {
   struct Case {
     int Form;
     const char* Title;
-    const char* Seal;
-    const char* StrikeYear;      // field 113 of a year report
-    const char* StrikeHalfYear;  // ... of a half-year report
+    const char* Strike[2];  // the struck part of the seal by half year; nullptr: "Siegel" alone
   };
   const Case cases[] = {
-      {5, "Zeugnis", "Stempel/Siegel", kSealA, kSealB},
-      {6, "Übergangszeugnis", "Stempel/Siegel", kSealA, kSealA},
-      {105, "Zwischenzeugnis", "Stempel/Siegel", kSealB, kSealB},
-      {7, "Abgangszeugnis", "Stempel/Siegel", kSealA, kSealA},
-      {8, "Abschlusszeugnis", "Stempel/Siegel", kSealA, kSealA},
-      {9, "Abschlusszeugnis", "Siegel", nullptr, nullptr},
-      {10, "Zeugnis", "Stempel/Siegel", kSealA, kSealB},
-      {11, "Übergangszeugnis", "Stempel/Siegel", kSealA, kSealA},
-      {110, "Zwischenzeugnis", "Stempel/Siegel", kSealB, kSealB},
-      {12, "Abgangszeugnis", "Stempel/Siegel", kSealA, kSealA},
-      {13, "Abschlusszeugnis", "Siegel", nullptr, nullptr},
-      {14, "Abschlusszeugnis", "Siegel", nullptr, nullptr},
+      {5, "Zeugnis", {kSealA, kSealB}},           {6, "Übergangszeugnis", {kSealA, kSealA}},
+      {105, "Zwischenzeugnis", {kSealB, kSealB}}, {7, "Abgangszeugnis", {kSealA, kSealA}},
+      {8, "Abschlusszeugnis", {kSealA, kSealA}},  {9, "Abschlusszeugnis", {nullptr, nullptr}},
+      {10, "Zeugnis", {kSealA, kSealB}},          {11, "Übergangszeugnis", {kSealA, kSealA}},
+      {110, "Zwischenzeugnis", {kSealB, kSealB}}, {12, "Abgangszeugnis", {kSealA, kSealA}},
+      {13, "Abschlusszeugnis", {nullptr, nullptr}}, {14, "Abschlusszeugnis", {nullptr, nullptr}},
   };
   for (const Case& c : cases) {
     const bool final = IsFinal(c.Form);
+    const char* seal = c.Strike[0] != nullptr ? "Stempel/Siegel" : "Siegel";
     for (const char* year : {"2006", "2007", "2010"}) {
       for (int halfYear : {0, 1}) {
+        const int option = (halfYear + year[3] - '0') % 2;  // the option, either way
         pupil_.SchoolYear.set(year);
         pupil_.HalfYear = static_cast<std::uint16_t>(halfYear);
-        quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(halfYear);  // the option, either way
+        quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(option);
         Draw(c.Form);
-        const std::string at = std::to_string(c.Form) + " " + year + " " + std::to_string(halfYear);
+        const std::string at = std::to_string(c.Form) + " " + year + " " + std::to_string(halfYear) + " option " +
+                               std::to_string(option);
         EXPECT_EQ(TextsAt(5), One(c.Title)) << at;
         EXPECT_EQ(TextsAt(14), One(IsHauptschule(c.Form) ? "der Hauptschule" : "der Realschule")) << at;
         // The learning-development heading in every year; the final pages have none.
@@ -141,13 +78,12 @@ TEST_F(HauptRealPageTest, TitleHeadingScaleSealAndGradesOfEachForm) {
         EXPECT_EQ(TextsAt(119), final ? QStringList{U(quorv::kGradeScaleLine)} : QStringList{U("Notenstufen:")})
             << at;
         EXPECT_EQ(TextsAt(120), One(final ? nullptr : kSteps)) << at;
-        EXPECT_EQ(TextsAt(112), One(c.Seal)) << at;
-        EXPECT_EQ(testsupport::StruckPart(canvas_, U(c.Seal)), U(halfYear == 1 ? c.StrikeHalfYear : c.StrikeYear))
-            << at;
+        EXPECT_EQ(TextsAt(112), One(seal)) << at;
+        EXPECT_EQ(Struck(U(seal)), U(c.Strike[halfYear])) << at;
         EXPECT_EQ(canvas_.opsOf(CanvasOp::Picture).size(), final ? 1u : 0u) << at;
         // Grades in words where the form always prints them, else by the option.
-        const bool words = final || c.Form == 6 || c.Form == 11 || halfYear == 1;
-        EXPECT_EQ(TextsAtPoint(Pt(F(32).X + F(34).X, RowY(1))), One(words ? "gut" : "2")) << at;
+        const bool words = final || c.Form == 6 || c.Form == 11 || option == 1;
+        EXPECT_EQ(TextsAt(Pt(F(32).X + F(34).X, RowY(1))), One(words ? "gut" : "2")) << at;
         // No course letters anywhere, Mathematik at level R included.
         for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
           EXPECT_FALSE(op.Text.startsWith(QLatin1Char('(')) && op.Text.endsWith(QStringLiteral(")*")))
@@ -219,7 +155,7 @@ TEST_F(HauptRealPageTest, GradeRowsOfEachForm) {
       pupil_.Subjects[static_cast<std::size_t>(8 + freeRow)].Name.set(name);
       Draw(form);
       const std::string at = std::to_string(form) + " " + name;
-      const QStringList rightRow = TextsAtPoint(Pt(F(32).X + F(36).X, RowY(freeRow)));
+      const QStringList rightRow = TextsAt(Pt(F(32).X + F(36).X, RowY(freeRow)));
       const RecordedOp* free = canvas_.findText(U(name));
       ASSERT_NE(free, nullptr) << at;
       EXPECT_EQ(free->P1, Pt(F(32).X + F(36).X, RowY(freeRow))) << at;
@@ -239,18 +175,15 @@ TEST_F(HauptRealPageTest, GradeRowsOfEachForm) {
     }
     // The empty religion slot: "  - - -" on the interim reports, else the religion
     // alternatives; the religion in the right column prints them too.
-    EXPECT_EQ(TextsAtPoint(Pt(F(32).X, RowY(rows))), interim ? QStringList{U("  - - -")} : QStringList{})
+    EXPECT_EQ(TextsAt(Pt(F(32).X, RowY(rows))), interim ? QStringList{U("  - - -")} : QStringList{})
         << at;
     QList<int> religionX;
     for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
-      if (op.Text == U(kReligionUpper)) religionX << op.P1.x() - kOx;
+      if (op.Text == U(kReligionUpper)) religionX << op.P1.x() - Pt(0, 0).x();
     const QList<int> right{F(32).X + F(36).X};
     EXPECT_EQ(religionX, interim ? right : QList<int>{F(32).X} + right) << at;
     // Grade boxes: the rows of both columns and the overall elective grade.
-    std::size_t boxes = 0;
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Rectangle))
-      boxes += op.State.Brush.Style == platform::BrushStyle::Solid ? 1 : 0;
-    EXPECT_EQ(boxes, static_cast<std::size_t>(2 * rows + 1)) << at;
+    EXPECT_EQ(GradeBoxes(), static_cast<std::size_t>(2 * rows + 1)) << at;
   }
 }
 
@@ -259,25 +192,11 @@ TEST(HauptRealShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
   testsupport::LayoutEnvironment env;
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
   quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
-  for (const testsupport::ShippedFormFile& file : testsupport::ShippedFormFiles())
-    env.writeFormFile(file.FileName, file.Title, file.Fields);
+  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::ShippedFormFiles());
   for (int form : kForms) {
     const bool final = IsFinal(form);
     const quorv::TPupilRecord pupil = testsupport::FullyFilledPupil(form, 1, 0, QStringLiteral("2006"));
-    QStringList drawn;
-    for (int page = 1; page <= 2; ++page) {
-      quorv::ClearReportJob();
-      ReportJob.Pupil = pupil;
-      ReportJob.FormNumber = static_cast<std::uint16_t>(form);
-      ReportJob.CurrentPage = static_cast<std::uint16_t>(page);
-      ReportJob.OutputTarget = quorv::otPrinterReport;
-      quorv::LoadJobReportFormFile();
-      platform::RecordingCanvas canvas;
-      quorv::PageRoutineOfForm(form)(canvas, ReportJob.Pupil);
-      for (const RecordedOp& op : canvas.opsOf(CanvasOp::Text)) drawn << op.Text;
-      for (const testsupport::StruckText& t : testsupport::StruckTexts(canvas, QLatin1Char('#')))
-        drawn << QStringLiteral("struck: ") + t.Part;
-    }
+    const QStringList drawn = testsupport::DrawnReportTexts(form, pupil, 2);
     const quorv::TFinalPageProfile& profile =
         IsHauptschule(form) ? quorv::HauptschuleFinalProfile(form) : quorv::RealschuleFinalProfile(form);
     QStringList expected = {testsupport::LongSchoolName(), U("Vorname und Name"), U("Name, Vorname"),
@@ -300,7 +219,7 @@ TEST(HauptRealShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
     if (form == 7 || form == 8 || form == 12) expected << U("struck: ") + U(kSealA);
     if (form == 13 || form == 14) expected << U("sehr gut - mit Auszeichnung");
     if (form == 8 || form == 9 || form == 13 || form == 14) expected << U("1. Halbjahr") << U("2. Halbjahr");
-    for (const QString& text : expected) EXPECT_TRUE(drawn.contains(text)) << form << ": " << text.toStdString();
+    testsupport::ExpectAllDrawn(drawn, expected, form);
     // A grade in every row, every elective and the overall elective grade.
     const int electives = form == 8 || form == 9 || form == 13 || form == 14 ? 6 : 4;
     EXPECT_EQ(drawn.count(U("nicht teilgenommen")), 2 * RowsOf(form) + electives + 1) << form;
