@@ -9,6 +9,7 @@
 #include "layouts/DrawnPageGeometry.h"
 #include "layouts/OutputWrappers.h"
 #include "layouts/ReceiptLayouts.h"
+#include "layouts/RegionalLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "printengine/PrinterFonts.h"
 #include "records/TextWrap.h"
@@ -274,16 +275,25 @@ QStringList DrawnReportTexts(int form, const quorv::TPupilRecord& pupil, int pag
   return drawn;
 }
 
+QStringList FullyFilledFrameTexts(bool absences) {
+  QStringList texts = {LongSchoolName(), QStringLiteral("Vorname und Name"),
+                       QStringLiteral("Marie-Christin Annabell Sophie von Württemberg-Hohenlohe-Orth"),
+                       QStringLiteral("geb. am: "), QStringLiteral("28.02.1998"), QStringLiteral("Klasse: "),
+                       QStringLiteral("10R/b"), QStringLiteral("Vermerke:"), QStringLiteral("Ort, Datum"),
+                       QStringLiteral("Seestadt-Lindenhagen am Haffen, 15.7.2007"), QStringLiteral("Schulleiter(in)"),
+                       QStringLiteral("Klassenlehrer(in)"), QStringLiteral("Empfangsbestätigung:"),
+                       QStringLiteral("Erziehungsberechtigte"), QStringLiteral("Quorv V.3.x. / ") + LongSchoolName().left(49)};
+  if (absences) texts << QString::fromUtf8(quorv::kAbsenceSentence) << QStringLiteral("105,5") << QStringLiteral("100,5");
+  return texts;
+}
+
 void ExpectAllDrawn(const QStringList& drawn, const QStringList& texts, int form) {
   for (const QString& text : texts) EXPECT_TRUE(drawn.contains(text)) << form << ": " << text.toStdString();
 }
 
 // ---- a report page with every field -----------------------------------------------------
 
-FormPageTest::FormPageTest()
-    : printer_(platform::DeviceCaps{}), fields_(EveryFieldTable()), pupil_(TestPupil()) {}
-
-int FormPageTest::FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
+FormPageTest::FormPageTest() : printer_(platform::DeviceCaps{}), fields_(EveryFieldTable()), pupil_(TestPupil()) {}
 
 void FormPageTest::SetSlot(int slot, const QString& name, const char* grade, const char* level) {
   quorv::TSubjectEntry& e = pupil_.Subjects[static_cast<std::size_t>(slot - 1)];
@@ -306,11 +316,6 @@ QStringList FormPageTest::TextsAt(QPoint p) const {
   return out;
 }
 
-QStringList FormPageTest::TextsAt(int field) const {
-  const quorv::TFormField& f = fields_[static_cast<std::size_t>(field)];
-  return TextsAt(Pt(f.X, f.Y));
-}
-
 const platform::RecordedOp* FormPageTest::TextAt(QPoint p, const QString& text) const {
   for (const platform::RecordedOp& op : canvas_.ops())
     if (op.Op == platform::CanvasOp::Text && op.P1 == p && op.Text == text) return &op;
@@ -329,8 +334,6 @@ std::size_t FormPageTest::GradeBoxes() const {
     boxes += op.State.Brush.Style == platform::BrushStyle::Solid ? 1 : 0;
   return boxes;
 }
-
-QString FormPageTest::Struck(const QString& text) const { return StruckPart(canvas_, text); }
 
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {
   QStringList files;

@@ -11,10 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "layouts/DrawnPageGeometry.h"
 #include "layouts/PrintJob.h"
 #include "platform/Canvas.h"
 #include "platform/RecordingCanvas.h"
 #include "printengine/FormFiles.h"
+#include "printengine/PrinterFonts.h"
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
 #include "settings/Facheinst.h"
@@ -119,6 +121,10 @@ void StrikesOnTheirLines(quorv::TFormFieldTable& fields);
 // The texts of pages 1 to pages of the form drawn for the pupil from the form
 // file in the program folder, and "struck: <part>" for every strike-out.
 QStringList DrawnReportTexts(int form, const quorv::TPupilRecord& pupil, int pages);
+// The texts of the frame every report prints for FullyFilledPupil with
+// LongSchoolName: school, names, dates, signatures, receipt and footer line;
+// with absences the absence sentence and its day counts.
+QStringList FullyFilledFrameTexts(bool absences);
 // Expects each of the texts among the drawn ones.
 void ExpectAllDrawn(const QStringList& drawn, const QStringList& texts, int form);
 
@@ -130,10 +136,11 @@ class FormPageTest : public ::testing::Test {
 
   // A point of the page in the recording (the default 15 mm margins).
   static QPoint Pt(int x, int y) { return QPoint(150 + x, -(150 + y)); }
-  static int FontHeight(int font);
+  static int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
   quorv::TFormField& F(int n) { return fields_[static_cast<std::size_t>(n)]; }
+  const quorv::TFormField& F(int n) const { return fields_[static_cast<std::size_t>(n)]; }
   // The baseline of row r of the grade block.
-  int RowY(int r) const { return fields_[32].Y + (r - 1) * fields_[40].Y; }
+  int RowY(int r) const { return F(32).Y + (r - 1) * F(40).Y; }
   void SetSlot(int slot, const QString& name, const char* grade = "2", const char* level = "-");
 
   // Writes the form's file from the fields and draws page 1 of the form.
@@ -141,13 +148,13 @@ class FormPageTest : public ::testing::Test {
 
   // The texts drawn at a point, or at a field's place, in the order drawn.
   QStringList TextsAt(QPoint p) const;
-  QStringList TextsAt(int field) const;
+  QStringList TextsAt(int n) const { return TextsAt(Pt(F(n).X, F(n).Y)); }
   const platform::RecordedOp* TextAt(QPoint p, const QString& text) const;
   int Count(const QString& text) const;
   bool Drawn(const QString& text) const { return canvas_.findText(text) != nullptr; }
   // The grade boxes (solid rectangles).
   std::size_t GradeBoxes() const;
-  QString Struck(const QString& text) const;
+  QString Struck(const QString& text) const { return StruckPart(canvas_, text); }
 
   LayoutEnvironment env_;
   FixedPrinter printer_;
