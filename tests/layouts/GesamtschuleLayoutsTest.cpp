@@ -8,6 +8,7 @@
 
 using platform::CanvasOp;
 using platform::RecordedOp;
+using testsupport::One;
 
 namespace {
 
@@ -41,8 +42,6 @@ class GesamtschulePageTest : public testsupport::FormPageTest {
   }
 };
 
-QStringList One(const char* text) { return text == nullptr ? QStringList{} : QStringList{QString::fromUtf8(text)}; }
-QStringList One(const QString& text) { return text.isEmpty() ? QStringList{} : QStringList{text}; }
 
 TEST_F(GesamtschulePageTest, TitlesPeriodSealAndGradeWordsByFormAndHalfYearInEverySchoolYear) {
   struct Case {

@@ -15,6 +15,7 @@ using platform::CanvasOp;
 using platform::MsgKind;
 using platform::RecordedOp;
 using quorv::ReportJob;
+using testsupport::One;
 
 namespace {
 
@@ -53,16 +54,16 @@ TEST_F(GrundschulePageTest, TextsAndGradePageOfEachFormInEveryYear) {
       pupil_.SchoolYear.set(year);
       Draw(form);
       const std::string at = std::to_string(form) + " " + year;
-      EXPECT_EQ(TextsAt(5), QStringList{QString::fromUtf8(titles[form - 1])}) << at;
-      EXPECT_EQ(TextsAt(14), QStringList{QStringLiteral("der Grundschule")}) << at;
+      EXPECT_EQ(TextsAt(5), One(titles[form - 1])) << at;
+      EXPECT_EQ(TextsAt(14), One("der Grundschule")) << at;
       // The short label 3 mm below the school's rule.
-      EXPECT_EQ(TextsAt(F(4).X, F(4).Y + 30), QStringList{QStringLiteral("Name der Schule/Schulort")}) << at;
-      EXPECT_EQ(TextsAt(65), QStringList{QStringLiteral("Lernentwicklungsbericht")}) << at;
-      EXPECT_EQ(TextsAt(59), QStringList{QStringLiteral("(Leistungsstand sowie Sozial- und Arbeitsverhalten)")}) << at;
-      EXPECT_EQ(TextsAt(119), QStringList{QStringLiteral("Notenstufen:")}) << at;
+      EXPECT_EQ(TextsAt(F(4).X, F(4).Y + 30), One("Name der Schule/Schulort")) << at;
+      EXPECT_EQ(TextsAt(65), One("Lernentwicklungsbericht")) << at;
+      EXPECT_EQ(TextsAt(59), One("(Leistungsstand sowie Sozial- und Arbeitsverhalten)")) << at;
+      EXPECT_EQ(TextsAt(119), One("Notenstufen:")) << at;
       EXPECT_EQ(TextsAt(120), QStringList{kScale}) << at;
       EXPECT_EQ(TextsAt(95).size(), 1) << at;  // wherever field 95 is active
-      EXPECT_EQ(TextsAt(30), grades ? QStringList{QStringLiteral("Noten")} : QStringList{}) << at;
+      EXPECT_EQ(TextsAt(30), One(grades ? "Noten" : nullptr)) << at;
       EXPECT_EQ(GradeBoxes(), grades ? 9u : 0u) << at;
       for (int n : {32, 126, 127}) EXPECT_EQ(TextsAt(n).isEmpty(), !grades) << at << " field " << n;
       EXPECT_FALSE(Drawn(QStringLiteral("Physik"))) << at;
@@ -91,7 +92,7 @@ TEST_F(GrundschulePageTest, SealAndPeriodStrikeOutsByFormAndHalfYear) {
   for (const Case& c : cases) {
     pupil_.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
     Draw(c.Form);
-    EXPECT_EQ(TextsAt(112), QStringList{QStringLiteral("Stempel/Siegel")}) << c.Form;
+    EXPECT_EQ(TextsAt(112), One("Stempel/Siegel")) << c.Form;
     EXPECT_EQ(Struck(QStringLiteral("Stempel/Siegel")).toStdString(), c.Seal) << c.Form << " " << c.HalfYear;
     EXPECT_EQ(Struck(QStringLiteral("über das 1. Schulhalbjahr / Schuljahr")).toStdString(), c.Period)
         << c.Form << " " << c.HalfYear;
@@ -166,9 +167,9 @@ TEST_F(GrundschulePageTest, RowFourAlwaysPrintsTheReligionLinesStruckForThePupil
     for (int form : {3, 4}) {
       Draw(form);
       const bool lines = c.Row == nullptr;
-      EXPECT_EQ(TextsAt(F(32).X, y), lines ? QStringList{} : QStringList{QString::fromUtf8(c.Row)}) << c.Name;
-      EXPECT_EQ(TextsAt(F(32).X, upperY), lines ? QStringList{kUpper} : QStringList{}) << c.Name;
-      EXPECT_EQ(TextsAt(F(32).X, lowerY), lines ? QStringList{kLower} : QStringList{}) << c.Name;
+      EXPECT_EQ(TextsAt(F(32).X, y), One(c.Row)) << c.Name;
+      EXPECT_EQ(TextsAt(F(32).X, upperY), One(lines ? kUpper : QString())) << c.Name;
+      EXPECT_EQ(TextsAt(F(32).X, lowerY), One(lines ? kLower : QString())) << c.Name;
       EXPECT_EQ(Struck(kUpper).toStdString(), c.Upper) << c.Name << " mode " << c.Mode;
       EXPECT_EQ(Struck(kLower).toStdString(), c.Lower) << c.Name << " mode " << c.Mode;
       // The strike-outs in field 33's font.
@@ -217,10 +218,10 @@ TEST_F(GrundschulePageTest, LanguageRowAndEmptySlots) {
   pupil_.Subjects[7].Name.set("Arbeit-Wirtschaft-Technik u. I");  // one line, as any name
   Draw(3);
   for (int r : {2, 6}) {
-    EXPECT_EQ(TextsAt(F(32).X, RowY(r)), QStringList{QStringLiteral("  - - -")}) << r;
+    EXPECT_EQ(TextsAt(F(32).X, RowY(r)), One("  - - -")) << r;
     EXPECT_TRUE(HasLine(F(32).X, RuleEnd(), RowY(r))) << r;
   }
-  EXPECT_EQ(TextsAt(F(32).X, RowY(8)), QStringList{QStringLiteral("Arbeit-Wirtschaft-Technik u. I")});
+  EXPECT_EQ(TextsAt(F(32).X, RowY(8)), One("Arbeit-Wirtschaft-Technik u. I"));
   EXPECT_FALSE(HasLine(F(32).X, RuleEnd(), RowY(1)));
 }
 

@@ -238,23 +238,6 @@ TEST_F(GymnasiumPageTest, RightAdmissionLineTwoAddsInformatikToAllButArbeitWirts
   }
 }
 
-TEST_F(GymnasiumPageTest, StatementFollowsExamPassedAndAbsencesPrintOnForm24Only) {
-  const QString passed = QStringLiteral(
-      "Er/Sie hat die Prüfung bestanden und wird in die 11. Jahrgangsstufe der gymnasialen Oberstufe versetzt.");
-  const QString failed =
-      QStringLiteral("Er/Sie hat die Prüfung nicht bestanden und wird nicht in die 11. Jahrgangsstufe versetzt.");
-  const struct {
-    int Form, Passed;
-    QString Result;
-  } cases[] = {{24, 1, passed}, {25, 1, passed}, {25, 0, failed}, {24, 0, failed}};
-  for (const auto& c : cases) {
-    pupil_.ExamPassed = static_cast<std::uint16_t>(c.Passed);
-    Draw(c.Form);
-    EXPECT_NE(TextAt(c.Result, F(26).X, F(26).Y), nullptr) << c.Form << " " << c.Passed;
-    EXPECT_EQ(Drawn(QStringLiteral("Fehltage: _______ davon entschuldigt: _______")), c.Form == 24) << c.Form;
-  }
-}
-
 TEST_F(GymnasiumPageTest, WithoutExamSubjectsTheLeftColumnStillPrints) {
   Rename(pupil_, 1, "Deutsch ");
   pupil_.FourthExamSubject.set("Lat");
@@ -290,22 +273,34 @@ TEST_F(GymnasiumPageTest, GradeLinesOfReportAndLeavingPage) {
   }
 }
 
-// What the leaving and examination pages leave out of the frame.
-TEST_F(GymnasiumPageTest, LeavingAndExamPagesLeaveOutPartsOfTheFrame) {
-  const char* const absent[] = {"Noten", "Schuljahr", "Fehltage: _______ davon entschuldigt: _______",
-                                "Empfangsbestätigung:", "Name, Vorname", "Lernentwicklungsbericht"};
-  Draw(23);
-  EXPECT_NE(TextAt(QStringLiteral("Pflichtunterricht"), F(31).X, F(31).Y), nullptr);
-  for (const char* text : absent) EXPECT_FALSE(Drawn(QString::fromUtf8(text))) << text;
-  Draw(24);
-  EXPECT_FALSE(Drawn(QStringLiteral("Schuljahr")));
-  EXPECT_FALSE(Drawn(QStringLiteral("Noten")));
-  EXPECT_TRUE(Drawn(QStringLiteral("Empfangsbestätigung:")));
-  // With field 20 set, both keep the one-line name block: no second rule at its Y.
-  F(20) = Field(0, 1200, 0, 11, 1, 1);
-  for (int form : {23, 24}) {
-    Draw(form);
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line)) EXPECT_NE(op.P1.y(), Pt(0, 1200).y()) << form;
+// What the leaving and examination pages leave out of the frame; the
+// statement of the examination pages follows ExamPassed.
+TEST_F(GymnasiumPageTest, FrameOfTheLeavingAndExamPagesAndTheExamStatement) {
+  const QString passed = QStringLiteral(
+      "Er/Sie hat die Prüfung bestanden und wird in die 11. Jahrgangsstufe der gymnasialen Oberstufe versetzt.");
+  const QString failed =
+      QStringLiteral("Er/Sie hat die Prüfung nicht bestanden und wird nicht in die 11. Jahrgangsstufe versetzt.");
+  const struct {
+    int Form, Passed;
+    QString Result;  // at field 26
+    bool Absences, Receipt;
+  } cases[] = {{23, 1, {}, false, false},
+               {24, 1, passed, true, true},
+               {24, 0, failed, true, true},
+               {25, 1, passed, false, true},
+               {25, 0, failed, false, true}};
+  F(20) = Field(0, 1200, 0, 11, 1, 1);  // the pages keep the one-line name block: no second rule
+  for (const auto& c : cases) {
+    pupil_.ExamPassed = static_cast<std::uint16_t>(c.Passed);
+    Draw(c.Form);
+    const std::string at = std::to_string(c.Form) + " passed " + std::to_string(c.Passed);
+    EXPECT_EQ(TextsAt(26), c.Result.isEmpty() ? QStringList{} : QStringList{c.Result}) << at;
+    EXPECT_EQ(Drawn(QStringLiteral("Fehltage: _______ davon entschuldigt: _______")), c.Absences) << at;
+    EXPECT_EQ(Drawn(QStringLiteral("Empfangsbestätigung:")), c.Receipt) << at;
+    EXPECT_EQ(TextsAt(31).contains(QStringLiteral("Pflichtunterricht")), c.Form == 23) << at;
+    for (const char* text : {"Noten", "Schuljahr", "Lernentwicklungsbericht", "Name, Vorname"})
+      EXPECT_FALSE(Drawn(QString::fromUtf8(text))) << at << " " << text;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line)) EXPECT_NE(op.P1.y(), Pt(0, 1200).y()) << at;
   }
 }
 

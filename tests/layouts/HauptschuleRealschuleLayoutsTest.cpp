@@ -10,11 +10,11 @@
 
 using platform::CanvasOp;
 using platform::RecordedOp;
+using testsupport::One;
 
 namespace {
 
 QString U(const char* text) { return text != nullptr ? QString::fromUtf8(text) : QString(); }
-QStringList One(const char* text) { return text != nullptr ? QStringList{U(text)} : QStringList{}; }
 
 const char* const kSteps = "sehr gut (1), gut (2), befriedigend (3), ausreichend (4), mangelhaft (5), ungenügend (6)";
 // The struck parts of "Stempel/Siegel".

@@ -128,6 +128,10 @@ QStringList FullyFilledFrameTexts(bool absences);
 // Expects each of the texts among the drawn ones.
 void ExpectAllDrawn(const QStringList& drawn, const QStringList& texts, int form);
 
+// The text as the list TextsAt gives: empty for nullptr or an empty text.
+inline QStringList One(const char* text) { return text == nullptr ? QStringList{} : QStringList{QString::fromUtf8(text)}; }
+inline QStringList One(const QString& text) { return text.isEmpty() ? QStringList{} : QStringList{text}; }
+
 // A report page with every field at a place of its own (EveryFieldTable) on
 // page 1, drawn for a test pupil on a printer without an unprintable margin.
 class FormPageTest : public ::testing::Test {
