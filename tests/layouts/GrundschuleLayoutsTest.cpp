@@ -234,24 +234,19 @@ TEST(GrundschuleWrapperTest, TitlesTargetsAndPagesOfEachForm) {
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
   testsupport::InstallCommittedFormFiles(env.dir(), testsupport::GrundschuleFormFiles());
   struct Case {
-    const quorv::TOutputWrapper* Wrapper;
-    void (*Output)();
-    int Form;
-    int HalfYear;
-    int Target;
+    const quorv::TOutputWrapper* Wrapper;  // the form's, run through the dispatch table
+    int Form, HalfYear, Target;
     int Pages;  // 0: refused
     const char* Title;
   };
   const Case cases[] = {
-      {&quorv::kGrundschuleClass1Report, quorv::OutputGrundschuleClass1Report, 1, 1, 2, 1, "Halbjahres-Zeugnis: "},
-      {&quorv::kGrundschuleClass1Report, quorv::OutputGrundschuleClass1Report, 1, 0, 3, 0, "Jahres-Zeugnis: "},
-      {&quorv::kGrundschuleClass1TransferReport, quorv::OutputGrundschuleClass1TransferReport, 2, 1, 2, 1,
-       "Übergangs-Zeugnis: "},
-      {&quorv::kGrundschuleClass1TransferReport, quorv::OutputGrundschuleClass1TransferReport, 2, 0, 3, 0,
-       "Übergangs-Zeugnis: "},
-      {&quorv::kGrundschuleReport, quorv::OutputGrundschuleReport, 3, 0, 3, 2, "Jahres-Zeugnis: "},
-      {&quorv::kGrundschuleReport, quorv::OutputGrundschuleReport, 3, 1, 2, 1, "Halbjahres-Zeugnis: "},
-      {&quorv::kGrundschuleTransferReport, quorv::OutputGrundschuleTransferReport, 4, 1, 3, 2, "Übergangs-Zeugnis: "},
+      {&quorv::kGrundschuleClass1Report, 1, 1, 2, 1, "Halbjahres-Zeugnis: "},
+      {&quorv::kGrundschuleClass1Report, 1, 0, 3, 0, "Jahres-Zeugnis: "},
+      {&quorv::kGrundschuleClass1TransferReport, 2, 1, 2, 1, "Übergangs-Zeugnis: "},
+      {&quorv::kGrundschuleClass1TransferReport, 2, 0, 3, 0, "Übergangs-Zeugnis: "},
+      {&quorv::kGrundschuleReport, 3, 0, 3, 2, "Jahres-Zeugnis: "},
+      {&quorv::kGrundschuleReport, 3, 1, 2, 1, "Halbjahres-Zeugnis: "},
+      {&quorv::kGrundschuleTransferReport, 4, 1, 3, 2, "Übergangs-Zeugnis: "},
   };
   for (const Case& c : cases) {
     testsupport::ScriptedMessages msgs;
@@ -269,7 +264,7 @@ TEST(GrundschuleWrapperTest, TitlesTargetsAndPagesOfEachForm) {
     ReportJob.CurrentPage = c.Target == quorv::otPrinterReport ? 0 : 1;
     const QString title = QString::fromUtf8(c.Title) + QStringLiteral("Anna Muster");
     EXPECT_EQ(quorv::DocumentTitle(*c.Wrapper, ReportJob), title);
-    c.Output();
+    quorv::FindDispatchEntry(c.Form)->Wrapper();
     EXPECT_TRUE(msgs.allAnswered()) << c.Form;
     const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
     ASSERT_EQ(files.size(), c.Pages == 0 ? 0 : 1) << c.Form;
