@@ -2,26 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include "layouts/DrawnPageGeometry.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/ShippedFormFiles.h"
-#include "platform/RecordingCanvas.h"
-#include "printengine/PrinterFonts.h"
-#include "support/FixedPrinter.h"
 
 using platform::CanvasOp;
 using platform::RecordedOp;
-using quorv::TFormField;
+using testsupport::One;
 
 namespace {
-
-// The default margins on a printer without an unprintable margin.
-constexpr int kOx = 150;
-constexpr int kOy = 150;
-QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
-int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
 
 const QString kReligionUpper = QStringLiteral("ev. / kath. Religion /");
 // The struck parts of "Stempel/Siegel".
@@ -33,108 +22,64 @@ const QString kFootnote = QStringLiteral(
     "* B = Basiskurs auf der Anspruchsebene der Berufsreife, E = Erweiterungskurs auf der Anspruchsebene der "
     "Mittleren Reife, G = Gymnasialkurs");
 
-// Every field of the form printed on page 1 at a place of its own.
-class GesamtschulePageTest : public ::testing::Test {
+class GesamtschulePageTest : public testsupport::FormPageTest {
  protected:
-  GesamtschulePageTest() : printer_(platform::DeviceCaps{}), fields_(testsupport::EveryFieldTable()) {
+  GesamtschulePageTest() {
     quorv::SchoolSettings.SchoolType = 3;
-    pupil_ = testsupport::TestPupil();
     pupil_.Jahrgangsstufe.set("9");
     for (int slot = 1; slot <= 25; ++slot) Slot(slot, QStringLiteral("Fach %1").arg(slot));
-    // The strike-outs on the lines of the texts they strike, the school year clear of them.
-    for (auto [strike, base] : {std::pair{9, 7}, {113, 112}, {23, 22}, {96, 95}}) {
-      F(strike).Y = F(base).Y;
-      F(strike).FontNumber = F(base).FontNumber;
-    }
-    F(8).Y = static_cast<std::uint16_t>(F(8).Y + 100);
+    testsupport::StrikesOnTheirLines(fields_);
   }
-  QString Struck(const QString& text) const { return testsupport::StruckPart(canvas_, text); }
-
-  void Slot(int slot, const QString& name, const char* level = "-") {
-    quorv::TSubjectEntry& e = pupil_.Subjects[static_cast<std::size_t>(slot - 1)];
-    e.Name.setText(name);
-    e.Grade.set("2");
-    e.CourseLevel.set(level);
-  }
-  TFormField& F(int n) { return fields_[static_cast<std::size_t>(n)]; }
-  int RowY(int r) const { return fields_[32].Y + (r - 1) * fields_[40].Y; }
+  void Slot(int slot, const QString& name, const char* level = "-") { SetSlot(slot, name, "2", level); }
   int LetterX(int column) const {
     return fields_[32].X + fields_[column == 0 ? 34 : 38].X - quorv::kHalfGradeBox - 10;
   }
-
-  void Draw(int form) {
-    const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
-    env_.writeFormFile(choice.FileName, choice.Description, fields_);
-    canvas_.clear();
-    testsupport::DrawJobPage(canvas_, form, 1, pupil_);
-  }
-
-  QStringList TextsAt(QPoint p) const {
-    QStringList out;
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
-      if (op.P1 == p) out << op.Text;
-    return out;
-  }
-  QStringList TextsAt(int n) { return TextsAt(Pt(F(n).X, F(n).Y)); }
-  int Count(const QString& text) const {
-    int n = 0;
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text)) n += op.Text == text ? 1 : 0;
-    return n;
-  }
-  const RecordedOp* Find(const QString& text) const { return canvas_.findText(text); }
   QStringList CourseLetters() const {
     QStringList out;
     for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Text))
       if (op.Text.startsWith(QLatin1Char('(')) && op.Text.endsWith(QStringLiteral(")*"))) out << op.Text;
     return out;
   }
-
-  testsupport::LayoutEnvironment env_;
-  testsupport::FixedPrinter printer_;
-  quorv::TFormFieldTable fields_;
-  quorv::TPupilRecord pupil_;
-  platform::RecordingCanvas canvas_;
 };
 
-QStringList One(const char* text) { return text == nullptr ? QStringList{} : QStringList{QString::fromUtf8(text)}; }
-QStringList One(const QString& text) { return text.isEmpty() ? QStringList{} : QStringList{text}; }
 
-TEST_F(GesamtschulePageTest, TitlesPeriodAndSealByFormAndHalfYearInEverySchoolYear) {
+TEST_F(GesamtschulePageTest, TitlesPeriodSealAndGradeWordsByFormAndHalfYearInEverySchoolYear) {
   struct Case {
     int Form;
-    int HalfYear;
     const char* Title;
     const char* Phrase;
-    QString Seal;
+    QString Seal[2];  // the struck part by half year
+    bool Words;       // grades in words whatever the option
   };
   const char* ig = "der Integrierten Gesamtschule";
   const Case cases[] = {
-      {104, 0, "Zeugnis", "der Orientierungsstufe", kSealA}, {104, 1, "Zeugnis", "der Orientierungsstufe", kSealB},
-      {26, 0, "Zeugnis", ig, kSealA},           {26, 1, "Zeugnis", ig, kSealB},
-      {27, 0, "Zeugnis", ig, kSealA},           {27, 1, "Zeugnis", ig, kSealB},
-      {29, 0, "Übergangszeugnis", ig, kSealA},  {29, 1, "Übergangszeugnis", ig, kSealA},
-      {127, 0, "Zwischenzeugnis", ig, kSealB},  {127, 1, "Zwischenzeugnis", ig, kSealB},
-      {28, 0, "Abgangszeugnis", ig, kSealA},    {28, 1, "Abgangszeugnis", ig, kSealA},
+      {104, "Zeugnis", "der Orientierungsstufe", {kSealA, kSealB}, false}, {26, "Zeugnis", ig, {kSealA, kSealB}, false},
+      {27, "Zeugnis", ig, {kSealA, kSealB}, false},           {29, "Übergangszeugnis", ig, {kSealA, kSealA}, true},
+      {127, "Zwischenzeugnis", ig, {kSealB, kSealB}, false},  {28, "Abgangszeugnis", ig, {kSealA, kSealA}, true},
   };
-  for (const char* year : {"2006", "2012"}) {
+  for (int y = 0; y < 2; ++y) {
     for (const Case& c : cases) {
-      pupil_.SchoolYear.set(year);
-      pupil_.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
-      Draw(c.Form);
-      const bool report = c.Form != 28;
-      const QString at = QStringLiteral("%1/%2/%3").arg(year).arg(c.Form).arg(c.HalfYear);
-      EXPECT_EQ(TextsAt(5), One(c.Title)) << at.toStdString();
-      EXPECT_EQ(TextsAt(14), One(c.Phrase)) << at.toStdString();
-      EXPECT_EQ(TextsAt(7), One(report ? "über das 1. Schulhalbjahr / Schuljahr" : "Schuljahr")) << at.toStdString();
-      const QString period = c.HalfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /");
-      EXPECT_EQ(Struck(QStringLiteral("über das 1. Schulhalbjahr / Schuljahr")), report ? period : QString())
-          << at.toStdString();
-      EXPECT_EQ(Struck(QStringLiteral("Stempel/Siegel")), c.Seal) << at.toStdString();
-      // The same texts in every school year; the leaving report has no text block.
-      EXPECT_EQ(TextsAt(65), One(report ? "Lernentwicklungsbericht" : nullptr)) << at.toStdString();
-      EXPECT_EQ(TextsAt(59), One(report ? "(Leistungsstand sowie Sozial- und Arbeitsverhalten)" : nullptr))
-          << at.toStdString();
-      EXPECT_EQ(TextsAt(95), One(report ? quorv::kTransferSentence : nullptr)) << at.toStdString();
+      for (int halfYear : {0, 1}) {
+        const int option = (y + halfYear) % 2;
+        pupil_.SchoolYear.set(y == 0 ? "2006" : "2012");
+        pupil_.HalfYear = static_cast<std::uint16_t>(halfYear);
+        quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(option);
+        Draw(c.Form);
+        const bool report = c.Form != 28;
+        const std::string at = std::to_string(c.Form) + " year " + std::to_string(y) + " half " +
+                               std::to_string(halfYear) + " option " + std::to_string(option);
+        EXPECT_EQ(TextsAt(5), One(c.Title)) << at;
+        EXPECT_EQ(TextsAt(14), One(c.Phrase)) << at;
+        EXPECT_EQ(TextsAt(7), One(report ? "über das 1. Schulhalbjahr / Schuljahr" : "Schuljahr")) << at;
+        const QString period = halfYear == 1 ? QStringLiteral("/ Schuljahr") : QStringLiteral("1. Schulhalbjahr /");
+        EXPECT_EQ(Struck(QStringLiteral("über das 1. Schulhalbjahr / Schuljahr")), report ? period : QString()) << at;
+        EXPECT_EQ(Struck(QStringLiteral("Stempel/Siegel")), c.Seal[halfYear]) << at;
+        // The same texts in every school year; the leaving report has no text block.
+        EXPECT_EQ(TextsAt(65), One(report ? "Lernentwicklungsbericht" : nullptr)) << at;
+        EXPECT_EQ(TextsAt(59), One(report ? "(Leistungsstand sowie Sozial- und Arbeitsverhalten)" : nullptr)) << at;
+        EXPECT_EQ(TextsAt(95), One(report ? quorv::kTransferSentence : nullptr)) << at;
+        EXPECT_EQ(TextsAt(Pt(F(32).X + F(34).X, RowY(1))), One(c.Words || option == 1 ? "gut" : "2")) << at;
+      }
     }
   }
 }
@@ -185,13 +130,10 @@ TEST_F(GesamtschulePageTest, GradeBlockRowsAndFreeRowsOfTheRightColumn) {
                         {127, 9, 9, true},  {28, 9, 8, true},  {29, 9, 8, true}};
   for (const Case& c : cases) {
     Draw(c.Form);
-    std::size_t boxes = 0;
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Rectangle))
-      boxes += op.State.Brush.Style == platform::BrushStyle::Solid ? 1 : 0;
-    EXPECT_EQ(boxes, static_cast<std::size_t>(2 * c.Rows + (c.Electives ? 1 : 0))) << c.Form;
+    EXPECT_EQ(GradeBoxes(), static_cast<std::size_t>(2 * c.Rows + (c.Electives ? 1 : 0))) << c.Form;
     for (int r = 1; r <= 9; ++r) {
       const QString name = QStringLiteral("Fach %1").arg(9 + r);
-      const RecordedOp* op = Find(name);
+      const RecordedOp* op = canvas_.findText(name);
       if (r > c.Rows) {
         EXPECT_EQ(op, nullptr) << c.Form << " row " << r;
         continue;
@@ -241,7 +183,7 @@ TEST_F(GesamtschulePageTest, LanguageRowsAreBareNamesOnForm26) {
     for (int r : {2, 3}) {
       const QStringList at = TextsAt(Pt(F(32).X, RowY(r)));
       ASSERT_EQ(at, One(r == 2 ? "Englisch" : "???")) << form << " row " << r;
-      const RecordedOp* op = Find(at[0]);
+      const RecordedOp* op = canvas_.findText(at[0]);
       EXPECT_EQ(op->State.Font.Height, FontHeight(nameFont)) << form << " row " << r;
       bool rule = false;
       for (const RecordedOp& line : canvas_.opsOf(CanvasOp::Line))
@@ -298,20 +240,6 @@ TEST_F(GesamtschulePageTest, AnspruchsebeneWords) {
   }
 }
 
-TEST_F(GesamtschulePageTest, GradesInWordsByFormAndOption) {
-  const struct {
-    int Form;
-    int Option;
-    const char* Grade;
-  } cases[] = {{104, 0, "2"}, {104, 1, "gut"}, {26, 0, "2"}, {27, 0, "2"},  {27, 1, "gut"},
-               {127, 0, "2"}, {29, 0, "gut"},  {28, 0, "gut"}};
-  for (const auto& c : cases) {
-    quorv::PrintOptions.GradesInWords = static_cast<std::uint16_t>(c.Option);
-    Draw(c.Form);
-    EXPECT_EQ(TextsAt(Pt(F(32).X + F(34).X, RowY(1))), One(c.Grade)) << c.Form << " " << c.Option;
-  }
-}
-
 TEST_F(GesamtschulePageTest, LeavingReportStatementBySexAndNoReportFields) {
   const struct {
     int Sex;
@@ -327,14 +255,11 @@ TEST_F(GesamtschulePageTest, LeavingReportStatementBySexAndNoReportFields) {
   }
   // No absences, no half-year headings, no development text and no separator.
   for (int n : {46, 47, 63, 64, 65, 66, 74}) EXPECT_TRUE(TextsAt(n).isEmpty()) << n;
-  for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line)) EXPECT_NE(op.P1.y(), -(kOy + F(41).Y));
+  for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line)) EXPECT_NE(op.P1.y(), Pt(0, F(41).Y).y());
 }
 
 TEST_F(GesamtschulePageTest, CoatOfArmsOnTheLeavingReportByPrinterAndOption) {
-  QImage picture(4, 4, QImage::Format_RGB32);
-  picture.fill(Qt::blue);
-  for (const char* name : {"13F.BMP", "13S.BMP"})
-    ASSERT_TRUE(picture.save(env_.dir().programDir() + QString::fromLatin1(name)));
+  testsupport::InstallArmsPictures(env_.dir());
   const struct {
     int Colours;
     int ColourOnMono;
@@ -349,7 +274,9 @@ TEST_F(GesamtschulePageTest, CoatOfArmsOnTheLeavingReportByPrinterAndOption) {
       Draw(form);
       const auto pictures = canvas_.opsOf(CanvasOp::Picture);
       ASSERT_EQ(pictures.size(), form == 28 ? 1u : 0u) << form;
-      if (form == 28) EXPECT_EQ(pictures[0].PictureFile, env_.dir().programDir() + QString::fromLatin1(c.File));
+      if (form == 28) {
+        EXPECT_EQ(pictures[0].PictureFile, env_.dir().programDir() + QString::fromLatin1(c.File));
+      }
     }
   }
 }
@@ -361,6 +288,7 @@ TEST(GesamtschuleShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
   testsupport::LayoutEnvironment env;
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
   quorv::SchoolSettings.SchoolType = 3;
+  quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
   testsupport::InstallCommittedFormFiles(env.dir(), testsupport::ShippedFormFiles());
   struct Case {
     int Form;
@@ -372,21 +300,12 @@ TEST(GesamtschuleShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
                         {29, 2, true, true},    {127, 2, true, false}, {28, 1, true, false}};
   for (const Case& c : cases) {
     const quorv::TPupilRecord pupil = testsupport::FullyFilledPupil(c.Form, 1, 0, QStringLiteral("2006"));
-    QStringList drawn;
-    for (int page = 1; page <= 2; ++page) {
-      platform::RecordingCanvas canvas;
-      testsupport::DrawJobPage(canvas, c.Form, page, pupil);
-      for (const RecordedOp& op : canvas.opsOf(CanvasOp::Text)) drawn << op.Text;
-      for (const testsupport::StruckText& t : testsupport::StruckTexts(canvas, QLatin1Char('#')))
-        drawn << QStringLiteral("struck: ") + t.Part;
-    }
-    QStringList expected = {QStringLiteral("Vorname und Name"), QStringLiteral("Name, Vorname"),
-                            QStringLiteral("Noten"), QStringLiteral("Vermerke:"), QStringLiteral("Stempel/Siegel"),
-                            QStringLiteral("Schulleiter(in)"), QStringLiteral("Erziehungsberechtigte"),
-                            QString::fromUtf8(quorv::kGradeScaleLine), kReligionUpper,
-                            QStringLiteral("struck: ") + (c.Form == 127 ? kSealB : kSealA),
-                            QStringLiteral("Seestadt-Lindenhagen am Haffen, 15.7.2007")};
-    if (c.Form != 28) expected << QStringLiteral("Lernentwicklungsbericht") << QString::fromUtf8(quorv::kAbsenceSentence);
+    const QStringList drawn = testsupport::DrawnReportTexts(c.Form, pupil, 2);
+    QStringList expected = testsupport::FullyFilledFrameTexts(c.Form != 28)
+                           << QStringLiteral("Name, Vorname") << QStringLiteral("Noten") << QStringLiteral("Stempel/Siegel")
+                           << QString::fromUtf8(quorv::kGradeScaleLine) << kReligionUpper
+                           << QStringLiteral("struck: ") + (c.Form == 127 ? kSealB : kSealA);
+    if (c.Form != 28) expected << QStringLiteral("Lernentwicklungsbericht");
     if (c.Form == 28) expected << QString::fromUtf8(quorv::kGesamtschuleLeavingSentence) << QStringLiteral("struck: seiner/");
     if (c.Form != 26) expected << QStringLiteral("1. Fremdsprache") << QStringLiteral("2. Fremdsprache");
     if (c.Notes > 0) expected << QStringLiteral("Erläuterungen:") << kNote1;
@@ -394,7 +313,7 @@ TEST(GesamtschuleShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
       expected << kFootnote << QString::fromUtf8(quorv::kAnspruchsebeneSentence) << QStringLiteral("Hauptschule")
                << QStringLiteral("Wahlpflichtunterricht") << QStringLiteral("Informatik im Alltag!");
     if (c.Transfer) expected << QString::fromUtf8(quorv::kTransferSentence) << QStringLiteral("struck: /Der Schüler");
-    for (const QString& text : expected) EXPECT_TRUE(drawn.contains(text)) << c.Form << ": " << text.toStdString();
+    testsupport::ExpectAllDrawn(drawn, expected, c.Form);
     EXPECT_EQ(drawn.contains(QString::fromUtf8(quorv::kTransferSentence)), c.Transfer) << c.Form;
     EXPECT_EQ(drawn.filter(QStringLiteral("Naturwissenschaften umfasst")).size(), c.Notes >= 2 ? 1 : 0) << c.Form;
   }

@@ -8,9 +8,7 @@
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
 #include "layouts/PreViewForm.h"
-#include "platform/RecordingCanvas.h"
 #include "printengine/PrinterFonts.h"
-#include "support/FixedPrinter.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessages.h"
 
@@ -22,11 +20,6 @@ using quorv::TExamProblem;
 using testsupport::Field;
 
 namespace {
-
-constexpr int kOx = 150;
-constexpr int kOy = 150;
-QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
-int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
 
 // The subjects of the Gymnasium's report, slot 1 to 18.
 const char* const kReportSubjects[18] = {
@@ -174,9 +167,9 @@ TEST(GymnasiumExamNotice, OncePerOutputStartNeverInARepaint) {
 
 // Every field at a place of its own on page 1, the examination block with
 // labels below the right names.
-class GymnasiumPageTest : public ::testing::Test {
+class GymnasiumPageTest : public testsupport::FormPageTest {
  protected:
-  GymnasiumPageTest() : printer_(platform::DeviceCaps{}), fields_(testsupport::EveryFieldTable()) {
+  GymnasiumPageTest() {
     quorv::SchoolSettings.SchoolType = quorv::stGymnasium;
     pupil_ = ExamPupil("2005", "Ph");
     F(76) = Field(100, 1001, 0, 17, 1, 1);
@@ -192,42 +185,15 @@ class GymnasiumPageTest : public ::testing::Test {
     F(40).Y = 90;
   }
 
-  quorv::TFormField& F(int n) { return fields_[static_cast<std::size_t>(n)]; }
-
-  void Draw(int form) {
-    const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
-    env_.writeFormFile(choice.FileName, choice.Description, fields_);
-    quorv::ClearReportJob();
-    ReportJob.Pupil = pupil_;
-    ReportJob.FormNumber = static_cast<std::uint16_t>(form);
-    ReportJob.CurrentPage = 1;
-    ReportJob.OutputTarget = quorv::otPreview;
-    quorv::LoadJobReportFormFile();
-    canvas_.clear();
-    quorv::PageRoutineOfForm(form)(canvas_, ReportJob.Pupil);
-  }
-
-  const RecordedOp* TextAt(const QString& text, int x, int y) const {
-    // Into the canvas's own list: a pointer into a copy would dangle.
-    for (const RecordedOp& op : canvas_.ops())
-      if (op.Op == CanvasOp::Text && op.Text == text && op.P1 == Pt(x, y)) return &op;
-    return nullptr;
-  }
-  bool Drawn(const QString& text) const { return canvas_.findText(text) != nullptr; }
+  const RecordedOp* TextAt(const QString& text, int x, int y) const { return FormPageTest::TextAt(Pt(x, y), text); }
   bool BoxFrom(int x, int top) const {
     for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Rectangle))
       if (op.P1 == Pt(x - 150, top)) return true;
     return false;
   }
   // Line i of the admission block and of the examination block.
-  int AdmissionY(int i) const { return fields_[32].Y + (i - 1) * fields_[40].Y; }
+  int AdmissionY(int i) const { return RowY(i); }
   int ExamY(int i) const { return fields_[76].Y + (i - 1) * fields_[84].Y; }
-
-  testsupport::LayoutEnvironment env_;
-  testsupport::FixedPrinter printer_;
-  quorv::TFormFieldTable fields_;
-  quorv::TPupilRecord pupil_;
-  platform::RecordingCanvas canvas_;
 };
 
 TEST_F(GymnasiumPageTest, ExamBlocksShowTheExaminedSubjectsAndRoundTheirBoxesApart) {
@@ -272,23 +238,6 @@ TEST_F(GymnasiumPageTest, RightAdmissionLineTwoAddsInformatikToAllButArbeitWirts
   }
 }
 
-TEST_F(GymnasiumPageTest, StatementFollowsExamPassedAndAbsencesPrintOnForm24Only) {
-  const QString passed = QStringLiteral(
-      "Er/Sie hat die Prüfung bestanden und wird in die 11. Jahrgangsstufe der gymnasialen Oberstufe versetzt.");
-  const QString failed =
-      QStringLiteral("Er/Sie hat die Prüfung nicht bestanden und wird nicht in die 11. Jahrgangsstufe versetzt.");
-  const struct {
-    int Form, Passed;
-    QString Result;
-  } cases[] = {{24, 1, passed}, {25, 1, passed}, {25, 0, failed}, {24, 0, failed}};
-  for (const auto& c : cases) {
-    pupil_.ExamPassed = static_cast<std::uint16_t>(c.Passed);
-    Draw(c.Form);
-    EXPECT_NE(TextAt(c.Result, F(26).X, F(26).Y), nullptr) << c.Form << " " << c.Passed;
-    EXPECT_EQ(Drawn(QStringLiteral("Fehltage: _______ davon entschuldigt: _______")), c.Form == 24) << c.Form;
-  }
-}
-
 TEST_F(GymnasiumPageTest, WithoutExamSubjectsTheLeftColumnStillPrints) {
   Rename(pupil_, 1, "Deutsch ");
   pupil_.FourthExamSubject.set("Lat");
@@ -308,39 +257,50 @@ TEST_F(GymnasiumPageTest, GradeLinesOfReportAndLeavingPage) {
   Rename(pupil_, 9, "Slot neun");
   Rename(pupil_, 18, "Slot achtzehn");
   const int right = F(32).X + F(36).X;
-  auto rowY = [&](int r) { return F(32).Y + (r - 1) * F(40).Y; };
   for (int form : {21, 22, 121, 23}) {
     Draw(form);
-    const RecordedOp* squeezed = TextAt(QStringLiteral("nicht erteilt"), F(32).X + F(34).X, rowY(1));
+    const RecordedOp* squeezed = TextAt(QStringLiteral("nicht erteilt"), F(32).X + F(34).X, RowY(1));
     ASSERT_NE(squeezed, nullptr) << form;
     EXPECT_EQ(squeezed->State.CharacterExtra, -4) << form;
-    EXPECT_NE(TextAt(QStringLiteral("???"), right, rowY(3)), nullptr) << form;
-    EXPECT_NE(TextAt(QStringLiteral("katholische Religion"), right, rowY(2)), nullptr) << form;
+    EXPECT_NE(TextAt(QStringLiteral("???"), right, RowY(3)), nullptr) << form;
+    EXPECT_NE(TextAt(QStringLiteral("katholische Religion"), right, RowY(2)), nullptr) << form;
     const bool leaving = form == 23;
     // The report pages print slot 10's religion as a name; the leaving page as the religion row.
-    EXPECT_EQ(TextAt(QStringLiteral("evangelische Religion"), right, rowY(1)) != nullptr, !leaving) << form;
-    EXPECT_EQ(TextAt(QStringLiteral("ev. / kath. Religion /"), right, rowY(1) - 27) != nullptr, leaving) << form;
+    EXPECT_EQ(TextAt(QStringLiteral("evangelische Religion"), right, RowY(1)) != nullptr, !leaving) << form;
+    EXPECT_EQ(TextAt(QStringLiteral("ev. / kath. Religion /"), right, RowY(1) - 27) != nullptr, leaving) << form;
     EXPECT_EQ(Drawn(QStringLiteral("Slot neun")), false) << form;  // the left religion row, or not drawn
     EXPECT_EQ(Drawn(QStringLiteral("Slot achtzehn")), !leaving) << form;
   }
 }
 
-// What the leaving and examination pages leave out of the frame.
-TEST_F(GymnasiumPageTest, LeavingAndExamPagesLeaveOutPartsOfTheFrame) {
-  const char* const absent[] = {"Noten", "Schuljahr", "Fehltage: _______ davon entschuldigt: _______",
-                                "Empfangsbestätigung:", "Name, Vorname", "Lernentwicklungsbericht"};
-  Draw(23);
-  EXPECT_NE(TextAt(QStringLiteral("Pflichtunterricht"), F(31).X, F(31).Y), nullptr);
-  for (const char* text : absent) EXPECT_FALSE(Drawn(QString::fromUtf8(text))) << text;
-  Draw(24);
-  EXPECT_FALSE(Drawn(QStringLiteral("Schuljahr")));
-  EXPECT_FALSE(Drawn(QStringLiteral("Noten")));
-  EXPECT_TRUE(Drawn(QStringLiteral("Empfangsbestätigung:")));
-  // With field 20 set, both keep the one-line name block: no second rule at its Y.
-  F(20) = Field(0, 1200, 0, 11, 1, 1);
-  for (int form : {23, 24}) {
-    Draw(form);
-    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line)) EXPECT_NE(op.P1.y(), -(kOy + 1200)) << form;
+// What the leaving and examination pages leave out of the frame; the
+// statement of the examination pages follows ExamPassed.
+TEST_F(GymnasiumPageTest, FrameOfTheLeavingAndExamPagesAndTheExamStatement) {
+  const QString passed = QStringLiteral(
+      "Er/Sie hat die Prüfung bestanden und wird in die 11. Jahrgangsstufe der gymnasialen Oberstufe versetzt.");
+  const QString failed =
+      QStringLiteral("Er/Sie hat die Prüfung nicht bestanden und wird nicht in die 11. Jahrgangsstufe versetzt.");
+  const struct {
+    int Form, Passed;
+    QString Result;  // at field 26
+    bool Absences, Receipt;
+  } cases[] = {{23, 1, {}, false, false},
+               {24, 1, passed, true, true},
+               {24, 0, failed, true, true},
+               {25, 1, passed, false, true},
+               {25, 0, failed, false, true}};
+  F(20) = Field(0, 1200, 0, 11, 1, 1);  // the pages keep the one-line name block: no second rule
+  for (const auto& c : cases) {
+    pupil_.ExamPassed = static_cast<std::uint16_t>(c.Passed);
+    Draw(c.Form);
+    const std::string at = std::to_string(c.Form) + " passed " + std::to_string(c.Passed);
+    EXPECT_EQ(TextsAt(26), c.Result.isEmpty() ? QStringList{} : QStringList{c.Result}) << at;
+    EXPECT_EQ(Drawn(QStringLiteral("Fehltage: _______ davon entschuldigt: _______")), c.Absences) << at;
+    EXPECT_EQ(Drawn(QStringLiteral("Empfangsbestätigung:")), c.Receipt) << at;
+    EXPECT_EQ(TextsAt(31).contains(QStringLiteral("Pflichtunterricht")), c.Form == 23) << at;
+    for (const char* text : {"Noten", "Schuljahr", "Lernentwicklungsbericht", "Name, Vorname"})
+      EXPECT_FALSE(Drawn(QString::fromUtf8(text))) << at << " " << text;
+    for (const RecordedOp& op : canvas_.opsOf(CanvasOp::Line)) EXPECT_NE(op.P1.y(), Pt(0, 1200).y()) << at;
   }
 }
 

@@ -64,15 +64,6 @@ class FrameTest : public ::testing::Test {
   }
 
   TFormField& F(int n) { return fields_[static_cast<std::size_t>(n)]; }
-  // Puts the strike-out fields of the period, the transfer sentence and the
-  // seal on the lines of the texts they strike.
-  void StrikesOnTheirLines() {
-    for (auto [strike, base] : {std::pair{9, 7}, {96, 95}, {113, 112}}) {
-      F(strike).Y = F(base).Y;
-      F(strike).FontNumber = F(base).FontNumber;
-    }
-    F(8).Y = static_cast<std::uint16_t>(F(8).Y + 100);  // the school year clear of the period's line
-  }
 
   // Loads the form file for the job, as the wrapper does before output.
   void Prepare(int page) {
@@ -324,7 +315,7 @@ TEST_F(FrameTest, TransferSentenceStrikesTheAlternativeThatDoesNotApply) {
     const char* Struck;  // "": no overprint
   };
   const Case cases[] = {{0, "Die Schülerin/"}, {1, "/Der Schüler"}, {-1, ""}, {2, ""}};
-  StrikesOnTheirLines();
+  testsupport::StrikesOnTheirLines(fields_);
   for (const Case& c : cases) {
     pupil_.Sex = c.Sex;
     Draw(FullSpec(nullptr));
@@ -362,7 +353,7 @@ TEST_F(FrameTest, PeriodHeadingStrikesHalfYearOrYear) {
       {0, " ", '#', "1. Schulhalbjahr /"},  // a blank fill character prints "#"
       {0, "", '#', "1. Schulhalbjahr /"},   // so does an empty one
   };
-  StrikesOnTheirLines();
+  testsupport::StrikesOnTheirLines(fields_);
   for (const Case& c : cases) {
     pupil_.HalfYear = static_cast<std::uint16_t>(c.HalfYear);
     quorv::PrintOptions.FillCharacter.set(c.Fill);
@@ -483,7 +474,7 @@ TEST_F(FrameTest, SealOverprintsStrikeOneWordOfStempelSiegel) {
   const Case cases[] = {{quorv::TSealOverprint::A, "Stempel/"},
                         {quorv::TSealOverprint::B, "/Siegel"},
                         {quorv::TSealOverprint::None, ""}};
-  StrikesOnTheirLines();
+  testsupport::StrikesOnTheirLines(fields_);
   for (const Case& c : cases) {
     TPageSpec spec = FullSpec(nullptr);
     spec.SealStrike = c.Overprint;

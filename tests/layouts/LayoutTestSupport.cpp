@@ -6,9 +6,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "layouts/DrawnPageGeometry.h"
 #include "layouts/OutputWrappers.h"
 #include "layouts/ReceiptLayouts.h"
+#include "layouts/RegionalLayouts.h"
 #include "platform/PrinterDocument.h"
+#include "printengine/PrinterFonts.h"
 #include "records/TextWrap.h"
 #include "support/ScriptedMessages.h"
 
@@ -251,6 +254,85 @@ void DrawJobPage(platform::Canvas& canvas, int form, int page, const quorv::TPup
   const quorv::TPageRoutine routine = quorv::PageRoutineOfForm(form);
   ASSERT_NE(routine, nullptr) << form;
   routine(canvas, quorv::ReportJob.Pupil);
+}
+
+void StrikesOnTheirLines(quorv::TFormFieldTable& fields) {
+  for (auto [strike, base] : {std::pair{9, 7}, {23, 22}, {96, 95}, {113, 112}}) {
+    fields[static_cast<std::size_t>(strike)].Y = fields[static_cast<std::size_t>(base)].Y;
+    fields[static_cast<std::size_t>(strike)].FontNumber = fields[static_cast<std::size_t>(base)].FontNumber;
+  }
+  fields[8].Y = static_cast<std::uint16_t>(fields[8].Y + 100);
+}
+
+QStringList DrawnReportTexts(int form, const quorv::TPupilRecord& pupil, int pages) {
+  QStringList drawn;
+  for (int page = 1; page <= pages; ++page) {
+    platform::RecordingCanvas canvas;
+    DrawJobPage(canvas, form, page, pupil);
+    for (const platform::RecordedOp& op : canvas.opsOf(platform::CanvasOp::Text)) drawn << op.Text;
+    for (const StruckText& t : StruckTexts(canvas, QLatin1Char('#'))) drawn << QStringLiteral("struck: ") + t.Part;
+  }
+  return drawn;
+}
+
+QStringList FullyFilledFrameTexts(bool absences) {
+  QStringList texts = {LongSchoolName(), QStringLiteral("Vorname und Name"),
+                       QStringLiteral("Marie-Christin Annabell Sophie von Württemberg-Hohenlohe-Orth"),
+                       QStringLiteral("geb. am: "), QStringLiteral("28.02.1998"), QStringLiteral("Klasse: "),
+                       QStringLiteral("10R/b"), QStringLiteral("Vermerke:"), QStringLiteral("Ort, Datum"),
+                       QStringLiteral("Seestadt-Lindenhagen am Haffen, 15.7.2007"), QStringLiteral("Schulleiter(in)"),
+                       QStringLiteral("Klassenlehrer(in)"), QStringLiteral("Empfangsbestätigung:"),
+                       QStringLiteral("Erziehungsberechtigte"), QStringLiteral("Quorv V.3.x. / ") + LongSchoolName().left(49)};
+  if (absences) texts << QString::fromUtf8(quorv::kAbsenceSentence) << QStringLiteral("105,5") << QStringLiteral("100,5");
+  return texts;
+}
+
+void ExpectAllDrawn(const QStringList& drawn, const QStringList& texts, int form) {
+  for (const QString& text : texts) EXPECT_TRUE(drawn.contains(text)) << form << ": " << text.toStdString();
+}
+
+// ---- a report page with every field -----------------------------------------------------
+
+FormPageTest::FormPageTest() : printer_(platform::DeviceCaps{}), fields_(EveryFieldTable()), pupil_(TestPupil()) {}
+
+void FormPageTest::SetSlot(int slot, const QString& name, const char* grade, const char* level) {
+  quorv::TSubjectEntry& e = pupil_.Subjects[static_cast<std::size_t>(slot - 1)];
+  e.Name.setText(name);
+  e.Grade.set(grade);
+  e.CourseLevel.set(level);
+}
+
+void FormPageTest::Draw(int form) {
+  const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
+  env_.writeFormFile(choice.FileName, choice.Description, fields_);
+  canvas_.clear();
+  DrawJobPage(canvas_, form, 1, pupil_);
+}
+
+QStringList FormPageTest::TextsAt(QPoint p) const {
+  QStringList out;
+  for (const platform::RecordedOp& op : canvas_.opsOf(platform::CanvasOp::Text))
+    if (op.P1 == p) out << op.Text;
+  return out;
+}
+
+const platform::RecordedOp* FormPageTest::TextAt(QPoint p, const QString& text) const {
+  for (const platform::RecordedOp& op : canvas_.ops())
+    if (op.Op == platform::CanvasOp::Text && op.P1 == p && op.Text == text) return &op;
+  return nullptr;
+}
+
+int FormPageTest::Count(const QString& text) const {
+  int n = 0;
+  for (const platform::RecordedOp& op : canvas_.opsOf(platform::CanvasOp::Text)) n += op.Text == text ? 1 : 0;
+  return n;
+}
+
+std::size_t FormPageTest::GradeBoxes() const {
+  std::size_t boxes = 0;
+  for (const platform::RecordedOp& op : canvas_.opsOf(platform::CanvasOp::Rectangle))
+    boxes += op.State.Brush.Style == platform::BrushStyle::Solid ? 1 : 0;
+  return boxes;
 }
 
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown) {

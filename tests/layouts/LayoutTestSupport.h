@@ -2,19 +2,27 @@
 // What the layout tests share: a temporary program folder with form files,
 // the settings and the print job restored after each test, documents written
 // as PDF files, a scripted preview window and a test pupil.
+#include <gtest/gtest.h>
+
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 #include <vector>
 
+#include "layouts/DrawnPageGeometry.h"
 #include "layouts/PrintJob.h"
 #include "platform/Canvas.h"
+#include "platform/RecordingCanvas.h"
 #include "printengine/FormFiles.h"
+#include "printengine/PrinterFonts.h"
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
 #include "settings/Facheinst.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
+#include "support/FixedPrinter.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -103,6 +111,61 @@ quorv::TFormFieldTable EveryFieldTable();
 // Loads the form file of the job as the output wrapper does and draws the
 // page of the form for the pupil with the form's page routine.
 void DrawJobPage(platform::Canvas& canvas, int form, int page, const quorv::TPupilRecord& pupil);
+
+// Puts the strike-out fields on the lines of the texts they strike (the
+// period 9 on 7, the leaving statement 23 on 22, the transfer sentence 96 on
+// 95, the seal 113 on 112) in their fonts, and the school year (8) 10 mm
+// lower, clear of the period's line.
+void StrikesOnTheirLines(quorv::TFormFieldTable& fields);
+
+// The texts of pages 1 to pages of the form drawn for the pupil from the form
+// file in the program folder, and "struck: <part>" for every strike-out.
+QStringList DrawnReportTexts(int form, const quorv::TPupilRecord& pupil, int pages);
+// The texts of the frame every report prints for FullyFilledPupil with
+// LongSchoolName: school, names, dates, signatures, receipt and footer line;
+// with absences the absence sentence and its day counts.
+QStringList FullyFilledFrameTexts(bool absences);
+// Expects each of the texts among the drawn ones.
+void ExpectAllDrawn(const QStringList& drawn, const QStringList& texts, int form);
+
+// The text as the list TextsAt gives: empty for nullptr or an empty text.
+inline QStringList One(const char* text) { return text == nullptr ? QStringList{} : QStringList{QString::fromUtf8(text)}; }
+inline QStringList One(const QString& text) { return text.isEmpty() ? QStringList{} : QStringList{text}; }
+
+// A report page with every field at a place of its own (EveryFieldTable) on
+// page 1, drawn for a test pupil on a printer without an unprintable margin.
+class FormPageTest : public ::testing::Test {
+ protected:
+  FormPageTest();
+
+  // A point of the page in the recording (the default 15 mm margins).
+  static QPoint Pt(int x, int y) { return QPoint(150 + x, -(150 + y)); }
+  static int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(font), 0); }
+  quorv::TFormField& F(int n) { return fields_[static_cast<std::size_t>(n)]; }
+  const quorv::TFormField& F(int n) const { return fields_[static_cast<std::size_t>(n)]; }
+  // The baseline of row r of the grade block.
+  int RowY(int r) const { return F(32).Y + (r - 1) * F(40).Y; }
+  void SetSlot(int slot, const QString& name, const char* grade = "2", const char* level = "-");
+
+  // Writes the form's file from the fields and draws page 1 of the form.
+  void Draw(int form);
+
+  // The texts drawn at a point, or at a field's place, in the order drawn.
+  QStringList TextsAt(QPoint p) const;
+  QStringList TextsAt(int n) const { return TextsAt(Pt(F(n).X, F(n).Y)); }
+  const platform::RecordedOp* TextAt(QPoint p, const QString& text) const;
+  int Count(const QString& text) const;
+  bool Drawn(const QString& text) const { return canvas_.findText(text) != nullptr; }
+  // The grade boxes (solid rectangles).
+  std::size_t GradeBoxes() const;
+  QString Struck(const QString& text) const { return StruckPart(canvas_, text); }
+
+  LayoutEnvironment env_;
+  FixedPrinter printer_;
+  quorv::TFormFieldTable fields_;
+  quorv::TPupilRecord pupil_;
+  platform::RecordingCanvas canvas_;
+};
 
 // The paths announced by the PDF notices among the shown messages.
 QStringList AnnouncedPdfFiles(const std::vector<ShownMessage>& shown);
