@@ -53,7 +53,9 @@ void TMainForm::Button6Click() {
   SelectCurrentPupilInList();
   if (!tablePage) {
     SetCurrentPage(PageControl2, 0);
+    // The name is selected, so that typing replaces the placeholder.
     Sheet->Edit5->setFocus();
+    Sheet->Edit5->selectAll();
   }
   for (QPushButton* b : {Button1, Button2, Button3, Button4}) b->setEnabled(true);
   if (ProgramOptions.CopyFromPreviousPupil == 1)

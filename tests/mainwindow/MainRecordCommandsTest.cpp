@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "mainwindow/DataSheetControls.h"
 #include "mainwindow/SheetStubFixture.h"
 #include "settings/ProgEinst.h"
 #include "support/ClassInMemory.h"
@@ -43,6 +45,7 @@ TEST_F(RecordCommandsTest, PlusStoresInsertsBehindTheCurrentPupilAndShowsIt) {
     SheetStubForm& form = FormWithClass(ThreePupils(), 1);
     form.PageControl2->setCurrentIndex(3);
     form.pendingEdit = "4";
+    form.Sheet->Edit5->setText(QStringLiteral("???"));
     form.Button6->click();
     EXPECT_EQ(Surnames(), "Abel Berg ??? Cron ");
     EXPECT_EQ(Pupils[1].AbsenceDays, "4");  // the pupil left was stored
@@ -50,6 +53,7 @@ TEST_F(RecordCommandsTest, PlusStoresInsertsBehindTheCurrentPupilAndShowsIt) {
     EXPECT_EQ(ListTexts().value(form.ListBox1->currentRow()), "???, ");
     EXPECT_EQ(form.PageControl2->currentIndex(), 0);
     EXPECT_EQ(form.focusWidget()->objectName(), "Edit5");
+    EXPECT_EQ(form.Sheet->Edit5->selectedText(), QStringLiteral("???"));  // typing replaces the placeholder
     for (const char* note : {"Label64", "Label65", "Label66"})
       EXPECT_EQ(!form.findChild<QLabel*>(note)->isHidden(), copyOption == 1) << note;
   }
