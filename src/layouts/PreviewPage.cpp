@@ -6,6 +6,7 @@
 #include "layouts/OutputWrappers.h"
 #include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterCaps.h"
+#include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
 #include "settings/DrkEinst.h"
 
@@ -97,6 +98,7 @@ void PrintReportFromPreview() {
     job.AskFirst = 0;
     PrintReport();
   });
+  platform::Printer().FlushJob();
 }
 
 void PrintPageFromPreview() {
@@ -109,6 +111,7 @@ void PrintPageFromPreview() {
     job.LastPage = job.CurrentPage;
     wrapper();
   });
+  platform::Printer().FlushJob();
 }
 
 }  // namespace quorv

@@ -226,6 +226,19 @@ void PrinterDocument::NameJob(const QString& fileName) {
   job_.Named = true;
 }
 
+void PrinterDocument::FlushJob() {
+  if (jobDepth_ == 0) return;
+  if (docOpen_) EndDoc();
+  finishPdfFile();
+  device_.reset();
+  // The next output of the job resolves its printer again and starts a file
+  // of its own under the same name.
+  const QString name = job_.Named ? job_.FileName : QString();
+  job_ = Job{};
+  job_.FileName = name;
+  job_.Named = !name.isEmpty();
+}
+
 void PrinterDocument::finishJob() {
   if (docOpen_) EndDoc();
   finishPdfFile();

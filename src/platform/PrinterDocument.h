@@ -60,6 +60,10 @@ class PrinterDocument {
   bool InJob() const { return jobDepth_ > 0 || implicitJob_; }
   // Names the running job's PDF file unless it has a name already.
   void NameJob(const QString& fileName);
+  // Ends what the running job has printed so far (the open document, and the
+  // PDF file, which is announced) and keeps the job open for more: a print
+  // started from a preview is out at once, not when the preview closes.
+  void FlushJob();
 
   // The title of the next document; a document keeps the title it began with.
   void SetTitle(const QString& title) { title_ = title; }

@@ -246,6 +246,18 @@ TEST_F(PreviewPageTest, PagePrintedAloneWithoutQuestionsAndJobRestored) {
   }
 }
 
+TEST_F(PreviewPageTest, APrintFromThePreviewIsOutBeforeThePreviewCloses) {
+  testsupport::ScriptedMessages msgs;
+  platform::PrinterJob previewCommand;  // the preview command's job stays open
+  for (int print = 1; print <= 2; ++print) {
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    PreviewJob(15, 2);
+    quorv::PrintPageFromPreview();
+    EXPECT_TRUE(msgs.allAnswered()) << print;
+    EXPECT_EQ(platform::Printer().PageCount(), 1);
+  }
+}
+
 TEST_F(PreviewPageTest, NothingPrintedForAFormWithoutPrintout) {
   testsupport::ScriptedMessages msgs;  // none expected
   for (int form : {0, 43, 170, 30}) {
