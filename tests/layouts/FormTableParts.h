@@ -61,4 +61,20 @@ inline void NameBlock(quorv::TFormFieldTable& t, int y) {
              });
 }
 
+// The head of a report's page 1: school, title, school phrase, "über das
+// 1. Schulhalbjahr / Schuljahr" with the year and its strike-out as one
+// line, and the name block.
+inline void ReportHead(quorv::TFormFieldTable& t) {
+  PutRows(t, {
+                 {3, kMiddle, 150, C, kBold, 1, 1},
+                 {4, kMiddle, 170, C, kSmall, 1, 1},
+                 {5, kMiddle, 370, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 450, C, kLargeBold, 1, 1},
+                 {7, 559, 550, L, kPlain, 1, 1},
+                 {8, 1118, 550, L, kBold, 1, 1},
+                 {9, 556, 553, L, kStrike, 1, 1},
+             });
+  NameBlock(t, 720);
+}
+
 }  // namespace testsupport::formtable

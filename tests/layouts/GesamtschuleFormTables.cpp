@@ -31,18 +31,7 @@ void Remarks(TFormFieldTable& t, int page, int y, int lines, int spacing) {
 // the transfer report, the learning-development text and, where page 2 is
 // full, the remarks.
 void ReportPage1(TFormFieldTable& t, Kind kind) {
-  PutRows(t, {
-                 {3, kMiddle, 150, C, kBold, 1, 1},
-                 {4, kMiddle, 170, C, kSmall, 1, 1},
-                 {5, kMiddle, 370, C, kTitleFont, 1, 1},
-                 {14, kMiddle, 450, C, kLargeBold, 1, 1},
-                 // "über das 1. Schulhalbjahr / Schuljahr" and the year as one line,
-                 // the Courier strike-out lined up with the words.
-                 {7, 559, 550, L, kPlain, 1, 1},
-                 {8, 1118, 550, L, kBold, 1, 1},
-                 {9, 556, 553, L, kStrike, 1, 1},
-             });
-  NameBlock(t, 720);
+  ReportHead(t);
   int separator = 930;
   if (kind == Kind::Transfer) {
     // The strike-out over "Die Schülerin/" or "/Der Schüler", the next school

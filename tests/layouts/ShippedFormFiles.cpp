@@ -100,18 +100,7 @@ void ScaleFields(TFormFieldTable& t, Scale scale) {
 TFormFieldTable ReportForm(bool transfer, Scale scale = Scale::WithFootnote) {
   TFormFieldTable t{};
   Frame(t);
-  PutRows(t, {
-                 {3, kMiddle, 150, C, kBold, 1, 1},
-                 {4, kMiddle, 170, C, kSmall, 1, 1},
-                 {5, kMiddle, 370, C, kTitleFont, 1, 1},
-                 {14, kMiddle, 450, C, kLargeBold, 1, 1},
-                 // "über das 1. Schulhalbjahr / Schuljahr" and the year, centred as one
-                 // line, with the strike-out.
-                 {7, 559, 550, L, kPlain, 1, 1},
-                 {8, 1118, 550, L, kBold, 1, 1},
-                 {9, 556, 553, L, kStrike, 1, 1},
-             });
-  NameBlock(t, 720);
+  ReportHead(t);
   int y = 930;  // separator
   if (transfer) {
     // The sentence, the strike-out over "Die Schülerin/" or "/Der Schüler",
