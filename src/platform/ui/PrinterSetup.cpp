@@ -1,5 +1,7 @@
 #include "platform/ui/PrinterSetup.h"
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -13,6 +15,10 @@ bool RunPrinterSetup(QWidget* parent) {
   dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
   dialog.setWindowTitle(QStringLiteral("Drucker einrichten"));
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  // The dialog only chooses the printer; its confirming button prints nothing.
+  for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+    for (QAbstractButton* button : box->buttons())
+      if (box->buttonRole(button) == QDialogButtonBox::AcceptRole) button->setText(QStringLiteral("OK"));
   if (RunModal(dialog) != QDialog::Accepted) return false;
   Printer().SetChosenPrinter(ProgramPrinter().printerName());
   return true;
