@@ -225,3 +225,23 @@ TEST_F(ElectiveTest, KeyboardAndMouseSelectTheSameEntry) {
     EXPECT_EQ(msgs.shown().size(), 1u);
   }
 }
+
+TEST_F(ElectiveTest, EnterInTheNameFieldAddsTheSubjectAndKeepsTheDialogOpen) {
+  TWpflEinstForm form;
+  form.show();
+  form.activateWindow();
+  form.Edit1->setFocus();
+  QTest::keyClicks(form.Edit1, QStringLiteral("Kunst"));
+  QTest::keyClick(form.Edit1, Qt::Key_Return);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.result(), 0);
+  ASSERT_EQ(form.ListBox1->count(), 3);
+  EXPECT_EQ(form.ListBox1->item(2)->text(), QStringLiteral("Kunst"));
+  // The keypad's Enter does the same; OK still saves what was added.
+  form.Edit1->setText(QStringLiteral("Werken"));
+  QTest::keyClick(form.Edit1, Qt::Key_Enter);
+  EXPECT_EQ(form.ListBox1->count(), 4);
+  form.Button1->click();
+  EXPECT_EQ(form.result(), 1);
+  EXPECT_EQ(ElectiveSubjectNames.size(), 4);
+}
