@@ -69,6 +69,7 @@ bool TWpflEinstForm::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       Button3->click();
+      Edit1->selectAll();  // the next name typed replaces this one
       return true;
     }
   }
