@@ -52,6 +52,12 @@ class GradeLineEdit : public QLineEdit {
     QLineEdit::focusInEvent(event);
     selectOnRelease_ = true;
   }
+  // Also when the click itself brings the window back (its focus comes later).
+  void mousePressEvent(QMouseEvent* event) override {
+    const bool select = selectOnRelease_ || !hasFocus();
+    QLineEdit::mousePressEvent(event);
+    selectOnRelease_ = select;
+  }
   void mouseReleaseEvent(QMouseEvent* event) override {
     QLineEdit::mouseReleaseEvent(event);
     if (selectOnRelease_ && !hasSelectedText()) selectAll();
