@@ -6,7 +6,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -40,6 +42,31 @@ using Controls = TMainForm::DataSheetControls;
 constexpr int kNamedRows[] = {2, 3, 4, 6, 8, 9, 10, 14, 15, 16, 17, 18};
 const char* const kElectiveCombos[] = {"ComboBoxW1", "ComboBoxW2", "ComboBoxW3",
                                        "ComboBoxw4", "ComboBoxW5", "ComboBoxW6"};
+
+// A grade or addition field: the first click after it took the focus selects
+// its text, so the code typed next replaces the old one instead of joining it
+// ("-2" would keep "-").
+class GradeLineEdit : public QLineEdit {
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    selectOnRelease_ = true;
+  }
+  // Also when the click itself brings the window back (its focus comes later).
+  void mousePressEvent(QMouseEvent* event) override {
+    const bool select = selectOnRelease_ || !hasFocus();
+    QLineEdit::mousePressEvent(event);
+    selectOnRelease_ = select;
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectOnRelease_ && !hasSelectedText()) selectAll();
+    selectOnRelease_ = false;
+  }
+
+ private:
+  bool selectOnRelease_ = false;
+};
 
 constexpr int kGradeWidth = 30;
 constexpr int kAdditionWidth = 30;
@@ -80,7 +107,8 @@ class SheetBuilder {
   }
 
   QLineEdit* GradeEdit(const QString& name, int width) {
-    auto* edit = Edit(name, 0, width);
+    auto* edit = Named(new GradeLineEdit, name);
+    edit->setFixedWidth(width);
     edit->setAlignment(Qt::AlignCenter);
     return edit;
   }

@@ -487,6 +487,8 @@ void TMainForm::BuildPages() {
   BitBtn6->setStatusTip(BitBtn6->toolTip());
   CheckBox2 = new QCheckBox(QString::fromUtf8("DS gelöscht"), central);
   CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+  // Only shows the mark of the current pupil; "-" marks, nothing here unmarks.
+  CheckBox2->setFocusPolicy(Qt::NoFocus);
   Edit12 = MakeReadOnlyEdit(QStringLiteral("Edit12"), central);
   Edit13 = MakeReadOnlyEdit(QStringLiteral("Edit13"), central);
   Edit12->hide();
@@ -522,6 +524,13 @@ void TMainForm::BuildPages() {
   connect(Button7, &QPushButton::clicked, this, &TMainForm::Button7Click);
   connect(BitBtn11, &QPushButton::clicked, this, &TMainForm::BitBtn11Click);
   connect(BitBtn6, &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
+  // A click on "DS gelöscht" changes no record, so the box keeps showing the record's mark.
+  connect(CheckBox2, &QCheckBox::clicked, this, [this] {
+    if (CurrentPupil < 0 || CurrentPupil >= static_cast<int>(Pupils.size())) return;
+    const int active = Pupils[static_cast<std::size_t>(CurrentPupil)].Active;
+    const QSignalBlocker blocker(CheckBox2);
+    CheckBox2->setCheckState(active == 0 ? Qt::Checked : active == 1 ? Qt::Unchecked : Qt::PartiallyChecked);
+  });
 }
 
 void TMainForm::BuildStatusLine() {

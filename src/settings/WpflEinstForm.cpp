@@ -1,6 +1,7 @@
 #include "settings/WpflEinstForm.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,11 +56,24 @@ TWpflEinstForm::TWpflEinstForm(QWidget* parent) : QDialog(parent) {
   connect(Button2, &QPushButton::clicked, this, &TWpflEinstForm::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TWpflEinstForm::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TWpflEinstForm::Button4Click);
+  Edit1->installEventFilter(this);
 
   ElectiveSubjectNames.clear();
   SetElectiveDefaults();
   LoadElectiveSubjects();
   UpdateElectiveNames();
+}
+
+bool TWpflEinstForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Button3->click();
+      Edit1->selectAll();  // the next name typed replaces this one
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TWpflEinstForm::FillElectiveListBox() {

@@ -35,6 +35,8 @@ class TWpflEinstForm : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void reject() override { Button2Click(); }
+  // Enter in the name field adds the typed subject instead of closing the dialog.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   TWPflFach shownEntries_;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTabWidget>
 #include <QStyleOptionComboBox>
 #include <QListWidget>
@@ -792,6 +793,33 @@ TEST_F(DataSheetTest, OpenAsksOnlyWhenSomethingTypedWouldBeLost) {
       EXPECT_EQ(msgs.shown().size(), (c.AfterNew ? 1u : 0u) + (c.Asks ? 1u : 0u));
     }
   }
+}
+
+TEST_F(DataSheetTest, AGradeTypedAfterAClickReplacesTheDash) {
+  auto& form = Form(2);
+  TPupilRecord r = SampleRecord(2, 1, 7);
+  SetSlot(r, 1, "Deutsch", "-");
+  SetSlot(r, 5, "Mathematik", "3");
+  Show(r);
+  Ctl<QTabWidget>("PageControl2")->setCurrentWidget(form.TabSheet13);
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  // Wherever the click lands in the small field, the typed grade takes its place.
+  const struct {
+    const char* Name;
+    int X;  // 0: left edge, 1: right edge
+    char Typed;
+  } clicks[] = {{"EditF1", 1, '2'}, {"EditF5", 0, '4'}};
+  for (const auto& c : clicks) {
+    QLineEdit* edit = Edit(c.Name);
+    const QPoint at(c.X ? edit->width() - 3 : 3, edit->height() / 2);
+    QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+    QTest::keyClick(edit, c.Typed);
+    EXPECT_EQ(edit->text(), QString(QLatin1Char(c.Typed))) << c.Name;
+  }
+  form.StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[0].Grade.str(), "2");
+  EXPECT_EQ(Current().Subjects[4].Grade.str(), "4");
 }
 
 }  // namespace

@@ -262,6 +262,24 @@ TEST_F(SheetStubTest, PositionFieldsAndChangedIndicator) {
   EXPECT_TRUE(form.Edit73->isHidden());
 }
 
+TEST_F(SheetStubTest, TheDeletedBoxOnlyShowsTheMark) {
+  ProgramOptions.ShowDeletedPupils = 1;
+  auto& form = ShownForm();
+  form.ApplyShowDeletedSetting();
+  SetClass(ClassOf({Pupil("A", "a", 1), Pupil("B", "b", 0)}));
+  for (int current : {0, 1}) {
+    CurrentPupil = current;
+    form.UpdatePupilPosition();
+    const bool marked = current == 1;
+    // A click (or the space key after tabbing to it) would suggest a change
+    // that is never stored.
+    QTest::mouseClick(form.CheckBox2, Qt::LeftButton);
+    EXPECT_EQ(form.CheckBox2->isChecked(), marked) << current;
+    EXPECT_EQ(form.CheckBox2->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(Pupils[static_cast<std::size_t>(current)].Active, marked ? 0 : 1);
+  }
+}
+
 TEST_F(SheetStubTest, ProgramSettingsRefillListAndTable) {
   auto& form = ShownForm();
   SetClass(ClassWithDeletedPupils(), 2);

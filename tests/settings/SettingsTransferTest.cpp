@@ -5,7 +5,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 
 #include "platform/ui/DriveFolderList.h"
 #include "settings/EinstExpForm.h"
@@ -141,6 +144,24 @@ TEST_F(SettingsTransferTest, DialogsStartFromTheirDefaultsAndCloseAfterARefusal)
   EXPECT_EQ(exp.Edit2->text(), QString());
   Write(dir.programDir(), "DRKEINST.DAT", "print");
   exp.Target->setFolder(stick);
+  testsupport::ScriptedMessages messages;
+  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Dateien kopiert."), MsgKind::Information);
+  exp.Button1Click();
+  EXPECT_EQ(Read(stick, "DRKEINST.DAT"), "print");
+}
+
+TEST_F(SettingsTransferTest, ASingleClickInTheFolderListChoosesTheExportTarget) {
+  ProgramOptions.ListsInProgramDir = 1;
+  TEinstExpForm exp;
+  exp.show();
+  exp.FormShow();  // the list opens the program folder, which holds "stick"
+  Write(dir.programDir(), "DRKEINST.DAT", "print");
+  QListWidget* list = exp.Target->DirectoryListBox1;
+  const QList<QListWidgetItem*> found = list->findItems(QStringLiteral("stick"), Qt::MatchEndsWith);
+  ASSERT_EQ(found.size(), 1);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+  EXPECT_EQ(exp.Target->folder(), stick);
+  EXPECT_EQ(exp.Target->DirLabel->text(), QDir::toNativeSeparators(stick));
   testsupport::ScriptedMessages messages;
   messages.expect(QString::fromUtf8("Es wurden 1 von 1 Dateien kopiert."), MsgKind::Information);
   exp.Button1Click();

@@ -225,3 +225,24 @@ TEST_F(ElectiveTest, KeyboardAndMouseSelectTheSameEntry) {
     EXPECT_EQ(msgs.shown().size(), 1u);
   }
 }
+
+TEST_F(ElectiveTest, EnterInTheNameFieldAddsTheSubjectAndKeepsTheDialogOpen) {
+  TWpflEinstForm form;
+  form.show();
+  form.activateWindow();
+  form.Edit1->setFocus();
+  QTest::keyClicks(form.Edit1, QStringLiteral("Kunst"));
+  QTest::keyClick(form.Edit1, Qt::Key_Return);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.result(), 0);
+  ASSERT_EQ(form.ListBox1->count(), 3);
+  EXPECT_EQ(form.ListBox1->item(2)->text(), QStringLiteral("Kunst"));
+  // The next name typed replaces the last one; the keypad's Enter adds as well.
+  QTest::keyClicks(form.Edit1, QStringLiteral("Werken"));
+  QTest::keyClick(form.Edit1, Qt::Key_Enter);
+  ASSERT_EQ(form.ListBox1->count(), 4);
+  EXPECT_EQ(form.ListBox1->item(3)->text(), QStringLiteral("Werken"));
+  form.Button1->click();
+  EXPECT_EQ(form.result(), 1);
+  EXPECT_EQ(ElectiveSubjectNames.size(), 4);
+}

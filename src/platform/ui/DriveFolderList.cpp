@@ -39,6 +39,7 @@ DriveFolderList::DriveFolderList(QWidget* parent) : QWidget(parent) {
   connect(DriveComboBox1, &QComboBox::activated, this,
           [this](int index) { setFolder(DriveComboBox1->itemData(index).toString()); });
   connect(DirectoryListBox1, &QListWidget::itemActivated, this, &DriveFolderList::ItemActivated);
+  connect(DirectoryListBox1, &QListWidget::currentItemChanged, this, &DriveFolderList::ItemChosen);
 }
 
 void DriveFolderList::setFolder(const QString& folder) {
@@ -52,6 +53,7 @@ void DriveFolderList::setFolder(const QString& folder) {
 QString DriveFolderList::folder() const { return folder_; }
 
 void DriveFolderList::Fill() {
+  filling_ = true;
   DirectoryListBox1->clear();
   DirLabel->setText(QDir::toNativeSeparators(folder_));
   const QIcon open = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -75,10 +77,18 @@ void DriveFolderList::Fill() {
     auto* entry = new QListWidgetItem(closed, QString(depth * 2, ' ') + sub, DirectoryListBox1);
     entry->setData(kPathRole, folder_ + sub);
   }
+  filling_ = false;
 }
 
 void DriveFolderList::ItemActivated(QListWidgetItem* item) {
   if (item) setFolder(item->data(kPathRole).toString());
+}
+
+// The highlighted folder is the one the dialog works with, opened or not.
+void DriveFolderList::ItemChosen(QListWidgetItem* item) {
+  if (filling_ || !item) return;
+  folder_ = WithSlash(QDir::cleanPath(item->data(kPathRole).toString()));
+  DirLabel->setText(QDir::toNativeSeparators(folder_));
 }
 
 }  // namespace platform

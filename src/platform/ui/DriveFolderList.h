@@ -1,7 +1,7 @@
 #pragma once
 // A drive box coupled to a folder list: the mounted volumes of this machine
 // in the box; in the list the chosen folder's path from its volume down, then
-// its subfolders. A double click opens a folder.
+// its subfolders. A click chooses a folder, a double click also opens it.
 #include <QString>
 #include <QWidget>
 
@@ -29,7 +29,9 @@ class DriveFolderList : public QWidget {
  private:
   void Fill();
   void ItemActivated(QListWidgetItem* item);
+  void ItemChosen(QListWidgetItem* item);
   QString folder_;
+  bool filling_ = false;
 };
 
 }  // namespace platform
