@@ -69,7 +69,7 @@ void DrawPrinterTestSheet(platform::Canvas& canvas, const QDate& today) {
   PrintField(canvas, QStringLiteral("Drucker-Testblatt"), SheetField(0, 0, 10), 1, origins);
   for (int n = 1; n <= kPrinterFontCount; ++n)
     PrintField(canvas, TestSheetLabel(n), SheetField(0, TestSheetLineY(n), n), 1, origins);
-  PrintField(canvas, QLocale::system().toString(today, QStringLiteral("dd. MMMM yyyy")), SheetField(0, 2650, 14), 1,
+  PrintField(canvas, QLocale().toString(today, QStringLiteral("dd. MMMM yyyy")), SheetField(0, 2650, 14), 1,
              origins);
   PrintField(canvas, QString::fromLatin1(kTestSheetVersion), SheetField(1100, 2650, 24), 1, origins);
 }

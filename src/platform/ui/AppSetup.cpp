@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <cstdio>
 
@@ -24,6 +25,9 @@ void SetUpApplication(QApplication& app) {
   // Only the name: a display name set here would be appended to every caption.
   QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
   InstallQtGermanTranslations(app);
+  // The program speaks German whatever the machine's locale: month names,
+  // file sizes and types in the standard dialogs.
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 
 }  // namespace platform

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDate>
 #include <QDialogButtonBox>
+#include <QLocale>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -19,8 +21,10 @@ class AppSetupTest : public ::testing::Test {
       delete t;
     }
     QApplication::setApplicationName(name_);
+    QLocale::setDefault(locale_);
   }
   const QString name_ = QApplication::applicationName();
+  const QLocale locale_;
 };
 
 TEST_F(AppSetupTest, StandardButtonsSpeakGerman) {
@@ -40,6 +44,8 @@ TEST_F(AppSetupTest, StandardButtonsSpeakGerman) {
 TEST_F(AppSetupTest, TheNameIsNoSuffixOfCaptions) {
   platform::SetUpApplication(*qApp);
   EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Quorv (USB)"));
+  // German month names whatever the machine's locale (the test sheet's date).
+  EXPECT_EQ(QLocale().toString(QDate(2026, 3, 5), QStringLiteral("dd. MMMM yyyy")), QString::fromUtf8("05. März 2026"));
   // No display name of its own: one would be appended to every window caption.
   QApplication::setApplicationName(QStringLiteral("probe"));
   EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("probe"));
