@@ -77,4 +77,34 @@ inline void ReportHead(quorv::TFormFieldTable& t) {
   NameBlock(t, 720);
 }
 
+// The transfer sentence below the name block: the strike-out over "Die
+// Schülerin/" or "/Der Schüler", the next school over the long blank and the
+// Jahrgangsstufe over "____".
+inline void TransferSentence(quorv::TFormFieldTable& t) {
+  PutRows(t, {
+                 {95, kLeft, 990, L, kText, 1, 1},
+                 {96, 81, 994, L, kStrike, 1, 1},
+                 {97, 829, 1030, C, kSmall, 1, 1},
+                 {98, 829, 982, C, kBold, 1, 1},
+                 {100, 1365, 982, C, kBold, 1, 1},
+             });
+}
+
+// The head of a leaving or final report: the school name with its rule on the
+// left and the coat of arms on the right, title, school phrase, "Schuljahr"
+// with the year, and the name block.
+inline void FinalHead(quorv::TFormFieldTable& t) {
+  PutRows(t, {
+                 {3, 750, 150, C, kBold, 1, 1},
+                 {4, 750, 170, C, kSmall, 1, 1},
+                 {121, 1530, 50, L, 0, 1, 1},
+                 Parameters(122, 220, 260, 0),
+                 {5, kMiddle, 520, C, kTitleFont, 1, 1},
+                 {14, kMiddle, 600, C, kLargeBold, 1, 1},
+                 {7, 910, 700, R, kPlain, 1, 1},
+                 {8, 940, 700, L, kBold, 1, 1},
+             });
+  NameBlock(t, 880);
+}
+
 }  // namespace testsupport::formtable

@@ -34,15 +34,7 @@ void ReportPage1(TFormFieldTable& t, Kind kind) {
   ReportHead(t);
   int separator = 930;
   if (kind == Kind::Transfer) {
-    // The strike-out over "Die Schülerin/" or "/Der Schüler", the next school
-    // over the long blank, the Jahrgangsstufe over "____".
-    PutRows(t, {
-                   {95, kLeft, 990, L, kText, 1, 1},
-                   {96, 81, 994, L, kStrike, 1, 1},
-                   {97, 829, 1030, C, kSmall, 1, 1},
-                   {98, 829, 982, C, kBold, 1, 1},
-                   {100, 1365, 982, C, kBold, 1, 1},
-               });
+    TransferSentence(t);
     separator = 1080;
   }
   const int text = separator + 190;
@@ -67,17 +59,7 @@ void ReportPage1(TFormFieldTable& t, Kind kind) {
 // Page 1 of the leaving report: school and coat of arms, title, school year,
 // name, the leaving statement and the remarks.
 void LeavingPage1(TFormFieldTable& t) {
-  PutRows(t, {
-                 {3, 750, 150, C, kBold, 1, 1},
-                 {4, 750, 170, C, kSmall, 1, 1},
-                 {121, 1530, 50, L, 0, 1, 1},
-                 Parameters(122, 220, 260, 0),
-                 {5, kMiddle, 520, C, kTitleFont, 1, 1},
-                 {14, kMiddle, 600, C, kLargeBold, 1, 1},
-                 {7, 910, 700, R, kPlain, 1, 1},
-                 {8, 940, 700, L, kBold, 1, 1},
-             });
-  NameBlock(t, 880);
+  FinalHead(t);
   // "... Erfüllung seiner/ihrer Pflicht ...": the strike-out over either word,
   // its fill through the small letters; the Jahrgangsstufe over "____".
   PutRows(t, {

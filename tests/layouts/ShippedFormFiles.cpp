@@ -103,15 +103,7 @@ TFormFieldTable ReportForm(bool transfer, Scale scale = Scale::WithFootnote) {
   ReportHead(t);
   int y = 930;  // separator
   if (transfer) {
-    // The sentence, the strike-out over "Die Schülerin/" or "/Der Schüler",
-    // the next school over the long blank and the Jahrgangsstufe over "____".
-    PutRows(t, {
-                   {95, kLeft, 990, L, kText, 1, 1},
-                   {96, 81, 994, L, kStrike, 1, 1},
-                   {97, 829, 1030, C, kSmall, 1, 1},
-                   {98, 829, 982, C, kBold, 1, 1},
-                   {100, 1365, 982, C, kBold, 1, 1},
-               });
+    TransferSentence(t);
     y = 1080;
   }
   const int lines = 24;
@@ -144,18 +136,7 @@ enum class FinalSeal { Siegel, StempelSiegel };
 TFormFieldTable FinalForm(FinalKind kind, Scale scale = Scale::WithFootnote, FinalSeal seal = FinalSeal::Siegel) {
   TFormFieldTable t{};
   Frame(t);
-  PutRows(t, {
-                 // School name and its rule on the left, the coat of arms on the right.
-                 {3, 750, 150, C, kBold, 1, 1},
-                 {4, 750, 170, C, kSmall, 1, 1},
-                 {121, 1530, 50, L, 0, 1, 1},
-                 Parameters(122, 220, 260, 0),
-                 {5, kMiddle, 520, C, kTitleFont, 1, 1},
-                 {14, kMiddle, 600, C, kLargeBold, 1, 1},
-                 {7, 910, 700, R, kPlain, 1, 1},
-                 {8, 940, 700, L, kBold, 1, 1},
-             });
-  NameBlock(t, 880);
+  FinalHead(t);
   switch (kind) {
     case FinalKind::Leaving:
       // "... Erfüllung seiner/ihrer Pflicht ...": the strike-out over either word;
