@@ -17,7 +17,8 @@ inline void EnsureWidgetApplication() {
   static int argc = 1;
   static char name[] = "quorv_bench";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
+  // Never destroyed: at exit the program's own statics would go first.
+  new QApplication(argc, argv);
 }
 
 // Copies the shipped form files and pictures into the folder (ending in '/').
