@@ -2,6 +2,7 @@
 
 #include "layouts/FormTableParts.h"
 #include "layouts/GesamtschuleFormTables.h"
+#include "layouts/PrintJob.h"
 
 #include <initializer_list>
 #include <utility>
@@ -321,6 +322,13 @@ TFormFieldTable EightRows(TFormFieldTable t) {
 }
 
 }  // namespace
+
+std::vector<int> FormsOfShippedFile(const ShippedFormFile& file) {
+  std::vector<int> forms{file.Form};
+  for (const quorv::TDispatchEntry& e : quorv::kDispatchTable)
+    if (e.Form != file.Form && quorv::LookupFormFile(e.Form, 0, 0, 1).FileName == file.FileName) forms.push_back(e.Form);
+  return forms;
+}
 
 ShippedFormFile ShippedReportFormFile(int form, const TFormFieldTable& fields) {
   const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);

@@ -16,6 +16,10 @@ std::vector<ShippedFormFile> ShippedFormFiles();
 // Those of the Grundschule, forms 1 to 4 (GrundschuleFormFiles.cpp).
 std::vector<ShippedFormFile> GrundschuleFormFiles();
 
+// The report forms that load the file: its own, and those that share it
+// (forms 24 and 25 share one).
+std::vector<int> FormsOfShippedFile(const ShippedFormFile& file);
+
 // The shipped file of a report form: its file name and title by the form-file
 // table, with the fields of the table.
 ShippedFormFile ShippedReportFormFile(int form, const quorv::TFormFieldTable& fields);
