@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QStringList>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +28,20 @@ constexpr FaceAlias kFaceAliases[] = {
 
 // Metrics are taken at this em size, where they are exact font units.
 constexpr int kReferencePixelSize = 2048;
+
+// Texts the painter would lay out like a one-line text layout: printable
+// characters only, nothing that breaks a line or stands for an object.
+bool DrawnAsRun(const QString& text) {
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xAD || u == 0x2028 || u == 0x2029 || u == 0xFFFC) return false;
+  }
+  return true;
+}
+
+// A device position on the painter's grid of 1/64 pixel, as the painter
+// itself places a text: cut towards zero.
+double OnTextGrid(double v) { return static_cast<int>(v * 64) / 64.0; }
 
 }  // namespace
 
@@ -129,11 +144,11 @@ void PainterCanvas::PaintRectangle(QPoint p1, QPoint p2, bool outline) {
   painter_.restore();
 }
 
-const PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
+PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
   const double sx = std::fabs(ScaleX());
   const double sy = std::fabs(ScaleY());
   // Pages draw the same few fonts over and over: the last ones are kept.
-  for (const DeviceFont& f : fonts_)
+  for (DeviceFont& f : fonts_)
     if (f.Spec == spec && f.ScaleX == sx && f.ScaleY == sy) return &f;
 
   QFont face(InstalledFaceName(spec.FaceName));
@@ -157,32 +172,71 @@ const PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec)
   font.setKerning(false);  // advances as the device context uses them
   if (std::fabs(sx / sy - 1.0) > 0.005) font.setStretch(std::clamp(RoundHalfEven(100.0 * sx / sy), 1, 4000));
   if (fonts_.size() >= kKeptFonts) fonts_.erase(fonts_.begin());
-  fonts_.push_back(
-      DeviceFont{++fontSerial_, spec, sx, sy, font, QFontMetricsF(font, device), m.Ascent * emPx, m.Descent * emPx});
+  fonts_.push_back(DeviceFont{++fontSerial_, spec, sx, sy, font, QFontMetricsF(font, device), m.Ascent * emPx,
+                              m.Descent * emPx, {}});
   return &fonts_.back();
+}
+
+PainterCanvas::ShapedText& PainterCanvas::shapedText(DeviceFont& font, const QString& text) {
+  const auto it = font.Texts.find(text);
+  if (it != font.Texts.end()) return *it;
+  // Pages print the same labels, subjects and grades for every pupil.
+  if (font.Texts.size() >= kKeptTexts) font.Texts.clear();
+  return *font.Texts.insert(text, ShapedText{});
+}
+
+double PainterCanvas::textWidth(DeviceFont& font, const QString& text) {
+  ShapedText& shaped = shapedText(font, text);
+  if (shaped.Width < 0) shaped.Width = font.Metrics.horizontalAdvance(text);
+  return shaped.Width;
+}
+
+const QList<QGlyphRun>& PainterCanvas::glyphRuns(DeviceFont& font, ShapedText& shaped, const QString& text) {
+  if (shaped.Shaped) return shaped.Runs;
+  // The layout shapes the text as the painter's own drawText would.
+  QTextLayout layout(text, font.Font, painter_.device());
+  QTextOption option;
+  option.setWrapMode(QTextOption::NoWrap);
+  option.setTextDirection(Qt::LeftToRight);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  const double baseline = line.ascent();
+  shaped.Runs = layout.glyphRuns();
+  for (QGlyphRun& run : shaped.Runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions) p.ry() -= baseline;
+    run.setPositions(positions);
+  }
+  shaped.Shaped = true;
+  return shaped.Runs;
+}
+
+void PainterCanvas::drawRun(DeviceFont& font, const QString& text, QPointF start) {
+  // Placed on the grid the painter places text on, each glyph lands where
+  // drawText would put it.
+  const QPointF onGrid(OnTextGrid(start.x()), OnTextGrid(start.y()));
+  for (const QGlyphRun& run : glyphRuns(font, shapedText(font, text), text)) painter_.drawGlyphRun(onGrid, run);
 }
 
 void PainterCanvas::PaintText(QPoint at, const QString& text) {
   const CanvasState& s = state();
   const FontSpec& spec = s.Font;
-  const DeviceFont* df = deviceFont(spec);
+  DeviceFont* df = deviceFont(spec);
   if (df == nullptr) return;
-  const QFont& font = df->Font;
-  const QFontMetricsF& fm = df->Metrics;
-  const double sx = df->ScaleX;
 
   // Character spacing goes after every character, the last one included.
   // Qt's own letter spacing is scaled by a whole-number factor of the
   // resolution, so spaced text is placed character by character.
   const unsigned horizontal = s.TextAlign & TextAlign::HorizontalMask;
   const bool opaque = s.Background == BkMode::Opaque;
-  const double extraPx = s.CharacterExtra * sx;
+  const double extraPx = s.CharacterExtra * df->ScaleX;
   QStringList clusters;
   double width = 0;
   if (s.CharacterExtra == 0) {
     // Measured only where the width places the text or its background.
-    if (opaque || horizontal == TextAlign::Right || horizontal == TextAlign::Center)
-      width = fm.horizontalAdvance(text);
+    if (opaque || horizontal == TextAlign::Right || horizontal == TextAlign::Center) width = textWidth(*df, text);
   } else {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype start = 0;
@@ -190,7 +244,7 @@ void PainterCanvas::PaintText(QPoint at, const QString& text) {
       const QString cluster = text.mid(start, finder.position() - start);
       start = finder.position();
       clusters.push_back(cluster);
-      width += fm.horizontalAdvance(cluster) + extraPx;
+      width += textWidth(*df, cluster) + extraPx;
     }
   }
   const double ascent = df->Ascent;
@@ -223,20 +277,30 @@ void PainterCanvas::PaintText(QPoint at, const QString& text) {
   // Only this canvas draws on its painter, and lines and frames put the
   // painter's state back: font and pen are set only when they change.
   if (rotated || textFont_ != df->Serial) {
-    painter_.setFont(font);
+    painter_.setFont(df->Font);
     textFont_ = rotated ? 0 : df->Serial;
   }
   if (rotated || !textPen_) {
     painter_.setPen(QPen(Qt::black));
     textPen_ = !rotated;
   }
+  // Plain texts are shaped once per font and text; turned and underlined
+  // ones are left to drawText.
+  const bool asRuns = !rotated && !spec.Underline && DrawnAsRun(text);
+  const QPointF start = origin + QPointF(dx, baseline);
   if (clusters.isEmpty()) {
-    painter_.drawText(origin + QPointF(dx, baseline), text);
+    if (asRuns)
+      drawRun(*df, text, start);
+    else
+      painter_.drawText(start, text);
   } else {
-    double x = origin.x() + dx;
+    double x = start.x();
     for (const QString& cluster : clusters) {
-      painter_.drawText(QPointF(x, origin.y() + baseline), cluster);
-      x += fm.horizontalAdvance(cluster) + extraPx;
+      if (asRuns)
+        drawRun(*df, cluster, QPointF(x, start.y()));
+      else
+        painter_.drawText(QPointF(x, start.y()), cluster);
+      x += textWidth(*df, cluster) + extraPx;
     }
   }
   if (rotated) painter_.restore();

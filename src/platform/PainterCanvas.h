@@ -4,7 +4,9 @@
 // the painter itself is never flipped, so glyphs stay upright.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -47,7 +49,15 @@ class PainterCanvas : public Canvas {
     double Ascent;   // per unit of em height
     double Descent;
   };
-  // A canvas font as the device draws it, at the canvas's scale.
+  // A text as the device shapes it: its advance, and its glyphs placed from
+  // the start of its baseline (empty until the text is drawn as a run).
+  struct ShapedText {
+    double Width = -1;  // device pixels; < 0: not measured yet
+    QList<QGlyphRun> Runs;
+    bool Shaped = false;
+  };
+  // A canvas font as the device draws it, at the canvas's scale, with the
+  // texts drawn in it so far.
   struct DeviceFont {
     unsigned Serial;
     FontSpec Spec;
@@ -57,10 +67,17 @@ class PainterCanvas : public Canvas {
     QFontMetricsF Metrics;
     double Ascent;   // device pixels
     double Descent;
+    QHash<QString, ShapedText> Texts;
   };
+  static constexpr qsizetype kKeptTexts = 2048;
   static constexpr std::size_t kKeptFonts = 16;
   const FaceMetrics& metricsOf(const QFont& face);
-  const DeviceFont* deviceFont(const FontSpec& spec);
+  DeviceFont* deviceFont(const FontSpec& spec);
+  ShapedText& shapedText(DeviceFont& font, const QString& text);
+  // The text's advance, as QFontMetricsF measures it.
+  double textWidth(DeviceFont& font, const QString& text);
+  void drawRun(DeviceFont& font, const QString& text, QPointF start);
+  const QList<QGlyphRun>& glyphRuns(DeviceFont& font, ShapedText& shaped, const QString& text);
   double penWidthPixels() const;
 
   QPainter& painter_;
