@@ -572,7 +572,7 @@ void TMainForm::FormCreate(const QString& programPath) {
   ProgramDir = QFileInfo(programPath).absolutePath();
   if (!ProgramDir.endsWith('/')) ProgramDir += '/';
   DataDir = ProgramDir + QStringLiteral("Daten/");
-  if (!platform::DirExists(DataDir) && !platform::MakeDir(DataDir)) {
+  if (!platform::DirExists(DataDir) && !platform::MakeDir(DataDir, platform::FileAccess::OwnerOnly)) {
     platform::ShowMessage(QStringLiteral("Problem beim Erstellen des Datenverzeichnis:\r") + DataDir + "\r",
                           platform::MsgKind::Information);
     DataDir = ProgramDir;
