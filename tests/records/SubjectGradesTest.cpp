@@ -133,8 +133,9 @@ TEST_F(SubjectGradesTest, ElectiveRowsFollowTheLastCatalogueRowWhenTheCatalogueH
 }
 
 TEST_F(SubjectGradesTest, TooManyElectivesAreReportedAndNotCounted) {
-  // No names in the list: 71 rows, 43 of them catalogue rows, 28 for electives.
-  for (int i = 0; i < 29; ++i) {
+  // No names in the list: capacity 71 with 43 catalogue rows in use, so the
+  // 28th elective would make 71 rows in use and gets none.
+  for (int i = 0; i < 28; ++i) {
     TPupilRecord& p = AddPupil(15);
     p.Subjects[18].Name.set("Fach " + std::to_string(i));
     p.Subjects[18].Grade.set("1");
@@ -145,8 +146,24 @@ TEST_F(SubjectGradesTest, TooManyElectivesAreReportedAndNotCounted) {
   const OverviewResult o = BuildOverviewRows(pupils_, 0);
   EXPECT_TRUE(messages.allAnswered());
   EXPECT_EQ(o.Rows.size(), 71u);
-  EXPECT_EQ(o.Rows[70].Name, "Fach 27");
-  EXPECT_EQ(Row(o, "Fach 28"), nullptr);
+  EXPECT_EQ(o.Rows[69].Name, "Fach 26");
+  EXPECT_EQ(Row(o, "Fach 27"), nullptr);
+  EXPECT_EQ(o.UsedRows.size(), 70u);
+}
+
+TEST_F(SubjectGradesTest, ANegativeFormSlotIsNoSlotAndOnlyZeroSearchesByName) {
+  const int math = Entry("Mathematik");
+  const int formSlot = SubjectCatalog[math].SlotByForm[15];
+  const struct {
+    int value;
+    int slot;  // what the grade list and the overview read
+  } cases[] = {{formSlot, formSlot}, {0, formSlot}, {-1, 0}};
+  Slot(AddPupil(15), "Mathematik").Grade.set("2");
+  for (const auto& c : cases) {
+    SubjectCatalog[math].SlotByForm[15] = c.value;
+    EXPECT_EQ(PupilCatalogSlot(pupils_[0], math), c.slot) << c.value;
+    EXPECT_EQ(Row(BuildOverviewRows(pupils_, 0), "Mathematik")->Counters[2], c.slot ? 1 : 0) << c.value;
+  }
 }
 
 TEST_F(SubjectGradesTest, FirstCharOfCellSkipsLeadingBlanksOfLongerTexts) {
