@@ -123,6 +123,23 @@ TEST_F(SettingsTransferTest, FailedCopiesAreCountedAndTheRestStillCopied) {
   EXPECT_EQ(Read(stick, "SCHEINST.DAT"), "<none>");
 }
 
+TEST(SettingsTransferSummary, OneFileIsSingular) {
+  const struct {
+    int attempted;
+    int copied;
+    const char* text;
+  } cases[] = {{1, 1, "Es wurden 1 von 1 Datei kopiert."},
+               {1, 0, "Es wurden 0 von 1 Datei kopiert.\r1 Datei wurde NICHT kopiert!"},
+               {3, 2, "Es wurden 2 von 3 Dateien kopiert.\r1 Datei wurde NICHT kopiert!"},
+               {3, 1, "Es wurden 1 von 3 Dateien kopiert.\r2 Dateien wurden NICHT kopiert!"}};
+  for (const auto& c : cases) {
+    testsupport::ScriptedMessages messages;
+    messages.expect(QString::fromUtf8(c.text), c.copied == c.attempted ? MsgKind::Information : MsgKind::Warning);
+    ReportTransfer({false, c.attempted, c.copied});
+    EXPECT_TRUE(messages.allAnswered()) << c.text;
+  }
+}
+
 TEST_F(SettingsTransferTest, DialogsStartFromTheirDefaultsAndCloseAfterARefusal) {
   ProgramOptions.ListsInProgramDir = 1;
   TEinstImpForm imp;
@@ -145,7 +162,7 @@ TEST_F(SettingsTransferTest, DialogsStartFromTheirDefaultsAndCloseAfterARefusal)
   Write(dir.programDir(), "DRKEINST.DAT", "print");
   exp.Target->setFolder(stick);
   testsupport::ScriptedMessages messages;
-  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Dateien kopiert."), MsgKind::Information);
+  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Datei kopiert."), MsgKind::Information);
   exp.Button1Click();
   EXPECT_EQ(Read(stick, "DRKEINST.DAT"), "print");
 }
@@ -163,7 +180,7 @@ TEST_F(SettingsTransferTest, ASingleClickInTheFolderListChoosesTheExportTarget) 
   EXPECT_EQ(exp.Target->folder(), stick);
   EXPECT_EQ(exp.Target->DirLabel->text(), QDir::toNativeSeparators(stick));
   testsupport::ScriptedMessages messages;
-  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Dateien kopiert."), MsgKind::Information);
+  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Datei kopiert."), MsgKind::Information);
   exp.Button1Click();
   EXPECT_EQ(Read(stick, "DRKEINST.DAT"), "print");
 }
