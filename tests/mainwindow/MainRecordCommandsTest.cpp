@@ -9,11 +9,9 @@
 #include <algorithm>
 
 #include "mainwindow/DataSheetControls.h"
-#include "mainwindow/NeuDS.h"
 #include "mainwindow/SheetStubFixture.h"
 #include "settings/ProgEinst.h"
 #include "support/ClassInMemory.h"
-#include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessages.h"
 
 using namespace quorv;
@@ -58,23 +56,6 @@ TEST_F(RecordCommandsTest, PlusStoresInsertsBehindTheCurrentPupilAndShowsIt) {
     EXPECT_EQ(form.Sheet->Edit5->selectedText(), QStringLiteral("???"));  // typing replaces the placeholder
     for (const char* note : {"Label64", "Label65", "Label66"})
       EXPECT_EQ(!form.findChild<QLabel*>(note)->isHidden(), copyOption == 1) << note;
-  }
-}
-
-TEST_F(RecordCommandsTest, PlusFromEitherPageMarksTheClassChanged) {
-  ProgramOptions.InfoHints = 0;
-  for (int page : {0, 1}) {  // data sheet, table
-    SheetStubForm& form = FormWithClass(ThreePupils(), 1);
-    TNeuDSForm dialog(&form);
-    form.NeuDSForm = &dialog;
-    form.PageControl1->setCurrentIndex(page);
-    testsupport::ScriptedDialogs dialogs;
-    if (page == 1) dialogs.expect(QStringLiteral("NeuDSForm"), 1);
-    form.Button6->click();
-    EXPECT_EQ(PupilCount, 4);
-    EXPECT_TRUE(Modified) << page;  // closing asks to save
-    EXPECT_TRUE(form.FileSaveItem->isEnabled()) << page;
-    EXPECT_FALSE(form.Edit73->isHidden()) << page;
   }
 }
 

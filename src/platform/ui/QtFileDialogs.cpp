@@ -66,12 +66,7 @@ void LeavePlainColumns(QFileDialog& dialog) {
 }
 
 std::optional<QString> Run(QFileDialog& dialog, const FileDialogRequest& request) {
-  UseProgramLocaleColumns(dialog);
-  if (!request.startFolder.isEmpty()) dialog.setDirectory(request.startFolder);
-  const QStringList filters = NameFiltersFromFilter(request.filter);
-  if (!filters.isEmpty()) dialog.setNameFilters(filters);
-  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+  PrepareFileDialog(dialog, request);
   const int result = dialog.exec();
   LeavePlainColumns(dialog);
   if (result != QDialog::Accepted) return std::nullopt;
@@ -81,6 +76,15 @@ std::optional<QString> Run(QFileDialog& dialog, const FileDialogRequest& request
 }
 
 }  // namespace
+
+void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+  UseProgramLocaleColumns(dialog);
+  if (!request.startFolder.isEmpty()) dialog.setDirectory(request.startFolder);
+  const QStringList filters = NameFiltersFromFilter(request.filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+}
 
 std::optional<QString> QtFileDialogs::ChooseOpenFile(const FileDialogRequest& request) {
   QFileDialog dialog(QApplication::activeWindow(), request.title);
