@@ -58,6 +58,8 @@ TFachEingForm::TFachEingForm(QWidget* parent) : QDialog(parent) {
   StringGrid1 = new QTableWidget(this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   StringGrid1->horizontalHeader()->hide();
+  // The 2- and 5-pixel columns stay that narrow.
+  StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setDefaultSectionSize(18);
   StringGrid1->setColumnCount(kColumns);

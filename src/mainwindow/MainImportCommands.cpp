@@ -21,7 +21,7 @@ const QString kImportFilter =
     QStringLiteral("Textdateien, semikolongetrennt  (*.TXT;*.CSV)|*.TXT;*.CSV;*.txt;*.csv");
 
 std::optional<QString> ChooseImportFile(const QString& title) {
-  return platform::ChooseOpenFile({title, DataDir, kImportFilter, QString()});
+  return platform::ChooseOpenFile({title, DataDir, kImportFilter, QString(), QStringLiteral("TXT")});
 }
 
 }  // namespace

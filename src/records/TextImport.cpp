@@ -161,7 +161,8 @@ void ImportGradeFields(std::string_view line, TPupilRecord& pupil, int& unassign
   std::string subjectField;
   std::string grade;
   std::string level;
-  do {
+  // A line of names only reads no field and counts nothing.
+  while (!LineUsedUp(line)) {
     TakeUnquoted(line, subjectField);
     std::string_view subject;
     if (!CatalogSubject(subjectField, subject) || subject == kUnfilled || subject == kNoContent) {
@@ -198,7 +199,7 @@ void ImportGradeFields(std::string_view line, TPupilRecord& pupil, int& unassign
         if (slot > 0) pupil.Subjects[slot - 1].CourseLevel.set(level);
       }
     }
-  } while (!LineUsedUp(line));
+  }
   platform::ShowMessage(
       QString::fromUtf8("Zählerstand der nicht zugeordneten Fächer: ") + QString::number(unassigned),
       platform::MsgKind::Information);

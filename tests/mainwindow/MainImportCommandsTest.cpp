@@ -60,6 +60,7 @@ TEST_F(ImportCommandsTest, PupilImportStoresFirstAndShowsTheStartPupilAgain) {
   const auto& request = files.shown().at(0).request;
   EXPECT_EQ(request.title + request.startFolder, QString::fromUtf8("Schülerdaten importieren ...") + dir.dataDir());
   EXPECT_EQ(request.filter, "Textdateien, semikolongetrennt  (*.TXT;*.CSV)|*.TXT;*.CSV;*.txt;*.csv");
+  EXPECT_EQ(request.defaultSuffix, "TXT");
 
   form.calls.clear();
   form.importierenvonSchlerdatenimTXTFormat1Click();
@@ -79,6 +80,7 @@ TEST_F(ImportCommandsTest, GradeImportWarnsOfWhatItCouldNotPlace) {
               MsgKind::Warning);
   form.MenuItem("importierenvonBewertungenimTXTFormat1")->trigger();
   EXPECT_EQ(files.shown().at(0).request.title, QString::fromUtf8("Bewertungsdaten importieren ..."));
+  EXPECT_EQ(files.shown().at(0).request.defaultSuffix, "TXT");
   EXPECT_EQ(form.calls, kAfterImport);
   EXPECT_EQ(Pupils[2].Subjects[0].Grade.str(), "2");
   EXPECT_EQ(CurrentPupil, 1);

@@ -86,6 +86,7 @@ TEST_F(SheetStubTest, PlusOnTheTablePageTakesTheNamesOfTheNewPupilDialog) {
     SetClass(ClassOf({Pupil("Abel", "Anna"), Pupil("Berg", "Ben")}), 0);
     form.PageControl1->setCurrentIndex(1);
     form.calls.clear();
+    Modified = false;
     testsupport::ScriptedDialogs dialogs;
     dialogs.expect("NeuDSForm", Press(c.button, [&c](QDialog& d) {
                      EXPECT_TRUE(d.findChild<QLineEdit*>("Edit1")->text().isEmpty());  // emptied on show
@@ -95,6 +96,7 @@ TEST_F(SheetStubTest, PlusOnTheTablePageTakesTheNamesOfTheNewPupilDialog) {
     form.Button6->click();
     EXPECT_EQ(ListTexts().join('|').toStdString(), c.list);
     EXPECT_EQ(CurrentPupil, std::string(c.button) == "Button1" ? 1 : 0);
+    EXPECT_EQ(Modified, std::string(c.button) == "Button1");  // closing asks to save the new pupil
     EXPECT_EQ(std::find(form.calls.begin(), form.calls.end(), "Store 0"), form.calls.end());
     dialog.show();
     dialog.reject();  // the close box cancels
