@@ -122,11 +122,15 @@ class SheetBuilder {
 
   QCheckBox* Check(const QString& name, const QString& text) { return Named(new QCheckBox(text), name); }
 
-  // A combo box whose index is stored.
+  // A combo box whose index is stored. Without a width of its own it is as
+  // wide as its longest item, so that item shows whole when closed.
   QComboBox* ListCombo(const QString& name, const QStringList& items, int width = 0) {
     auto* combo = Named(new QComboBox, name);
     combo->addItems(items);
-    Size(combo, width);
+    if (width > 0)
+      Size(combo, width);
+    else
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
   }
 
@@ -277,10 +281,7 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   c.Label17 = b.Label(QStringLiteral("Label17"), N("... nach Erfüllung der Schulpflicht entlassen aus ..."));
   c.Label45 = b.Label(QStringLiteral("Label45"), N("Jahrgangsstufe "));
   c.Edit68 = b.Edit(QStringLiteral("Edit68"), 2, 30);
-  // The report kind on a row of its own above both columns, wide enough
-  // for its longest item.
-  c.ComboBox41->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  c.ComboBox41->setMinimumWidth(c.ComboBox41->sizeHint().width());
+  // The report kind on a row of its own above both columns.
   auto* kindRow = Row({SheetBuilder::Caption(N("Zeugnistyp")), c.ComboBox41, bitBtn2});
   reportGrid->addWidget(SheetBuilder::Caption(N("Klassenstufe")), 0, 0);
   reportGrid->addLayout(Row({c.ComboBox42, SheetBuilder::Caption(N("   Anlage")), c.Edit7}), 0, 1);
@@ -381,7 +382,7 @@ void BuildTextPage(SheetBuilder& b, Controls& c, QWidget* page) {
 }
 
 void BuildRemarksPage(SheetBuilder& b, Controls& c, QWidget* page) {
-  auto* phrases = b.ListCombo(QStringLiteral("ComboBox39"), {}, 260);
+  auto* phrases = b.ListCombo(QStringLiteral("ComboBox39"), {});
   SheetBuilder::Hint(phrases, N("Standard-Vermerk-Floskeln hinzufügen"));
   c.Memo3 = b.Memo(QStringLiteral("Memo3"));
   auto* bitBtn27 = b.Button(QStringLiteral("BitBtn27"), N("Kopieren"));
