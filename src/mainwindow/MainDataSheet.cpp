@@ -21,6 +21,7 @@
 #include "mainwindow/MainUSB.h"
 #include "platform/Cp1252.h"
 #include "platform/Messages.h"
+#include "platform/ui/LimitedMemo.h"
 #include "platform/ui/RadioGroup.h"
 #include "records/DataSheetRules.h"
 #include "records/GradeCodes.h"
@@ -171,8 +172,9 @@ class SheetBuilder {
     return button;
   }
 
-  QPlainTextEdit* Memo(const QString& name) {
-    auto* memo = Named(new QPlainTextEdit, name);
+  // A memo for a record text of size bytes (its NUL included).
+  platform::LimitedMemo* Memo(const QString& name, int size) {
+    auto* memo = Named(new platform::LimitedMemo(size - 1), name);
     memo->setTabChangesFocus(true);
     return memo;
   }
@@ -356,12 +358,12 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
 void BuildTextPage(SheetBuilder& b, Controls& c, QWidget* page) {
   auto* label32 =
       b.Label(QStringLiteral("Label32"), N("Lernentwicklungsbericht (Leistungsstand sowie Sozial- und Arbeitsverhalten)"));
-  c.Memo2 = b.Memo(QStringLiteral("Memo2"));
+  c.Memo2 = b.Memo(QStringLiteral("Memo2"), kDevelopmentTextSize);
   auto* bitBtn12 = b.Button(QStringLiteral("BitBtn12"), N("Kopieren"));
   auto* bitBtn25 = b.Button(QStringLiteral("BitBtn25"), N("Ausschn."));
   auto* bitBtn10 = b.Button(QStringLiteral("BitBtn10"), N("Einfügen"));
   auto* bitBtn13 = b.Button(QStringLiteral("BitBtn13"), N("\"Lernentwicklungsbericht ...\" löschen"));
-  c.Memo4 = b.Memo(QStringLiteral("Memo4"));
+  c.Memo4 = b.Memo(QStringLiteral("Memo4"), kTeacherNotesTextSize);
   auto* bitBtn15 = b.Button(QStringLiteral("BitBtn15"), N("\"Inform. d. FL\" löschen"));
   auto* bitBtn16 = b.Button(QStringLiteral("BitBtn16"), N("alle Texte löschen"));
 
@@ -384,7 +386,7 @@ void BuildTextPage(SheetBuilder& b, Controls& c, QWidget* page) {
 void BuildRemarksPage(SheetBuilder& b, Controls& c, QWidget* page) {
   auto* phrases = b.ListCombo(QStringLiteral("ComboBox39"), {});
   SheetBuilder::Hint(phrases, N("Standard-Vermerk-Floskeln hinzufügen"));
-  c.Memo3 = b.Memo(QStringLiteral("Memo3"));
+  c.Memo3 = b.Memo(QStringLiteral("Memo3"), kRemarksTextSize);
   auto* bitBtn27 = b.Button(QStringLiteral("BitBtn27"), N("Kopieren"));
   auto* bitBtn26 = b.Button(QStringLiteral("BitBtn26"), N("Einfügen"));
   auto* bitBtn14 = b.Button(QStringLiteral("BitBtn14"), N("\"Vermerke\" löschen"));

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -822,6 +824,42 @@ TEST_F(DataSheetTest, OpenAsksOnlyWhenSomethingTypedWouldBeLost) {
       EXPECT_EQ(Modified, c.Asks);
       EXPECT_EQ(msgs.shown().size(), (c.AfterNew ? 1u : 0u) + (c.Asks ? 1u : 0u));
     }
+  }
+}
+
+// A character the class file cannot hold is refused where it is typed or
+// pasted, and the status line names it.
+TEST_F(DataSheetTest, CharactersTheClassFileCannotHoldAreRefused) {
+  auto& form = Form(2);
+  Show(SampleRecord(2, 1, 7));
+  QLineEdit* surname = Edit("Edit5");
+  surname->clear();
+  for (const QChar ch : QString::fromUtf8("Yılmaz")) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(surname, &press);
+  }
+  EXPECT_EQ(surname->text(), "Ylmaz");
+  EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8("„ı“ kann nicht gespeichert werden; bitte „i“ eingeben."));
+  form.StoreCurrentPupil();
+  EXPECT_EQ(Current().Surname.str(), "Ylmaz");
+
+  QApplication::clipboard()->setText(QString::fromUtf8("Łódź"));
+  auto textOf = [](QWidget* w) {
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) return memo->toPlainText();
+    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
+    return qobject_cast<QLineEdit*>(w)->text();
+  };
+  for (QWidget* control : {Ctl("Edit69"), Ctl("ComboBoxF2"), Ctl("Memo2")}) {
+    form.SetStatusPanelText(0, QString());
+    const QString before = textOf(control);
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(control))
+      memo->paste();
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+      combo->lineEdit()->paste();
+    else
+      qobject_cast<QLineEdit*>(control)->paste();
+    EXPECT_EQ(textOf(control), before) << control->objectName().toStdString();
+    EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8("„Ł“ kann nicht gespeichert werden; bitte „L“ eingeben."));
   }
 }
 
