@@ -149,7 +149,7 @@ TEST_F(TextAreasTest, TypingStopsAtTheCapacity) {
   QTest::keyClick(memo, Qt::Key_Return);
   EXPECT_EQ(memo->toPlainText(), QString(497, u'a') + "bcd");
   EXPECT_EQ(form.StatusPanelText(0),
-            QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 500 Zeichen (ein Zeilenende zählt als zwei)."));
+            QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 500 Zeichen."));
   QTest::keyClick(memo, Qt::Key_Backspace);
   QTest::keyClick(memo, Qt::Key_Backspace);
   QTest::keyClick(memo, Qt::Key_Return);
