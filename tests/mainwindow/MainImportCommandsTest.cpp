@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <optional>
-#include <vector>
 
 #include "mainwindow/FaNoExp.h"
 #include "mainwindow/MainFormFixture.h"
@@ -127,22 +126,19 @@ TEST_F(ImportCommandsTest, ImportsSayInHowManyLinesCharactersWereReplaced) {
   const struct {
     const char* item;
     const char* file;
-    std::vector<const char*> before;  // the messages of the lines
+    const char* lineMessage;  // shown for a line before
     const char* where;
-  } cases[] = {
-      {"importierenvonSchlerdatenimTXTFormat1", "Yılmaz;Ali\r\nNowak;Łukasz Ștefan\r\nMeier;Eva\r\n", {}, "In 2 Zeilen"},
-      {"importierenvonBewertungenimTXTFormat1", "Abel;Vor;Ma;2\nŁada;Vor;Ma;3\n",
-       {"Zählerstand der nicht zugeordneten Fächer: 0", "Einen Datensatz für: Vor ?ada\r"}, "In 1 Zeile"},
-  };
+  } cases[] = {{"importierenvonSchlerdatenimTXTFormat1", "Yılmaz;Ali\r\nNowak;Łukasz Ștefan\r\nMeier;Eva\r\n", nullptr,
+                "In 2 Zeilen"},
+               {"importierenvonBewertungenimTXTFormat1", "Łada;Vor;Ma;3\n", "Einen Datensatz für: Vor ?ada\r", "In 1 Zeile"}};
   for (const auto& c : cases) {
     auto& form = FormWithClass();
     dir.writeFile(dir.dataDir() + "import.txt", c.file);
     files.expectOpen(dir.dataDir() + "import.txt");
-    for (const char* text : c.before) msgs.expectPrefix(QString::fromUtf8(text), MsgKind::Information);
-    msgs.expect(QString::fromUtf8(c.where) +
-                    QString::fromUtf8(" der Datei wurden Zeichen, die nicht gespeichert werden können, durch „?“ "
-                                      "ersetzt.\rBitte prüfen und berichtigen Sie diese Namen."),
-                MsgKind::Warning);
+    if (c.lineMessage) msgs.expectPrefix(QString::fromUtf8(c.lineMessage), MsgKind::Information);
+    msgs.expect(QString::fromUtf8(c.where) + QString::fromUtf8(" der Datei wurden Zeichen, die nicht gespeichert werden "
+                                                              "können, durch „?“ ersetzt.\rBitte prüfen und berichtigen "
+                                                              "Sie diese Namen."), MsgKind::Warning);
     form.MenuItem(c.item)->trigger();
     EXPECT_TRUE(msgs.allAnswered()) << c.item;
   }
