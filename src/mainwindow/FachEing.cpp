@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/Messages.h"
+#include "platform/ui/Cp1252Input.h"
 #include "records/QuorvDat.h"
 #include "records/SubjectGrades.h"
 #include "settings/Facheinst.h"
@@ -105,6 +106,7 @@ TFachEingForm::TFachEingForm(QWidget* parent) : QDialog(parent) {
   resize(720, 520);
 
   connect(ComboBox1, &QComboBox::textActivated, this, &TFachEingForm::ComboBox1Change);
+  platform::GuardDialogCp1252Inputs(this);
 }
 
 QString TFachEingForm::Cell(int row, int column) const {

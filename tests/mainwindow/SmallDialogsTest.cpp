@@ -1,20 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "mainwindow/BewHilf.h"
 #include "mainwindow/DatSich.h"
+#include "mainwindow/FachEing.h"
 #include "mainwindow/NeuDS.h"
 #include "mainwindow/SheetStubFixture.h"
 #include "mainwindow/about.h"
 #include "records/RecordOperations.h"
+#include "settings/DrkEinstForm.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
+#include "settings/SchulEinstForm.h"
+#include "settings/WpflEinstForm.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessages.h"
 
@@ -128,6 +136,40 @@ TEST_F(SheetStubTest, AboutBoxClosesWithOk) {
   dialogs.expect("AboutForm", Press("Button1"));
   form.MenuItem("HelpAboutItem")->trigger();
   EXPECT_EQ(about.result(), 1);
+}
+
+// The dialogs whose texts go into a record or a settings file refuse a
+// character Windows-1252 lacks and say so at their foot.
+TEST_F(SheetStubTest, DialogsRefuseCharactersTheFilesCannotHold) {
+  SheetStubForm& form = ShownForm();
+  const struct {
+    QDialog* dialog;
+    const char* typed;
+    const char* said;
+  } cases[] = {{new TNeuDSForm(&form), "ı", "; bitte „i“ eingeben."},
+               {new TSchulEinstForm(&form), "ő", "; bitte „o“ eingeben."},
+               {new TWpflEinstForm(&form), "Ș", "; bitte „S“ eingeben."},
+               {new TDrkEinstForm(&form), "😀", "."},
+               {new TFachEingForm(&form), "−", "; bitte „-“ eingeben."}};
+  for (const auto& c : cases) {
+    c.dialog->show();
+    auto* field = c.dialog->findChild<QLineEdit*>("Edit1");
+    if (auto* grid = c.dialog->findChild<QTableWidget*>("StringGrid1")) {  // a grade cell
+      grid->setRowCount(2);
+      grid->setItem(1, 4, new QTableWidgetItem);
+      grid->editItem(grid->item(1, 4));
+      field = grid->viewport()->findChild<QLineEdit*>();
+    }
+    const QString before = field->text();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(c.typed));
+    QApplication::sendEvent(field, &press);
+    EXPECT_EQ(field->text(), before) << c.typed;
+    const auto* note = c.dialog->findChild<QLabel*>("RefusalNote");
+    ASSERT_NE(note, nullptr) << c.typed;
+    EXPECT_EQ(note->text(),
+              QString::fromUtf8("„%1“ kann nicht gespeichert werden%2").arg(QString::fromUtf8(c.typed), QString::fromUtf8(c.said)));
+    c.dialog->hide();
+  }
 }
 
 }  // namespace
