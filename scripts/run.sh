@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up and builds the program, installs it into its program folder and
-# starts it from there.
+# starts it from there. Only the program is built; scripts/test.sh builds the
+# tests and benchmarks.
 # Usage: scripts/run.sh [program folder]
 # The program folder is the argument, else $QUORV_PROGRAM_DIR, else ~/Quorv.
 # It holds the program, the form files, the settings and Daten/ with the class
@@ -8,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folder="${1:-${QUORV_PROGRAM_DIR:-$HOME/Quorv}}"
-bash scripts/setup.sh build
+QUORV_BUILD_TARGETS=quorv bash scripts/setup.sh build
 mkdir -p "$folder"
 folder="$(cd "$folder" && pwd)"
 # Installing never touches settings or class files; a form file changed in

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian packages) and builds into build/.
 # Usage: scripts/setup.sh [build-dir] [extra cmake arguments...]
+# Builds every target, or only those named in $QUORV_BUILD_TARGETS (e.g. "quorv").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,4 +23,6 @@ fi
 build="${1:-build}"
 shift || true
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+targets=()
+[ -z "${QUORV_BUILD_TARGETS:-}" ] || read -ra targets <<<"--target $QUORV_BUILD_TARGETS"
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"

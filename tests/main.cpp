@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QStandardPaths>
 
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/ModalDialogs.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's own settings (the file dialogs' state) go to a test folder, not the user's.
+  QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   // Any message that no test scripted fails the test that caused it.

@@ -7,13 +7,13 @@
 #include <array>
 
 #include "mainwindow/MainUSB.h"
+#include "platform/ui/LimitedMemo.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace platform {
 class RadioGroup;
@@ -72,9 +72,9 @@ struct TMainForm::DataSheetControls : QObject {
   QLabel* Label66 = nullptr;
 
   // "Text-Bereich", "Vermerke"
-  QPlainTextEdit* Memo2 = nullptr;  // development text
-  QPlainTextEdit* Memo3 = nullptr;  // remarks
-  QPlainTextEdit* Memo4 = nullptr;  // teacher notes
+  platform::LimitedMemo* Memo2 = nullptr;  // development text
+  platform::LimitedMemo* Memo3 = nullptr;  // remarks
+  platform::LimitedMemo* Memo4 = nullptr;  // teacher notes
   platform::RadioGroup* RadioGroup4 = nullptr;  // recommendation
   QLabel* Label63 = nullptr;
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/Messages.h"
+#include "platform/ui/Cp1252Input.h"
 #include "records/QuorvDat.h"
 #include "records/SubjectGrades.h"
 #include "settings/Facheinst.h"
@@ -58,6 +59,8 @@ TFachEingForm::TFachEingForm(QWidget* parent) : QDialog(parent) {
   StringGrid1 = new QTableWidget(this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   StringGrid1->horizontalHeader()->hide();
+  // The 2- and 5-pixel columns stay that narrow.
+  StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setDefaultSectionSize(18);
   StringGrid1->setColumnCount(kColumns);
@@ -103,6 +106,7 @@ TFachEingForm::TFachEingForm(QWidget* parent) : QDialog(parent) {
   resize(720, 520);
 
   connect(ComboBox1, &QComboBox::textActivated, this, &TFachEingForm::ComboBox1Change);
+  platform::GuardDialogCp1252Inputs(this);
 }
 
 QString TFachEingForm::Cell(int row, int column) const {

@@ -21,6 +21,7 @@
 #include "mainwindow/MainUSB.h"
 #include "platform/Cp1252.h"
 #include "platform/Messages.h"
+#include "platform/ui/LimitedMemo.h"
 #include "platform/ui/RadioGroup.h"
 #include "records/DataSheetRules.h"
 #include "records/GradeCodes.h"
@@ -122,11 +123,15 @@ class SheetBuilder {
 
   QCheckBox* Check(const QString& name, const QString& text) { return Named(new QCheckBox(text), name); }
 
-  // A combo box whose index is stored.
+  // A combo box whose index is stored. Without a width of its own it is as
+  // wide as its longest item, so that item shows whole when closed.
   QComboBox* ListCombo(const QString& name, const QStringList& items, int width = 0) {
     auto* combo = Named(new QComboBox, name);
     combo->addItems(items);
-    Size(combo, width);
+    if (width > 0)
+      Size(combo, width);
+    else
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
   }
 
@@ -167,8 +172,9 @@ class SheetBuilder {
     return button;
   }
 
-  QPlainTextEdit* Memo(const QString& name) {
-    auto* memo = Named(new QPlainTextEdit, name);
+  // A memo for a record text of size bytes (its NUL included).
+  platform::LimitedMemo* Memo(const QString& name, int size) {
+    auto* memo = Named(new platform::LimitedMemo(size - 1), name);
     memo->setTabChangesFocus(true);
     return memo;
   }
@@ -277,10 +283,7 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   c.Label17 = b.Label(QStringLiteral("Label17"), N("... nach Erfüllung der Schulpflicht entlassen aus ..."));
   c.Label45 = b.Label(QStringLiteral("Label45"), N("Jahrgangsstufe "));
   c.Edit68 = b.Edit(QStringLiteral("Edit68"), 2, 30);
-  // The report kind on a row of its own above both columns, wide enough
-  // for its longest item.
-  c.ComboBox41->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  c.ComboBox41->setMinimumWidth(c.ComboBox41->sizeHint().width());
+  // The report kind on a row of its own above both columns.
   auto* kindRow = Row({SheetBuilder::Caption(N("Zeugnistyp")), c.ComboBox41, bitBtn2});
   reportGrid->addWidget(SheetBuilder::Caption(N("Klassenstufe")), 0, 0);
   reportGrid->addLayout(Row({c.ComboBox42, SheetBuilder::Caption(N("   Anlage")), c.Edit7}), 0, 1);
@@ -355,12 +358,12 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
 void BuildTextPage(SheetBuilder& b, Controls& c, QWidget* page) {
   auto* label32 =
       b.Label(QStringLiteral("Label32"), N("Lernentwicklungsbericht (Leistungsstand sowie Sozial- und Arbeitsverhalten)"));
-  c.Memo2 = b.Memo(QStringLiteral("Memo2"));
+  c.Memo2 = b.Memo(QStringLiteral("Memo2"), kDevelopmentTextSize);
   auto* bitBtn12 = b.Button(QStringLiteral("BitBtn12"), N("Kopieren"));
   auto* bitBtn25 = b.Button(QStringLiteral("BitBtn25"), N("Ausschn."));
   auto* bitBtn10 = b.Button(QStringLiteral("BitBtn10"), N("Einfügen"));
   auto* bitBtn13 = b.Button(QStringLiteral("BitBtn13"), N("\"Lernentwicklungsbericht ...\" löschen"));
-  c.Memo4 = b.Memo(QStringLiteral("Memo4"));
+  c.Memo4 = b.Memo(QStringLiteral("Memo4"), kTeacherNotesTextSize);
   auto* bitBtn15 = b.Button(QStringLiteral("BitBtn15"), N("\"Inform. d. FL\" löschen"));
   auto* bitBtn16 = b.Button(QStringLiteral("BitBtn16"), N("alle Texte löschen"));
 
@@ -381,9 +384,9 @@ void BuildTextPage(SheetBuilder& b, Controls& c, QWidget* page) {
 }
 
 void BuildRemarksPage(SheetBuilder& b, Controls& c, QWidget* page) {
-  auto* phrases = b.ListCombo(QStringLiteral("ComboBox39"), {}, 260);
+  auto* phrases = b.ListCombo(QStringLiteral("ComboBox39"), {});
   SheetBuilder::Hint(phrases, N("Standard-Vermerk-Floskeln hinzufügen"));
-  c.Memo3 = b.Memo(QStringLiteral("Memo3"));
+  c.Memo3 = b.Memo(QStringLiteral("Memo3"), kRemarksTextSize);
   auto* bitBtn27 = b.Button(QStringLiteral("BitBtn27"), N("Kopieren"));
   auto* bitBtn26 = b.Button(QStringLiteral("BitBtn26"), N("Einfügen"));
   auto* bitBtn14 = b.Button(QStringLiteral("BitBtn14"), N("\"Vermerke\" löschen"));

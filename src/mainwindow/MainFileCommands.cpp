@@ -73,7 +73,7 @@ bool FolderChanged(const QString& before, const QString& now) {
 // class has been written into its place.
 bool PrepareClassFile(const QString& path) {
   if (platform::FileExists(path)) return platform::WriteFileFromStart(path, "", 0);
-  return platform::CreateEmptyFile(path);
+  return platform::CreateEmptyFile(path, platform::FileAccess::OwnerOnly);
 }
 
 }  // namespace

@@ -21,7 +21,16 @@ const QString kImportFilter =
     QStringLiteral("Textdateien, semikolongetrennt  (*.TXT;*.CSV)|*.TXT;*.CSV;*.txt;*.csv");
 
 std::optional<QString> ChooseImportFile(const QString& title) {
-  return platform::ChooseOpenFile({title, DataDir, kImportFilter, QString()});
+  return platform::ChooseOpenFile({title, DataDir, kImportFilter, QString(), QStringLiteral("TXT")});
+}
+
+// So that the names can be corrected on the data sheet.
+void ReportReplacedLines(int lines) {
+  if (lines <= 0) return;
+  const QString where = lines == 1 ? QStringLiteral("In 1 Zeile") : QStringLiteral("In %1 Zeilen").arg(lines);
+  platform::ShowMessage(where + QString::fromUtf8(" der Datei wurden Zeichen, die nicht gespeichert werden können, "
+                                                  "durch „?“ ersetzt.\rBitte prüfen und berichtigen Sie diese Namen."),
+                        platform::MsgKind::Warning);
 }
 
 }  // namespace
@@ -30,21 +39,24 @@ void TMainForm::importierenvonSchlerdatenimTXTFormat1Click() {
   // Edits typed just before would be lost when the pupil is shown again.
   StoreCurrentPupil();
   const int remembered = CurrentPupil;
+  PupilImportResult result;
   if (const auto path = ChooseImportFile(QString::fromUtf8("Schülerdaten importieren ...")))
-    ImportPupilFile(*path);
+    result = ImportPupilFile(*path);
   CurrentPupil = remembered;
   ShowCurrentPupil();
   FillPupilList();
   SelectCurrentPupilInList();
   SetModified();
+  ReportReplacedLines(result.replacedLines);
 }
 
 void TMainForm::importierenvonBewertungenimTXTFormat1Click() {
   StoreCurrentPupil();
   const int remembered = CurrentPupil;
   int unassigned = 0;
+  int replacedLines = 0;
   if (const auto path = ChooseImportFile(QString::fromUtf8("Bewertungsdaten importieren ...")))
-    unassigned = ImportGradeFile(*path);
+    unassigned = ImportGradeFile(*path, &replacedLines);
   CurrentPupil = remembered;
   ShowCurrentPupil();
   FillPupilList();
@@ -55,6 +67,7 @@ void TMainForm::importierenvonBewertungenimTXTFormat1Click() {
                                             "zugeordnet\roder interpretiert werden!\r\rPrüfen Sie unbedingt Ihre Daten!")
                               .arg(unassigned),
                           platform::MsgKind::Warning);
+  ReportReplacedLines(replacedLines);
 }
 
 void TMainForm::Fachzensurenlistevorbereiten1Click() {

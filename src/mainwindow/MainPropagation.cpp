@@ -235,6 +235,8 @@ namespace {
 
 void ClearGradesOfCurrent(TMainForm& form, int firstSlot, int lastSlot) {
   if (!platform::AskYesNo(kClearGradesQuestion, platform::MsgKind::Confirmation)) return;
+  // What else was typed on the sheet is kept.
+  form.StoreCurrentPupil();
   if (ValidCurrent()) ClearGrades(Pupils[static_cast<std::size_t>(CurrentPupil)], firstSlot, lastSlot);
   Modified = true;
   form.ShowCurrentPupil();

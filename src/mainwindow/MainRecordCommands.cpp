@@ -60,6 +60,9 @@ void TMainForm::Button6Click() {
   for (QPushButton* b : {Button1, Button2, Button3, Button4}) b->setEnabled(true);
   if (ProgramOptions.CopyFromPreviousPupil == 1)
     for (QLabel* note : {Sheet->Label64, Sheet->Label65, Sheet->Label66}) note->setVisible(true);
+  // The new pupil is a change of the class, also before anything is typed.
+  Modified = true;
+  UpdatePupilPosition();
 }
 
 // ---------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include "mainwindow/DataSheetControls.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Messages.h"
+#include "platform/ui/LimitedMemo.h"
 #include "records/QuorvDat.h"
 #include "records/RemarkPhrases.h"
 
@@ -35,7 +36,8 @@ void CutFromMemo(QPlainTextEdit* memo) {
   memo->setTextCursor(cursor);
 }
 
-void PasteIntoMemo(QPlainTextEdit* memo) { memo->insertPlainText(QApplication::clipboard()->text()); }
+// As the keyboard's paste: a text that does not fit is refused.
+void PasteIntoMemo(QPlainTextEdit* memo) { memo->paste(); }
 
 }  // namespace
 
@@ -54,6 +56,15 @@ void TMainForm::ConnectTextAreas() {
   for (const ButtonSlot& b : buttons)
     if (auto* button = qobject_cast<QPushButton*>(Sheet->ByName.value(QString::fromLatin1(b.name))))
       connect(button, &QPushButton::clicked, this, b.slot);
+  // Typed text that does not fit is said in the status line, a paste in a message.
+  for (platform::LimitedMemo* memo : {Sheet->Memo2, Sheet->Memo3, Sheet->Memo4})
+    connect(memo, &platform::LimitedMemo::refused, this,
+            [this](const QString& text, platform::LimitedMemo::Refusal kind) {
+              if (kind == platform::LimitedMemo::Refusal::TooLong)
+                platform::ShowMessage(text, platform::MsgKind::Information);
+              else
+                ShowHint(text);
+            });
   if (auto* phrases = qobject_cast<QComboBox*>(Sheet->ByName.value(QStringLiteral("ComboBox39")))) {
     phrases->clear();
     phrases->addItems(RemarkPhraseItems());
@@ -71,8 +82,16 @@ void TMainForm::ComboBox39Select(int index) {
   }
   const RemarkPhrase phrase = PhraseForIndex(index, in);
   if (phrase.Text.isEmpty()) return;
+  const QString text = WritePhrase(Sheet->Memo3->toPlainText(), phrase.Text);
+  if (!Sheet->Memo3->Holds(text)) {
+    platform::ShowMessage(QString::fromUtf8("Das Feld fasst höchstens %1 Zeichen (ein Zeilenende zählt als zwei);\r"
+                                            "der Vermerk passt nicht mehr hinein.")
+                              .arg(Sheet->Memo3->capacity()),
+                          platform::MsgKind::Information);
+    return;
+  }
   if (!phrase.Warning.isEmpty()) platform::ShowMessage(phrase.Warning, platform::MsgKind::Warning);
-  Sheet->Memo3->setPlainText(WritePhrase(Sheet->Memo3->toPlainText(), phrase.Text));
+  Sheet->Memo3->setPlainText(text);
 }
 
 void TMainForm::BitBtn13Click() { Sheet->Memo2->setPlainText(QString::fromLatin1(kLongTextDefault)); }

@@ -34,6 +34,7 @@
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "platform/Random.h"
+#include "platform/ui/Cp1252Input.h"
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/PrinterSetup.h"
@@ -314,6 +315,8 @@ TMainForm::TMainForm(const QString& programPath, QWidget* parent) : QMainWindow(
   BuildDataSheet();
   ConnectSheetCommands();
   BuildStatusLine();
+  // Text the class file cannot hold is refused; the status line says so.
+  platform::GuardCp1252Inputs(this, [this](QWidget*, const QString& text) { ShowHint(text); });
   resize(768, 581);
   FormCreate(programPath);
 }
@@ -572,7 +575,7 @@ void TMainForm::FormCreate(const QString& programPath) {
   ProgramDir = QFileInfo(programPath).absolutePath();
   if (!ProgramDir.endsWith('/')) ProgramDir += '/';
   DataDir = ProgramDir + QStringLiteral("Daten/");
-  if (!platform::DirExists(DataDir) && !platform::MakeDir(DataDir)) {
+  if (!platform::DirExists(DataDir) && !platform::MakeDir(DataDir, platform::FileAccess::OwnerOnly)) {
     platform::ShowMessage(QStringLiteral("Problem beim Erstellen des Datenverzeichnis:\r") + DataDir + "\r",
                           platform::MsgKind::Information);
     DataDir = ProgramDir;

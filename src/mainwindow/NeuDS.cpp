@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ui/Cp1252Input.h"
 #include "records/QuorvDat.h"
 #include "records/RecordOperations.h"
 
@@ -45,6 +46,7 @@ TNeuDSForm::TNeuDSForm(QWidget* parent) : QDialog(parent) {
 
   connect(Button1, &QPushButton::clicked, this, &TNeuDSForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TNeuDSForm::Button2Click);
+  platform::GuardDialogCp1252Inputs(this);
 }
 
 void TNeuDSForm::FormShow() {

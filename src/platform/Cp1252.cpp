@@ -26,6 +26,31 @@ int UnicodeToCp1252(char32_t ch) {
   return -1;
 }
 
+char32_t FirstCharWithoutCp1252(const QString& text) {
+  for (char32_t ch : text.toUcs4())
+    if (UnicodeToCp1252(ch) < 0) return ch;
+  return 0;
+}
+
+QString Cp1252StandIn(char32_t ch) {
+  // Letters and dashes that no decomposition takes apart.
+  static constexpr struct {
+    char32_t ch;
+    char text;
+  } kPlain[] = {{0x0131, 'i'}, {0x0110, 'D'}, {0x0111, 'd'}, {0x0126, 'H'}, {0x0127, 'h'}, {0x0141, 'L'},
+                {0x0142, 'l'}, {0x0166, 'T'}, {0x0167, 't'}, {0x2010, '-'}, {0x2011, '-'}, {0x2012, '-'},
+                {0x2212, '-'}};
+  for (const auto& p : kPlain)
+    if (p.ch == ch) return QString(QLatin1Char(p.text));
+  QString out;
+  for (char32_t part : QString::fromUcs4(&ch, 1).normalized(QString::NormalizationForm_KD).toUcs4()) {
+    if (QChar::category(part) == QChar::Mark_NonSpacing) continue;  // the accents
+    if (UnicodeToCp1252(part) < 0) return QString();
+    out += QString::fromUcs4(&part, 1);
+  }
+  return out;
+}
+
 QString DecodeCp1252(std::string_view bytes) {
   QString out;
   out.resize(static_cast<qsizetype>(bytes.size()));

@@ -15,6 +15,13 @@ char16_t Cp1252ToUnicode(std::uint8_t byte);
 // The 1252 byte of a character, or -1 when the code page has none.
 int UnicodeToCp1252(char32_t ch);
 
+// The first character of text that the code page lacks, or 0 when every one fits.
+char32_t FirstCharWithoutCp1252(const QString& text);
+
+// What may be typed for a character the code page lacks: the character
+// without its accents ("ő" -> "o", "ı" -> "i"); empty when nothing obvious fits.
+QString Cp1252StandIn(char32_t ch);
+
 QString DecodeCp1252(std::string_view bytes);
 // Characters without a 1252 byte become '?'.
 std::string EncodeCp1252(const QString& text);

@@ -14,6 +14,8 @@ struct FileDialogRequest {
   // "Quorv-Datenbanken (*.QVR)|*.QVR|alle Dateien (*.*)|*.*".
   QString filter;
   QString fileName;  // proposed name, empty for none
+  // Added to a typed name without an extension ("TXT"), empty for none.
+  QString defaultSuffix{};
 };
 
 class FileDialogs {

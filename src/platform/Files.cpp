@@ -13,6 +13,9 @@ FileFaultHook g_faultHook;
 FolderRefusalHook g_refusalHook;
 bool Fails(FileStep step, const QString& path) { return g_faultHook && g_faultHook(step, path); }
 bool FolderRefuses(const QString& path) { return g_refusalHook && g_refusalHook(path); }
+
+constexpr QFileDevice::Permissions kOwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kOwnerOnlyFolder = kOwnerOnlyFile | QFileDevice::ExeOwner;
 }  // namespace
 
 void SetFileFaultHook(FileFaultHook hook) { g_faultHook = std::move(hook); }
@@ -40,9 +43,12 @@ bool ReadFileBytes(const QString& path, QByteArray& out, qint64 maxBytes) {
   return file.error() == QFileDevice::NoError;
 }
 
-bool CreateEmptyFile(const QString& path) {
+bool CreateEmptyFile(const QString& path, FileAccess access) {
+  if (Fails(FileStep::Create, path)) return false;
   QFile file(path);
-  return !Fails(FileStep::Create, path) && file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Truncate;
+  // The mode applies only where the file is new.
+  return access == FileAccess::OwnerOnly ? file.open(mode, kOwnerOnlyFile) : file.open(mode);
 }
 
 bool WriteFileFromStart(const QString& path, const void* data, std::size_t size) {
@@ -55,8 +61,8 @@ bool WriteFileFromStart(const QString& path, const void* data, std::size_t size)
   return WriteFileReplacing(path, whole);
 }
 
-bool WriteFileReplacing(const QString& path, const QByteArray& data) {
-  ReplacingFile file(path);
+bool WriteFileReplacing(const QString& path, const QByteArray& data, FileAccess access) {
+  ReplacingFile file(path, access);
   return file.Open() && file.Write(data.constData(), static_cast<std::size_t>(data.size())) && file.Commit();
 }
 
@@ -86,7 +92,7 @@ qint64 InputFile::Read(void* data, qint64 size) {
   return done;
 }
 
-ReplacingFile::ReplacingFile(const QString& path) : path_(path) {}
+ReplacingFile::ReplacingFile(const QString& path, FileAccess access) : path_(path), access_(access) {}
 
 ReplacingFile::~ReplacingFile() {
   if (file_ && file_->isOpen()) file_->cancelWriting();
@@ -95,7 +101,14 @@ ReplacingFile::~ReplacingFile() {
 bool ReplacingFile::Open() {
   if (Fails(FileStep::OpenWrite, path_)) return ok_ = false;
   file_ = std::make_unique<QSaveFile>(path_);
-  if (!FolderRefuses(path_) && file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return ok_ = true;
+  const bool isNew = !FileExists(path_);
+  if (!FolderRefuses(path_) && file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    // The file beside the target has the target's mode; a new private file
+    // gets its mode before any byte is in it. A file system without modes
+    // refuses the change, and the file is written all the same.
+    if (isNew && access_ == FileAccess::OwnerOnly) file_->setPermissions(kOwnerOnlyFile);
+    return ok_ = true;
+  }
   file_.reset();
   // A folder that refuses the file beside the target: a save must not fail
   // where writing the existing file itself succeeds. Its tail is cut only
@@ -135,7 +148,13 @@ bool ReplacingFile::Commit() {
   return file_->commit();
 }
 
-bool MakeDir(const QString& path) { return QDir().mkpath(path); }
+bool MakeDir(const QString& path, FileAccess access) {
+  if (access == FileAccess::Shared) return QDir().mkpath(path);
+  const QString folder = QDir::cleanPath(path);
+  if (DirExists(folder)) return true;
+  // The folders above as usual; the folder itself is private from its start.
+  return QDir().mkpath(QFileInfo(folder).path()) && QDir().mkdir(folder, kOwnerOnlyFolder);
+}
 
 bool DirExists(const QString& path) {
   const QFileInfo info(path);

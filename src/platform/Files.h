@@ -23,6 +23,13 @@ void SetFileFaultHook(FileFaultHook hook);
 using FolderRefusalHook = std::function<bool(const QString& path)>;
 void SetFolderRefusalHook(FolderRefusalHook hook);
 
+// Who may read a file or folder the program creates. A file or folder that
+// exists already keeps its mode whatever is asked.
+enum class FileAccess {
+  Shared,     // as the user's umask gives it
+  OwnerOnly,  // files 0600, folders 0700: anything that holds pupils' data
+};
+
 // True when the file exists; a name with '*' or '?' counts when any file matches.
 bool FileExists(const QString& path);
 // Size in bytes, or -1 when the file cannot be found.
@@ -30,7 +37,7 @@ qint64 FileSize(const QString& path);
 // Reads at most maxBytes (all when negative). False when the file cannot be opened.
 bool ReadFileBytes(const QString& path, QByteArray& out, qint64 maxBytes = -1);
 // Creates an empty file (truncating an existing one). False on failure.
-bool CreateEmptyFile(const QString& path);
+bool CreateEmptyFile(const QString& path, FileAccess access = FileAccess::Shared);
 // Writes data from offset 0 of an existing file without shortening it: bytes
 // beyond stay. The old content is read, overlaid and written beside the file,
 // which is then replaced, so the file is either the old or the complete new
@@ -38,9 +45,9 @@ bool CreateEmptyFile(const QString& path);
 bool WriteFileFromStart(const QString& path, const void* data, std::size_t size);
 // Writes the whole file beside the target and then replaces the target, so
 // the target is either the old or the complete new file. Where the folder
-// refuses the file beside it, an existing target is written in place. False
-// on failure.
-bool WriteFileReplacing(const QString& path, const QByteArray& data);
+// refuses the file beside it, an existing target is written in place. The
+// new file has the mode of the old one. False on failure.
+bool WriteFileReplacing(const QString& path, const QByteArray& data, FileAccess access = FileAccess::Shared);
 
 // A file read in blocks, for files too large to hold twice.
 class InputFile {
@@ -61,10 +68,10 @@ class InputFile {
 
 // A file written in pieces beside its target, which Commit replaces once all
 // bytes are flushed to the disk: the target is either the old or the complete
-// new file. Without Commit the target stays as it was.
+// new file, with the old one's mode. Without Commit the target stays as it was.
 class ReplacingFile {
  public:
-  explicit ReplacingFile(const QString& path);
+  explicit ReplacingFile(const QString& path, FileAccess access = FileAccess::Shared);
   ~ReplacingFile();
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
@@ -75,6 +82,7 @@ class ReplacingFile {
 
  private:
   QString path_;
+  FileAccess access_;
   std::unique_ptr<QSaveFile> file_;
   std::unique_ptr<QFile> inPlace_;  // the target itself, where its folder refuses a new file
   qint64 size_ = 0;
@@ -82,7 +90,9 @@ class ReplacingFile {
   bool written_ = false;
 };
 
-bool MakeDir(const QString& path);
+// Makes the folder and any missing folders above it; access applies to the
+// folder itself.
+bool MakeDir(const QString& path, FileAccess access = FileAccess::Shared);
 bool DirExists(const QString& path);
 bool RemoveFile(const QString& path);
 // Full paths of the files matching a mask such as "/dir/*.FST" (any

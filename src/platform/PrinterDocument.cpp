@@ -314,7 +314,9 @@ bool PrinterDocument::beginPdfDocument() {
     pdf->setOutputFileName(file);
     pdf->setDocName(job_.FileName == title_ ? title_ : job_.FileName);
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(pdf.get())) {
+    // The file is made private before the writer opens it, which keeps its mode.
+    if (!CreateEmptyFile(file, FileAccess::OwnerOnly) || !painter->begin(pdf.get())) {
+      RemoveFile(file);
       ShowMessage(kRefusedStart + QDir::toNativeSeparators(file), MsgKind::Error);
       return false;
     }

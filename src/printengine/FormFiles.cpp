@@ -107,12 +107,6 @@ FileRead ReadFormFile(const QString& path, TFormFieldTable& fields, QString& tit
   return result;
 }
 
-FormFileError WriteFormFile(const QString& path, const QString& title, const TFormFieldTable& fields) {
-  if (!platform::WriteFileReplacing(path, FormFileText(title, fields)))
-    return {FormFileErrorKind::CannotWrite, path, 0};
-  return {};
-}
-
 void ShowOutOfStepWarning() {
   platform::ShowMessage(QString::fromUtf8("Es können Fehler in der Steuerdatei enthalten sein!"),
                         platform::MsgKind::Error);
@@ -223,6 +217,12 @@ QString WithSuffixBeforeExtension(const QString& fileName, const char* suffix) {
 }
 
 }  // namespace
+
+FormFileError WriteFormFile(const QString& path, const QString& title, const TFormFieldTable& fields) {
+  if (!platform::WriteFileReplacing(path, FormFileText(title, fields)))
+    return {FormFileErrorKind::CannotWrite, path, 0};
+  return {};
+}
 
 // ---- field table -----------------------------------------------------------------
 

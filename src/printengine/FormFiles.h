@@ -64,6 +64,8 @@ struct FormFileParse {
 FormFileParse ParseFormFile(const QByteArray& bytes, TFormFieldTable& fields, QString& title);
 // The normalised text: title, "=============", numbers 0..140, "- - - - -".
 QByteArray FormFileText(const QString& title, const TFormFieldTable& fields);
+// Writes that text to path, replacing the file as a whole.
+FormFileError WriteFormFile(const QString& path, const QString& title, const TFormFieldTable& fields);
 
 // Loads FileName from DataDir/ProgramDir into Fields (order and working copy
 // by useFormFileCopies), with the warning for out-of-step numbers and the

@@ -113,11 +113,13 @@ bool ExportSubject(int catalogEntry) {
   if (merge) {
     const QByteArray backup =
         old.left(static_cast<qsizetype>(kCountSize + static_cast<std::size_t>(oldCount) * sizeof(TGradeListEntry)));
-    if (!platform::WriteFileReplacing(GradeListFolder + BackupGradeListFileName(name), backup))
+    if (!platform::WriteFileReplacing(GradeListFolder + BackupGradeListFileName(name), backup,
+                                     platform::FileAccess::OwnerOnly))
       platform::ShowMessage(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!"),
                             platform::MsgKind::Error);
   }
-  if (used > 0 && !platform::WriteFileReplacing(path, GradeListImage(GradeList, used)))
+  if (used > 0 &&
+      !platform::WriteFileReplacing(path, GradeListImage(GradeList, used), platform::FileAccess::OwnerOnly))
     platform::ShowMessage(QString::fromUtf8(" Fehler beim Speichern von: \r") + GradeListFolder + name,
                           platform::MsgKind::Plain);
   return true;

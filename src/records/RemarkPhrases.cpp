@@ -116,7 +116,9 @@ QString WritePhrase(const QString& remarks, const QString& phrase) {
   const QString strike = QString::fromLatin1(kLongTextDefault);
   if (remarks == strike) return phrase;
   if (remarks.isEmpty()) return phrase;
+  // One trailing line end closes the last line; it makes no empty line.
   QStringList lines = remarks.split(QLatin1Char('\n'));
+  if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast();
   if (lines.first() == strike)
     lines.first() = phrase;
   else if (lines.last() == strike)

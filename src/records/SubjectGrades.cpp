@@ -74,8 +74,13 @@ bool FormCarriesElectiveSlot(int formNumber, int slot) {
 
 int PupilCatalogSlot(const TPupilRecord& pupil, int entry) {
   if (entry < 0 || entry >= kCatalogEntries) return 0;
-  const int slot = CatalogSlot(entry, pupil.LayoutFormNumber);
-  if (slot != 0) return slot;
+  const int form = pupil.LayoutFormNumber;
+  if (form >= 0 && form < kSlotByFormSize) {
+    // Only a 0 leaves the slot to the name; a negative value means none.
+    const int value = SubjectCatalog[static_cast<std::size_t>(entry)].SlotByForm[form];
+    if (value < 0) return 0;
+    if (value != 0) return CatalogSlot(entry, form);
+  }
   const std::string_view name = Cut(SubjectCatalog[static_cast<std::size_t>(entry)].Name.bytes(), kCatalogNameInRow);
   for (int s = kLastNameSearchSlot; s >= kFirstSlot; --s)
     if (pupil.Subjects[s - 1].Name.bytes() == name) return s;
@@ -109,6 +114,8 @@ OverviewResult BuildOverviewRows(const TDB2& pupils, int electiveNameCount) {
   // and a name never gets two rows).
   QHash<QByteArray, int> electiveRow;
   int nextFree = out.FirstElectiveRow;
+  // Rows in use, catalogue rows included; a new elective needs it below capacity.
+  int used = static_cast<int>(out.UsedRows.size());
   for (const TPupilRecord& p : pupils) {
     if (p.Active != 1) continue;
     for (int s = kFirstElectiveSlot; s <= kLastElectiveSlot; ++s) {
@@ -118,7 +125,7 @@ OverviewResult BuildOverviewRows(const TDB2& pupils, int electiveNameCount) {
       const QByteArray name(slot.Name.bytes().data(), static_cast<qsizetype>(slot.Name.bytes().size()));
       auto it = electiveRow.find(name);
       if (it == electiveRow.end()) {
-        if (nextFree >= capacity) {
+        if (++used >= capacity || nextFree >= capacity) {
           platform::ShowMessage(QString::fromUtf8("Die Analyse der Wahlpflichtfächer ergab eine\rzu große Anzahl "
                                                   "neuer Fächer!\r\rKorrigieren Sie die Wahlpflichtliste und\r"
                                                   "rufen Sie diese Funktion noch einmal auf!"),

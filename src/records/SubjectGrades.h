@@ -39,14 +39,16 @@ struct OverviewResult {
 };
 
 // Rows for every catalogue subject and every elective the live pupils carry:
-// capacity = electiveNameCount + 71. An elective that finds no free row is
-// reported with two messages and not counted.
+// capacity = electiveNameCount + 71. A new elective takes a row while the
+// rows in use stay below the capacity; one that does not is reported with two
+// messages and not counted.
 OverviewResult BuildOverviewRows(const TDB2& pupils, int electiveNameCount);
 
 // The catalogue subject's slot (1..25) in a pupil's record, 0 for none: the
-// catalogue's slot on the form the pupil's slots are laid out for; without one,
-// the last of slots 1..16 carrying the subject's name (its first 30
-// characters, the record's capacity).
+// catalogue's slot on the form the pupil's slots are laid out for; a negative
+// value there is no slot; a 0 (or a form outside the table) leaves it to the
+// last of slots 1..16 carrying the subject's name (its first 30 characters,
+// the record's capacity).
 int PupilCatalogSlot(const TPupilRecord& pupil, int entry);
 
 // Whether the pupil's form carries the elective slot (19..24).

@@ -161,7 +161,8 @@ void ImportGradeFields(std::string_view line, TPupilRecord& pupil, int& unassign
   std::string subjectField;
   std::string grade;
   std::string level;
-  do {
+  // A line of names only reads no field and counts nothing.
+  while (!LineUsedUp(line)) {
     TakeUnquoted(line, subjectField);
     std::string_view subject;
     if (!CatalogSubject(subjectField, subject) || subject == kUnfilled || subject == kNoContent) {
@@ -198,7 +199,7 @@ void ImportGradeFields(std::string_view line, TPupilRecord& pupil, int& unassign
         if (slot > 0) pupil.Subjects[slot - 1].CourseLevel.set(level);
       }
     }
-  } while (!LineUsedUp(line));
+  }
   platform::ShowMessage(
       QString::fromUtf8("Zählerstand der nicht zugeordneten Fächer: ") + QString::number(unassigned),
       platform::MsgKind::Information);
@@ -218,7 +219,28 @@ int FindPupilByNames(const TDB2& pupils, int count, std::string_view surname, st
   return marked;
 }
 
-std::string ImportTextToCp1252(const QByteArray& bytes) {
+namespace {
+
+// The lines of text, split as SplitImportLines splits, that hold a character
+// the code page lacks.
+int LinesWithoutCp1252(const QString& text) {
+  int lines = 0;
+  bool counted = false;
+  for (char32_t ch : text.toUcs4()) {
+    if (ch == U'\r' || ch == U'\n') {
+      counted = false;
+    } else if (!counted && platform::UnicodeToCp1252(ch) < 0) {
+      ++lines;
+      counted = true;
+    }
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::string ImportTextToCp1252(const QByteArray& bytes, int* replacedLines) {
+  if (replacedLines) *replacedLines = 0;
   const bool bom = bytes.startsWith("\xEF\xBB\xBF");
   if (!bom) {
     const bool ascii = std::none_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
@@ -227,6 +249,7 @@ std::string ImportTextToCp1252(const QByteArray& bytes) {
   QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString text = decoder.decode(bom ? bytes.mid(3) : bytes);
   if (!bom && decoder.hasError()) return bytes.toStdString();  // Windows-1252
+  if (replacedLines) *replacedLines = LinesWithoutCp1252(text);
   return platform::EncodeCp1252(text);
 }
 
@@ -245,14 +268,14 @@ std::vector<std::string_view> SplitImportLines(std::string_view text) {
   return lines;
 }
 
-bool ReadImportText(const QString& path, std::string& text) {
+bool ReadImportText(const QString& path, std::string& text, int* replacedLines) {
   QByteArray bytes;
   if (!platform::ReadFileBytes(path, bytes)) {
     platform::ShowMessage(QStringLiteral("Die Datei\r") + path + QStringLiteral("\rkonnte nicht gelesen werden!"),
                           platform::MsgKind::Error);
     return false;
   }
-  text = ImportTextToCp1252(bytes);
+  text = ImportTextToCp1252(bytes, replacedLines);
   return true;
 }
 
@@ -260,7 +283,7 @@ PupilImportResult ImportPupilFile(const QString& path) {
   PupilImportResult result;
   TImportColumnMap map;
   std::string text;
-  if (!LoadImportConfig(map) || !ReadImportText(path, text)) return result;
+  if (!LoadImportConfig(map) || !ReadImportText(path, text, &result.replacedLines)) return result;
   result.read = true;
   for (const std::string_view line : SplitImportLines(text)) {
     if (!InsertPupilAfterCurrent()) {
@@ -276,9 +299,9 @@ PupilImportResult ImportPupilFile(const QString& path) {
   return result;
 }
 
-int ImportGradeFile(const QString& path) {
+int ImportGradeFile(const QString& path, int* replacedLines) {
   std::string text;
-  if (!ReadImportText(path, text)) return -1;
+  if (!ReadImportText(path, text, replacedLines)) return -1;
   int unassigned = 0;
   std::string surname;
   std::string firstName;

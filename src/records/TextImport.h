@@ -85,17 +85,19 @@ int FindPupilByNames(const TDB2& pupils, int count, std::string_view surname, st
 // Import file bytes as Windows-1252 text: a file with a UTF-8 byte-order
 // mark, or valid UTF-8 holding non-ASCII characters, is converted ('?' for
 // characters without a 1252 byte); anything else is taken as it is.
-std::string ImportTextToCp1252(const QByteArray& bytes);
+// replacedLines (when given) := the number of lines in which a '?' was put.
+std::string ImportTextToCp1252(const QByteArray& bytes, int* replacedLines = nullptr);
 // Splits text into lines at CR LF, LF or CR; no line after a final break.
 std::vector<std::string_view> SplitImportLines(std::string_view text);
 
 // Reads a whole import file. False, with an error message, when it cannot be read.
-bool ReadImportText(const QString& path, std::string& text);
+bool ReadImportText(const QString& path, std::string& text, int* replacedLines = nullptr);
 
 struct PupilImportResult {
   bool read = false;     // false: the file or the column map could not be read
   int imported = 0;      // pupils inserted
   bool full = false;     // stopped because the class is full
+  int replacedLines = 0; // lines in which a character became '?'
 };
 
 // Inserts one pupil per line of the file, in file order, directly behind
@@ -106,6 +108,7 @@ PupilImportResult ImportPupilFile(const QString& path);
 // Writes the grades of each line into the pupil it names; a line whose pupil
 // does not exist is reported. Returns the number of grades that could not be
 // placed, or -1 when the file could not be read. Blank lines are passed over.
-int ImportGradeFile(const QString& path);
+// replacedLines as for ImportTextToCp1252.
+int ImportGradeFile(const QString& path, int* replacedLines = nullptr);
 
 }  // namespace quorv

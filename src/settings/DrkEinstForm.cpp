@@ -17,6 +17,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Messages.h"
+#include "platform/ui/Cp1252Input.h"
 #include "platform/ui/RadioGroup.h"
 
 namespace quorv {
@@ -203,6 +204,7 @@ TDrkEinstForm::TDrkEinstForm(QWidget* parent) : QDialog(parent) {
   connect(Button1, &QPushButton::clicked, this, &TDrkEinstForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TDrkEinstForm::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TDrkEinstForm::Button3Click);
+  platform::GuardDialogCp1252Inputs(this);
 
   SetPrintOptionDefaults();
   LoadPrintOptions();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ui/Cp1252Input.h"
 #include "platform/ui/RadioGroup.h"
 #include "settings/SchulEinst.h"
 
@@ -42,6 +43,7 @@ TSchulEinstForm::TSchulEinstForm(QWidget* parent) : QDialog(parent) {
 
   connect(Button1, &QPushButton::clicked, this, &TSchulEinstForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TSchulEinstForm::Button2Click);
+  platform::GuardDialogCp1252Inputs(this);
 
   SetSchoolSettingDefaults();
   LoadSchoolSettings();

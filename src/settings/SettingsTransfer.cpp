@@ -74,9 +74,14 @@ void ReportTransfer(const TransferResult& result) {
   }
   if (result.Attempted == 0) return;
   const int failed = result.Attempted - result.Copied;
-  QString text = QString::fromUtf8("Es wurden %1 von %2 Dateien kopiert.").arg(result.Copied).arg(result.Attempted);
-  if (failed > 0)
-    text += QString::fromUtf8("\r%1 Dateien wurden NICHT kopiert!").arg(failed);
+  QString text = (result.Attempted == 1 ? QStringLiteral("Es wurden %1 von %2 Datei kopiert.")
+                                        : QStringLiteral("Es wurden %1 von %2 Dateien kopiert."))
+                     .arg(result.Copied)
+                     .arg(result.Attempted);
+  if (failed == 1)
+    text += QStringLiteral("\r1 Datei wurde NICHT kopiert!");
+  else if (failed > 1)
+    text += QStringLiteral("\r%1 Dateien wurden NICHT kopiert!").arg(failed);
   platform::ShowMessage(text, failed > 0 ? platform::MsgKind::Warning : platform::MsgKind::Information);
 }
 

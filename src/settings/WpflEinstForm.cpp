@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Messages.h"
+#include "platform/ui/Cp1252Input.h"
 #include "records/QuorvDat.h"
 #include "settings/WpflEinst.h"
 
@@ -54,6 +55,7 @@ TWpflEinstForm::TWpflEinstForm(QWidget* parent) : QDialog(parent) {
   connect(ListBox1, &QListWidget::currentRowChanged, this, &TWpflEinstForm::ListBox1Click);
   connect(Button1, &QPushButton::clicked, this, &TWpflEinstForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TWpflEinstForm::Button2Click);
+  platform::GuardDialogCp1252Inputs(this);
   connect(Button3, &QPushButton::clicked, this, &TWpflEinstForm::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TWpflEinstForm::Button4Click);
   Edit1->installEventFilter(this);

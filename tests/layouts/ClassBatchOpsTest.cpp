@@ -9,11 +9,10 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QMap>
-#include <QTextStream>
 
+#include "layouts/CommittedFormFiles.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/PrintJob.h"
-#include "layouts/ShippedFormFiles.h"
 #include "mainwindow/MainPrintCommands.h"
 #include "platform/PrinterDocument.h"
 #include "support/PrinterDouble.h"
@@ -97,7 +96,7 @@ std::vector<quorv::TPupilRecord> ClassOfEveryForm() {
   };
   const Variant variants[] = {{1, 0, "2006"}, {0, 1, "2007"}};
   std::vector<quorv::TPupilRecord> pupils;
-  for (const testsupport::ShippedFormFile& file : testsupport::ShippedFormFiles())
+  for (const formfiles::ShippedFormFile& file : formfiles::ReportFormFiles())
     for (const int form : testsupport::FormsOfShippedFile(file))
       for (const Variant& v : variants) {
         quorv::TPupilRecord p = testsupport::FullyFilledPupil(form, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
@@ -112,7 +111,7 @@ std::vector<quorv::TPupilRecord> ClassOfEveryForm() {
 TEST(ClassBatchOps, EveryShippedFormDrawsTheOperationsOfItsGoldenDigest) {
   testsupport::SavedProgramState state;
   testsupport::LayoutEnvironment env;
-  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::ShippedFormFiles());
+  testsupport::InstallCommittedFormFiles(env.dir(), formfiles::ReportFormFiles());
   testsupport::InstallArmsPictures(env.dir());
   quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
   // A Gymnasium, whose examination reports find their language.

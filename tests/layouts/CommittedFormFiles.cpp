@@ -4,20 +4,9 @@
 
 #include <QFile>
 
+#include "layouts/PrintJob.h"
+
 namespace testsupport {
-
-namespace {
-
-bool WriteFormFilesRequested() { return qEnvironmentVariable("QUORV_WRITE_FORM_FILES") == QLatin1String("1"); }
-
-}  // namespace
-
-void PutRows(quorv::TFormFieldTable& table, std::initializer_list<FormRow> rows) {
-  for (const FormRow& r : rows)
-    table[static_cast<std::size_t>(r.Field)] = quorv::TFormField{
-        static_cast<std::uint16_t>(r.X),    static_cast<std::uint16_t>(r.Y),    static_cast<std::uint16_t>(r.Align),
-        static_cast<std::uint16_t>(r.Font), static_cast<std::uint16_t>(r.Page), static_cast<std::uint16_t>(r.Active)};
-}
 
 QString ResourcesDir() { return QStringLiteral(QUORV_RESOURCES_DIR "/"); }
 
@@ -26,26 +15,15 @@ QByteArray ReadCommittedFormFile(const QString& fileName) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QByteArray ShippedFormFileText(const ShippedFormFile& file) { return quorv::FormFileText(file.Title, file.Fields); }
-
-void ExpectCommittedFilesMatchTables(const std::vector<ShippedFormFile>& files) {
-  const bool write = WriteFormFilesRequested();
-  for (const ShippedFormFile& file : files) {
-    const QByteArray text = ShippedFormFileText(file);
-    if (write) {
-      QFile out(ResourcesDir() + file.FileName);
-      if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text) != text.size()) {
-        ADD_FAILURE() << "cannot write " << out.fileName().toStdString();
-        continue;
-      }
-    }
-    EXPECT_EQ(ReadCommittedFormFile(file.FileName), text)
-        << file.FileName.toStdString() << " differs from its table; QUORV_WRITE_FORM_FILES=1 writes it";
-  }
+std::vector<int> FormsOfShippedFile(const formfiles::ShippedFormFile& file) {
+  std::vector<int> forms{file.Form};
+  for (const quorv::TDispatchEntry& e : quorv::kDispatchTable)
+    if (e.Form != file.Form && quorv::LookupFormFile(e.Form, 0, 0, 1).FileName == file.FileName) forms.push_back(e.Form);
+  return forms;
 }
 
-void InstallCommittedFormFiles(const TempProgramDir& dir, const std::vector<ShippedFormFile>& files) {
-  for (const ShippedFormFile& file : files)
+void InstallCommittedFormFiles(const TempProgramDir& dir, const std::vector<formfiles::ShippedFormFile>& files) {
+  for (const formfiles::ShippedFormFile& file : files)
     dir.writeFile(dir.programDir() + file.FileName, ReadCommittedFormFile(file.FileName));
 }
 

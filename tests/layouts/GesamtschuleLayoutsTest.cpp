@@ -4,7 +4,7 @@
 
 #include "layouts/DrawnPageGeometry.h"
 #include "layouts/LayoutTestSupport.h"
-#include "layouts/ShippedFormFiles.h"
+#include "layouts/CommittedFormFiles.h"
 
 using platform::CanvasOp;
 using platform::RecordedOp;
@@ -289,7 +289,7 @@ TEST(GesamtschuleShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
   quorv::SchoolSettings.SchoolType = 3;
   quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
-  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::ShippedFormFiles());
+  testsupport::InstallCommittedFormFiles(env.dir(), formfiles::ReportFormFiles());
   struct Case {
     int Form;
     int Notes;

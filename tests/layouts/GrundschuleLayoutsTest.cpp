@@ -8,7 +8,7 @@
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
 #include "layouts/PrintJob.h"
-#include "layouts/ShippedFormFiles.h"
+#include "layouts/CommittedFormFiles.h"
 #include "printengine/PrinterFonts.h"
 
 using platform::CanvasOp;
@@ -232,7 +232,7 @@ TEST_F(GrundschulePageTest, LanguageRowAndEmptySlots) {
 TEST(GrundschuleWrapperTest, TitlesTargetsAndPagesOfEachForm) {
   testsupport::LayoutEnvironment env;
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
-  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::GrundschuleFormFiles());
+  testsupport::InstallCommittedFormFiles(env.dir(), formfiles::GrundschuleFormFiles());
   struct Case {
     const quorv::TOutputWrapper* Wrapper;  // the form's, run through the dispatch table
     int Form, HalfYear, Target;
@@ -282,7 +282,7 @@ TEST(GrundschuleShippedForms, EveryTextOfAFullyFilledReportIsPrintedOnTheFormsPa
   testsupport::LayoutEnvironment env;
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
   quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
-  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::GrundschuleFormFiles());
+  testsupport::InstallCommittedFormFiles(env.dir(), formfiles::GrundschuleFormFiles());
   for (int form = 1; form <= 4; ++form) {
     const bool grades = form >= 3;
     const bool isTransfer = form == 2 || form == 4;

@@ -6,7 +6,7 @@
 #include "layouts/OutputWrappers.h"
 #include "layouts/PrintJob.h"
 #include "layouts/RealschuleLayouts.h"
-#include "layouts/ShippedFormFiles.h"
+#include "layouts/CommittedFormFiles.h"
 
 using platform::CanvasOp;
 using platform::RecordedOp;
@@ -195,7 +195,7 @@ TEST(HauptRealShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
   testsupport::LayoutEnvironment env;
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
   quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
-  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::ShippedFormFiles());
+  testsupport::InstallCommittedFormFiles(env.dir(), formfiles::ReportFormFiles());
   for (int form : kForms) {
     const bool final = IsFinal(form);
     const quorv::TPupilRecord pupil = testsupport::FullyFilledPupil(form, 1, 0, QStringLiteral("2006"));

@@ -8,7 +8,7 @@
 
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
-#include "layouts/ReceiptFormTables.h"
+#include "layouts/CommittedFormFiles.h"
 #include "layouts/ReceiptLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
@@ -110,7 +110,7 @@ TEST_F(PreviewPageTest, PageDrawnThroughTheFormsPageRoutine) {
 TEST(PreviewReceipt, ThePreviewDrawsWhatThePrintedReceiptDraws) {
   // Only the receipt's files: the form table's "Anl041.FST" is not there.
   testsupport::LayoutEnvironment env;
-  testsupport::InstallCommittedFormFiles(env.dir(), testsupport::ShippedReceiptFormFiles());
+  testsupport::InstallCommittedFormFiles(env.dir(), formfiles::ReceiptFormFiles());
   QFile::remove(env.dir().programDir() + QStringLiteral("Anl041.FST"));
   for (int a5 : {0, 1}) {
     quorv::PrintOptions.ReceiptA5 = static_cast<std::uint16_t>(a5);

@@ -5,10 +5,10 @@
 #include <QFile>
 #include <algorithm>
 
+#include "formfiles/FormTables.h"
 #include "layouts/LayoutHelpers.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/PrintJob.h"
-#include "layouts/ReceiptFormTables.h"
 #include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
 #include "records/TextWrap.h"
@@ -137,9 +137,9 @@ TEST(HeaderBox, ReachesTheInnerMarginOnTheNearerSide) {
 class ReceiptPages : public ::testing::Test {
  protected:
   ReceiptPages() : printer_(OffsetPrinter()) {
-    writeReceipt(testsupport::ReceiptA4FormTable(), testsupport::ReceiptA5FormTable());
+    writeReceipt(formfiles::ReceiptA4FormTable(), formfiles::ReceiptA5FormTable());
     env_.writeFormFile(quorv::kLearningReportFormFile, quorv::kLearningReportFormTitle,
-                       testsupport::LearningReportFormTable());
+                       formfiles::LearningReportFormTable());
   }
 
   void writeReceipt(const TFormFieldTable& a4, const TFormFieldTable& a5) const {
@@ -191,7 +191,7 @@ const RecordedOp& TextOp(const platform::RecordingCanvas& c, const QString& text
 }
 
 TEST_F(ReceiptPages, ReceiptDrawsEachPartAtItsFieldAndItsRulesFromTheBoxes) {
-  const TFormFieldTable t = testsupport::ReceiptA4FormTable();
+  const TFormFieldTable t = formfiles::ReceiptA4FormTable();
   auto f = [&t](int n) { return t[static_cast<std::size_t>(n)]; };
   quorv::SchoolSettings.SchoolType = 2;
   const platform::RecordingCanvas c = receipt();
@@ -251,7 +251,7 @@ TEST_F(ReceiptPages, ReceiptDrawsEachPartAtItsFieldAndItsRulesFromTheBoxes) {
 TEST_F(ReceiptPages, ReceiptFrameFollowsField1sPageNotThePrintOption) {
   for (int page : {0, 1, 2, 3}) {
     for (int frameOption : {0, 1}) {
-      TFormFieldTable t = testsupport::ReceiptA4FormTable();
+      TFormFieldTable t = formfiles::ReceiptA4FormTable();
       t[1].Page = static_cast<std::uint16_t>(page);
       writeReceipt(t, t);
       PrintOptions.PrintFrame = static_cast<std::uint16_t>(frameOption);
@@ -262,7 +262,7 @@ TEST_F(ReceiptPages, ReceiptFrameFollowsField1sPageNotThePrintOption) {
 }
 
 TEST_F(ReceiptPages, SeparatorWithoutStyleDrawsNoLine) {
-  TFormFieldTable t = testsupport::ReceiptA4FormTable();
+  TFormFieldTable t = formfiles::ReceiptA4FormTable();
   t[42].FontNumber = 0;
   t[43].FontNumber = 3;
   writeReceipt(t, t);
@@ -287,7 +287,7 @@ TEST_F(ReceiptPages, LongSchoolNameIsSqueezedInTheLegalRemedyOnly) {
 }
 
 TEST_F(ReceiptPages, HalfSheetOptionChoosesTheA5FormFile) {
-  const TFormFieldTable a5 = testsupport::ReceiptA5FormTable();
+  const TFormFieldTable a5 = formfiles::ReceiptA5FormTable();
   PrintOptions.ReceiptA5 = 1;
   EXPECT_EQ(quorv::ReceiptFormFile(), QStringLiteral("Anl143.FST"));
   EXPECT_EQ(quorv::ReceiptFormTitle(), QStringLiteral("Empfangsbekenntnis (Anlage 43) auf A5 quer Version 1"));
@@ -299,7 +299,7 @@ TEST_F(ReceiptPages, HalfSheetOptionChoosesTheA5FormFile) {
 
 TEST_F(ReceiptPages, NoFormMeansAnEmptyPage) {
   // A file titled ":::".
-  env_.writeFormFile(quorv::kReceiptA4FormFile, quorv::kNoFormTitle, testsupport::ReceiptA4FormTable());
+  env_.writeFormFile(quorv::kReceiptA4FormFile, quorv::kNoFormTitle, formfiles::ReceiptA4FormTable());
   EXPECT_TRUE(receipt().ops().empty());
   // A missing file that the user does not want created.
   QFile::remove(env_.dir().programDir() + quorv::kLearningReportFormFile);

@@ -8,7 +8,7 @@
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
 #include "layouts/PrintJob.h"
-#include "layouts/ShippedFormFiles.h"
+#include "layouts/CommittedFormFiles.h"
 #include "platform/RecordingCanvas.h"
 #include "printengine/PrinterFonts.h"
 #include "records/GradeCodes.h"
@@ -501,7 +501,7 @@ TEST(RegionalShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
   testsupport::LayoutEnvironment env;
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
   quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
-  for (const testsupport::ShippedFormFile& file : testsupport::ShippedFormFiles())
+  for (const formfiles::ShippedFormFile& file : formfiles::ReportFormFiles())
     env.writeFormFile(file.FileName, file.Title, file.Fields);
   const QString page2Name = QStringLiteral("von Württemberg-Hohenlohe-Orth, Marie-Christin Annabell Sophie");
   for (int form : {15, 16, 115, 17, 18, 19, 20}) {

@@ -1,28 +1,31 @@
-// The form files the program ships: equal to their tables, and a fully filled
-// report drawn from each of them is tidy on plain A4 paper. Each form is also
-// written as a PDF file into the build folder (tests/pdf/) for a person to look at.
+// The form files the program ships: what the generator writes from their
+// tables, and a fully filled report drawn from each of them is tidy on plain A4
+// paper. Each form is also written as a PDF file into the build folder
+// (tests/pdf/) for a person to look at.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 #include <cstring>
 
 #include "layouts/DrawnPageGeometry.h"
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
 #include "layouts/PrintJob.h"
-#include "layouts/ShippedFormFiles.h"
+#include "layouts/CommittedFormFiles.h"
 #include "platform/PainterCanvas.h"
 #include "platform/RecordingCanvas.h"
 #include "support/FixedPrinter.h"
 
 namespace {
 
-using testsupport::ShippedFormFile;
+using formfiles::ShippedFormFile;
 
 // The page origin of the default print options, and a printer's unprintable
 // margin of 5 mm around an A4 sheet.
@@ -38,12 +41,43 @@ platform::DeviceCaps PlainA4Printer() {
   return caps;
 }
 
-TEST(ShippedFormFiles, CommittedFilesMatchTheTables) {
-  testsupport::ExpectCommittedFilesMatchTables(testsupport::ShippedFormFiles());
+QStringList FormFileNames(const QString& folder) {
+  return QDir(folder).entryList({QStringLiteral("*.FST")}, QDir::Files, QDir::Name);
+}
+
+// resources/ holds exactly the files the generator writes, byte for byte.
+TEST(ShippedFormFiles, CommittedFilesAreWhatTheGeneratorWrites) {
+  QTemporaryDir dir;
+  const QString folder = dir.path() + '/';
+  const formfiles::WrittenFormFiles written = formfiles::WriteShippedFormFiles(folder);
+  ASSERT_FALSE(written.Error.failed());
+  EXPECT_EQ(FormFileNames(folder), FormFileNames(testsupport::ResourcesDir()));
+  for (const QString& name : FormFileNames(folder)) {
+    QFile generated(folder + name);
+    ASSERT_TRUE(generated.open(QIODevice::ReadOnly));
+    EXPECT_EQ(testsupport::ReadCommittedFormFile(name), generated.readAll())
+        << name.toStdString() << " differs from its table: cmake --build build --target formfiles writes it";
+  }
+}
+
+// A second run rewrites only the file that no longer holds its table's text.
+TEST(ShippedFormFiles, GeneratorRewritesOnlyAChangedFile) {
+  QTemporaryDir dir;
+  const QString folder = dir.path() + '/';
+  formfiles::WriteShippedFormFiles(folder);
+  QFile changed(folder + QStringLiteral("Anl015.FST"));
+  ASSERT_TRUE(changed.open(QIODevice::Append));
+  changed.write("edited\r\n");
+  changed.close();
+  const formfiles::WrittenFormFiles again = formfiles::WriteShippedFormFiles(folder);
+  EXPECT_EQ(again.Changed, QStringList{QStringLiteral("Anl015.FST")});
+  EXPECT_EQ(again.Unchanged, static_cast<int>(formfiles::ShippedFormFiles().size()) - 1);
+  ASSERT_TRUE(changed.open(QIODevice::ReadOnly));
+  EXPECT_EQ(changed.readAll(), testsupport::ReadCommittedFormFile(QStringLiteral("Anl015.FST")));
 }
 
 TEST(ShippedFormFiles, EachIsTheFormsFileAndReadsBackInStep) {
-  for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
+  for (const ShippedFormFile& file : formfiles::ReportFormFiles()) {
     const quorv::FormFileChoice choice = quorv::LookupFormFile(file.Form, 0, 0, 1);
     EXPECT_EQ(file.FileName, choice.FileName);
     quorv::TFormFieldTable fields{};
@@ -81,7 +115,7 @@ class ShippedFormDrawing : public ::testing::Test {
  protected:
   ShippedFormDrawing() : printer_(PlainA4Printer()) {
     quorv::SchoolSettings.SchoolNameAddress.setText(testsupport::LongSchoolName());
-    testsupport::InstallCommittedFormFiles(env_.dir(), testsupport::ShippedFormFiles());
+    testsupport::InstallCommittedFormFiles(env_.dir(), formfiles::ReportFormFiles());
     testsupport::InstallArmsPictures(env_.dir());
   }
 
@@ -140,7 +174,7 @@ class ShippedFormDrawing : public ::testing::Test {
 };
 
 TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
-  for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
+  for (const ShippedFormFile& file : formfiles::ReportFormFiles()) {
     for (const int form : testsupport::FormsOfShippedFile(file)) {
       for (const PupilVariant& v : kVariants) {
         const quorv::TPupilRecord pupil = Pupil(form, v);
@@ -168,7 +202,7 @@ TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
 TEST_F(ShippedFormDrawing, EveryFormIsWrittenAsAPdfForALook) {
   const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/pdf/");
   ASSERT_TRUE(QDir().mkpath(folder));
-  for (const ShippedFormFile& file : testsupport::ShippedFormFiles()) {
+  for (const ShippedFormFile& file : formfiles::ReportFormFiles()) {
     for (const int form : testsupport::FormsOfShippedFile(file)) {
       QString path = folder + QFileInfo(file.FileName).completeBaseName();
       if (form != file.Form) path += QStringLiteral("_%1").arg(form);

@@ -94,6 +94,14 @@ TEST_F(FachEingTest, ListsTheLivePupilsWithTheSubjectsColumns) {
   EXPECT_EQ((QStringList{Cell(adler, 3), Cell(adler, 4), Cell(adler, 5)}), (QStringList{"XX", "XX", "XX"}));
 }
 
+TEST_F(FachEingTest, NarrowColumnsKeepTheirFewPixels) {
+  SchoolSettings.SchoolType = 1;  // no levels
+  ProgramOptions.ShowAdditions = 0;
+  form.FormShow();
+  const QTableWidget* grid = form.StringGrid1;
+  EXPECT_EQ((QList<int>{grid->columnWidth(0), grid->columnWidth(3), grid->columnWidth(5)}), (QList<int>{2, 5, 2}));
+}
+
 TEST_F(FachEingTest, BeendenWritesTypedValuesAsTyped) {
   form.FormShow();
   Choose("Mathematik");

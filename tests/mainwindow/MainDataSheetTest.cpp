@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTest>
 #include <QTabWidget>
 #include <QStyleOptionComboBox>
@@ -18,6 +21,7 @@
 #include <memory>
 #include <string>
 
+#include "mainwindow/DataSheetControls.h"
 #include "mainwindow/MainUSB.h"
 #include "platform/Cp1252.h"
 #include "platform/ui/RadioGroup.h"
@@ -230,19 +234,38 @@ TEST_F(DataSheetTest, EveryControlShowsWholeAtTheSmallestSize) {
       else
         EXPECT_TRUE(b->isVisible() && inside(b)) << b->objectName().toStdString();
     }
-    // The report kind shows its longest item whole.
-    QComboBox* kind = Combo("ComboBox41");
-    const QFontMetrics metrics(kind->font());
-    int longest = 0;
-    for (int i = 0; i < kind->count(); ++i) longest = std::max(longest, metrics.horizontalAdvance(kind->itemText(i)));
-    QStyleOptionComboBox option;
-    option.initFrom(kind);
-    const QRect text = kind->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, kind);
-    EXPECT_GE(text.width(), longest);
-    EXPECT_TRUE(inside(kind));
+    EXPECT_TRUE(inside(Combo("ComboBox41")));
     // The first pupil of the list is not cut.
     const QRect first = form.ListBox1->visualItemRect(form.ListBox1->item(0));
     EXPECT_TRUE(form.ListBox1->viewport()->rect().contains(first));
+  }
+}
+
+// Closed, each combo box of the sheet shows its longest item whole; the
+// subject-name combos (two columns of names of up to 30 characters) are left out.
+TEST_F(DataSheetTest, EveryComboShowsItsLongestItemAtTheSmallestSize) {
+  auto& form = Form(3);
+  form.resize(kMinMainFormWidth, kMinMainFormHeight);
+  TPupilRecord r = Current();
+  r.FormNumber = r.LayoutFormNumber = 0;  // a form the sheet shows nearly everything for
+  Show(r);
+  QList<QComboBox*> names;
+  for (const auto& row : form.Sheet->Rows) names << row.Name;
+  for (int page = 0; page < form.PageControl2->count(); ++page) {
+    const QSignalBlocker quiet(form.PageControl2);  // no page handlers
+    form.PageControl2->setCurrentIndex(page);
+    QApplication::processEvents();
+    for (QComboBox* combo : form.PageControl2->widget(page)->findChildren<QComboBox*>()) {
+      if (names.contains(combo) || !combo->isVisible()) continue;
+      int longest = 0;
+      for (int i = 0; i < combo->count(); ++i)
+        longest = std::max(longest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+      QStyleOptionComboBox option;
+      option.initFrom(combo);
+      option.editable = combo->isEditable();
+      const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+      EXPECT_GE(room.width() - (option.editable ? 4 : 0), longest) << combo->objectName().toStdString();
+    }
   }
 }
 
@@ -793,6 +816,31 @@ TEST_F(DataSheetTest, OpenAsksOnlyWhenSomethingTypedWouldBeLost) {
       EXPECT_EQ(msgs.shown().size(), (c.AfterNew ? 1u : 0u) + (c.Asks ? 1u : 0u));
     }
   }
+}
+
+// A character the class file cannot hold is refused where it is typed or
+// pasted, and the status line names it.
+TEST_F(DataSheetTest, CharactersTheClassFileCannotHoldAreRefused) {
+  auto& form = Form(2);
+  Show(SampleRecord(2, 1, 7));
+  QLineEdit* surname = Edit("Edit5");
+  surname->clear();
+  for (const QChar ch : QString::fromUtf8("Yılmaz")) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(surname, &press);
+  }
+  EXPECT_EQ(surname->text(), "Ylmaz");
+  EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8("„ı“ kann nicht gespeichert werden; bitte „i“ eingeben."));
+  form.StoreCurrentPupil();
+  EXPECT_EQ(Current().Surname.str(), "Ylmaz");
+
+  // The memos check a paste on a path of their own.
+  auto* memo = Ctl<QPlainTextEdit>("Memo2");
+  const QString before = memo->toPlainText();
+  QApplication::clipboard()->setText(QString::fromUtf8("Łódź"));
+  memo->paste();
+  EXPECT_EQ(memo->toPlainText(), before);
+  EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8("„Ł“ kann nicht gespeichert werden; bitte „L“ eingeben."));
 }
 
 TEST_F(DataSheetTest, AGradeTypedAfterAClickReplacesTheDash) {

@@ -60,6 +60,7 @@ TEST_F(ImportCommandsTest, PupilImportStoresFirstAndShowsTheStartPupilAgain) {
   const auto& request = files.shown().at(0).request;
   EXPECT_EQ(request.title + request.startFolder, QString::fromUtf8("Schülerdaten importieren ...") + dir.dataDir());
   EXPECT_EQ(request.filter, "Textdateien, semikolongetrennt  (*.TXT;*.CSV)|*.TXT;*.CSV;*.txt;*.csv");
+  EXPECT_EQ(request.defaultSuffix, "TXT");
 
   form.calls.clear();
   form.importierenvonSchlerdatenimTXTFormat1Click();
@@ -79,6 +80,7 @@ TEST_F(ImportCommandsTest, GradeImportWarnsOfWhatItCouldNotPlace) {
               MsgKind::Warning);
   form.MenuItem("importierenvonBewertungenimTXTFormat1")->trigger();
   EXPECT_EQ(files.shown().at(0).request.title, QString::fromUtf8("Bewertungsdaten importieren ..."));
+  EXPECT_EQ(files.shown().at(0).request.defaultSuffix, "TXT");
   EXPECT_EQ(form.calls, kAfterImport);
   EXPECT_EQ(Pupils[2].Subjects[0].Grade.str(), "2");
   EXPECT_EQ(CurrentPupil, 1);
@@ -118,4 +120,28 @@ TEST_F(ImportCommandsTest, ExportTakesTheDialogsChoice) {
   // Mathematik could not be chosen, Deutsch was not; entry 42 has no box.
   for (const char* name : {"Te_AL", "Eng", "Ma", "Deu", "JArb"})
     EXPECT_EQ(platform::FileExists(dir.dataDir() + "7b_" + name + ".FDB"), name[0] == 'T' || name[0] == 'E') << name;
+}
+
+// Characters the class file cannot hold still become "?", and one message
+// afterwards says in how many lines, so that those names can be corrected.
+TEST_F(ImportCommandsTest, ImportsSayInHowManyLinesCharactersWereReplaced) {
+  const struct {
+    const char* item;
+    const char* file;
+    const char* lineMessage;  // shown for a line before
+    const char* where;
+  } cases[] = {{"importierenvonSchlerdatenimTXTFormat1", "Yılmaz;Ali\r\nNowak;Łukasz Ștefan\r\nMeier;Eva\r\n", nullptr,
+                "In 2 Zeilen"},
+               {"importierenvonBewertungenimTXTFormat1", "Łada;Vor;Ma;3\n", "Einen Datensatz für: Vor ?ada\r", "In 1 Zeile"}};
+  for (const auto& c : cases) {
+    auto& form = FormWithClass();
+    dir.writeFile(dir.dataDir() + "import.txt", c.file);
+    files.expectOpen(dir.dataDir() + "import.txt");
+    if (c.lineMessage) msgs.expectPrefix(QString::fromUtf8(c.lineMessage), MsgKind::Information);
+    msgs.expect(QString::fromUtf8(c.where) + QString::fromUtf8(" der Datei wurden Zeichen, die nicht gespeichert werden "
+                                                              "können, durch „?“ ersetzt.\rBitte prüfen und berichtigen "
+                                                              "Sie diese Namen."), MsgKind::Warning);
+    form.MenuItem(c.item)->trigger();
+    EXPECT_TRUE(msgs.allAnswered()) << c.item;
+  }
 }

@@ -17,7 +17,6 @@
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/PdfText.h"
 #include "layouts/PrintJob.h"
-#include "layouts/ReceiptFormTables.h"
 #include "layouts/ReceiptLayouts.h"
 #include "mainwindow/MainFormFixture.h"
 #include "platform/PrinterDocument.h"
@@ -81,7 +80,7 @@ class PrintCommands : public ::testing::Test {
  protected:
   PrintCommands() : printer_(platform::DeviceCaps{}) {
     env_.writeAllReportFormFiles(testsupport::EveryFieldTable());
-    for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles())
+    for (const formfiles::ShippedFormFile& f : formfiles::ReceiptFormFiles())
       env_.writeFormFile(f.FileName, f.Title, f.Fields);
     env_.recordPreview();
     SetClass(0);
@@ -315,7 +314,7 @@ struct NamePlace {
 };
 
 TEST_F(PrintCommands, LearningReportsBatchFillsSheetsTwoByTwoOrOneByOneForTheConference) {
-  const auto nameTop = testsupport::LearningReportFormTable()[quorv::lfName];
+  const auto nameTop = formfiles::LearningReportFormTable()[quorv::lfName];
   const struct {
     int Current;
     int Conference;
@@ -605,7 +604,7 @@ TEST_F(MainPrintCommands, MenuItemsAndSpeedButtonsRunTheirCommands) {
   testsupport::LayoutEnvironment env;  // print options, the job, PDF output
   testsupport::FixedPrinter printer(platform::DeviceCaps{});
   env.recordPreview();
-  for (const testsupport::ShippedFormFile& f : testsupport::ShippedReceiptFormFiles())
+  for (const formfiles::ShippedFormFile& f : formfiles::ReceiptFormFiles())
     env.writeFormFile(f.FileName, f.Title, f.Fields);
   env.writeAllReportFormFiles(testsupport::EveryFieldTable());
   quorv::TPupilRecord pupil = testsupport::TestPupil();

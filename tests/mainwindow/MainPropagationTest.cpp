@@ -174,15 +174,15 @@ TEST_F(PropagationCommandsTest, FirstLanguageStoresTheSheetAndCarriesItsName) {
   EXPECT_TRUE(Modified);
 }
 
-TEST_F(PropagationCommandsTest, ClearGradeButtonsAskAndReplaceTheSheet) {
+TEST_F(PropagationCommandsTest, ClearGradeButtonsAskThenStoreTheSheetAndClear) {
   const struct {
     const char* button;
     MsgResult reply;
     int slot;
     const char* edit;
-    const char* grade;  // the record's grade afterwards
+    const char* grade;  // the record's grade afterwards, also shown after Yes
   } cases[] = {{"BitBtn22", MsgResult::Yes, 5, "EditF5", "-"}, {"BitBtn22", MsgResult::No, 5, "EditF5", "2"},
-               {"BitBtn23", MsgResult::Yes, 25, "EditW", "-"}, {"BitBtn23", MsgResult::Yes, 5, "EditF5", "2"}};
+               {"BitBtn23", MsgResult::Yes, 25, "EditW", "-"}, {"BitBtn23", MsgResult::Yes, 5, "EditF5", "4"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.button) + " " + c.edit);
     SetClass({"Abel"}, 0);
@@ -190,15 +190,18 @@ TEST_F(PropagationCommandsTest, ClearGradeButtonsAskAndReplaceTheSheet) {
     Pupils[0].Subjects[c.slot - 1].CourseLevel.set("E");
     form().ShowCurrentPupil();
     Ctl<QLineEdit>(c.edit)->setText("4");  // typed, not stored
+    Ctl<QLineEdit>("Edit5")->setText("Zorn");
     testsupport::ScriptedMessages messages;
     messages.expect(QString::fromUtf8("Wollen Sie wirklich alle Bewertungen, Zusätze (,Niveauangaben) löschen?"),
                     MsgKind::Confirmation, c.reply);
     Ctl<QPushButton>(c.button)->click();
+    const bool yes = c.reply == MsgResult::Yes;
     EXPECT_EQ(Pupils[0].Subjects[c.slot - 1].Grade.str(), c.grade);
     const bool cleared = std::string(c.grade) == "-";
     EXPECT_EQ(Pupils[0].Subjects[c.slot - 1].CourseLevel, cleared ? "" : "E");
-    EXPECT_EQ(Ctl<QLineEdit>(c.edit)->text().toStdString(), c.reply == MsgResult::Yes ? c.grade : "4");
-    EXPECT_EQ(Modified, c.reply == MsgResult::Yes);
+    EXPECT_EQ(Ctl<QLineEdit>(c.edit)->text().toStdString(), yes ? c.grade : "4");
+    EXPECT_EQ(Pupils[0].Surname, yes ? "Zorn" : "Abel");
+    EXPECT_EQ(Modified, yes);
   }
 }
 

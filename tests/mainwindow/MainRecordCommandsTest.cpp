@@ -56,6 +56,9 @@ TEST_F(RecordCommandsTest, PlusStoresInsertsBehindTheCurrentPupilAndShowsIt) {
     EXPECT_EQ(form.Sheet->Edit5->selectedText(), QStringLiteral("???"));  // typing replaces the placeholder
     for (const char* note : {"Label64", "Label65", "Label66"})
       EXPECT_EQ(!form.findChild<QLabel*>(note)->isHidden(), copyOption == 1) << note;
+    Modified = false;  // nothing typed: the new pupil alone is the change
+    form.Button6->click();
+    EXPECT_TRUE(Modified && !form.Edit73->isHidden());
   }
 }
 

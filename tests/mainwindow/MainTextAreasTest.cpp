@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextCursor>
 
 #include "mainwindow/DataSheetControls.h"
@@ -12,6 +13,7 @@
 #include "support/ScriptedMessages.h"
 
 using namespace quorv;
+using platform::MsgKind;
 using testsupport::MainFormTest;
 
 namespace {
@@ -101,6 +103,61 @@ TEST_F(TextAreasTest, ClipboardButtons) {
   Select(form.Sheet->Memo3, 0, 3);
   Find<QPushButton>(form, "BitBtn26")->click();
   EXPECT_EQ(form.Sheet->Memo3->toPlainText(), QStringLiteral("Anna malt"));
+}
+
+// A paste that would not fit is refused with a message; a line end counts as
+// the two characters the record stores.
+TEST_F(TextAreasTest, APasteThatDoesNotFitIsRefused) {
+  auto& form = Form();
+  const struct {
+    QPlainTextEdit* memo;
+    int capacity;
+    const char* button;  // none: the keyboard
+  } cases[] = {{form.Sheet->Memo2, 2000, "BitBtn10"}, {form.Sheet->Memo3, 500, "BitBtn26"}, {form.Sheet->Memo4, 2000, nullptr}};
+  for (const auto& c : cases) {
+    auto paste = [&] {
+      c.button ? Find<QPushButton>(form, c.button)->click() : QTest::keyClick(c.memo, Qt::Key_V, Qt::ControlModifier);
+    };
+    const QString text(c.capacity - 10, u'a');
+    c.memo->setPlainText(text);
+    QApplication::clipboard()->setText(QStringLiteral("123456789\n"));
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(QString::fromUtf8("Das Feld fasst höchstens %1 Zeichen (ein Zeilenende zählt als zwei);\r"
+                                  "der eingefügte Text passt nicht mehr hinein.").arg(c.capacity), MsgKind::Information);
+    paste();
+    EXPECT_EQ(c.memo->toPlainText(), text);
+    QApplication::clipboard()->setText(QStringLiteral("1234567890"));
+    paste();
+    EXPECT_EQ(c.memo->toPlainText(), "1234567890" + text);
+  }
+}
+
+// Typing stops at the capacity, and the status line says so; a phrase that
+// would not fit is not written. A longer text shown from an older record
+// stays whole and takes no longer text.
+TEST_F(TextAreasTest, TypingAndPhrasesStopAtTheCapacity) {
+  auto& form = Form();
+  QPlainTextEdit* memo = form.Sheet->Memo3;
+  memo->setPlainText(QString(497, u'a'));
+  memo->moveCursor(QTextCursor::End);
+  QTest::keyClicks(memo, "bcde");
+  EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 500 Zeichen."));
+  QTest::keyClick(memo, Qt::Key_Backspace);
+  QTest::keyClick(memo, Qt::Key_Return);  // two characters
+  EXPECT_EQ(memo->toPlainText(), QString(497, u'a') + "bc");
+
+  memo->setPlainText(QString(485, u'a'));  // a line end and "nicht versetzt" take 16 more
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(QString::fromUtf8("Das Feld fasst höchstens 500 Zeichen (ein Zeilenende zählt als zwei);\r"
+                                "der Vermerk passt nicht mehr hinein."), MsgKind::Information);
+  emit Find<QComboBox>(form, "ComboBox39")->activated(3);
+  EXPECT_EQ(memo->toPlainText(), QString(485, u'a'));
+
+  const QString older = QString(499, u'x') + "\n";
+  memo->setPlainText(older);
+  memo->moveCursor(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+  QTest::keyClicks(memo, "yz");
+  EXPECT_EQ(memo->toPlainText(), "y" + older.mid(1));
 }
 
 }  // namespace

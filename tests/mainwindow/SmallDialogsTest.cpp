@@ -1,20 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "mainwindow/BewHilf.h"
 #include "mainwindow/DatSich.h"
+#include "mainwindow/FachEing.h"
 #include "mainwindow/NeuDS.h"
 #include "mainwindow/SheetStubFixture.h"
 #include "mainwindow/about.h"
 #include "records/RecordOperations.h"
+#include "settings/DrkEinstForm.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
+#include "settings/SchulEinstForm.h"
+#include "settings/WpflEinstForm.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessages.h"
 
@@ -86,6 +94,7 @@ TEST_F(SheetStubTest, PlusOnTheTablePageTakesTheNamesOfTheNewPupilDialog) {
     SetClass(ClassOf({Pupil("Abel", "Anna"), Pupil("Berg", "Ben")}), 0);
     form.PageControl1->setCurrentIndex(1);
     form.calls.clear();
+    Modified = false;
     testsupport::ScriptedDialogs dialogs;
     dialogs.expect("NeuDSForm", Press(c.button, [&c](QDialog& d) {
                      EXPECT_TRUE(d.findChild<QLineEdit*>("Edit1")->text().isEmpty());  // emptied on show
@@ -95,6 +104,7 @@ TEST_F(SheetStubTest, PlusOnTheTablePageTakesTheNamesOfTheNewPupilDialog) {
     form.Button6->click();
     EXPECT_EQ(ListTexts().join('|').toStdString(), c.list);
     EXPECT_EQ(CurrentPupil, std::string(c.button) == "Button1" ? 1 : 0);
+    EXPECT_EQ(Modified, std::string(c.button) == "Button1");  // closing asks to save the new pupil
     EXPECT_EQ(std::find(form.calls.begin(), form.calls.end(), "Store 0"), form.calls.end());
     dialog.show();
     dialog.reject();  // the close box cancels
@@ -126,6 +136,40 @@ TEST_F(SheetStubTest, AboutBoxClosesWithOk) {
   dialogs.expect("AboutForm", Press("Button1"));
   form.MenuItem("HelpAboutItem")->trigger();
   EXPECT_EQ(about.result(), 1);
+}
+
+// The dialogs whose texts go into a record or a settings file refuse a
+// character Windows-1252 lacks and say so at their foot.
+TEST_F(SheetStubTest, DialogsRefuseCharactersTheFilesCannotHold) {
+  SheetStubForm& form = ShownForm();
+  const struct {
+    QDialog* dialog;
+    const char* typed;
+    const char* said;
+  } cases[] = {{new TNeuDSForm(&form), "ı", "; bitte „i“ eingeben."},
+               {new TSchulEinstForm(&form), "ő", "; bitte „o“ eingeben."},
+               {new TWpflEinstForm(&form), "Ș", "; bitte „S“ eingeben."},
+               {new TDrkEinstForm(&form), "😀", "."},
+               {new TFachEingForm(&form), "−", "; bitte „-“ eingeben."}};
+  for (const auto& c : cases) {
+    c.dialog->show();
+    auto* field = c.dialog->findChild<QLineEdit*>("Edit1");
+    if (auto* grid = c.dialog->findChild<QTableWidget*>("StringGrid1")) {  // a grade cell
+      grid->setRowCount(2);
+      grid->setItem(1, 4, new QTableWidgetItem);
+      grid->editItem(grid->item(1, 4));
+      field = grid->viewport()->findChild<QLineEdit*>();
+    }
+    const QString before = field->text();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(c.typed));
+    QApplication::sendEvent(field, &press);
+    EXPECT_EQ(field->text(), before) << c.typed;
+    const auto* note = c.dialog->findChild<QLabel*>("RefusalNote");
+    ASSERT_NE(note, nullptr) << c.typed;
+    EXPECT_EQ(note->text(),
+              QString::fromUtf8("„%1“ kann nicht gespeichert werden%2").arg(QString::fromUtf8(c.typed), QString::fromUtf8(c.said)));
+    c.dialog->hide();
+  }
 }
 
 }  // namespace

@@ -87,8 +87,8 @@ TEST_F(RecordOperationsTest, PurgeRemovesMarkedRecordsAndMovesTheCurrentIndex) {
       pupils.back().Active = marks[i] == 'x' ? 0 : 1;
       pupils.back().Surname.set(std::string(1, static_cast<char>('A' + i)));
       pupils.back().KeyNumber = static_cast<std::int32_t>(i + 100);
+      if (i == 0) pupils.back().Subjects[3].Grade.set("2");
     }
-    pupils[0].Subjects[3].Grade.set("2");
     testsupport::SetClassInMemory(pupils, c.current);
     const bool marked = marks.find('x') != std::string::npos;
     EXPECT_EQ(PurgeMarkedPupils(), marked) << c.marks;

@@ -61,6 +61,9 @@ TEST(RemarkPhrasesTest, APhraseTakesTheStrikeOutLineOrGoesLast) {
       {QStringLiteral("Text\n") + kStrike, QStringLiteral("Text\nversetzt")},
       {QStringLiteral("Text\nmehr"), QStringLiteral("Text\nmehr\nversetzt")},
       {kStrike + "\n" + kStrike, QStringLiteral("versetzt\n") + kStrike},
+      {QStringLiteral("Text\n") + kStrike + "\n", QStringLiteral("Text\nversetzt")},  // a closing line end
+      {QStringLiteral("Text\n"), QStringLiteral("Text\nversetzt")},
+      {QStringLiteral("Text\n\n"), QStringLiteral("Text\n\nversetzt")},
   };
   for (const auto& [before, after] : cases) EXPECT_EQ(WritePhrase(before, QStringLiteral("versetzt")), after) << before.toStdString();
   EXPECT_EQ(WritePhrase(kStrike, QString()), kStrike);

@@ -133,8 +133,8 @@ TEST_F(SubjectGradesTest, ElectiveRowsFollowTheLastCatalogueRowWhenTheCatalogueH
 }
 
 TEST_F(SubjectGradesTest, TooManyElectivesAreReportedAndNotCounted) {
-  // No names in the list: 71 rows, 43 of them catalogue rows, 28 for electives.
-  for (int i = 0; i < 29; ++i) {
+  // No names in the list: capacity 71, 43 catalogue rows in use, room for 27 electives.
+  for (int i = 0; i < 28; ++i) {
     TPupilRecord& p = AddPupil(15);
     p.Subjects[18].Name.set("Fach " + std::to_string(i));
     p.Subjects[18].Grade.set("1");
@@ -145,8 +145,18 @@ TEST_F(SubjectGradesTest, TooManyElectivesAreReportedAndNotCounted) {
   const OverviewResult o = BuildOverviewRows(pupils_, 0);
   EXPECT_TRUE(messages.allAnswered());
   EXPECT_EQ(o.Rows.size(), 71u);
-  EXPECT_EQ(o.Rows[70].Name, "Fach 27");
-  EXPECT_EQ(Row(o, "Fach 28"), nullptr);
+  EXPECT_EQ(o.Rows[69].Name, "Fach 26");
+  EXPECT_EQ(Row(o, "Fach 27"), nullptr);
+}
+
+TEST_F(SubjectGradesTest, ANegativeFormSlotIsNoSlotAndOnlyZeroSearchesByName) {
+  const int math = Entry("Mathematik"), formSlot = SubjectCatalog[math].SlotByForm[15];
+  Slot(AddPupil(15), "Mathematik").Grade.set("2");
+  for (const auto& [value, slot] : std::initializer_list<std::pair<int, int>>{{0, formSlot}, {-1, 0}}) {
+    SubjectCatalog[math].SlotByForm[15] = value;
+    EXPECT_EQ(PupilCatalogSlot(pupils_[0], math), slot) << value;  // the grade list's slot too
+    EXPECT_EQ(Row(BuildOverviewRows(pupils_, 0), "Mathematik")->Counters[0], slot ? 1 : 0) << value;
+  }
 }
 
 TEST_F(SubjectGradesTest, FirstCharOfCellSkipsLeadingBlanksOfLongerTexts) {

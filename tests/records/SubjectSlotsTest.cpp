@@ -352,7 +352,9 @@ TEST_F(SubjectSlotsTest, NoRowLosesAGradedSubjectSilently) {
         // No grade sits under another subject's slot of the new form.
         for (const auto& [slot, name] : after) {
           const TSubjectEntry& e = Slot(slot);
-          if (e.Grade.str() == "2") EXPECT_EQ(Same(e.Name.str()), Same(name)) << pair << ": slot " << slot;
+          if (e.Grade.str() == "2") {
+            EXPECT_EQ(Same(e.Name.str()), Same(name)) << pair << ": slot " << slot;
+          }
         }
       }
     }

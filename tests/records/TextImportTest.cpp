@@ -123,6 +123,7 @@ TEST_F(TextImportTest, GradeGroupsLevelsAndCount) {
       {3, "Xy;2;E;Deu;3;G", "--", "3G", "--", 1},  // an unknown subject's level goes with it
       {1, "AWTuI;1;Arbeit-Wirtschaft-Technik u. Informatik;4", "--", "--", "4-", 0},
       {1, "Mathematik;5;Ph;3;Deu", "5-", "--", "--", 2},  // no Physik slot; no grade at the end
+      {2, "", "--", "--", "--", 0},                      // names only: nothing read, the count box shows
   };
   for (const auto& c : cases) {
     SchoolSettings.SchoolType = static_cast<std::uint16_t>(c.schoolType);

@@ -123,6 +123,14 @@ TEST_F(SettingsTransferTest, FailedCopiesAreCountedAndTheRestStillCopied) {
   EXPECT_EQ(Read(stick, "SCHEINST.DAT"), "<none>");
 }
 
+TEST(SettingsTransferSummary, OneFileNotCopiedIsSingular) {
+  testsupport::ScriptedMessages messages;
+  messages.expect(QString::fromUtf8("Es wurden 0 von 1 Datei kopiert.\r1 Datei wurde NICHT kopiert!"), MsgKind::Warning)
+      .expect(QString::fromUtf8("Es wurden 2 von 3 Dateien kopiert.\r1 Datei wurde NICHT kopiert!"), MsgKind::Warning);
+  ReportTransfer({false, 1, 0});
+  ReportTransfer({false, 3, 2});
+}
+
 TEST_F(SettingsTransferTest, DialogsStartFromTheirDefaultsAndCloseAfterARefusal) {
   ProgramOptions.ListsInProgramDir = 1;
   TEinstImpForm imp;
@@ -145,7 +153,7 @@ TEST_F(SettingsTransferTest, DialogsStartFromTheirDefaultsAndCloseAfterARefusal)
   Write(dir.programDir(), "DRKEINST.DAT", "print");
   exp.Target->setFolder(stick);
   testsupport::ScriptedMessages messages;
-  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Dateien kopiert."), MsgKind::Information);
+  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Datei kopiert."), MsgKind::Information);
   exp.Button1Click();
   EXPECT_EQ(Read(stick, "DRKEINST.DAT"), "print");
 }
@@ -163,7 +171,7 @@ TEST_F(SettingsTransferTest, ASingleClickInTheFolderListChoosesTheExportTarget) 
   EXPECT_EQ(exp.Target->folder(), stick);
   EXPECT_EQ(exp.Target->DirLabel->text(), QDir::toNativeSeparators(stick));
   testsupport::ScriptedMessages messages;
-  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Dateien kopiert."), MsgKind::Information);
+  messages.expect(QString::fromUtf8("Es wurden 1 von 1 Datei kopiert."), MsgKind::Information);
   exp.Button1Click();
   EXPECT_EQ(Read(stick, "DRKEINST.DAT"), "print");
 }

@@ -2,7 +2,13 @@
 // The open and save dialogs as Qt file dialogs.
 #include "platform/FileDialogs.h"
 
+class QFileDialog;
+
 namespace platform {
+
+// Folder, filters, proposed name and default suffix of the request, with
+// sizes and dates in the program's language in columns that fit them.
+void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request);
 
 class QtFileDialogs : public FileDialogs {
  public:

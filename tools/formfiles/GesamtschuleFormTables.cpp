@@ -1,11 +1,11 @@
-#include "layouts/GesamtschuleFormTables.h"
-
+// The form files of the Orientierungsstufe and the Integrierte Gesamtschule:
+// "Anl04a.FST", "Anl026.FST" to "Anl029.FST" and "Anl127.FST".
 #include <initializer_list>
 
-#include "layouts/FormTableParts.h"
-#include "layouts/ShippedFormFiles.h"
+#include "formfiles/FormTableParts.h"
+#include "formfiles/FormTables.h"
 
-namespace testsupport {
+namespace formfiles {
 
 namespace {
 
@@ -210,4 +210,4 @@ std::vector<ShippedFormFile> GesamtschuleFormFiles() {
   };
 }
 
-}  // namespace testsupport
+}  // namespace formfiles

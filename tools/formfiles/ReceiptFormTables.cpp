@@ -1,11 +1,13 @@
-#include "layouts/ReceiptFormTables.h"
+// The form files of the receipt ("Anl041.FST", "Anl043.FST", "Anl143.FST") and
+// of the learning-development report ("Anl170.FST").
+#include "formfiles/FormTables.h"
 
 #include <initializer_list>
 
 #include "layouts/ReceiptLayouts.h"
 #include "printengine/Primitives.h"
 
-namespace testsupport {
+namespace formfiles {
 
 namespace {
 
@@ -102,7 +104,7 @@ TFormFieldTable LearningReportFormTable() {
   });
 }
 
-std::vector<ShippedFormFile> ShippedReceiptFormFiles() {
+std::vector<ShippedFormFile> ReceiptFormFiles() {
   return {
       // The receipt's number in the form-file table; the receipt itself prints from 043 or 143.
       {0, QStringLiteral("Anl041.FST"), QStringLiteral("Empfangsbekenntnis"), ReceiptA4FormTable()},
@@ -112,4 +114,4 @@ std::vector<ShippedFormFile> ShippedReceiptFormFiles() {
   };
 }
 
-}  // namespace testsupport
+}  // namespace formfiles

@@ -1,8 +1,8 @@
 // The form files of the Grundschule reports, forms 1 to 4, for plain white A4.
-#include "layouts/FormTableParts.h"
-#include "layouts/ShippedFormFiles.h"
+#include "formfiles/FormTableParts.h"
+#include "formfiles/FormTables.h"
 
-namespace testsupport {
+namespace formfiles {
 
 namespace {
 
@@ -145,4 +145,4 @@ std::vector<ShippedFormFile> GrundschuleFormFiles() {
   };
 }
 
-}  // namespace testsupport
+}  // namespace formfiles

@@ -1,13 +1,12 @@
-#include "layouts/ShippedFormFiles.h"
-
-#include "layouts/FormTableParts.h"
-#include "layouts/GesamtschuleFormTables.h"
-#include "layouts/PrintJob.h"
-
+// The form files of the Hauptschule, Realschule, regional school and Gymnasium
+// reports, for plain white A4, and the list of every report form's file.
 #include <initializer_list>
 #include <utility>
 
-namespace testsupport {
+#include "formfiles/FormTableParts.h"
+#include "formfiles/FormTables.h"
+
+namespace formfiles {
 
 namespace {
 
@@ -323,19 +322,7 @@ TFormFieldTable EightRows(TFormFieldTable t) {
 
 }  // namespace
 
-std::vector<int> FormsOfShippedFile(const ShippedFormFile& file) {
-  std::vector<int> forms{file.Form};
-  for (const quorv::TDispatchEntry& e : quorv::kDispatchTable)
-    if (e.Form != file.Form && quorv::LookupFormFile(e.Form, 0, 0, 1).FileName == file.FileName) forms.push_back(e.Form);
-  return forms;
-}
-
-ShippedFormFile ShippedReportFormFile(int form, const TFormFieldTable& fields) {
-  const quorv::FormFileChoice choice = quorv::LookupFormFile(form, 0, 0, 1);
-  return ShippedFormFile{form, choice.FileName, choice.Description, fields};
-}
-
-std::vector<ShippedFormFile> ShippedFormFiles() {
+std::vector<ShippedFormFile> ReportFormFiles() {
   std::vector<ShippedFormFile> files = {
       ShippedReportFormFile(15, ReportForm(false)),
       ShippedReportFormFile(16, ReportForm(true)),
@@ -369,4 +356,4 @@ std::vector<ShippedFormFile> ShippedFormFiles() {
   return files;
 }
 
-}  // namespace testsupport
+}  // namespace formfiles

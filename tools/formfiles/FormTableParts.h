@@ -1,9 +1,9 @@
 #pragma once
 // What the tables of the shipped report form files share: alignments, fonts,
 // the page geometry, and the frame and name block every form has.
-#include "layouts/CommittedFormFiles.h"
+#include "formfiles/FormTables.h"
 
-namespace testsupport::formtable {
+namespace formfiles::formtable {
 
 constexpr int L = 0;  // left
 constexpr int C = 1;  // centre
@@ -107,4 +107,4 @@ inline void FinalHead(quorv::TFormFieldTable& t) {
   NameBlock(t, 880);
 }
 
-}  // namespace testsupport::formtable
+}  // namespace formfiles::formtable
