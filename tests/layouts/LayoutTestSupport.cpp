@@ -248,9 +248,9 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
   // and 3, a religion, and free rows with names of 30 characters.
   // An interim report (105 and above) lays out its subjects like its form.
   const int canonForm = form >= 105 ? form - 100 : form;
-  const QString freeNames[] = {QStringLiteral("Wirtschaft und Verwaltung am PC"),
-                               QStringLiteral("Gesundheit und Soziales im All"),
-                               QStringLiteral("Medienkunde und Kommunikations")};
+  const QString freeNames[] = {QStringLiteral("Wirtschaft und Verwaltung (PC)"),
+                               QStringLiteral("Gesundheit und Soziales (Kurs)"),
+                               QStringLiteral("Medien und Kommunikation (AG)")};
   int freeIndex = 0;
   const int religionSlot = ReligionSlotOfForm(form);
   for (int slot = 1; slot <= 18; ++slot) {
