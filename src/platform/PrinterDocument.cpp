@@ -81,13 +81,16 @@ std::shared_future<T> AskService(Ask ask) {
 }  // namespace
 
 bool PrinterDocument::queryPrinters(PrinterList& list) {
-  // A list asked for by an earlier job and still not answered is waited for
-  // again rather than asked for twice.
-  if (!pendingQuery_.valid()) {
-    PrintService* service = &CurrentPrintService();
-    pendingQuery_ = AskService<PrinterList>([service] { return service->Printers(); });
+  const auto deadline = std::chrono::steady_clock::now() + serviceTimeout_;
+  // A list that an earlier job gave up on is waited for rather than asked for
+  // twice; once it has come it is out of date, and the list is asked for anew.
+  if (pendingQuery_.valid()) {
+    if (pendingQuery_.wait_until(deadline) != std::future_status::ready) return false;
+    pendingQuery_ = {};
   }
-  if (pendingQuery_.wait_for(serviceTimeout_) != std::future_status::ready) return false;
+  PrintService* service = &CurrentPrintService();
+  pendingQuery_ = AskService<PrinterList>([service] { return service->Printers(); });
+  if (pendingQuery_.wait_until(deadline) != std::future_status::ready) return false;
   list = pendingQuery_.get();
   pendingQuery_ = {};
   return true;
