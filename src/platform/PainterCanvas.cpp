@@ -48,7 +48,8 @@ DeviceCaps PageDeviceCaps(int res, const QPageLayout& layout, bool fullPage, boo
   DeviceCaps caps;
   const QRect full = layout.fullRectPixels(res);
   const QRect paint = fullPage ? full : layout.paintRectPixels(res);
-  const QRectF paintMm = fullPage ? layout.fullRect(QPageLayout::Millimeter) : layout.paintRect(QPageLayout::Millimeter);
+  const QRectF paintMm =
+      fullPage ? layout.fullRect(QPageLayout::Millimeter) : layout.paintRect(QPageLayout::Millimeter);
   caps.LogPixelsX = res;
   caps.LogPixelsY = res;
   caps.PhysicalWidth = full.width();

@@ -10,10 +10,10 @@
 
 #include "platform/Canvas.h"
 
-class QPageLayout;
 class QPaintDevice;
 class QPainter;
 class QPrinter;
+class QPageLayout;
 
 namespace platform {
 

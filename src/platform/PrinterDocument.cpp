@@ -80,7 +80,7 @@ std::shared_future<T> AskService(Ask ask) {
 
 }  // namespace
 
-bool PrinterDocument::queryPrinters(PrinterList& list) {
+bool PrinterDocument::QueryPrinters(PrinterList& list) {
   const auto deadline = std::chrono::steady_clock::now() + serviceTimeout_;
   // A list that an earlier job gave up on is waited for rather than asked for
   // twice; once it has come it is out of date, and the list is asked for anew.
@@ -117,7 +117,7 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
     return r;
   }
   PrinterList list;
-  if (!queryPrinters(list)) {
+  if (!QueryPrinters(list)) {
     if (!quiet) ShowMessage(kNoService + kWillSaveAsPdf, MsgKind::Warning);
     r.Cause = PdfCause::AlreadySaid;
     r.ServiceSilent = true;

@@ -50,6 +50,9 @@ class PrinterDocument {
   const QString& PdfFolder() const { return pdfFolder_; }
   // How long a job waits for the print service's list of printers.
   void SetServiceTimeout(std::chrono::milliseconds timeout) { serviceTimeout_ = timeout; }
+  // The service's list of printers, waited for that long; false when it did
+  // not answer in time.
+  bool QueryPrinters(PrinterList& list);
 
   // A print job: its PDF file is named after fileName (empty: after the
   // first document's title, or a name given later by NameJob). Jobs nest;
@@ -121,8 +124,6 @@ class PrinterDocument {
   // The printer a job uses now; quiet: without any message.
   Resolved resolvePrinter(bool quiet);
   void resolveJob();
-  // False when the service does not answer within the timeout.
-  bool queryPrinters(PrinterList& list);
   bool printerAnswers(bool& accepts);
   void switchToPdf();
   bool beginPdfDocument();

@@ -17,12 +17,13 @@ namespace {
 // Without a printer the dialog's list is empty: a line below it says why and
 // where the printouts go instead.
 void AddNoPrinterNote(QPrintDialog& dialog) {
-  const PrinterList list = CurrentPrintService().Printers();
+  PrinterList list;
+  const bool answers = Printer().QueryPrinters(list);
   auto* layout = qobject_cast<QBoxLayout*>(dialog.layout());
-  if (!list.Names.isEmpty() || layout == nullptr) return;
+  if ((answers && !list.Names.isEmpty()) || layout == nullptr) return;
   auto* note = new QLabel(
-      (list.ServiceRuns ? QStringLiteral("Es ist kein Drucker eingerichtet.")
-                        : QStringLiteral("Der Druckdienst antwortet nicht.")) +
+      (answers && list.ServiceRuns ? QStringLiteral("Es ist kein Drucker eingerichtet.")
+                                   : QStringLiteral("Der Druckdienst antwortet nicht.")) +
           QStringLiteral(" Die Zeugnisse werden dann als PDF-Dateien in den Ordner der Klasse geschrieben."),
       &dialog);
   note->setObjectName(QStringLiteral("NoPrinterNote"));
