@@ -193,8 +193,8 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
     service_.documents.clear();
     if (c.Message != nullptr) msgs_.expect(QString::fromUtf8(c.Message), MsgKind::Information);
     const bool pdf = *c.PrintsOn == '\0';
-    if (pdf) msgs_.expectPrefix(c.ServiceRuns ? kPdfNotice : QStringLiteral("Der Druckdienst antwortet nicht.\r") + kSavedAsPdf,
-                                MsgKind::Information);
+    const QString noService = QStringLiteral("Der Druckdienst antwortet nicht.\r") + kSavedAsPdf;
+    if (pdf) msgs_.expectPrefix(c.ServiceRuns ? kPdfNotice : noService, MsgKind::Information);
     const int queries = service_.Queries();
     const int stateChecks = service_.StateChecks();
     offsets_.clear();
@@ -235,7 +235,6 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   const QString refusing = QStringLiteral(
       "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
-  const QString& silent = kSilentService;
   const struct {
     const char* What;
     bool Refusing;
@@ -246,8 +245,8 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   } cases[] = {
       {"refusing, PDF wanted", true, false, false, refusing, platform::MsgResult::Yes},
       {"refusing, no PDF", true, false, false, refusing, platform::MsgResult::No},
-      {"no list of printers", false, true, false, silent, platform::MsgResult::Ok},
-      {"no state of the printer", false, false, true, silent, platform::MsgResult::Ok},
+      {"no list of printers", false, true, false, kSilentService, platform::MsgResult::Ok},
+      {"no state of the printer", false, false, true, kSilentService, platform::MsgResult::Ok},
   };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   for (const auto& c : cases) {

@@ -34,18 +34,18 @@ TEST(PrinterSetupTest, ConfirmButtonSaysOkNotPrint) {
 // With no printer to list, the dialog says why and that the printouts become
 // PDF files in the class folder.
 TEST(PrinterSetupTest, WithoutAPrinterANoteSaysWhereThePrintoutsGo) {
-  const QString pdf = QStringLiteral(" Die Zeugnisse werden dann als PDF-Dateien in den Ordner der Klasse geschrieben.");
+  const QString pdf =
+      QStringLiteral(" Die Zeugnisse werden dann als PDF-Dateien in den Ordner der Klasse geschrieben.");
   const struct {
     QStringList Printers;
     bool ServiceRuns;
-    QString Note;  // empty: none
+    QStringList Notes;
   } cases[] = {
       {{QStringLiteral("Laser")}, true, {}},
-      {{}, true, QStringLiteral("Es ist kein Drucker eingerichtet.") + pdf},
-      {{}, false, QStringLiteral("Der Druckdienst antwortet nicht.") + pdf},
+      {{}, true, {QStringLiteral("Es ist kein Drucker eingerichtet.") + pdf}},
+      {{}, false, {QStringLiteral("Der Druckdienst antwortet nicht.") + pdf}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Note.toStdString());
     testsupport::PrinterDouble service;
     service.names = c.Printers;
     service.serviceRuns = c.ServiceRuns;
@@ -56,7 +56,7 @@ TEST(PrinterSetupTest, WithoutAPrinterANoteSaysWhereThePrintoutsGo) {
       return static_cast<int>(QDialog::Rejected);
     });
     platform::RunPrinterSetup(nullptr);
-    EXPECT_EQ(notes, c.Note.isEmpty() ? QStringList{} : QStringList{c.Note});
+    EXPECT_EQ(notes, c.Notes);
   }
 }
 
