@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QMarginsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>

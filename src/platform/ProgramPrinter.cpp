@@ -43,7 +43,8 @@ class QtPrintDevice : public PrintDevice {
   bool EndDocument() override {
     if (!painter_) return false;
     canvas_.reset();
-    // Ending hands the document to the service, on this thread.
+    // Ending hands the document to the service on this thread, whose last
+    // answer says whether the service took it.
     const bool ended = painter_->end() && cups::LastSubmissionTaken();
     painter_.reset();
     return ended && printer_.printerState() != QPrinter::Error && printer_.printerState() != QPrinter::Aborted;
