@@ -42,7 +42,7 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
        printer + QStringLiteral(" hat den Ausdruck nicht angenommen."), MsgKind::Error, {}},
       {"kill -STOP $QUORV_TEST_CUPSD_PID", "", "kill -CONT $QUORV_TEST_CUPSD_PID",
        silent + QStringLiteral("Der Ausdruck wird als PDF-Datei gespeichert."), MsgKind::Warning, saved},
-      {"kill $QUORV_TEST_CUPSD_PID; while kill -0 $QUORV_TEST_CUPSD_PID; do sleep 0.1; done", "", "", {},
+      {"kill $QUORV_TEST_CUPSD_PID; while kill -0 $QUORV_TEST_CUPSD_PID 2>/dev/null; do sleep 0.1; done", "", "", {},
        MsgKind::Warning, silent + saved},
   };
   QTemporaryDir dir;
