@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
           libbenchmark-dev fonts-liberation poppler-utils clang-14 libclang-rt-14-dev
-          qt6-translations-l10n)
+          qt6-translations-l10n libcups2-dev cups-daemon cups-client)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
