@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/Messages.h"
 #include "platform/PrinterDocument.h"
 #include "platform/ui/ModalDialogs.h"
 
@@ -14,18 +15,18 @@ namespace platform {
 
 namespace {
 
+const QString kPdfInstead =
+    QStringLiteral(" Die Zeugnisse werden dann als PDF-Dateien in den Ordner der Klasse geschrieben.");
+
 // Without a printer the dialog's list is empty: a line below it says why and
 // where the printouts go instead.
-void AddNoPrinterNote(QPrintDialog& dialog) {
-  PrinterList list;
-  const bool answers = Printer().QueryPrinters(list);
+void AddNoPrinterNote(QPrintDialog& dialog, const PrinterList& list) {
   auto* layout = qobject_cast<QBoxLayout*>(dialog.layout());
-  if ((answers && !list.Names.isEmpty()) || layout == nullptr) return;
-  auto* note = new QLabel(
-      (answers && list.ServiceRuns ? QStringLiteral("Es ist kein Drucker eingerichtet.")
-                                   : QStringLiteral("Der Druckdienst antwortet nicht.")) +
-          QStringLiteral(" Die Zeugnisse werden dann als PDF-Dateien in den Ordner der Klasse geschrieben."),
-      &dialog);
+  if (!list.Names.isEmpty() || layout == nullptr) return;
+  auto* note = new QLabel((list.ServiceRuns ? QStringLiteral("Es ist kein Drucker eingerichtet.")
+                                            : QStringLiteral("Der Druckdienst antwortet nicht.")) +
+                              kPdfInstead,
+                          &dialog);
   note->setObjectName(QStringLiteral("NoPrinterNote"));
   note->setWordWrap(true);
   layout->insertWidget(1, note);  // below the printer list
@@ -34,6 +35,16 @@ void AddNoPrinterNote(QPrintDialog& dialog) {
 }  // namespace
 
 bool RunPrinterSetup(QWidget* parent) {
+  // The printer and its dialog ask the print service themselves and would
+  // freeze the window while it hangs: the service is asked first, in the
+  // background and for a bounded time.
+  PrinterList list;
+  if (!Printer().QueryPrinters(list)) {
+    ShowMessage(QStringLiteral("Der Druckdienst antwortet nicht; Drucker können zur Zeit nicht eingerichtet werden.") +
+                    kPdfInstead,
+                MsgKind::Warning);
+    return false;
+  }
   QPrintDialog dialog(&ProgramPrinter(), parent);
   dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
   dialog.setWindowTitle(QStringLiteral("Drucker einrichten"));
@@ -42,7 +53,7 @@ bool RunPrinterSetup(QWidget* parent) {
   for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
     for (QAbstractButton* button : box->buttons())
       if (box->buttonRole(button) == QDialogButtonBox::AcceptRole) button->setText(QStringLiteral("OK"));
-  AddNoPrinterNote(dialog);
+  AddNoPrinterNote(dialog, list);
   if (RunModal(dialog) != QDialog::Accepted) return false;
   Printer().SetChosenPrinter(ProgramPrinter().printerName());
   return true;

@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QPrintDialog>
 
+#include "platform/PrinterDocument.h"
 #include "support/PrinterDouble.h"
 #include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessages.h"
 
 namespace {
 
@@ -58,6 +60,23 @@ TEST(PrinterSetupTest, WithoutAPrinterANoteSaysWhereThePrintoutsGo) {
     platform::RunPrinterSetup(nullptr);
     EXPECT_EQ(notes, c.Notes);
   }
+}
+
+// A hanging print service is said at once: neither the printer nor its
+// dialog is made, since both would ask the service on the window's thread.
+TEST(PrinterSetupTest, AHangingServiceIsSaidInsteadOfFreezingInTheDialog) {
+  testsupport::PrinterDouble service;
+  service.slow = true;
+  platform::Printer().SetServiceTimeout(std::chrono::milliseconds(100));
+  testsupport::ScriptedDialogs dialogs;
+  testsupport::ScriptedMessages msgs;
+  msgs.expectPrefix(QStringLiteral("Der Druckdienst antwortet nicht;"), platform::MsgKind::Warning);
+  EXPECT_FALSE(platform::RunPrinterSetup(nullptr));
+  platform::Printer().SetServiceTimeout(std::chrono::seconds(4));
+  service.Release();
+  EXPECT_TRUE(msgs.allAnswered());
+  EXPECT_EQ(dialogs.shownCount(), 0);
+  EXPECT_EQ(service.WindowThreadQuestions(), 0);
 }
 
 }  // namespace
