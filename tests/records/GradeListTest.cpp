@@ -175,3 +175,42 @@ TEST_F(GradeListTest, FloppyFolderAsksOnceOrBeforeEachSubject) {
   QDir::setCurrent(saved);
   EXPECT_TRUE(platform::FileExists(dir.dataDir() + "b/5a_Ma.FDB"));
 }
+
+TEST_F(GradeListTest, AListMayGrowTo65535EntriesAndNoFurther) {
+  testsupport::SetClassInMemory({Pupil("Abel", 11)});
+  SetSlot(Pupils[0], 4, "Mathematik", "1");
+  ExportSubjectSelection[kMa] = 1;
+  TGradeListEntry other;
+  InitGradeListEntry(other);
+  other.Surname.set("Xaver");
+  const QByteArray entry(reinterpret_cast<const char*>(&other), sizeof other);
+  for (const int old : {kMaxGradeListEntries - 1, kMaxGradeListEntries}) {
+    QByteArray image(2, '\0');
+    platform::WriteLeU16(reinterpret_cast<std::uint8_t*>(image.data()), static_cast<std::uint16_t>(old));
+    image += entry.repeated(old);
+    dir.writeFile(dir.dataDir() + "5a_Ma.FDB", image);
+    platform::RemoveFile(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB"));
+    const bool full = old == kMaxGradeListEntries;
+    ScriptedMessages msgs;
+    if (full)
+      msgs.expect(QString::fromUtf8("Die vorhandene Liste\r") + dir.dataDir() +
+                      QString::fromUtf8("5a_Ma.FDB\rkann nicht ergänzt werden: sie hätte mehr als 65535 Einträge."
+                                        "\rSie wurde nicht verändert."),
+                  MsgKind::Error);
+    EXPECT_TRUE(ExportGradeLists());
+    EXPECT_TRUE(msgs.allAnswered());
+    const QByteArray written = Read("5a_Ma.FDB");
+    if (full) {
+      EXPECT_EQ(written, image);
+      EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")));
+    } else {
+      // Abel is the 65,535th entry, written first.
+      ASSERT_EQ(written.size(), 2 + 65535 * 464);
+      EXPECT_EQ(platform::ReadLeU16(reinterpret_cast<const std::uint8_t*>(written.constData())), 65535);
+      TGradeListEntry first;
+      std::memcpy(&first, written.constData() + 2, sizeof first);
+      EXPECT_EQ(first.Surname.str() + ":" + first.Grade.str(), "Abel:1");
+      EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), image);
+    }
+  }
+}
