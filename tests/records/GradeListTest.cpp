@@ -159,6 +159,24 @@ TEST_F(GradeListTest, DamagedOldListAndFailedWritesLeaveTheOthersGoing) {
   EXPECT_TRUE(platform::FileExists(dir.dataDir() + "5a_Te_AL.FDB"));  // the subject after them
 }
 
+TEST_F(GradeListTest, LengthBytesOfAnOldListAreClampedInTheMergedListOnly) {
+  TFaNoDB old(1);
+  InitGradeListEntry(old[0]);
+  old[0].Surname.set("Xaver");
+  QByteArray image = GradeListImage(old, 1);
+  image[2 + 20] = char(200);  // the surname's length byte
+  image[2 + 450] = char(9);   // the grade's
+  dir.writeFile(dir.dataDir() + "5a_Ma.FDB", image);
+  ExportSubjectSelection[kMa] = 1;
+  EXPECT_TRUE(ExportGradeLists());
+  const QByteArray merged = Read("5a_Ma.FDB");
+  TGradeListEntry e;
+  std::memcpy(&e, merged.constData() + merged.size() - 464, sizeof e);
+  EXPECT_EQ(int(e.Surname.Len) * 10 + e.Grade.Len, 301);
+  EXPECT_EQ(merged.right(464).mid(21, 30), image.mid(2 + 21, 30));  // the characters stay
+  EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), image);
+}
+
 TEST_F(GradeListTest, FloppyFolderAsksOnceOrBeforeEachSubject) {
   const QString saved = QDir::currentPath();
   QDir::setCurrent(dir.dataDir());
