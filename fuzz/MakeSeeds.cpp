@@ -11,7 +11,9 @@
 #include "platform/Files.h"
 #include "printengine/FormFiles.h"
 #include "records/ClassFile.h"
+#include "records/GradeList.h"
 #include "records/QuorvDat.h"
+#include "records/TextImport.h"
 #include "settings/DrkEinst.h"
 #include "settings/Facheinst.h"
 #include "settings/ProgEinst.h"
@@ -203,6 +205,51 @@ void CatalogFiles() {
   Put("catalog", "with-chinese.DAT", CatalogImage());
 }
 
+// The import files come from other programs: small valid lists.
+void ImportFiles() {
+  Put("pupillist", "default.TXT",
+      "Nachname1;Vorname1;01.02.1999;Ort1;w;5a\r\nNachname2;Vorname2;03.04.2000;Ort2;m;5b\r\n");
+  Put("pupillist", "utf8-quoted.CSV", "\xEF\xBB\xBF\"M\xC3\xBCller\";\"J\xC3\xB6rg\";;\xC5\xA0ibenik\n\"Aaa;Bbb\"x\tCcc\r");
+  Put("pupillist", "windows-1252.TXT", "M\xFCller;J\xF6rg\r\n\r\nWei\xDF;Tom;;;1;7c\n");
+  // A byte sum divisible by 64 sends the list also into the nearly full class.
+  Put("pupillist", "three-lines.TXT", "Pohl;Paula\r\nPeters;Paul\r\nPfeiffer;Pia\r\n>");
+  Put("gradelist", "grades.TXT",
+      "Abel;Anna;Ma;2;E;Deu;3\r\nBerg;Ben;Mathematik;1\r\nZorn;Zoe;Ma;3\r\n\r\n\xD6zdemir;Can;Xy;4;Ma;6;G\r\n");
+  Put("gradelist", "quoted.TXT", "\"Abel\";\"Anna\";\"Ma\";\"2\";\"E\"\n");
+  TImportColumnMap map = DefaultImportColumnMap();
+  Put("importcfg", "default.CFG", fuzzsupport::BytesOf(map));
+  map[1].Joiner.set(" ");
+  map[2].FieldCode = 1;
+  map[2].Joiner.set("++");
+  map[3].FieldCode = 8;
+  map[3].Joiner.set("/");
+  map[4].FieldCode = 9;
+  Put("importcfg", "joiners.CFG", fuzzsupport::BytesOf(map));
+  Put("importcfg", "short.CFG", fuzzsupport::BytesOf(map).left(20));
+}
+
+// A new list of the class the target exports, and that list merged with a changed class.
+void OldGradeLists() {
+  constexpr int kMathematik = 20;
+  BuildDefaultSubjectCatalog();
+  Pupils = fuzzsupport::GradeClass();
+  PupilCount = static_cast<int>(Pupils.size());
+  ClassFileName = "5a.QVR";
+  GradeListFolder = DataDir;
+  ExportSubjectSelection.fill(0);
+  ExportSubjectSelection[kMathematik] = 1;
+  const QString path = DataDir + GradeListFileName(ClassFileName, kMathematik);
+  if (!ExportGradeLists()) fuzzsupport::Fail(__FILE__, __LINE__, "grade list");
+  Put("oldgradelist", "new.FDB", fuzzsupport::ReadFile(path));
+  Pupils[0].KeyNumber = 7;
+  Pupils[2].Subjects[2].Grade.set("1");
+  Pupils.push_back(Pupils[3]);
+  Pupils.back().Surname.set("Neu");
+  PupilCount = static_cast<int>(Pupils.size());
+  if (!ExportGradeLists()) fuzzsupport::Fail(__FILE__, __LINE__, "grade list");
+  Keep(path, "oldgradelist", "merged.FDB");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -221,6 +268,8 @@ int main(int argc, char** argv) {
   ElectiveFiles();
   PrintOptionFiles();
   CatalogFiles();
+  ImportFiles();
+  OldGradeLists();
   if (!fuzzsupport::Messages().empty()) fuzzsupport::Fail(__FILE__, __LINE__, "a writer showed a message");
   return 0;
 }

@@ -11,6 +11,8 @@ export QT_QPA_PLATFORM=offscreen
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 
+# A print service of its own for the printing test.
+export QUORV_EXTRA_PACKAGES="cups-daemon cups-client"
 bash scripts/setup.sh build
 ctest --test-dir build --output-on-failure -j"$jobs" | tee "$log"
 

@@ -45,10 +45,10 @@ int ReligionRowOfForm(int form) {
   }
 }
 
-TGradeLineProfile GradeLinesOfForm(int form) {
+TGradeBlock GradeLinesOfForm(int form) {
   for (const GradeBlockSize& s : kGradeBlockSizes)
-    if (s.Form == form) return GesamtschuleGradeLineProfile(form, s.Rows, s.FirstFreeRow);
-  return GesamtschuleGradeLineProfile(form, 9, 9);
+    if (s.Form == form) return {GesamtschuleGradeLines, s.Rows, s.FirstFreeRow};
+  return {GesamtschuleGradeLines, 9, 9};
 }
 
 // Forms 104, 26, 27, 29 and 127. Named members, so that knobs added to the

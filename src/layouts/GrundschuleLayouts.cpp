@@ -13,7 +13,7 @@ constexpr int kReligionRow = 4;
 constexpr const char* kPhrase = "der Grundschule";
 TReportPageProfile Profile(int form, const char* title, bool wordsAlways, bool gradePage, TSealOverprint sealYear,
                            TSealOverprint sealHalfYear) {
-  TReportPageProfile p{form,     title,    kPhrase,  wordsAlways, false,  GrundschuleGradeLineProfile(kGradeRows),
+  TReportPageProfile p{form,     title,    kPhrase,  wordsAlways, false,  {GrundschuleGradeLines, kGradeRows, 0},
                        kTextHeading, kTextSubHeading, sealYear, sealHalfYear, kScaleLabel, kScaleSteps};
   p.SchoolRuleLabel = kGrundschuleSchoolRuleLabel;
   p.GradePage = gradePage;
@@ -45,8 +45,8 @@ TGradeLineProfile GrundschuleGradeLineProfile(int rows) {
 }
 
 void GrundschuleGradeLines(platform::Canvas& canvas, const TPupilRecord& pupil, QChar fill,
-                           const PageOrigins& origins, bool wordsFlag, int rows, int page,
-                           const TFormFieldTable& fields) {
+                           const PageOrigins& origins, bool /*courseFlag: no course letters*/, bool wordsFlag,
+                           int rows, int /*firstFreeRow: no right column*/, int page, const TFormFieldTable& fields) {
   PrintGradeLines(canvas, pupil, fill, origins, false, wordsFlag, GrundschuleGradeLineProfile(rows), page, fields);
 }
 

@@ -21,8 +21,8 @@ inline constexpr const char* kGrundschuleSchoolRuleLabel = "Name der Schule/Schu
 // letters and no two-line Arbeit-Wirtschaft-Technik row.
 TGradeLineProfile GrundschuleGradeLineProfile(int rows);
 void GrundschuleGradeLines(platform::Canvas& canvas, const TPupilRecord& pupil, QChar fill,
-                           const PageOrigins& origins, bool wordsFlag, int rows, int page,
-                           const TFormFieldTable& fields);
+                           const PageOrigins& origins, bool courseFlag, bool wordsFlag, int rows, int firstFreeRow,
+                           int page, const TFormFieldTable& fields);
 
 // The profiles of forms 1 to 4, and the one of a form number (form 1 for a
 // number that is not in the list).

@@ -55,11 +55,11 @@ QString Utf8(const char* text) { return QString::fromUtf8(text); }
 // block, heading, sub-heading, seal strike-out of a year and of a half-year
 // report, grade-scale label, grade scale.
 const std::array<TReportPageProfile, 3> kReportProfiles = {{
-    {21, "Zeugnis", kPhrase, false, false, GymnasiumGradeLineProfile(9, 9), kTextHeading, kTextSubHeading,
+    {21, "Zeugnis", kPhrase, false, false, {GymnasiumGradeLines, 9, 9}, kTextHeading, kTextSubHeading,
      TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
-    {22, "Übergangszeugnis", kPhrase, true, false, GymnasiumGradeLineProfile(9, 9), kTextHeading, kTextSubHeading,
+    {22, "Übergangszeugnis", kPhrase, true, false, {GymnasiumGradeLines, 9, 9}, kTextHeading, kTextSubHeading,
      TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
-    {121, "Zwischenzeugnis", kPhrase, false, false, GymnasiumGradeLineProfile(9, 9), kTextHeading, kTextSubHeading,
+    {121, "Zwischenzeugnis", kPhrase, false, false, {GymnasiumGradeLines, 9, 9}, kTextHeading, kTextSubHeading,
      TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
 }};
 
@@ -72,7 +72,7 @@ const TFinalPageProfile kLeavingProfile = [] {
                       "Abgangszeugnis",
                       kPhrase,
                       false,
-                      GymnasiumGradeLineProfile(8, 10),
+                      {GymnasiumGradeLines, 8, 10},
                       TElectiveBlock::Three,
                       {{{TStatementItem::Text, "Die Schülerin / Der Schüler hat die Vollzeitschulpflicht erfüllt."},
                         kNoLine, kNoLine, kNoLine, kNoLine, kNoLine}},
@@ -230,7 +230,8 @@ TGradeLineProfile GymnasiumGradeLineProfile(int rows, int firstFreeRow) {
 }
 
 void GymnasiumGradeLines(Canvas& canvas, const TPupilRecord& pupil, QChar fill, const PageOrigins& origins,
-                         bool wordsFlag, int rows, int firstFreeRow, int page, const TFormFieldTable& fields) {
+                         bool /*courseFlag: no course letters*/, bool wordsFlag, int rows, int firstFreeRow, int page,
+                         const TFormFieldTable& fields) {
   PrintGradeLines(canvas, pupil, fill, origins, false, wordsFlag, GymnasiumGradeLineProfile(rows, firstFreeRow), page,
                   fields);
 }

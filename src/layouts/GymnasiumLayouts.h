@@ -82,7 +82,8 @@ void NoticeGymnasiumExamProblem(const TReportJob& job);
 // form 23 (eight rows, religion in the first right row).
 TGradeLineProfile GymnasiumGradeLineProfile(int rows, int firstFreeRow);
 void GymnasiumGradeLines(platform::Canvas& canvas, const TPupilRecord& pupil, QChar fill, const PageOrigins& origins,
-                         bool wordsFlag, int rows, int firstFreeRow, int page, const TFormFieldTable& fields);
+                         bool courseFlag, bool wordsFlag, int rows, int firstFreeRow, int page,
+                         const TFormFieldTable& fields);
 
 // The "Prüfungsfächer" block (fields 76 to 84) and the "Fächer der Zulassung"
 // block (fields 32 to 40) of the examination report.

@@ -15,11 +15,11 @@ constexpr const char* kHauptschulePhrase = "der Hauptschule";
 // block, heading, sub-heading, seal strike-out of a year and of a half-year
 // report, grade scale, its second part.
 const std::array<TReportPageProfile, 3> kReportProfiles = {{
-    {5, "Zeugnis", kHauptschulePhrase, false, false, HauptschuleGradeLineProfile(8, 8, true), kTextHeading,
+    {5, "Zeugnis", kHauptschulePhrase, false, false, {HauptschuleGradeLines, 8, 8}, kTextHeading,
      kTextSubHeading, TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
-    {6, "Übergangszeugnis", kHauptschulePhrase, true, false, HauptschuleGradeLineProfile(8, 8, true), kTextHeading,
+    {6, "Übergangszeugnis", kHauptschulePhrase, true, false, {HauptschuleGradeLines, 8, 8}, kTextHeading,
      kTextSubHeading, TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
-    {105, "Zwischenzeugnis", kHauptschulePhrase, false, false, HauptschuleGradeLineProfile(8, 8, false), kTextHeading,
+    {105, "Zwischenzeugnis", kHauptschulePhrase, false, false, {HauptschuleGradeLines, 8, 8}, kTextHeading,
      kTextSubHeading, TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
 }};
 
@@ -27,15 +27,15 @@ const std::array<TReportPageProfile, 3> kReportProfiles = {{
 // block, statement (fields 22 to 27), seal, its strike-out, grade scale, footnote.
 // Forms 8 and 9 print "Jahrgangsstufe" in full.
 const std::array<TFinalPageProfile, 3> kFinalProfiles = {{
-    {7, "Abgangszeugnis", kHauptschulePhrase, false, HauptschuleGradeLineProfile(8, 8, true), TElectiveBlock::Three,
+    {7, "Abgangszeugnis", kHauptschulePhrase, false, {HauptschuleGradeLines, 8, 8}, TElectiveBlock::Three,
      {Say(kLeavingSentence), kSexOverprintLine, Say("Jahrgangsstufe ____ der Hauptschule entlassen."),
       kJahrgangsstufeLine, kNoLine, kNoLine},
      kStempelSiegel, TSealOverprint::A, kScaleLine, kNoText},
-    {8, "Abschlusszeugnis", kHauptschulePhrase, false, HauptschuleGradeLineProfile(8, 8, true), TElectiveBlock::Four,
+    {8, "Abschlusszeugnis", kHauptschulePhrase, false, {HauptschuleGradeLines, 8, 8}, TElectiveBlock::Four,
      {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 des Hauptschulbildungsganges teilgenommen"),
       Say("und den"), Say("Hauptschulabschluss"), kNoLine, Say("erworben."), kNoLine},
      kStempelSiegel, TSealOverprint::A, kScaleLine, kNoText},
-    {9, "Abschlusszeugnis", kHauptschulePhrase, false, HauptschuleGradeLineProfile(8, 8, true), TElectiveBlock::Four,
+    {9, "Abschlusszeugnis", kHauptschulePhrase, false, {HauptschuleGradeLines, 8, 8}, TElectiveBlock::Four,
      {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 10 des Hauptschulbildungsganges teilgenommen"),
       Say("und den"), Say("qualifizierten Hauptschulabschluss"), kNoLine, Say("erworben."), kNoLine},
      "Siegel", TSealOverprint::None, kScaleLine, kNoText},
@@ -54,8 +54,8 @@ TGradeLineProfile HauptschuleGradeLineProfile(int rows, int firstFreeRow, bool r
 }
 
 void HauptschuleGradeLines(platform::Canvas& canvas, const TPupilRecord& pupil, QChar fill,
-                           const PageOrigins& origins, bool wordsFlag, int rows, int firstFreeRow, int page,
-                           const TFormFieldTable& fields) {
+                           const PageOrigins& origins, bool /*courseFlag: no course letters*/, bool wordsFlag,
+                           int rows, int firstFreeRow, int page, const TFormFieldTable& fields) {
   const bool religionRow = ReportJob.FormNumber != 105;
   PrintGradeLines(canvas, pupil, fill, origins, false, wordsFlag,
                   HauptschuleGradeLineProfile(rows, firstFreeRow, religionRow), page, fields);

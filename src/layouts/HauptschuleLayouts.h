@@ -16,8 +16,8 @@ namespace quorv {
 // (none when religionRow is false: the interim report).
 TGradeLineProfile HauptschuleGradeLineProfile(int rows, int firstFreeRow, bool religionRow);
 void HauptschuleGradeLines(platform::Canvas& canvas, const TPupilRecord& pupil, QChar fill,
-                           const PageOrigins& origins, bool wordsFlag, int rows, int firstFreeRow, int page,
-                           const TFormFieldTable& fields);
+                           const PageOrigins& origins, bool courseFlag, bool wordsFlag, int rows, int firstFreeRow,
+                           int page, const TFormFieldTable& fields);
 
 // The profiles of the Hauptschule forms, and the one of a form number (the
 // first of the list for a number that is not in it).

@@ -751,6 +751,12 @@ void TPageFrame::GradeBlock(const TGradeLineProfile& profile) {
     PrintGradeLines(Canvas, Pupil, FillChar, Origins, CourseFlag, WordsFlag, profile, Page, Fields);
 }
 
+void TPageFrame::GradeBlock(const TGradeBlock& block) {
+  if (ActiveOnPage(ffGradeBlock))
+    block.Routine(Canvas, Pupil, FillChar, Origins, CourseFlag, WordsFlag, block.Rows, block.FirstFreeRow, Page,
+                  Fields);
+}
+
 void TPageFrame::ElectiveSection(TElectiveBlock block) {
   if (block == TElectiveBlock::None) return;
   if (ActiveOnPage(ffGradeBlock)) Print(QStringLiteral("Wahlpflichtunterricht"), ffElectiveLabel);

@@ -166,6 +166,18 @@ void PrintGradeLines(platform::Canvas& canvas, const TPupilRecord& pupil, QChar 
                      bool courseFlag, bool wordsFlag, const TGradeLineProfile& profile, int page,
                      const TFormFieldTable& fields);
 
+// A school type's grade-line routine: the grade block of R rows per column,
+// the right column's free rows from T (0: no right column).
+using TGradeLinesRoutine = void (*)(platform::Canvas& canvas, const TPupilRecord& pupil, QChar fill,
+                                    const PageOrigins& origins, bool courseFlag, bool wordsFlag, int rows,
+                                    int firstFreeRow, int page, const TFormFieldTable& fields);
+// The grade block of a form: its school type's routine with R and T.
+struct TGradeBlock {
+  TGradeLinesRoutine Routine = nullptr;
+  int Rows = 9;
+  int FirstFreeRow = 8;
+};
+
 // True when a subject slot holds the Arbeit-Wirtschaft-Technik und Informatik
 // subject: the catalogue name in full or cut to the slot's 30 characters.
 bool IsAwtInformatikName(std::string_view name);
@@ -228,6 +240,7 @@ class TPageFrame {
   void Page2Header();                                               // 13
   void GradesLabel();                                               // 14, "Noten"
   void GradeBlock(const TGradeLineProfile& profile);                // 14
+  void GradeBlock(const TGradeBlock& block);                        // 14, the school type's routine
   void ElectiveSection(TElectiveBlock block);                       // 14
   void Absences(const QString& sentence);                           // 15
   void PlaceAndDate();                                              // 16

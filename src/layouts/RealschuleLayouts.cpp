@@ -15,11 +15,11 @@ constexpr const char* kRealschulePhrase = "der Realschule";
 // block, heading, sub-heading, seal strike-out of a year and of a half-year
 // report, grade scale, its second part.
 const std::array<TReportPageProfile, 3> kReportProfiles = {{
-    {10, "Zeugnis", kRealschulePhrase, false, false, RealschuleGradeLineProfile(9, 8, true), kTextHeading,
+    {10, "Zeugnis", kRealschulePhrase, false, false, {RealschuleGradeLines, 9, 8}, kTextHeading,
      kTextSubHeading, TSealOverprint::A, TSealOverprint::B, kScaleLabel, kScaleSteps},
-    {11, "Übergangszeugnis", kRealschulePhrase, true, false, RealschuleGradeLineProfile(9, 8, true), kTextHeading,
+    {11, "Übergangszeugnis", kRealschulePhrase, true, false, {RealschuleGradeLines, 9, 8}, kTextHeading,
      kTextSubHeading, TSealOverprint::A, TSealOverprint::A, kScaleLabel, kScaleSteps},
-    {110, "Zwischenzeugnis", kRealschulePhrase, false, false, RealschuleGradeLineProfile(9, 8, false), kTextHeading,
+    {110, "Zwischenzeugnis", kRealschulePhrase, false, false, {RealschuleGradeLines, 9, 8}, kTextHeading,
      kTextSubHeading, TSealOverprint::B, TSealOverprint::B, kScaleLabel, kScaleSteps},
 }};
 
@@ -30,15 +30,15 @@ constexpr const char* kExamSentenceEnd = "Velsland teilgenommen und den";
 // Forms 12, 13, 14: form, title, phrase, course letters, grade block, elective
 // block, statement (fields 22 to 27), seal, its strike-out, grade scale, footnote.
 const std::array<TFinalPageProfile, 3> kFinalProfiles = {{
-    {12, "Abgangszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Three,
+    {12, "Abgangszeugnis", kRealschulePhrase, false, {RealschuleGradeLines, 9, 7}, TElectiveBlock::Three,
      {Say(kLeavingSentence), kSexOverprintLine, Say("Jahrgangsstufe ____ der Realschule entlassen."),
       kJahrgangsstufeLine, kNoLine, kNoLine},
      kStempelSiegel, TSealOverprint::A, kScaleLine, kNoText},
-    {13, "Abschlusszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Four,
+    {13, "Abschlusszeugnis", kRealschulePhrase, false, {RealschuleGradeLines, 9, 7}, TElectiveBlock::Four,
      {Say(kExamSentence), Say(kExamSentenceEnd), Say("Realschulabschluss"), kNoLine, Say(kOverallGradeSentence),
       kOverallGradeLine},
      "Siegel", TSealOverprint::None, kScaleLine, kNoText},
-    {14, "Abschlusszeugnis", kRealschulePhrase, false, RealschuleGradeLineProfile(9, 7, true), TElectiveBlock::Four,
+    {14, "Abschlusszeugnis", kRealschulePhrase, false, {RealschuleGradeLines, 9, 7}, TElectiveBlock::Four,
      {Say(kExamSentence), Say(kExamSentenceEnd), Say("qualifizierten Realschulabschluss"), kNoLine,
       Say(kOverallGradeSentence), kOverallGradeLine},
      "Siegel", TSealOverprint::None, kScaleLine, kNoText},
@@ -57,8 +57,8 @@ TGradeLineProfile RealschuleGradeLineProfile(int rows, int firstFreeRow, bool re
 }
 
 void RealschuleGradeLines(platform::Canvas& canvas, const TPupilRecord& pupil, QChar fill,
-                          const PageOrigins& origins, bool wordsFlag, int rows, int firstFreeRow, int page,
-                          const TFormFieldTable& fields) {
+                          const PageOrigins& origins, bool /*courseFlag: no course letters*/, bool wordsFlag,
+                          int rows, int firstFreeRow, int page, const TFormFieldTable& fields) {
   const bool religionRow = ReportJob.FormNumber != 110;
   PrintGradeLines(canvas, pupil, fill, origins, false, wordsFlag,
                   RealschuleGradeLineProfile(rows, firstFreeRow, religionRow), page, fields);

@@ -26,31 +26,31 @@ const char* const kOverallGradeWords[] = {"sehr gut - mit Auszeichnung", "sehr g
 // block, heading, sub-heading, seal strike-out of a year and of a half-year
 // report, grade scale, footnote.
 const std::array<TReportPageProfile, 3> kRegionalReportProfiles = {{
-    {15, "Zeugnis", kRegionalPhrase, false, true, RegionalGradeLineProfile(9, 8), kRegionalHeading,
+    {15, "Zeugnis", kRegionalPhrase, false, true, {RegionalGradeLines, 9, 8}, kRegionalHeading,
      kRegionalSubHeading, TSealOverprint::A, TSealOverprint::B, kRegionalScale, kRegionalFootnote},
-    {16, "Übergangszeugnis", kRegionalPhrase, true, true, RegionalGradeLineProfile(9, 8), kRegionalHeading,
+    {16, "Übergangszeugnis", kRegionalPhrase, true, true, {RegionalGradeLines, 9, 8}, kRegionalHeading,
      kRegionalSubHeading, TSealOverprint::A, TSealOverprint::A, kRegionalScale, kRegionalFootnote},
-    {115, "Zwischenzeugnis", kRegionalPhrase, false, true, RegionalGradeLineProfile(9, 8), kRegionalHeading,
+    {115, "Zwischenzeugnis", kRegionalPhrase, false, true, {RegionalGradeLines, 9, 8}, kRegionalHeading,
      kRegionalSubHeading, TSealOverprint::B, TSealOverprint::B, kRegionalScale, kRegionalFootnote},
 }};
 
 // Forms 17 to 20: form, title, phrase, course letters, grade block, elective
 // block, statement (fields 22 to 27), seal, its strike-out, grade scale, footnote.
 const std::array<TFinalPageProfile, 4> kRegionalFinalProfiles = {{
-    {17, "Abgangszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(9, 8), TElectiveBlock::Three,
+    {17, "Abgangszeugnis", kRegionalPhrase, true, {RegionalGradeLines, 9, 8}, TElectiveBlock::Three,
      {Say(kLeavingSentence), kSexOverprintLine, Say("Jahrgangsstufe ____ der Regionalen Schule entlassen."),
       kJahrgangsstufeLine, kNoLine, kNoLine},
      kStempelSiegel, TSealOverprint::A, kRegionalScale, kRegionalFootnote},
-    {18, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(8, 8), TElectiveBlock::Four,
+    {18, "Abschlusszeugnis", kRegionalPhrase, true, {RegionalGradeLines, 8, 8}, TElectiveBlock::Four,
      {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 teilgenommen und die"), kNoLine, Say("Berufsreife"),
       kNoLine, Say("erworben."), kNoLine},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
-    {19, "Abschlusszeugnis", kRegionalPhrase, true, RegionalGradeLineProfile(9, 8), TElectiveBlock::Four,
+    {19, "Abschlusszeugnis", kRegionalPhrase, true, {RegionalGradeLines, 9, 8}, TElectiveBlock::Four,
      {Say("hat erfolgreich am Unterricht der Jahrgangsstufe 9 und an einem Leistungsfeststellungsverfahren"),
       Say("gemäß § 16 Abs. 3 des Schulgesetzes des Landes Velsland teilgenommen und die"),
       Say("Berufsreife mit Leistungsfeststellung"), kNoLine, Say(kOverallGradeSentence), kOverallGradeLine},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},
-    {20, "Abschlusszeugnis", kRegionalPhrase, false, RegionalGradeLineProfile(9, 8), TElectiveBlock::Four,
+    {20, "Abschlusszeugnis", kRegionalPhrase, false, {RegionalGradeLines, 9, 8}, TElectiveBlock::Four,
      {Say("hat erfolgreich an der Abschlussprüfung gemäß § 16 Abs. 4 des Schulgesetzes des Landes Velsland"),
       Say("teilgenommen und die"), Say("Mittlere Reife"), kNoLine, Say(kOverallGradeSentence), kOverallGradeLine},
      "Siegel", TSealOverprint::None, kRegionalScale, kRegionalFootnote},

@@ -41,7 +41,7 @@ struct TReportPageProfile {
   const char* SchoolPhrase;  // field 14
   bool WordsAlways;          // grades in words whatever the print options say
   bool CourseLetters;        // the grade block prints course letters
-  TGradeLineProfile GradeLines;
+  TGradeBlock GradeLines;
   TYearText TextHeading;     // field 65
   TYearText TextSubHeading;  // field 59
   TSealOverprint SealYear;      // field 113 when the report is not a half-year report
@@ -81,7 +81,7 @@ struct TFinalPageProfile {
   const char* Title;
   const char* SchoolPhrase;
   bool CourseLetters;
-  TGradeLineProfile GradeLines;
+  TGradeBlock GradeLines;
   TElectiveBlock Electives;
   TFinalStatement Statement;
   const char* SealWords;  // field 112

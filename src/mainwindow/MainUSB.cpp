@@ -901,10 +901,14 @@ void TMainForm::desFormulardruckslschen1Click() {
 // ---------------------------------------------------------------------------
 // "&Einstellungen"
 
+// Both settings dialogs end by showing the pupil again, so what was typed on
+// the data sheet is stored first.
 void TMainForm::WahlpflichtFcher1Click() {
+  StoreCurrentPupil();
   if (RunDialog(WpflEinstForm) == 1)
     for (int i = 1; i <= 6; ++i) SetComboItems(QStringLiteral("ComboBoxW%1").arg(i), ElectiveSubjectNames);
   ShowCurrentPupil();
+  UpdatePupilPosition();
 }
 
 void TMainForm::ProgrammEinstellungen1Click() {
@@ -912,12 +916,15 @@ void TMainForm::ProgrammEinstellungen1Click() {
 }
 
 void TMainForm::SchulEinstellungen1Click() {
-  if (RunDialog(SchulEinstForm) != 1) return;
-  platform::ShowMessage(kSchoolTypeWarning, platform::MsgKind::Warning);
-  ApplySchoolTypeToMainForm();
-  ShowCurrentPupil();
-  // The status line follows a changed school name.
-  SetStatusPanelText(2, SchoolSettings.SchoolNameAddress.text());
+  StoreCurrentPupil();
+  if (RunDialog(SchulEinstForm) == 1) {
+    platform::ShowMessage(kSchoolTypeWarning, platform::MsgKind::Warning);
+    ApplySchoolTypeToMainForm();
+    ShowCurrentPupil();
+    // The status line follows a changed school name.
+    SetStatusPanelText(2, SchoolSettings.SchoolNameAddress.text());
+  }
+  UpdatePupilPosition();
 }
 
 // ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPrinter>
 #include <QRectF>
@@ -54,13 +55,16 @@ QString InstalledFaceName(const QString& faceName) {
 }
 
 DeviceCaps PrinterDeviceCaps(const QPrinter& printer) {
+  return PageDeviceCaps(printer.resolution(), printer.pageLayout(), printer.fullPage(),
+                        printer.colorMode() == QPrinter::Color);
+}
+
+DeviceCaps PageDeviceCaps(int res, const QPageLayout& layout, bool fullPage, bool colour) {
   DeviceCaps caps;
-  const int res = printer.resolution();
-  const QPageLayout layout = printer.pageLayout();
   const QRect full = layout.fullRectPixels(res);
-  const QRect paint = printer.fullPage() ? full : layout.paintRectPixels(res);
+  const QRect paint = fullPage ? full : layout.paintRectPixels(res);
   const QRectF paintMm =
-      printer.fullPage() ? layout.fullRect(QPageLayout::Millimeter) : layout.paintRect(QPageLayout::Millimeter);
+      fullPage ? layout.fullRect(QPageLayout::Millimeter) : layout.paintRect(QPageLayout::Millimeter);
   caps.LogPixelsX = res;
   caps.LogPixelsY = res;
   caps.PhysicalWidth = full.width();
@@ -70,12 +74,14 @@ DeviceCaps PrinterDeviceCaps(const QPrinter& printer) {
   caps.HorzSize = RoundHalfEven(paintMm.width());
   caps.VertSize = RoundHalfEven(paintMm.height());
   // Qt reports a large colour count whatever the mode; the mode is what counts.
-  caps.NumColors = printer.colorMode() == QPrinter::Color ? 256 : 2;
+  caps.NumColors = colour ? 256 : 2;
   return caps;
 }
 
 DeviceCaps PaintDeviceCaps(const QPaintDevice& device) {
   if (const auto* printer = dynamic_cast<const QPrinter*>(&device)) return PrinterDeviceCaps(*printer);
+  if (const auto* pdf = dynamic_cast<const QPdfWriter*>(&device))
+    return PageDeviceCaps(pdf->resolution(), pdf->pageLayout(), false, true);
   DeviceCaps caps;
   caps.LogPixelsX = device.logicalDpiX();
   caps.LogPixelsY = device.logicalDpiY();

@@ -18,6 +18,7 @@ class QPaintDevice;
 class QPen;
 class QPainter;
 class QPrinter;
+class QPageLayout;
 
 namespace platform {
 
@@ -30,7 +31,9 @@ QString InstalledFaceName(const QString& faceName);
 // page layout (the offsets are 0 in full-page mode, where the painter starts at
 // the sheet's corner); 2 colours in greyscale mode, 256 in colour mode.
 DeviceCaps PrinterDeviceCaps(const QPrinter& printer);
-// The capabilities of any paint device (printers as above).
+// The same for a device of this resolution and page layout.
+DeviceCaps PageDeviceCaps(int res, const QPageLayout& layout, bool fullPage, bool colour);
+// The capabilities of any paint device (printers and PDF writers as above).
 DeviceCaps PaintDeviceCaps(const QPaintDevice& device);
 
 class PainterCanvas : public Canvas {

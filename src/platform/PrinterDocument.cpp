@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <thread>
 
@@ -18,16 +20,14 @@ namespace {
 
 const QString kRefusedStart = QStringLiteral("Der Ausdruck konnte nicht begonnen werden:\r");
 const QString kNoPrinter = QStringLiteral("Es ist kein Drucker eingerichtet.\r");
+const QString kNoService = QStringLiteral("Der Druckdienst antwortet nicht.\r");
 const QString kSavedAsPdf = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
+const QString kWillSaveAsPdf = QStringLiteral("Der Ausdruck wird als PDF-Datei gespeichert.");
 
-void SetUpPdfDevice(QPrinter& printer) {
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setFullPage(true);
-  printer.setColorMode(QPrinter::Color);
-  printer.setCreator(QStringLiteral("Quorv"));
-}
+// The PDF sheet: A4 upright in colour, drawn from its corner, at the
+// resolution of a high-resolution printer.
+constexpr int kPdfResolution = 1200;
+QPageLayout PdfSheet() { return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()); }
 
 QString Quoted(const QString& name) { return QStringLiteral("\"") + name + QStringLiteral("\""); }
 
@@ -62,13 +62,7 @@ QPrinter& PrinterDocument::SetupPrinter() {
 
 QString PrinterDocument::ChosenPrinter() { return chosenSet_ ? chosen_ : SetupPrinter().printerName(); }
 
-DeviceCaps PrinterDocument::pdfCaps() {
-  if (!pdfCaps_) {
-    pdfCaps_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    SetUpPdfDevice(*pdfCaps_);
-  }
-  return PrinterDeviceCaps(*pdfCaps_);
-}
+DeviceCaps PrinterDocument::pdfCaps() { return PageDeviceCaps(kPdfResolution, PdfSheet(), true, true); }
 
 // ---- the job's printer --------------------------------------------------------------
 
@@ -84,19 +78,19 @@ std::shared_future<T> AskService(Ask ask) {
   return answer;
 }
 
-const QString kNoService =
-    QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
-
 }  // namespace
 
-bool PrinterDocument::queryPrinters(PrinterList& list) {
-  // A list asked for by an earlier job and still not answered is waited for
-  // again rather than asked for twice.
-  if (!pendingQuery_.valid()) {
-    PrintService* service = &CurrentPrintService();
-    pendingQuery_ = AskService<PrinterList>([service] { return service->Printers(); });
+bool PrinterDocument::QueryPrinters(PrinterList& list) {
+  const auto deadline = std::chrono::steady_clock::now() + serviceTimeout_;
+  // A list that an earlier job gave up on is waited for rather than asked for
+  // twice; once it has come it is out of date, and the list is asked for anew.
+  if (pendingQuery_.valid()) {
+    if (pendingQuery_.wait_until(deadline) != std::future_status::ready) return false;
+    pendingQuery_ = {};
   }
-  if (pendingQuery_.wait_for(serviceTimeout_) != std::future_status::ready) return false;
+  PrintService* service = &CurrentPrintService();
+  pendingQuery_ = AskService<PrinterList>([service] { return service->Printers(); });
+  if (pendingQuery_.wait_until(deadline) != std::future_status::ready) return false;
   list = pendingQuery_.get();
   pendingQuery_ = {};
   return true;
@@ -114,21 +108,27 @@ bool PrinterDocument::printerAnswers(bool& accepts) {
 PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
   Resolved r;
   r.Target = Output::Pdf;
-  if (destination_ == PrintDestination::PdfFile) {
-    r.Caps = pdfCaps();
+  r.Caps = pdfCaps();
+  if (destination_ == PrintDestination::PdfFile) return r;
+  if (InJob() && job_.ServiceSilent) {
+    // Said once for the job; the window does not wait for the service again.
+    r.Cause = PdfCause::AlreadySaid;
+    r.ServiceSilent = true;
     return r;
   }
-  // The set-up printer (and with it Qt's printer support) exists before the
-  // service is asked on another thread.
-  SetupPrinter();
-  const QString chosen = ChosenPrinter();
   PrinterList list;
-  if (!queryPrinters(list)) {
-    if (!quiet) ShowMessage(kNoService, MsgKind::Warning);
-    r.NoPrinterNotice = false;
-    r.Caps = pdfCaps();
+  if (!QueryPrinters(list)) {
+    if (!quiet) ShowMessage(kNoService + kWillSaveAsPdf, MsgKind::Warning);
+    r.Cause = PdfCause::AlreadySaid;
+    r.ServiceSilent = true;
     return r;
   }
+  if (!list.ServiceRuns) {
+    r.Cause = PdfCause::NoService;
+    return r;
+  }
+  // The set-up printer asks the service when it is made, so only now.
+  const QString chosen = ChosenPrinter();
   QString name;
   if (!chosen.isEmpty() && list.Names.contains(chosen)) {
     name = chosen;
@@ -143,15 +143,9 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
                   MsgKind::Information);
     }
   }
-  if (name.isEmpty()) {
-    r.Caps = pdfCaps();
-    return r;
-  }
+  if (name.isEmpty()) return r;
   r.Device = CurrentPrintService().OpenPrinter(name);
-  if (!r.Device) {
-    r.Caps = pdfCaps();
-    return r;
-  }
+  if (!r.Device) return r;
   r.Target = Output::Printer;
   r.Printer = name;
   r.Caps = r.Device->Caps();
@@ -163,7 +157,8 @@ void PrinterDocument::resolveJob() {
   job_.Target = r.Target;
   job_.Printer = r.Printer;
   job_.Caps = r.Caps;
-  job_.NoPrinterNotice = r.NoPrinterNotice;
+  job_.Cause = r.Cause;
+  job_.ServiceSilent = r.ServiceSilent;
   device_ = std::move(r.Device);
 }
 
@@ -172,7 +167,7 @@ void PrinterDocument::switchToPdf() {
   job_.Target = Output::Pdf;
   job_.Printer.clear();
   job_.Caps = pdfCaps();
-  job_.NoPrinterNotice = false;
+  job_.Cause = PdfCause::AlreadySaid;
 }
 
 DeviceCaps PrinterDocument::Caps() {
@@ -232,11 +227,13 @@ void PrinterDocument::FlushJob() {
   finishPdfFile();
   device_.reset();
   // The next output of the job resolves its printer again and starts a file
-  // of its own under the same name.
+  // of its own under the same name; a service that kept it waiting stays unasked.
   const QString name = job_.Named ? job_.FileName : QString();
+  const bool silent = job_.ServiceSilent;
   job_ = Job{};
   job_.FileName = name;
   job_.Named = !name.isEmpty();
+  job_.ServiceSilent = silent;
 }
 
 void PrinterDocument::finishJob() {
@@ -270,8 +267,9 @@ bool PrinterDocument::BeginDoc() {
   if (job_.Target == Output::Unresolved) resolveJob();
   bool accepts = true;
   if (job_.Target == Output::Printer && !printerAnswers(accepts)) {
-    ShowMessage(kNoService, MsgKind::Warning);
+    ShowMessage(kNoService + kWillSaveAsPdf, MsgKind::Warning);
     switchToPdf();
+    job_.ServiceSilent = true;
   }
   if (job_.Target == Output::Printer && !accepts) {
     const QString question = QStringLiteral("Der Drucker ") + Quoted(job_.Printer) +
@@ -308,11 +306,12 @@ bool PrinterDocument::BeginDoc() {
 
 bool PrinterDocument::beginPdfDocument() {
   if (!pdf_) {
-    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    SetUpPdfDevice(*pdf);
     const QString file = freePdfPath(PdfFileBaseName(job_.FileName));
-    pdf->setOutputFileName(file);
-    pdf->setDocName(job_.FileName == title_ ? title_ : job_.FileName);
+    auto pdf = std::make_unique<QPdfWriter>(file);
+    pdf->setResolution(kPdfResolution);
+    pdf->setPageLayout(PdfSheet());
+    pdf->setCreator(QStringLiteral("Quorv"));
+    pdf->setTitle(job_.FileName == title_ ? title_ : job_.FileName);
     auto painter = std::make_unique<QPainter>();
     // The file is made private before the writer opens it, which keeps its mode.
     if (!CreateEmptyFile(file, FileAccess::OwnerOnly) || !painter->begin(pdf.get())) {
@@ -387,7 +386,10 @@ void PrinterDocument::finishPdfFile() {
   pdf_.reset();
   lastPdfFile_ = openPdfFile_;
   openPdfFile_.clear();
-  ShowMessage((job_.NoPrinterNotice ? kNoPrinter : QString()) + kSavedAsPdf +
+  const QString cause = job_.Cause == PdfCause::NoPrinter   ? kNoPrinter
+                        : job_.Cause == PdfCause::NoService ? kNoService
+                                                            : QString();
+  ShowMessage(cause + kSavedAsPdf +
                   QDir::toNativeSeparators(lastPdfFile_) + QLatin1Char('\r') + PageCountText(pageCount_),
               MsgKind::Information);
 }

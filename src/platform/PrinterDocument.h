@@ -18,6 +18,7 @@
 #include "platform/Canvas.h"
 #include "platform/ProgramPrinter.h"
 
+class QPdfWriter;
 class QPrinter;
 class QPainter;
 
@@ -49,6 +50,9 @@ class PrinterDocument {
   const QString& PdfFolder() const { return pdfFolder_; }
   // How long a job waits for the print service's list of printers.
   void SetServiceTimeout(std::chrono::milliseconds timeout) { serviceTimeout_ = timeout; }
+  // The service's list of printers, waited for that long; false when it did
+  // not answer in time.
+  bool QueryPrinters(PrinterList& list);
 
   // A print job: its PDF file is named after fileName (empty: after the
   // first document's title, or a name given later by NameJob). Jobs nest;
@@ -96,13 +100,17 @@ class PrinterDocument {
 
  private:
   enum class Output { Unresolved, Pdf, Printer, Refused };
+  // Why a job's output became a PDF file, as its notice says.
+  enum class PdfCause { NoPrinter, NoService, AlreadySaid };
   struct Job {
     Output Target = Output::Unresolved;
     QString Printer;
     DeviceCaps Caps;
     QString FileName;
     bool Named = false;
-    bool NoPrinterNotice = true;  // the PDF notice says that no printer is set up
+    PdfCause Cause = PdfCause::NoPrinter;
+    // The service kept the job waiting: it is not asked again in this job.
+    bool ServiceSilent = false;
   };
 
   struct Resolved {
@@ -110,20 +118,19 @@ class PrinterDocument {
     QString Printer;
     DeviceCaps Caps;
     std::unique_ptr<PrintDevice> Device;
-    bool NoPrinterNotice = true;
+    PdfCause Cause = PdfCause::NoPrinter;
+    bool ServiceSilent = false;
   };
   // The printer a job uses now; quiet: without any message.
   Resolved resolvePrinter(bool quiet);
   void resolveJob();
-  // False when the service does not answer within the timeout.
-  bool queryPrinters(PrinterList& list);
   bool printerAnswers(bool& accepts);
   void switchToPdf();
   bool beginPdfDocument();
   void finishPdfFile();
   void finishJob();
   void endRefusedDocument();
-  DeviceCaps pdfCaps();
+  static DeviceCaps pdfCaps();
   QString freePdfPath(const QString& baseName) const;
 
   PrintDestination destination_ = PrintDestination::Auto;
@@ -131,7 +138,6 @@ class PrinterDocument {
   QString pdfFolder_;
   QString title_;
   std::unique_ptr<QPrinter> setup_;
-  std::unique_ptr<QPrinter> pdfCaps_;  // an idle A4 PDF device for the capabilities
 
   int jobDepth_ = 0;
   bool implicitJob_ = false;
@@ -145,8 +151,8 @@ class PrinterDocument {
   bool idleCapsValid_ = false;
 
   bool docOpen_ = false;
-  // The job's PDF file while it is open.
-  std::unique_ptr<QPrinter> pdf_;
+  // The job's PDF file while it is open; written without the print service.
+  std::unique_ptr<QPdfWriter> pdf_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<Canvas> canvas_;
   QString openPdfFile_;

@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 #include <utility>
 
+#include "platform/CupsService.h"
 #include "platform/PainterCanvas.h"
 #include "platform/PrinterDocument.h"
 
@@ -42,7 +43,9 @@ class QtPrintDevice : public PrintDevice {
   bool EndDocument() override {
     if (!painter_) return false;
     canvas_.reset();
-    const bool ended = painter_->end();
+    // Ending hands the document to the service on this thread, whose last
+    // answer says whether the service took it.
+    const bool ended = painter_->end() && cups::LastSubmissionTaken();
     painter_.reset();
     return ended && printer_.printerState() != QPrinter::Error && printer_.printerState() != QPrinter::Aborted;
   }
@@ -56,13 +59,13 @@ class QtPrintDevice : public PrintDevice {
 class QtPrintService : public PrintService {
  public:
   PrinterList Printers() override {
-    return PrinterList{QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+    PrinterList list{QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+    if (list.Names.isEmpty()) list.ServiceRuns = cups::ServiceRuns();
+    return list;
   }
 
-  bool AcceptsJobs(const QString& name) override {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    return !info.isNull() && info.state() != QPrinter::Error && info.state() != QPrinter::Aborted;
-  }
+  // Qt tells a stopped queue but not one that refuses jobs.
+  bool AcceptsJobs(const QString& name) override { return cups::QueueAcceptsJobs(name); }
 
   std::unique_ptr<PrintDevice> OpenPrinter(const QString& name) override {
     QPrinter& printer = ProgramPrinter();

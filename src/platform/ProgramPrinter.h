@@ -32,7 +32,8 @@ class PrintDevice {
 
 struct PrinterList {
   QStringList Names;
-  QString DefaultName;  // empty: the system has no default printer
+  QString DefaultName;      // empty: the system has no default printer
+  bool ServiceRuns = true;  // false: no service to ask, so no printers
 };
 
 // The system's print service. The program asks it for the printers once per
@@ -43,6 +44,7 @@ class PrintService {
   // May take long when the service does not answer; the caller waits for it
   // only a few seconds.
   virtual PrinterList Printers() = 0;
+  // Whether the printer exists, is not stopped and accepts jobs.
   virtual bool AcceptsJobs(const QString& name) = 0;
   // The device for the named printer, set up as the user set up the program's printer.
   virtual std::unique_ptr<PrintDevice> OpenPrinter(const QString& name) = 0;

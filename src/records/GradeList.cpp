@@ -36,7 +36,8 @@ bool IsFloppyFolder(const QString& folder) {
 }
 
 // Reads an old list into GradeList positions c - 1 down to 0 behind a room of
-// n entries. False when the file holds fewer entries than its count says.
+// n entries, its length bytes clamped. False when the file holds fewer entries
+// than its count says.
 bool ReadOldList(const QByteArray& bytes, int& count) {
   if (static_cast<std::size_t>(bytes.size()) < kCountSize) return false;
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
@@ -45,9 +46,11 @@ bool ReadOldList(const QByteArray& bytes, int& count) {
   if (static_cast<std::size_t>(bytes.size()) < needed) return false;
   const int room = DeleteOldList ? std::max(count, PupilCount) : count + PupilCount;
   GradeList.resize(static_cast<std::size_t>(room));
-  for (int k = 0; k < count; ++k)
-    std::memcpy(&GradeList[static_cast<std::size_t>(count - 1 - k)],
-                data + kCountSize + static_cast<std::size_t>(k) * sizeof(TGradeListEntry), sizeof(TGradeListEntry));
+  for (int k = 0; k < count; ++k) {
+    TGradeListEntry& entry = GradeList[static_cast<std::size_t>(count - 1 - k)];
+    std::memcpy(&entry, data + kCountSize + static_cast<std::size_t>(k) * sizeof(TGradeListEntry), sizeof entry);
+    ClampGradeListEntryLengths(entry);
+  }
   return true;
 }
 
@@ -136,6 +139,20 @@ void InitGradeListEntry(TGradeListEntry& entry) {
   entry.SubjectName.set(kUnfilled);
   entry.Grade.set("-");
   entry.CourseLevel.set("-");
+}
+
+void ClampGradeListEntryLengths(TGradeListEntry& entry) {
+  entry.Surname.clampLength();
+  entry.FirstName.clampLength();
+  entry.ClassName.clampLength();
+  entry.ClassTeacher.clampLength();
+  entry.AbsenceDays.clampLength();
+  entry.AbsenceDaysExcused.clampLength();
+  entry.SubjectName.clampLength();
+  entry.Grade.clampLength();
+  entry.Addition.clampLength();
+  entry.CourseLevel.clampLength();
+  entry.SubjectReserved.clampLength();
 }
 
 void FillGradeListEntry(const TPupilRecord& pupil, int slot, TGradeListEntry& entry) {

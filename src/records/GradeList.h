@@ -76,6 +76,8 @@ extern bool ReplaceFoundEntries;
 extern QString GradeListFolder;  // ends with '/'
 
 void InitGradeListEntry(TGradeListEntry& entry);
+// Clamps the length bytes of an entry read from a file to their capacities.
+void ClampGradeListEntryLengths(TGradeListEntry& entry);
 // Copies the pupil's part and the subject slot (1..25) into the entry.
 void FillGradeListEntry(const TPupilRecord& pupil, int slot, TGradeListEntry& entry);
 

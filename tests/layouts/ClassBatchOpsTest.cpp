@@ -35,17 +35,18 @@ class YesToEveryQuestion : public platform::MessageService {
   platform::MessageService* previous_;
 };
 
-// The digest of the operations of each form's documents, both pupils.
+// The digest of the operations of each form's documents, both pupils. A form
+// meant to draw differently takes the new digest the failure message lists.
 const QMap<int, QByteArray> kGoldenDigests = {
-    {1, "81198e69720fd3f4"}, {2, "0b35156aa3305793"}, {3, "eeefa0a09008e024"}, {4, "76bb6a2f3b81af3e"},
-    {5, "7168e9b1f1df68e5"}, {6, "90e2ad3a8bb9d4cd"}, {7, "20198115a89318e4"}, {8, "53494330060c7cf7"},
-    {9, "a6329d02f15669a9"}, {10, "e5138460507e24ed"}, {11, "bb0e6f2b118c2208"}, {12, "62765adcb0356e25"},
-    {13, "54a1e556894e94fa"}, {14, "55fb02cb612f9a89"}, {15, "c901e4c7885d086a"}, {16, "598d54edc0834b88"},
-    {17, "be4e8d95c3ec1084"}, {18, "41f4f3b6b1a6cff6"}, {19, "d5c84511b88b76b8"}, {20, "6eaa460ee9296acb"},
-    {21, "37b9561efc7c500d"}, {22, "de66c185a79b4982"}, {23, "e6c189959380085f"}, {24, "76c049548d683f6b"},
-    {25, "ee6c99b206d0a759"}, {26, "69c0c4d2034ca55b"}, {27, "4151e7d432ab3d04"}, {28, "2e28493bf3e1017c"},
-    {29, "5e293f16953f784b"}, {104, "b2123358fb277569"}, {105, "e7cec01cf2966eee"}, {110, "48b7d1cb536e96d0"},
-    {115, "5876df36275f506d"}, {121, "1b48743f63028e04"}, {127, "1870125654261607"},
+    {1, "a4da7889c8cfbb2e"}, {2, "b1ed486a77fec607"}, {3, "7626bd026e2610a1"}, {4, "5bbc923094e7f4d1"},
+    {5, "f00cfde18b6d58ba"}, {6, "ba4c271dfcfdea12"}, {7, "56f45ec386e8ddbb"}, {8, "b4df410d4a7a12b2"},
+    {9, "519d3d99b96b93fc"}, {10, "3e147d3d45f6f157"}, {11, "3222de346596f95f"}, {12, "f2da05d7bec5ca5a"},
+    {13, "7cbfe05bd567f102"}, {14, "ae054ca02f242aaa"}, {15, "313b0ce9eeed59a5"}, {16, "3a2437feed87d805"},
+    {17, "160e67e963df9307"}, {18, "6317e9525160d06d"}, {19, "0fa8c33fc992f4ee"}, {20, "5186629fbfe23c11"},
+    {21, "84c4d05190589bf0"}, {22, "3e0f54bb23ce549a"}, {23, "32b813ad39393b94"}, {24, "15719d98d85ca21f"},
+    {25, "628c84563eff6c08"}, {26, "c941a43e45f7020b"}, {27, "18f8b26382d93981"}, {28, "dfff60a79f55da11"},
+    {29, "ee076cb6e3f5989d"}, {104, "ec0b6bd2a9e069f5"}, {105, "fd71749ef96ff4fd"}, {110, "5fc31f392118b702"},
+    {115, "15657cdbe25ae37d"}, {121, "1461cc68bc837ac5"}, {127, "23200e4c5de9924f"},
 };
 
 QString Font(const platform::FontSpec& f) {
@@ -139,15 +140,18 @@ TEST(ClassBatchOps, EveryShippedFormDrawsTheOperationsOfItsGoldenDigest) {
   QFile out(file);
   ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
   QByteArray table;
+  QStringList changed;
   for (auto it = drawn.cbegin(); it != drawn.cend(); ++it) {
     const QByteArray digest = QCryptographicHash::hash(*it, QCryptographicHash::Sha256).toHex().left(16);
     out.write("== form " + QByteArray::number(it.key()) + ' ' + digest + '\n' + *it);
     table += "    {" + QByteArray::number(it.key()) + ", \"" + digest + "\"},\n";
-    EXPECT_EQ(digest.toStdString(), kGoldenDigests.value(it.key()).toStdString())
-        << "form " << it.key() << ": the recorded operations differ from those of the golden digest; every "
-        << "operation is in " << file.toStdString();
+    if (digest != kGoldenDigests.value(it.key())) changed << QString::number(it.key());
   }
-  EXPECT_EQ(drawn.size(), kGoldenDigests.size()) << "the digests as drawn now:\n" << table.toStdString();
+  EXPECT_TRUE(changed.isEmpty() && drawn.keys() == kGoldenDigests.keys())
+      << "the recorded operations of form(s) " << changed.join(QStringLiteral(", ")).toStdString()
+      << " differ from those of their golden digests; every operation is in " << file.toStdString()
+      << ". Where a form is meant to draw differently now, these are its digests:\n"
+      << table.toStdString();
 }
 
 }  // namespace

@@ -258,6 +258,8 @@ constexpr double kStrikeTolerance = 1;
 constexpr double kTouch = 0.5;
 // Between the glyphs of a text and any rule.
 constexpr double kRuleClearance = 3;
+// A text whose baseline lies this far above a rule, or on it, stands on the rule.
+constexpr double kStandingHeight = 25;
 
 bool Overlap(const SheetRect& a, const SheetRect& b) {
   return std::min(a.Right, b.Right) - std::max(a.Left, b.Left) > kTouch &&
@@ -602,6 +604,7 @@ QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLim
   }
 
   problems << TextsCloseToLines(drawn, DrawnLines(canvas), kRuleClearance);
+  problems << TextsBeyondTheirRules(canvas, drawn, fill);
   problems << PictureProblems(canvas, drawn, limits.Frame);
   problems << MixedSubjectRowFonts(canvas, limits, fill);
   return problems;
@@ -645,6 +648,31 @@ QStringList TextsCloseToLines(const std::vector<DrawnText>& texts, const std::ve
                      .arg(t.Text, glyphs.describe())
                      .arg(Gap(glyphs, l) / 10, 0, 'f', 2)
                      .arg(l.describe());
+  }
+  return found;
+}
+
+QStringList TextsBeyondTheirRules(const platform::RecordingCanvas& canvas, const std::vector<DrawnText>& drawn,
+                                  QChar fill) {
+  struct Standing {
+    QString Text;
+    SheetRect Glyphs;
+    double Baseline;
+  };
+  std::vector<Standing> texts;
+  for (const DrawnText& t : drawn)
+    if (!t.Text.trimmed().isEmpty() && !IsStrikeOut(t.Text, fill) && t.Op.State.Font.Escapement == 0)
+      texts.push_back({t.Text, GlyphBox(t), t.Body.Bottom});
+  QStringList found;
+  for (const RecordedOp& op : canvas.opsOf(CanvasOp::Line)) {
+    if (op.P1.y() != op.P2.y()) continue;
+    const SheetRect rule = Between(op.P1, op.P2);
+    for (const Standing& t : texts) {
+      const bool onRule = t.Baseline <= rule.Top + kTouch && t.Baseline >= rule.Top - kStandingHeight &&
+                          std::min(t.Glyphs.Right, rule.Right) - std::max(t.Glyphs.Left, rule.Left) > kTouch;
+      if (onRule && (t.Glyphs.Left < rule.Left - kTouch || t.Glyphs.Right > rule.Right + kTouch))
+        found << QStringLiteral("\"%1\" %2 beyond its rule %3").arg(t.Text, t.Glyphs.describe(), rule.describe());
+    }
   }
   return found;
 }

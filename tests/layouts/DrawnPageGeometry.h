@@ -63,8 +63,9 @@ struct SheetLimits {
 // outside the limits, overlapping texts (touching by 0.05 mm aside),
 // strike-outs that do not cover exactly their words' glyphs or miss their
 // small letters, entries beside their blanks, texts crossing a grade box,
-// glyphs within 0.3 mm of a rule, pictures over a text and mixed subject-row
-// fonts. Empty when the page is tidy.
+// glyphs within 0.3 mm of a rule, texts reaching past the rule they stand
+// on, pictures over a text and mixed subject-row fonts. Empty when the page is
+// tidy.
 QStringList PageProblems(const platform::RecordingCanvas& canvas, const SheetLimits& limits, QChar fill);
 
 // A text under strike-outs (fill characters): the part whose glyphs the fill
@@ -83,6 +84,10 @@ QString StruckPart(const platform::RecordingCanvas& canvas, const QString& text,
 // Texts whose glyphs come closer than clearance to a rule above them.
 QStringList TextsCloseToLines(const std::vector<DrawnText>& texts, const std::vector<SheetRect>& lines,
                               double clearance);
+// Texts standing on a horizontal rule (their baseline on it or up to 2.5 mm
+// above it) whose glyphs reach past either end of the rule.
+QStringList TextsBeyondTheirRules(const platform::RecordingCanvas& canvas, const std::vector<DrawnText>& texts,
+                                  QChar fill);
 // Pictures outside the frame or over a text.
 QStringList PictureProblems(const platform::RecordingCanvas& canvas, const std::vector<DrawnText>& texts,
                             const SheetRect& frame);

@@ -255,8 +255,10 @@ TEST_F(GymnasiumPageTest, GradeLinesOfReportAndLeavingPage) {
   Rename(pupil_, 12, "???");
   Rename(pupil_, 10, "evangelische Religion");
   Rename(pupil_, 9, "Slot neun");
+  Rename(pupil_, 17, "Slot siebzehn");
   Rename(pupil_, 18, "Slot achtzehn");
   const int right = F(32).X + F(36).X;
+  quorv::PrintOptions.GradesInWords = 0;
   for (int form : {21, 22, 121, 23}) {
     Draw(form);
     const RecordedOp* squeezed = TextAt(QStringLiteral("nicht erteilt"), F(32).X + F(34).X, RowY(1));
@@ -270,6 +272,19 @@ TEST_F(GymnasiumPageTest, GradeLinesOfReportAndLeavingPage) {
     EXPECT_EQ(TextAt(QStringLiteral("ev. / kath. Religion /"), right, RowY(1) - 27) != nullptr, leaving) << form;
     EXPECT_EQ(Drawn(QStringLiteral("Slot neun")), false) << form;  // the left religion row, or not drawn
     EXPECT_EQ(Drawn(QStringLiteral("Slot achtzehn")), !leaving) << form;
+    // Right row 9 is the report pages' only free row; the leaving page has eight rows and none.
+    const RecordedOp* row8 = TextAt(QStringLiteral("Slot siebzehn"), right, RowY(8));
+    ASSERT_NE(row8, nullptr) << form;
+    EXPECT_EQ(row8->State.Font.Height, FontHeight(F(32).FontNumber)) << form;
+    if (!leaving) {
+      const RecordedOp* row9 = TextAt(QStringLiteral("Slot achtzehn"), right, RowY(9));
+      ASSERT_NE(row9, nullptr) << form;
+      EXPECT_EQ(row9->State.Font.Height, FontHeight(F(33).FontNumber)) << form;
+    }
+    // Grades in words on the transfer and leaving reports only.
+    EXPECT_NE(TextAt(form == 22 || leaving ? QStringLiteral("gut") : QStringLiteral("2"), F(32).X + F(34).X, RowY(2)),
+              nullptr)
+        << form;
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "layouts/DrawnPageGeometry.h"
 #include "layouts/HauptschuleLayouts.h"
 #include "layouts/LayoutTestSupport.h"
@@ -170,6 +172,14 @@ TEST_F(HauptRealPageTest, GradeRowsOfEachForm) {
     const std::string at = std::to_string(form);
     EXPECT_EQ(Count(U("1. Fremdsprache")), 1) << at;
     EXPECT_EQ(Count(U("2. Fremdsprache")), IsHauptschule(form) ? 0 : 1) << at;
+    // The labels 30 below their rows (field 33's X is 0), in field 37's font.
+    for (const auto& [row, label] : {std::pair{2, "1. Fremdsprache"}, std::pair{3, "2. Fremdsprache"}}) {
+      const RecordedOp* op = TextAt(Pt(F(32).X, RowY(row) + 30), U(label));
+      EXPECT_EQ(op != nullptr, row == 2 || !IsHauptschule(form)) << at << " " << label;
+      if (op != nullptr) {
+        EXPECT_EQ(op->State.Font.Height, FontHeight(F(37).FontNumber)) << at << " " << label;
+      }
+    }
     // Französisch in slot 3 of a Hauptschule form is an ordinary row.
     const RecordedOp* french = canvas_.findText(U("Französisch"));
     ASSERT_NE(french, nullptr) << at;

@@ -167,7 +167,43 @@ void SetSlot(quorv::TPupilRecord& p, int slot, const QString& name, const char* 
   e.CourseLevel.setText(QString::fromLatin1(level));
 }
 
+const char* const kLongDevelopmentProse =
+    "Er arbeitet im Unterricht aufmerksam, ausdauernd und zuverlässig mit. Seine Konzentrationsfähigkeit hat "
+    "sich im Laufe des Schuljahres deutlich verbessert; auch bei umfangreichen Aufgabenstellungen bleibt er bis "
+    "zum Ende bei der Sache. Im Deutschunterricht liest er flüssig und betont, gibt den Inhalt längerer "
+    "Sachtexte mit eigenen Worten wieder und beteiligt sich lebhaft an Unterrichtsgesprächen. Seine "
+    "Rechtschreibschwierigkeiten bei zusammengesetzten Wörtern hat er durch regelmäßiges Üben mit der "
+    "Lernsoftware weitgehend überwunden. In Mathematik löst er Sachaufgaben sicher, beim Bruchrechnen und bei "
+    "Wahrscheinlichkeitsberechnungen braucht er gelegentlich noch Unterstützung. Am Mathematikwettbewerb der "
+    "Schule nahm er erfolgreich teil. In den naturwissenschaftlichen Fächern zeigt er großes Interesse, plant "
+    "Versuche selbstständig und dokumentiert seine Beobachtungen übersichtlich im Versuchsprotokoll. In der "
+    "Arbeitsgemeinschaft Schulgarten übernimmt er Verantwortung für die Bewässerungsanlage. Sein "
+    "Sozialverhalten ist vorbildlich: Er begegnet Mitschülerinnen, Mitschülern und Erwachsenen freundlich, "
+    "hilfsbereit und respektvoll, hält sich an Gesprächsregeln und Klassenvereinbarungen und trägt in "
+    "Konfliktsituationen zu einer einvernehmlichen Lösung bei. Als Klassensprecher vertritt er die Interessen "
+    "der Klasse mit Verantwortungsbewusstsein und Durchsetzungsvermögen. In Gruppenarbeiten strukturiert er die "
+    "Zusammenarbeit, verteilt Aufgaben gerecht und präsentiert die Ergebnisse anschaulich. Seine Hausaufgaben "
+    "erledigt er vollständig und sorgfältig; Arbeitsmaterialien hat er stets dabei. Für das kommende Schuljahr "
+    "wünschen wir ihm, dass er seine Präsentationsfähigkeiten weiter ausbaut und sein Selbstvertrauen bei "
+    "mündlichen Leistungsüberprüfungen stärkt. In der Projektwoche „Umweltschutz und Nachhaltigkeit“ gestaltete "
+    "er mit seiner Arbeitsgruppe eine informative Ausstellung über Energiesparmaßnahmen im Schulgebäude. Seine "
+    "Leistungsbereitschaft verdient Anerkennung; wir freuen uns auf die weitere Zusammenarbeit. ";
+
+const char* const kLongRemarksProse =
+    "Die Klassenkonferenz empfiehlt die Teilnahme an der Förderstunde Rechtschreibung. Das "
+    "Lernentwicklungsgespräch mit den Erziehungsberechtigten fand am Elternsprechtag statt; ein gemeinsamer "
+    "Förderplan für das nächste Schulhalbjahr wurde vereinbart. Er nahm erfolgreich an der "
+    "Arbeitsgemeinschaft Schülerzeitung und am Vorlesewettbewerb teil, hat die Schulsanitätsausbildung "
+    "abgeschlossen und unterstützt den Schulsanitätsdienst zuverlässig in den Hofpausen. Beim "
+    "Kreisausscheid im Schwimmen vertrat er die Schule. ";
+
 }  // namespace
+
+QString FullDevelopmentText() {
+  return ProseOfSize(QString::fromUtf8(kLongDevelopmentProse), quorv::kDevelopmentTextSize - 1);
+}
+
+QString FullRemarksText() { return ProseOfSize(QString::fromUtf8(kLongRemarksProse), quorv::kRemarksTextSize - 1); }
 
 int ReligionSlotOfForm(int form) {
   // The Gymnasium's leaving report: the first row of the right column.
@@ -212,9 +248,9 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
   // and 3, a religion, and free rows with names of 30 characters.
   // An interim report (105 and above) lays out its subjects like its form.
   const int canonForm = form >= 105 ? form - 100 : form;
-  const QString freeNames[] = {QStringLiteral("Wirtschaft und Verwaltung am PC"),
-                               QStringLiteral("Gesundheit und Soziales im All"),
-                               QStringLiteral("Medienkunde und Kommunikations")};
+  const QString freeNames[] = {QStringLiteral("Wirtschaft und Verwaltung (PC)"),
+                               QStringLiteral("Gesundheit und Soziales (Kurs)"),
+                               QStringLiteral("Medien und Kommunikation (AG)")};
   int freeIndex = 0;
   const int religionSlot = ReligionSlotOfForm(form);
   for (int slot = 1; slot <= 18; ++slot) {
@@ -241,6 +277,35 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
 
   SetText(p.DevelopmentText, Prose(quorv::kDevelopmentTextSize - 1));
   SetText(p.RemarksText, Prose(quorv::kRemarksTextSize - 1));
+  return p;
+}
+
+quorv::TPupilRecord LongValuesPupil(int form, int sex, int halfYear, const QString& schoolYear) {
+  quorv::TPupilRecord p = FullyFilledPupil(form, sex, halfYear, schoolYear);
+  p.FirstName.setText(sex == 0 ? QStringLiteral("Friedrich-Wilhelm Jörg-Günther")
+                               : QStringLiteral("Marie-Luise Annegret Käthe Ute"));
+  p.Surname.setText(QStringLiteral("Wüstenhöfer-Schönfeld-Lüdemann"));
+  p.IssuePlace.setText(QStringLiteral("Königswusterhausen-Niederlehme"));
+  p.NextSchool.setText(QStringLiteral("Regionale Schule Bad Düben-Süd"));
+  // The subjects of FullyFilledPupil with a long first language, real electives.
+  p.Subjects[static_cast<std::size_t>(LanguageSlotOfForm(form) - 1)].Name.setText(
+      QStringLiteral("Englisch (bilingualer Zweig)"));
+  const QString electives[] = {QStringLiteral("Naturwissenschaftliche Übungen"),
+                               QStringLiteral("Darstellendes Spiel/Theater"),
+                               QStringLiteral("Informationstechnische Bildung"),
+                               QStringLiteral("Hauswirtschaft und Ernährung"),
+                               QStringLiteral("Wirtschaft-Arbeit-Technik"),
+                               QStringLiteral("Französisch als Wahlpflicht")};
+  for (int i = 0; i < 6; ++i) p.Subjects[static_cast<std::size_t>(18 + i)].Name.setText(electives[i]);
+  const char* const grades[] = {"3", "4", "N", "5", "2", "0", "6", "1", "E"};
+  for (int slot = 1; slot <= quorv::kSubjectSlots; ++slot) {
+    quorv::TSubjectEntry& e = p.Subjects[static_cast<std::size_t>(slot - 1)];
+    e.Grade.set(grades[slot % 9]);
+    e.Addition.set(slot % 2 == 1 ? "WM" : "MW");
+    e.CourseLevel.set(slot % 2 == 1 ? "M" : "B");
+  }
+  SetText(p.DevelopmentText, FullDevelopmentText());
+  SetText(p.RemarksText, FullRemarksText());
   return p;
 }
 

@@ -85,6 +85,16 @@ quorv::TPupilRecord TestPupil();
 // grades with the longest grade word, additions, long texts.
 quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QString& schoolYear);
 
+// FullyFilledPupil with long real values: double names of 30 characters with
+// umlauts (a boy's or a girl's by sex), a place of issue and a next school of
+// 30, the additions "WM" and "MW", grades and course levels in every slot,
+// real electives, and the full development text and remarks.
+quorv::TPupilRecord LongValuesPupil(int form, int sex, int halfYear, const QString& schoolYear);
+// German prose with long words filling the development text (2000
+// characters) and the remarks (500).
+QString FullDevelopmentText();
+QString FullRemarksText();
+
 // The slot of the religion row of the grade block: 4 on the Grundschule forms
 // 3 and 4, 6 on form 26, 8 on the forms with eight rows in the left column,
 // 10 (the first right row) on form 23, else 9.

@@ -298,7 +298,7 @@ TEST_F(RegionalPageTest, LanguageRowsAndTheReligionRowByForm) {
 }
 
 TEST_F(RegionalPageTest, FreeRowsOfTheRightColumnAreTypedOnARuleAndLongNamesSqueezed) {
-  pupil_.Subjects[16].Name.set("Wirtschaft und Verwaltung am PC");  // 30 characters, row 8
+  pupil_.Subjects[16].Name.set("Wirtschaft und Verwaltung (PC)");  // 30 characters, row 8
   pupil_.Subjects[17].Name.set("Darstellendes Spiel");              // 19 characters, row 9
   pupil_.Subjects[15].Name.set("Sport und Spiel im Verein");        // row 7: an ordinary row
   Draw(15);

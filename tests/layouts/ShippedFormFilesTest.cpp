@@ -11,7 +11,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstring>
 
 #include "layouts/DrawnPageGeometry.h"
@@ -19,6 +21,7 @@
 #include "layouts/OutputWrappers.h"
 #include "layouts/PrintJob.h"
 #include "layouts/CommittedFormFiles.h"
+#include "layouts/ReceiptLayouts.h"
 #include "platform/PainterCanvas.h"
 #include "platform/RecordingCanvas.h"
 #include "support/FixedPrinter.h"
@@ -98,7 +101,7 @@ struct PupilVariant {
   int Sex;
   int HalfYear;
   const char* SchoolYear;
-  const char* Religion;
+  const char* Religion;  // nullptr: the pupil with long values
 };
 
 const PupilVariant kVariants[] = {
@@ -107,9 +110,38 @@ const PupilVariant kVariants[] = {
     {1, 1, "2007", "Philosophieren mit Kindern"},
     {0, 0, "2006", "???"},
     {1, 0, "2005", "evangelische Religion"},  // the examination report with its 4th subject
+    // A boy's and a girl's year and half-year reports with long values.
+    {0, 0, "2006", nullptr},
+    {1, 1, "2007", nullptr},
+    {1, 0, "2007", nullptr},
+    {0, 1, "2006", nullptr},
 };
+const PupilVariant kLongValues{0, 0, "2007", nullptr};
 
 bool IsExamForm(int form) { return form == 24 || form == 25; }
+
+// What the page routines' own rules leave untidy wherever a form file puts it,
+// with the rule that makes it so.
+struct Exemption {
+  QRegularExpression Problem;
+  const char* Rule;
+};
+const Exemption kExemptions[] = {
+    {QRegularExpression(QStringLiteral(R"(^"\(.\)\*" \[[^\]]*\] beyond its rule)")),
+     "a course letter on the rule of a language or free row: the grade-line frame ends the rule 5 mm before "
+     "the grade box and sets the letter right-aligned 1 mm before the box in the grade's font, leaving it 4 mm; "
+     "the narrowest letter, \"(B)*\" in the smallest font (Arial 3 mm), is 4.6 mm wide"},
+};
+
+// The problems no exemption covers.
+QStringList Unexempted(const QStringList& problems) {
+  QStringList left;
+  for (const QString& p : problems)
+    if (std::none_of(std::begin(kExemptions), std::end(kExemptions),
+                     [&](const Exemption& e) { return e.Problem.match(p).hasMatch(); }))
+      left << p;
+  return left;
+}
 
 class ShippedFormDrawing : public ::testing::Test {
  protected:
@@ -129,11 +161,14 @@ class ShippedFormDrawing : public ::testing::Test {
   // Physik as the 4th examination subject.
   static quorv::TPupilRecord Pupil(int form, const PupilVariant& v) {
     const int subjectsForm = IsExamForm(form) ? 21 : form;
-    quorv::TPupilRecord p =
-        testsupport::FullyFilledPupil(subjectsForm, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
+    const QString year = QString::fromLatin1(v.SchoolYear);
+    quorv::TPupilRecord p = v.Religion == nullptr
+                                ? testsupport::LongValuesPupil(subjectsForm, v.Sex, v.HalfYear, year)
+                                : testsupport::FullyFilledPupil(subjectsForm, v.Sex, v.HalfYear, year);
     p.FormNumber = form;
-    p.Subjects[static_cast<std::size_t>(testsupport::ReligionSlotOfForm(subjectsForm) - 1)].Name.setText(
-        QString::fromUtf8(v.Religion));
+    if (v.Religion != nullptr)
+      p.Subjects[static_cast<std::size_t>(testsupport::ReligionSlotOfForm(subjectsForm) - 1)].Name.setText(
+          QString::fromUtf8(v.Religion));
     p.ExamDataPresent = 1;
     p.FourthExamSubject.set("Ph");
     p.ExamPassed = static_cast<std::uint16_t>(v.Sex);
@@ -173,6 +208,8 @@ class ShippedFormDrawing : public ::testing::Test {
   std::uint16_t schoolType_ = quorv::SchoolSettings.SchoolType;
 };
 
+// Fully filled reports, and reports with long values, are tidy on every form
+// but for the exemptions.
 TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
   for (const ShippedFormFile& file : formfiles::ReportFormFiles()) {
     for (const int form : testsupport::FormsOfShippedFile(file)) {
@@ -188,14 +225,66 @@ TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
           EXPECT_EQ(canvas.opsOf(platform::CanvasOp::Picture).size(),
                     arms.Active == 1 && arms.Page == page ? 1u : 0u)
               << file.FileName.toStdString() << " page " << page;
-          const QStringList problems = testsupport::PageProblems(canvas, Limits(file), QLatin1Char('#'));
+          const QStringList problems = Unexempted(testsupport::PageProblems(canvas, Limits(file), QLatin1Char('#')));
           EXPECT_TRUE(problems.isEmpty()) << file.FileName.toStdString() << " form " << form << " page " << page
                                           << ", sex " << v.Sex << ", half year " << v.HalfYear << ", "
-                                          << v.SchoolYear << ", " << v.Religion << ":\n  "
+                                          << v.SchoolYear << ", " << (v.Religion ? v.Religion : "long values")
+                                          << ":\n  "
                                           << problems.join(QStringLiteral("\n  ")).toStdString();
         }
       }
     }
+  }
+}
+
+// The first word of text missing from the printed texts, or "" when the
+// printed texts hold the whole text in order (line ends aside).
+QString FirstMissingWord(const QStringList& printed, const QString& text) {
+  static const QRegularExpression blanks(QStringLiteral("\\s"));
+  const QString all = printed.join(QString()).remove(blanks);
+  QString prefix;
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    prefix += word;
+    if (!all.contains(prefix)) return word;
+  }
+  return {};
+}
+
+// The final reports print no development text.
+bool PrintsDevelopmentText(int form) {
+  for (const int final : {7, 8, 9, 12, 13, 14, 17, 18, 19, 20, 23, 24, 25, 28})
+    if (form == final) return false;
+  return true;
+}
+
+// A development text of 2000 and remarks of 500 characters print whole on
+// every form that prints them, the learning-development report with its
+// remarks included.
+TEST_F(ShippedFormDrawing, FullTextsPrintCompletely) {
+  testsupport::InstallCommittedFormFiles(env_.dir(), formfiles::ReceiptFormFiles());
+  quorv::PrintOptions.ConferencePrint = 1;
+  std::vector<int> forms;
+  for (const ShippedFormFile& file : formfiles::ReportFormFiles())
+    for (const int form : testsupport::FormsOfShippedFile(file)) forms.push_back(form);
+  forms.push_back(quorv::kLearningReportJob);
+  for (const int form : forms) {
+    const quorv::TPupilRecord pupil = Pupil(form, kLongValues);
+    QStringList printed;
+    for (int page = 1; page <= std::max(Pages(form), 1); ++page) {
+      platform::RecordingCanvas canvas(PlainA4Printer());
+      if (form == quorv::kLearningReportJob) {
+        quorv::StartNewJob();
+        quorv::LoadJobFormFile(quorv::kLearningReportFormFile, quorv::kLearningReportFormTitle);
+        quorv::PrintLearningReports(canvas, pupil);
+      } else {
+        Draw(canvas, form, pupil, page);
+      }
+      for (const platform::RecordedOp& op : canvas.opsOf(platform::CanvasOp::Text)) printed << op.Text;
+    }
+    if (PrintsDevelopmentText(form)) {
+      EXPECT_EQ(FirstMissingWord(printed, testsupport::FullDevelopmentText()).toStdString(), "") << "form " << form;
+    }
+    EXPECT_EQ(FirstMissingWord(printed, testsupport::FullRemarksText()).toStdString(), "") << "form " << form;
   }
 }
 
@@ -213,8 +302,8 @@ TEST_F(ShippedFormDrawing, EveryFormIsWrittenAsAPdfForALook) {
       writer.setResolution(600);
       writer.setTitle(file.Title);
       QPainter painter(&writer);
-      // The examination reports of a pupil of 2005, with the 4th subject.
-      const quorv::TPupilRecord pupil = Pupil(form, IsExamForm(form) ? kVariants[4] : kVariants[0]);
+      // The pupil with long values.
+      const quorv::TPupilRecord pupil = Pupil(form, kLongValues);
       for (int page = 1; page <= Pages(form); ++page) {
         if (page > 1) writer.newPage();
         platform::PainterCanvas canvas(painter);

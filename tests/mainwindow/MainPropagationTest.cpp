@@ -21,8 +21,11 @@
 #include "settings/Facheinst.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
+#include "settings/SchulEinstForm.h"
+#include "settings/WpflEinstForm.h"
 #include "support/ClassInMemory.h"
 #include "support/ProgramState.h"
+#include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -202,6 +205,35 @@ TEST_F(PropagationCommandsTest, ClearGradeButtonsAskThenStoreTheSheetAndClear) {
     EXPECT_EQ(Ctl<QLineEdit>(c.edit)->text().toStdString(), yes ? c.grade : "4");
     EXPECT_EQ(Pupils[0].Surname, yes ? "Zorn" : "Abel");
     EXPECT_EQ(Modified, yes);
+  }
+}
+
+// The settings dialogs show the pupil again afterwards: a surname typed just
+// before survives OK and Cancel alike.
+TEST_F(PropagationCommandsTest, SettingsDialogsKeepWhatWasTyped) {
+  TSchulEinstForm school(&form());
+  TWpflEinstForm electives(&form());
+  form().SchulEinstForm = &school;
+  form().WpflEinstForm = &electives;
+  const struct {
+    const char* item;
+    const char* dialog;
+    int result;
+  } cases[] = {{"SchulEinstellungen1", "SchulEinstForm", 1},
+               {"SchulEinstellungen1", "SchulEinstForm", 2},
+               {"WahlpflichtFcher1", "WpflEinstForm", 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.item) + " " + std::to_string(c.result));
+    SetClass({"Abel"}, 0);
+    Ctl<QLineEdit>("Edit5")->setText("Zorn");
+    testsupport::ScriptedDialogs dialogs;
+    dialogs.expect(c.dialog, c.result);
+    testsupport::ScriptedMessages messages;
+    if (c.result == 1) messages.expectPrefix(QString::fromUtf8("Nach Änderungen der Schulart"), MsgKind::Warning);
+    form().MenuItem(c.item)->trigger();
+    EXPECT_EQ(Pupils[0].Surname, "Zorn");
+    EXPECT_EQ(Ctl<QLineEdit>("Edit5")->text(), "Zorn");
+    EXPECT_TRUE(Modified);
   }
 }
 

@@ -214,7 +214,7 @@ TEST_F(MainFormTest, SchoolSettingsOkWarnsAndAppliesTheSchoolType) {
               MsgKind::Warning);
   form.MenuItem("SchulEinstellungen1")->trigger();
   EXPECT_EQ(form.windowTitle(), MainFormCaption(3));
-  EXPECT_EQ(form.calls, Calls({"Show"}));
+  EXPECT_EQ(form.calls, Calls({"Store", "Show", "Update"}));
   EXPECT_EQ(form.StatusPanelText(2), "Gesamtschule Nord");
   EXPECT_EQ(dir.readFile(dir.programDir() + "SCHEINST.DAT").size(), 94);
 }
@@ -233,7 +233,7 @@ TEST_F(MainFormTest, SchoolSettingsCancelChangesNothing) {
   });
   form.SchulEinstellungen1Click();
   EXPECT_EQ(form.windowTitle(), caption);
-  EXPECT_TRUE(form.calls.empty());
+  EXPECT_EQ(form.calls, Calls({"Store", "Update"}));
 }
 
 TEST_F(MainFormTest, ProgramSettingsOkReappliesOptions) {
@@ -276,7 +276,7 @@ TEST_F(MainFormTest, ElectivesOkRefillsTheElectiveCombos) {
   dialogs.expect("WpflEinstForm", 2);
   form.MenuItem("WahlpflichtFcher1")->trigger();
   for (QComboBox* c : combos) EXPECT_EQ(ComboItems(c), QStringList{"alt"});
-  EXPECT_EQ(form.calls, Calls({"Show"}));
+  EXPECT_EQ(form.calls, Calls({"Store", "Show", "Update"}));
 
   dialogs.expect("WpflEinstForm", [](QDialog& d) {
     auto& f = static_cast<TWpflEinstForm&>(d);
@@ -290,7 +290,7 @@ TEST_F(MainFormTest, ElectivesOkRefillsTheElectiveCombos) {
   const QStringList expected{"  - - -", "???", QString::fromUtf8("Französisch")};
   EXPECT_EQ(ElectiveSubjectNames, expected);
   for (QComboBox* c : combos) EXPECT_EQ(ComboItems(c), expected) << c->objectName().toStdString();
-  EXPECT_EQ(form.calls, Calls({"Show", "Show"}));
+  EXPECT_EQ(form.calls, Calls({"Store", "Show", "Update", "Store", "Show", "Update"}));
 }
 
 TEST_F(MainFormTest, DialogCommandsShowTheirDialog) {

@@ -133,6 +133,8 @@ TEST_F(PrinterDocumentTest, CanvasDrawsInTenthsOfMillimetres) {
 // ---- printers of the system ------------------------------------------------------------
 
 const QString kSavedAsPdf = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
+const QString kSilentService =
+    QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
 
 // Documents go to the print service of a test double unless it has no printer for them.
 class PrinterJobTest : public PrinterDocumentTest {
@@ -169,6 +171,7 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
     const char* Default;
     const char* PrintsOn;  // "": a PDF file
     const char* Message;   // said before the output, or nullptr
+    bool ServiceRuns = true;
   } cases[] = {
       {"Tinte", {"Laser", "Tinte"}, "Laser", "Tinte", nullptr},
       // Removed while the program runs.
@@ -178,16 +181,20 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
       {"", {"Laser"}, "Laser", "Laser", nullptr},
       {"Tinte", {}, "", "", nullptr},
       {"Tinte", {"Laser"}, "", "", nullptr},
+      // No print service: the notice says so instead of a missing printer.
+      {"Tinte", {}, "", "", nullptr, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE((c.Chosen + QStringLiteral(" / ") + c.Installed.join(QLatin1Char(','))).toStdString());
     printer_.SetChosenPrinter(QString::fromUtf8(c.Chosen));
     service_.names = c.Installed;
     service_.defaultName = QString::fromUtf8(c.Default);
+    service_.serviceRuns = c.ServiceRuns;
     service_.documents.clear();
     if (c.Message != nullptr) msgs_.expect(QString::fromUtf8(c.Message), MsgKind::Information);
     const bool pdf = *c.PrintsOn == '\0';
-    if (pdf) msgs_.expectPrefix(kPdfNotice, MsgKind::Information);
+    const QString noService = QStringLiteral("Der Druckdienst antwortet nicht.\r") + kSavedAsPdf;
+    if (pdf) msgs_.expectPrefix(c.ServiceRuns ? kPdfNotice : noService, MsgKind::Information);
     const int queries = service_.Queries();
     const int stateChecks = service_.StateChecks();
     offsets_.clear();
@@ -228,8 +235,6 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   const QString refusing = QStringLiteral(
       "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
-  const QString silent =
-      QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wird als PDF-Datei gespeichert.");
   const struct {
     const char* What;
     bool Refusing;
@@ -240,8 +245,8 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   } cases[] = {
       {"refusing, PDF wanted", true, false, false, refusing, platform::MsgResult::Yes},
       {"refusing, no PDF", true, false, false, refusing, platform::MsgResult::No},
-      {"no list of printers", false, true, false, silent, platform::MsgResult::Ok},
-      {"no state of the printer", false, false, true, silent, platform::MsgResult::Ok},
+      {"no list of printers", false, true, false, kSilentService, platform::MsgResult::Ok},
+      {"no state of the printer", false, false, true, kSilentService, platform::MsgResult::Ok},
   };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   for (const auto& c : cases) {
@@ -275,7 +280,37 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
     service.Release();
     PrintJob({QStringLiteral("Zeugnis")});
     EXPECT_EQ(service.documents.size(), 1u);
-    if (c.SlowList) { EXPECT_EQ(service.Queries(), 1); }  // the list that came late is not asked for again
+    // A list that came after its job had given up is out of date: asked for anew.
+    if (c.SlowList) { EXPECT_EQ(service.Queries(), 2); }
+  }
+}
+
+// A service that kept a job waiting is named once and not asked again in that
+// job, also after a print from the preview put out what came before, and never
+// on the window's thread.
+TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  for (const bool slowList : {false, true}) {
+    SCOPED_TRACE(slowList ? "no list of printers" : "no state of the printer");
+    testsupport::PrinterDouble service;
+    service.slow = slowList;
+    service.slowState = !slowList;
+    msgs_.expect(kSilentService, MsgKind::Warning);
+    msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information).expectPrefix(kSavedAsPdf, MsgKind::Information);
+    printer_.BeginJob(QStringLiteral("Klasse 7a: Zeugnisse"));
+    for (const QString& title : {QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}) {
+      printer_.SetTitle(title);
+      ASSERT_TRUE(printer_.BeginDoc());
+      printer_.canvas().TextOut(100, 100, title);
+      printer_.EndDoc();
+      printer_.FlushJob();
+    }
+    printer_.EndJob();
+    EXPECT_TRUE(msgs_.allAnswered());
+    EXPECT_EQ(service.Queries(), 1);
+    EXPECT_EQ(service.StateChecks(), slowList ? 0 : 1);
+    EXPECT_EQ(service.WindowThreadQuestions(), 0);
+    EXPECT_TRUE(service.documents.empty());
   }
 }
 

@@ -159,6 +159,24 @@ TEST_F(GradeListTest, DamagedOldListAndFailedWritesLeaveTheOthersGoing) {
   EXPECT_TRUE(platform::FileExists(dir.dataDir() + "5a_Te_AL.FDB"));  // the subject after them
 }
 
+TEST_F(GradeListTest, LengthBytesOfAnOldListAreClampedInTheMergedListOnly) {
+  TFaNoDB old(1);
+  InitGradeListEntry(old[0]);
+  old[0].Surname.set("Xaver");
+  QByteArray image = GradeListImage(old, 1);
+  image[2 + 20] = char(200);  // the surname's length byte
+  image[2 + 450] = char(9);   // the grade's
+  dir.writeFile(dir.dataDir() + "5a_Ma.FDB", image);
+  ExportSubjectSelection[kMa] = 1;
+  EXPECT_TRUE(ExportGradeLists());
+  const QByteArray merged = Read("5a_Ma.FDB");
+  TGradeListEntry e;
+  std::memcpy(&e, merged.constData() + merged.size() - 464, sizeof e);
+  EXPECT_EQ(int(e.Surname.Len) * 10 + e.Grade.Len, 301);
+  EXPECT_EQ(merged.right(464).mid(21, 30), image.mid(2 + 21, 30));  // the characters stay
+  EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), image);
+}
+
 TEST_F(GradeListTest, FloppyFolderAsksOnceOrBeforeEachSubject) {
   const QString saved = QDir::currentPath();
   QDir::setCurrent(dir.dataDir());
@@ -174,4 +192,43 @@ TEST_F(GradeListTest, FloppyFolderAsksOnceOrBeforeEachSubject) {
   }
   QDir::setCurrent(saved);
   EXPECT_TRUE(platform::FileExists(dir.dataDir() + "b/5a_Ma.FDB"));
+}
+
+TEST_F(GradeListTest, AListMayGrowTo65535EntriesAndNoFurther) {
+  testsupport::SetClassInMemory({Pupil("Abel", 11)});
+  SetSlot(Pupils[0], 4, "Mathematik", "1");
+  ExportSubjectSelection[kMa] = 1;
+  TGradeListEntry other;
+  InitGradeListEntry(other);
+  other.Surname.set("Xaver");
+  const QByteArray entry(reinterpret_cast<const char*>(&other), sizeof other);
+  for (const int old : {kMaxGradeListEntries - 1, kMaxGradeListEntries}) {
+    QByteArray image(2, '\0');
+    platform::WriteLeU16(reinterpret_cast<std::uint8_t*>(image.data()), static_cast<std::uint16_t>(old));
+    image += entry.repeated(old);
+    dir.writeFile(dir.dataDir() + "5a_Ma.FDB", image);
+    platform::RemoveFile(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB"));
+    const bool full = old == kMaxGradeListEntries;
+    ScriptedMessages msgs;
+    if (full)
+      msgs.expect(QString::fromUtf8("Die vorhandene Liste\r") + dir.dataDir() +
+                      QString::fromUtf8("5a_Ma.FDB\rkann nicht ergänzt werden: sie hätte mehr als 65535 Einträge."
+                                        "\rSie wurde nicht verändert."),
+                  MsgKind::Error);
+    EXPECT_TRUE(ExportGradeLists());
+    EXPECT_TRUE(msgs.allAnswered());
+    const QByteArray written = Read("5a_Ma.FDB");
+    if (full) {
+      EXPECT_EQ(written, image);
+      EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")));
+    } else {
+      // Abel is the 65,535th entry, written first.
+      ASSERT_EQ(written.size(), 2 + 65535 * 464);
+      EXPECT_EQ(platform::ReadLeU16(reinterpret_cast<const std::uint8_t*>(written.constData())), 65535);
+      TGradeListEntry first;
+      std::memcpy(&first, written.constData() + 2, sizeof first);
+      EXPECT_EQ(first.Surname.str() + ":" + first.Grade.str(), "Abel:1");
+      EXPECT_EQ(Read(QString::fromUtf8("5a_Ma.§DB")), image);
+    }
+  }
 }

@@ -119,6 +119,41 @@ TEST_F(SubjectGradesTest, ElectivesCountOnlyInTheSlotsTheirFormHas) {
   EXPECT_EQ(informatics->Counters[4], 1);
 }
 
+TEST_F(SubjectGradesTest, ASubjectFoundByNameInSlotsOneToSixteenOnly) {
+  TPupilRecord& p = AddPupil(0);
+  p.LayoutFormNumber = 200;  // no catalogue slots
+  const int physik = Entry("Physik");
+  for (const int slot : {1, 16, 17}) {
+    for (int s = 1; s <= kRegularSlots; ++s) p.Subjects[s - 1].Name.set("???");
+    p.Subjects[slot - 1].Name.set("Physik");
+    EXPECT_EQ(PupilCatalogSlot(p, physik), slot <= 16 ? slot : 0) << slot;
+  }
+}
+
+TEST_F(SubjectGradesTest, EveryElectiveSlotCountsOnlyOnTheFormsThatHaveIt) {
+  // Slots 21 and 24 only on the forms with three electives per half year.
+  struct Case {
+    int form;
+    const char* prefix;
+    std::array<bool, 6> counted;  // slots 19 to 24
+  } cases[] = {{15, "Zwei", {true, true, false, true, true, false}},
+               {18, "Drei", {true, true, true, true, true, true}},
+               {1, "Kein", {false, false, false, false, false, false}}};
+  for (const Case& c : cases) {
+    TPupilRecord& p = AddPupil(c.form);
+    for (int s = 19; s <= 24; ++s) {
+      p.Subjects[s - 1].Name.set(std::string(c.prefix) + std::to_string(s));
+      p.Subjects[s - 1].Grade.set("3");
+    }
+  }
+  const OverviewResult o = BuildOverviewRows(pupils_, 0);
+  for (const Case& c : cases)
+    for (int s = 19; s <= 24; ++s) {
+      const TOverviewRow* row = Row(o, std::string(c.prefix) + std::to_string(s), o.FirstElectiveRow);
+      EXPECT_EQ(row != nullptr && row->Counters[3] == 1, c.counted[s - 19]) << c.form << " slot " << s;
+    }
+}
+
 TEST_F(SubjectGradesTest, ElectiveRowsFollowTheLastCatalogueRowWhenTheCatalogueHasGaps) {
   SubjectCatalog[10].Name.set(kNoContent);
   TPupilRecord& p = AddPupil(15);

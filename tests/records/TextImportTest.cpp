@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Files.h"
 #include "records/QuorvDat.h"
 #include "settings/Facheinst.h"
 #include "settings/SchulEinst.h"
@@ -234,4 +235,32 @@ TEST_F(TextImportTest, GradeListFindsLivePupilsFirst) {
   EXPECT_EQ(Pupils[2].Subjects[1].Grade.str(), "2");
   EXPECT_EQ(Pupils[3].Subjects[0].Grade.str(), "6");  // only a marked one: it takes the grades
   EXPECT_EQ(Pupils[4].Subjects[0].Grade.str(), "2");  // a 31-character surname finds its pupil
+}
+
+TEST_F(TextImportTest, AnUnreadableFileIsReportedAndTheClassStays) {
+  WriteFile("liste.txt", "Neu;Anna\n");
+  WriteFile("noten.txt", "Abel;Anna;Ma;1\n");
+  const struct {
+    const char* unreadable;
+    bool grades;
+  } cases[] = {{"liste.txt", false}, {kImportConfigFile, false}, {"noten.txt", true}};
+  for (const auto& c : cases) {
+    WriteFile(kImportConfigFile, QByteArray(6, '\0'));
+    const QString path = dir.path(c.unreadable);
+    platform::SetFileFaultHook(
+        [path](platform::FileStep step, const QString& p) { return step == platform::FileStep::OpenRead && p == path; });
+    testsupport::SetClassInMemory({Pupil("Abel", "Anna")});
+    ScriptedMessages msgs;
+    msgs.expect(QStringLiteral("Die Datei\r") + path + QStringLiteral("\rkonnte nicht gelesen werden!"), MsgKind::Error);
+    if (c.grades) {
+      EXPECT_EQ(ImportGradeFile(dir.path("noten.txt")), -1);
+    } else {
+      const PupilImportResult r = ImportPupilFile(dir.path("liste.txt"));
+      EXPECT_FALSE(r.read || r.imported > 0) << c.unreadable;
+    }
+    platform::SetFileFaultHook({});
+    EXPECT_TRUE(msgs.allAnswered()) << c.unreadable;
+    EXPECT_EQ(testsupport::Surnames(), "Abel ") << c.unreadable;
+    EXPECT_EQ(Pupils[0].Subjects[0].Grade.str(), "-") << c.unreadable;
+  }
 }

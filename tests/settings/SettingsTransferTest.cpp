@@ -107,6 +107,24 @@ TEST_F(SettingsTransferTest, ImportIntoOneFolderTwiceCopiesOnce) {
   EXPECT_EQ(Read(dir.dataDir(), "WPflFach.DAT"), "new");
 }
 
+TEST_F(SettingsTransferTest, ImportIntoBothFoldersCountsTheDeclinedReplacements) {
+  Write(stick, "WPflFach.DAT", "new");
+  Write(stick, "TEST.TST", "new");
+  Write(dir.programDir(), "WPflFach.DAT", "old");
+  Write(dir.programDir(), "TEST.TST", "old");
+  testsupport::ScriptedMessages messages;
+  for (const char* name : {"WPflFach.DAT", "TEST.TST"})
+    messages.expect(QString::fromUtf8("Die Datei \"%1\" ist bereits vorhanden.\rSoll sie ersetzt werden?")
+                        .arg(QDir::toNativeSeparators(dir.programDir() + QString::fromLatin1(name))),
+                    MsgKind::Confirmation, platform::MsgResult::No);
+  messages.expect(QString::fromUtf8("Es wurden 2 von 4 Dateien kopiert.\r2 Dateien wurden NICHT kopiert!"),
+                  MsgKind::Warning);
+  ReportTransfer(ImportSettings(Only({1, 2}), stick, dir.programDir(), dir.dataDir(), true, true));
+  EXPECT_TRUE(messages.allAnswered());
+  EXPECT_EQ(Read(dir.programDir(), "WPflFach.DAT") + Read(dir.programDir(), "TEST.TST"), "oldold");
+  EXPECT_EQ(Read(dir.dataDir(), "WPflFach.DAT") + Read(dir.dataDir(), "TEST.TST"), "newnew");
+}
+
 TEST_F(SettingsTransferTest, FailedCopiesAreCountedAndTheRestStillCopied) {
   Write(dir.programDir(), "SCHEINST.DAT", "school");
   Write(dir.programDir(), "QVREINST.DAT", "options");

@@ -61,6 +61,7 @@ template <typename F>
 auto PrinterDouble::Answer(std::atomic<int>& counter, bool slowly, F answer) {
   ++inFlight_;
   ++counter;
+  if (std::this_thread::get_id() == windowThread_) ++windowThreadQuestions_;
   if (slowly) {
     std::unique_lock<std::mutex> lock(mutex_);
     released_.wait(lock, [this] { return answer_; });
@@ -71,7 +72,9 @@ auto PrinterDouble::Answer(std::atomic<int>& counter, bool slowly, F answer) {
 }
 
 platform::PrinterList PrinterDouble::Printers() {
-  return Answer(queries_, slow, [this] { return platform::PrinterList{names, defaultName}; });
+  return Answer(queries_, slow, [this] {
+    return serviceRuns ? platform::PrinterList{names, defaultName} : platform::PrinterList{{}, {}, false};
+  });
 }
 
 bool PrinterDouble::AcceptsJobs(const QString& name) {

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "platform/ProgramPrinter.h"
@@ -36,7 +37,8 @@ class PrinterDouble : public platform::PrintService {
   // What the service reports.
   QStringList names{QStringLiteral("Laser")};
   QString defaultName = QStringLiteral("Laser");
-  QStringList refusing;  // printers that take no jobs
+  QStringList refusing;     // printers that take no jobs
+  bool serviceRuns = true;  // false: no service, no printers
   platform::DeviceCaps caps;
   // The list of printers, or a printer's state, is answered only once
   // Release() is called.
@@ -46,6 +48,8 @@ class PrinterDouble : public platform::PrintService {
 
   int Queries() const { return queries_; }
   int StateChecks() const { return stateChecks_; }
+  // Questions put on the thread that made the double (the window's).
+  int WindowThreadQuestions() const { return windowThreadQuestions_; }
   std::vector<PrintedDocument> documents;
 
   platform::PrinterList Printers() override;
@@ -61,6 +65,8 @@ class PrinterDouble : public platform::PrintService {
   std::atomic<int> queries_{0};
   std::atomic<int> stateChecks_{0};
   std::atomic<int> inFlight_{0};
+  std::atomic<int> windowThreadQuestions_{0};
+  std::thread::id windowThread_ = std::this_thread::get_id();
   std::mutex mutex_;
   std::condition_variable released_;
   bool answer_ = false;

@@ -36,8 +36,27 @@ constexpr int kLeft = 100;
 constexpr int kTextLeft = 110;
 constexpr int kRightRuleField = 1450;  // a rule from 1150 to 1750
 constexpr int kLeftRuleField = 400;    // a rule from 100 to 700
-// Characters per line of the text blocks (Times 3.5 mm over 164 mm).
+constexpr int kPlaceRuleField = 700;   // "Ort, Datum": a rule from 100 to 1300
+// Characters per line of the text blocks: Times 3.5 mm over 164 mm, or
+// Times 3 mm where a one-page form needs the room. A block holds its whole
+// text (2000 characters, the remarks 500) when lines x (characters - 10)
+// reaches it: 10 characters a line for the word that moves on. At most 24
+// lines, the wrapping's line array.
 constexpr int kCharsPerLine = 110;
+constexpr int kSmallCharsPerLine = 130;
+
+// The two-column grade block, offsets from field 32's X (100): grade boxes
+// centred at 735 and 1620, each addition 1 mm right of its box with room for
+// two of the widest characters ("WW", 5.2 mm in Times 3 mm) before the right
+// column's names at 960 and before the frame.
+constexpr int kLeftGradeX = 635;
+constexpr int kLeftAdditionX = 795;
+constexpr int kRightNamesX = 860;
+constexpr int kRightGradeX = 1520;
+constexpr int kRightAdditionX = 1680;
+// The overall elective grade's box and addition under the right grade column.
+constexpr int kOverallGradeX = kLeft + kRightGradeX;
+constexpr int kOverallAdditionX = kLeft + kRightAdditionX;
 
 // A parameter field: X, Y and the number in the font word; never printed.
 inline FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }

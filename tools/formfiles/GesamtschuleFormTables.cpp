@@ -90,35 +90,34 @@ int GradesPage2(TFormFieldTable& t, Kind kind, int rows) {
                });
     block = 440;
   }
-  // Grade boxes centred at 735 and 1645.
   PutRows(t, {
                  {32, kLeft, block, L, kText, 2, 1},
                  {33, 0, 0, L, kText, 2, 1},  // language and free-row names in the rows' own font
-                 {34, 635, 0, C, kBold, 2, 1},
-                 {35, 800, 0, L, kSmall, 2, 1},
-                 {36, 845, 0, L, kText, 2, 1},
+                 {34, kLeftGradeX, 0, C, kBold, 2, 1},
+                 {35, kLeftAdditionX, 0, L, kSmall, 2, 1},
+                 {36, kRightNamesX, 0, L, kText, 2, 1},
                  {37, 0, 0, L, kSmall, 2, 1},
-                 {38, 1545, 0, C, kBold, 2, 1},
-                 {39, 1705, 0, L, kSmall, 2, 1},
+                 {38, kRightGradeX, 0, C, kBold, 2, 1},
+                 {39, kRightAdditionX, 0, L, kSmall, 2, 1},
                  {40, 0, kRowPitch, L, 0, 2, 1},
              });
   int y = block + (rows - 1) * kRowPitch + 90;
   if (!HasCourses(kind)) return y + 20;
-  // Three elective rows: names at 100 and 945, grades in the grade columns.
+  // Three elective rows: names at 100 and 960, grades in the grade columns.
   const int electives = y + 90;
   const int overall = electives + 3 * kRowPitch + 10;
   PutRows(t, {
                  {45, kLeft, y, L, kBold, 2, 1},
                  {48, kLeft, electives, L, kText, 2, 1},
-                 {49, 635, 0, C, kBold, 2, 1},
-                 {50, 800, 0, L, kSmall, 2, 1},
-                 {51, 845, 0, L, kText, 2, 1},
-                 {52, 1545, 0, C, kBold, 2, 1},
-                 {53, 1705, 0, L, kSmall, 2, 1},
+                 {49, kLeftGradeX, 0, C, kBold, 2, 1},
+                 {50, kLeftAdditionX, 0, L, kSmall, 2, 1},
+                 {51, kRightNamesX, 0, L, kText, 2, 1},
+                 {52, kRightGradeX, 0, C, kBold, 2, 1},
+                 {53, kRightAdditionX, 0, L, kSmall, 2, 1},
                  {54, 0, kRowPitch, L, 0, 2, 1},
                  {55, kLeft, overall, L, kBold, 2, 1},
-                 {56, 1645, overall, C, kBold, 2, 1},
-                 {57, 1805, overall, L, kSmall, 2, 1},
+                 {56, kOverallGradeX, overall, C, kBold, 2, 1},
+                 {57, kOverallAdditionX, overall, L, kSmall, 2, 1},
              });
   return overall + 90;
 }
@@ -137,7 +136,7 @@ void Absences(TFormFieldTable& t, int y) {
 // Returns the y below them.
 int SignatureBlock(TFormFieldTable& t, int y, int space, bool footnote) {
   PutRows(t, {
-                 {106, 700, y, L, kSmall, 2, 1},
+                 {106, kPlaceRuleField, y, L, kSmall, 2, 1},
                  {107, 130, y - 10, L, kBold, 2, 1},
                  {108, kLeftRuleField, y + space, L, kSmall, 2, 1},
                  {110, kRightRuleField, y + space, L, kSmall, 2, 1},

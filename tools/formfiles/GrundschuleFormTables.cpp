@@ -46,15 +46,29 @@ int Head(TFormFieldTable& t, Kind kind) {
   return 900;
 }
 
-// The learning-development text below the separator.
-void DevelopmentText(TFormFieldTable& t, int separator, int lines, int spacing) {
+// A text block: its lines, their spacing, the font and the characters per line.
+struct Block {
+  int Lines;
+  int Spacing;
+  int Font;
+  int Chars;
+  // The y of the last line when the first is at y.
+  int LastLine(int y) const { return y + (Lines - 1) * Spacing; }
+};
+// The one-page forms 1 and 2 print their texts in Times 3 mm, 130 characters a line.
+constexpr Block SmallText(int lines, int spacing) { return {lines, spacing, kSmall, kSmallCharsPerLine}; }
+
+// The learning-development text below the separator; returns the y of its first line.
+int DevelopmentText(TFormFieldTable& t, int separator, const Block& text) {
+  const int y = separator + 170;
   PutRows(t, {
                  {41, 0, separator, L, 2, 1, 1},
                  {65, kLeft, separator + 90, L, kBold, 1, 1},
                  {59, 514, separator + 90, L, kSmall, 1, 1},
-                 {66, kTextLeft, separator + 170, L, kText, 1, 1},
-                 Parameters(67, lines, spacing, kCharsPerLine),
+                 {66, kTextLeft, y, L, text.Font, 1, 1},
+                 Parameters(67, text.Lines, text.Spacing, text.Chars),
              });
+  return y;
 }
 
 // The distances of the closing block from one row to the next.
@@ -71,21 +85,21 @@ constexpr Spacing kTight{80, 120, 150, 90, 90, 80};
 
 // Remarks, absences, place and date, signatures with the seal between them,
 // the acknowledgement and the grade scale, from the label "Vermerke:" at y.
-void Closing(TFormFieldTable& t, int y, int page, int remarkLines, const Spacing& s, bool scale) {
-  const int absences = y + 70 + (remarkLines - 1) * 50 + s.Absences;
+void Closing(TFormFieldTable& t, int y, int page, const Block& remarks, const Spacing& s, bool scale) {
+  const int absences = remarks.LastLine(y + 70) + s.Absences;
   const int place = absences + s.Place;
   const int signatures = place + s.Signatures;
   const int receipt = signatures + s.Receipt;
   const int receiptRules = receipt + s.ReceiptRules;
   PutRows(t, {
                  {68, kLeft, y, L, kBold, page, 1},
-                 {69, kTextLeft, y + 70, L, kText, page, 1},
-                 Parameters(70, remarkLines, 50, kCharsPerLine),
+                 {69, kTextLeft, y + 70, L, remarks.Font, page, 1},
+                 Parameters(70, remarks.Lines, remarks.Spacing, remarks.Chars),
                  // "Fehltage: _______ davon entschuldigt: _______": the numbers over the blanks.
                  {63, kLeft, absences, L, kText, page, 1},
                  {64, 281, absences - 8, C, kBold, page, 1},
                  {74, 656, absences - 8, C, kBold, page, 1},
-                 {106, 700, place, L, kSmall, page, 1},
+                 {106, kPlaceRuleField, place, L, kSmall, page, 1},
                  {107, 130, place - 10, L, kBold, page, 1},
                  {108, kLeftRuleField, signatures, L, kSmall, page, 1},
                  {110, kRightRuleField, signatures, L, kSmall, page, 1},
@@ -121,15 +135,17 @@ TFormFieldTable Form(Kind kind) {
   TFormFieldTable t{};
   const int separator = Head(t, kind);
   if (HasGradePage(kind)) {
-    // Page 1 holds the whole learning-development text, its last line at 2510.
-    DevelopmentText(t, separator, 25, IsTransfer(kind) ? 60 : 65);
+    // Page 1 holds the learning-development text, its last line at 2445 or 2450.
+    DevelopmentText(t, separator, {24, IsTransfer(kind) ? 60 : 65, kText, kCharsPerLine});
     GradePage(t);
-    Closing(t, 1380, 2, 6, kRoomy, true);
+    Closing(t, 1380, 2, {6, 50, kText, kCharsPerLine}, kRoomy, true);
   } else {
-    // One page: the text, then everything else below it.
-    const int lines = IsTransfer(kind) ? 14 : 16;
-    DevelopmentText(t, separator, lines, 50);
-    Closing(t, separator + 170 + (lines - 1) * 50 + 100, 1, 4, kTight, false);
+    // One page: the text, then everything else below it, the acknowledgement's
+    // rules at 2630 (form 1) and 2640 (form 2).
+    const int spacing = IsTransfer(kind) ? 40 : 45;
+    const Block text = SmallText(19, spacing);
+    const int y = DevelopmentText(t, separator, text);
+    Closing(t, text.LastLine(y) + 90, 1, SmallText(5, spacing), kTight, false);
   }
   return t;
 }
