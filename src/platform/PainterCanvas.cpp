@@ -320,7 +320,8 @@ void PainterCanvas::PaintText(QPoint at, const QString& text) {
     textFont_ = rotated ? 0 : df->Serial;
   }
   // Text is filled with the pen's colour; its width and style do not count.
-  if (painter_.pen().style() == Qt::NoPen || painter_.pen().brush() != QBrush(Qt::black)) painter_.setPen(QPen(Qt::black));
+  const QPen& pen = painter_.pen();
+  if (pen.style() == Qt::NoPen || pen.brush() != QBrush(Qt::black)) painter_.setPen(QPen(Qt::black));
   // Plain texts are drawn as the glyphs shaped once per font and text;
   // turned and underlined ones are left to drawText.
   const bool asRuns = !rotated && !spec.Underline && DrawnAsRun(text);

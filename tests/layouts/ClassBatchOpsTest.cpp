@@ -100,7 +100,8 @@ std::vector<quorv::TPupilRecord> ClassOfEveryForm() {
   for (const formfiles::ShippedFormFile& file : formfiles::ReportFormFiles())
     for (const int form : testsupport::FormsOfShippedFile(file))
       for (const Variant& v : variants) {
-        quorv::TPupilRecord p = testsupport::FullyFilledPupil(form, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
+        quorv::TPupilRecord p =
+            testsupport::FullyFilledPupil(form, v.Sex, v.HalfYear, QString::fromLatin1(v.SchoolYear));
         p.ExamDataPresent = 1;
         p.FourthExamSubject.set("Ph");
         p.ExamPassed = static_cast<std::uint16_t>(v.Sex);
