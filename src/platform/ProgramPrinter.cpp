@@ -11,8 +11,6 @@
 
 namespace platform {
 
-bool SystemHasPrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
-
 QPrinter& ProgramPrinter() { return Printer().SetupPrinter(); }
 
 namespace {

@@ -14,8 +14,6 @@ class QPrinter;
 namespace platform {
 
 QPrinter& ProgramPrinter();
-// True when the system knows at least one printer.
-bool SystemHasPrinter();
 
 // The documents of one print job on one printer. A document is begun, given
 // new sheets and ended; its canvas draws while it is open.
