@@ -30,6 +30,7 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "mainwindow/DataSheetControls.h"
 #include "mainwindow/InfoDialog.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
@@ -374,7 +375,7 @@ void TMainForm::BuildSpeedBar() {
     button->setStatusTip(hint);
     button->setAutoRaise(true);
     if (entry.icon != kNoIcon) {
-      button->setIcon(style()->standardIcon(entry.icon));
+      button->setIcon(StandardIcon(entry.icon));
     } else {
       button->setText(QString::fromUtf8(entry.text));
       button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -481,11 +482,11 @@ void TMainForm::BuildPages() {
   Button7 = MakeButton(QStringLiteral("Button7"), QStringLiteral("-"), central);
   for (QPushButton* b : {Button1, Button2, Button3, Button4, Button6, Button7}) b->setFixedWidth(36);
   BitBtn11 = MakeButton(QStringLiteral("BitBtn11"), QString::fromUtf8("Daten übernehmen"), central);
-  BitBtn11->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+  BitBtn11->setIcon(StandardIcon(QStyle::SP_DialogApplyButton));
   BitBtn11->setToolTip(QString::fromUtf8("die veränderten Formular-Daten übernehmen"));
   BitBtn11->setStatusTip(BitBtn11->toolTip());
   BitBtn6 = MakeButton(QStringLiteral("BitBtn6"), QString::fromUtf8("Daten zurücksetzen"), central);
-  BitBtn6->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+  BitBtn6->setIcon(StandardIcon(QStyle::SP_DialogResetButton));
   BitBtn6->setToolTip(QString::fromUtf8("Änderungen zurücknehmen"));
   BitBtn6->setStatusTip(BitBtn6->toolTip());
   CheckBox2 = new QCheckBox(QString::fromUtf8("DS gelöscht"), central);
@@ -559,6 +560,13 @@ QAction* TMainForm::MenuItem(const QString& name) const { return findChild<QActi
 
 QToolButton* TMainForm::SpeedButton(int number) const {
   return SpeedBar->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(number));
+}
+
+// The style decodes its icon files at every call: each icon is made once.
+QIcon TMainForm::StandardIcon(QStyle::StandardPixmap which) {
+  auto it = standardIcons_.constFind(which);
+  if (it == standardIcons_.constEnd()) it = standardIcons_.insert(which, style()->standardIcon(which));
+  return *it;
 }
 
 QString TMainForm::StatusPanelText(int panel) const { return statusPanels_[panel]->text(); }
@@ -706,18 +714,35 @@ void TMainForm::ApplyProgramSettings() {
   Button1Click();
 }
 
+namespace {
+bool HoldsItems(const QComboBox& combo, const QStringList& items) {
+  if (combo.count() != items.size()) return false;
+  for (int i = 0; i < combo.count(); ++i)
+    if (combo.itemText(i) != items[i]) return false;
+  return true;
+}
+}  // namespace
+
 void TMainForm::SetComboItems(const QString& name, const QStringList& items) {
-  auto* combo = findChild<QComboBox*>(name);
+  // The data sheet's combos are found by name without searching the window.
+  auto* combo = Sheet ? qobject_cast<QComboBox*>(Sheet->ByName.value(name)) : nullptr;
+  if (!combo) combo = findChild<QComboBox*>(name);
   // Component names are matched regardless of case ("ComboBoxw4").
+  if (!combo && Sheet)
+    for (auto it = Sheet->ByName.cbegin(); it != Sheet->ByName.cend() && !combo; ++it)
+      if (it.key().compare(name, Qt::CaseInsensitive) == 0) combo = qobject_cast<QComboBox*>(it.value());
   if (!combo)
     for (QComboBox* c : findChildren<QComboBox*>())
       if (c->objectName().compare(name, Qt::CaseInsensitive) == 0) combo = c;
   if (!combo) return;
   const QSignalBlocker blocker(combo);
-  // The combo keeps its text across the new items.
+  // The combo keeps its text across the new items; items it holds already
+  // are not made anew.
   const QString text = combo->currentText();
-  combo->clear();
-  combo->addItems(items);
+  if (!HoldsItems(*combo, items)) {
+    combo->clear();
+    combo->addItems(items);
+  }
   combo->setCurrentIndex(combo->findText(text));
   if (combo->isEditable()) combo->setEditText(text);
 }

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QStringList>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -28,6 +29,20 @@ constexpr FaceAlias kFaceAliases[] = {
 
 // Metrics are taken at this em size, where they are exact font units.
 constexpr int kReferencePixelSize = 2048;
+
+// Texts the painter would lay out like a one-line text layout: printable
+// characters only, nothing that breaks a line or stands for an object.
+bool DrawnAsRun(const QString& text) {
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xAD || u == 0x2028 || u == 0x2029 || u == 0xFFFC) return false;
+  }
+  return true;
+}
+
+// A device position on the painter's grid of 1/64 pixel, as the painter
+// itself places a text: cut towards zero.
+double OnTextGrid(double v) { return static_cast<int>(v * 64) / 64.0; }
 
 }  // namespace
 
@@ -105,15 +120,22 @@ double PainterCanvas::penWidthPixels() const {
   return px < 1.0 ? 0.0 : px;
 }
 
+// The painter keeps pen and brush from one operation to the next: they are
+// set only when they change, so that the document does not repeat them.
+void PainterCanvas::usePen(const QPen& pen) {
+  if (painter_.pen() != pen) painter_.setPen(pen);
+}
+
+void PainterCanvas::useBrush(const QBrush& brush) {
+  if (painter_.brush() != brush) painter_.setBrush(brush);
+}
+
 void PainterCanvas::PaintLine(QPoint from, QPoint to) {
   const PenSpec& spec = state().Pen;
   if (spec.Style == PenStyle::Clear) return;
   const double width = penWidthPixels();
-  QPen pen(spec.Color, width, Qt::SolidLine, width > 0 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
-  painter_.save();
-  painter_.setPen(pen);
+  usePen(QPen(spec.Color, width, Qt::SolidLine, width > 0 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin));
   painter_.drawLine(QLineF(LogicalToDevice(from.x(), from.y()), LogicalToDevice(to.x(), to.y())));
-  painter_.restore();
 }
 
 void PainterCanvas::PaintRectangle(QPoint p1, QPoint p2, bool outline) {
@@ -125,21 +147,19 @@ void PainterCanvas::PaintRectangle(QPoint p1, QPoint p2, bool outline) {
     return;
   }
   const PenSpec& spec = state().Pen;
-  painter_.save();
   if (spec.Style == PenStyle::Clear)
-    painter_.setPen(Qt::NoPen);
+    usePen(QPen(Qt::NoPen));
   else
-    painter_.setPen(QPen(spec.Color, penWidthPixels(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  painter_.setBrush(brush.Style == BrushStyle::Solid ? QBrush(brush.Color) : QBrush(Qt::NoBrush));
+    usePen(QPen(spec.Color, penWidthPixels(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  useBrush(brush.Style == BrushStyle::Solid ? QBrush(brush.Color) : QBrush(Qt::NoBrush));
   painter_.drawRect(rect);
-  painter_.restore();
 }
 
-const PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
+PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
   const double sx = std::fabs(ScaleX());
   const double sy = std::fabs(ScaleY());
   // Pages draw the same few fonts over and over: the last ones are kept.
-  for (const DeviceFont& f : fonts_)
+  for (DeviceFont& f : fonts_)
     if (f.Spec == spec && f.ScaleX == sx && f.ScaleY == sy) return &f;
 
   QFont face(InstalledFaceName(spec.FaceName));
@@ -163,40 +183,108 @@ const PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec)
   font.setKerning(false);  // advances as the device context uses them
   if (std::fabs(sx / sy - 1.0) > 0.005) font.setStretch(std::clamp(RoundHalfEven(100.0 * sx / sy), 1, 4000));
   if (fonts_.size() >= kKeptFonts) fonts_.erase(fonts_.begin());
-  fonts_.push_back(
-      DeviceFont{++fontSerial_, spec, sx, sy, font, QFontMetricsF(font, device), m.Ascent * emPx, m.Descent * emPx});
+  fonts_.push_back(DeviceFont{++fontSerial_, spec, sx, sy, font, QFontMetricsF(font, device), m.Ascent * emPx,
+                              m.Descent * emPx, {}});
   return &fonts_.back();
+}
+
+PainterCanvas::ShapedText& PainterCanvas::shapedText(DeviceFont& font, const QString& text) {
+  ShapedText& shaped = font.Texts.try_emplace(text).first->second;
+  if (shaped.Text.isNull()) shaped.Text = text;
+  return shaped;
+}
+
+double PainterCanvas::widthOf(const DeviceFont& font, ShapedText& shaped) {
+  if (shaped.Width < 0) shaped.Width = font.Metrics.horizontalAdvance(shaped.Text);
+  return shaped.Width;
+}
+
+const QList<QGlyphRun>& PainterCanvas::glyphRuns(const DeviceFont& font, ShapedText& shaped) {
+  if (shaped.Shaped) return shaped.Runs;
+  // The layout shapes the text as the painter's own drawText would.
+  QTextLayout layout(shaped.Text, font.Font, painter_.device());
+  QTextOption option;
+  option.setWrapMode(QTextOption::NoWrap);
+  option.setTextDirection(Qt::LeftToRight);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  const double baseline = line.ascent();
+  shaped.Runs = layout.glyphRuns();
+  for (QGlyphRun& run : shaped.Runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions) p.ry() -= baseline;
+    run.setPositions(positions);
+  }
+  shaped.Shaped = true;
+  return shaped.Runs;
+}
+
+void PainterCanvas::drawRun(const DeviceFont& font, ShapedText& shaped, QPointF start) {
+  // Placed on the grid the painter places text on, each glyph lands where
+  // drawText would put it.
+  const QPointF onGrid(OnTextGrid(start.x()), OnTextGrid(start.y()));
+  for (const QGlyphRun& run : glyphRuns(font, shaped)) painter_.drawGlyphRun(onGrid, run);
+}
+
+void PainterCanvas::drawSpacedRun(const DeviceFont& font, const std::vector<ShapedText*>& clusters, QPointF start,
+                                  double extraPx) {
+  // Each cluster's glyphs where drawText would put the cluster, gathered into
+  // one run per font of the device.
+  QList<QGlyphRun> runs;
+  const double y = OnTextGrid(start.y());
+  double x = start.x();
+  for (ShapedText* cluster : clusters) {
+    const double clusterX = OnTextGrid(x);
+    for (const QGlyphRun& glyphs : glyphRuns(font, *cluster)) {
+      if (runs.isEmpty() || runs.back().rawFont() != glyphs.rawFont()) {
+        runs.push_back(QGlyphRun());
+        runs.back().setRawFont(glyphs.rawFont());
+      }
+      QGlyphRun& run = runs.back();
+      QList<quint32> indexes = run.glyphIndexes();
+      QList<QPointF> positions = run.positions();
+      indexes += glyphs.glyphIndexes();
+      for (const QPointF& p : glyphs.positions()) positions.push_back(QPointF(clusterX + p.x(), y + p.y()));
+      run.setGlyphIndexes(indexes);
+      run.setPositions(positions);
+    }
+    x += cluster->Width + extraPx;
+  }
+  for (const QGlyphRun& run : runs) painter_.drawGlyphRun(QPointF(), run);
 }
 
 void PainterCanvas::PaintText(QPoint at, const QString& text) {
   const CanvasState& s = state();
   const FontSpec& spec = s.Font;
-  const DeviceFont* df = deviceFont(spec);
+  DeviceFont* df = deviceFont(spec);
   if (df == nullptr) return;
-  const QFont& font = df->Font;
-  const QFontMetricsF& fm = df->Metrics;
-  const double sx = df->ScaleX;
+  // Pages print the same labels, subjects and grades for every pupil: the
+  // texts of a font are kept, up to a bound.
+  if (df->Texts.size() >= kKeptTexts) df->Texts.clear();
 
   // Character spacing goes after every character, the last one included.
   // Qt's own letter spacing is scaled by a whole-number factor of the
   // resolution, so spaced text is placed character by character.
   const unsigned horizontal = s.TextAlign & TextAlign::HorizontalMask;
   const bool opaque = s.Background == BkMode::Opaque;
-  const double extraPx = s.CharacterExtra * sx;
-  QStringList clusters;
+  const double extraPx = s.CharacterExtra * df->ScaleX;
+  ShapedText* whole = nullptr;
+  std::vector<ShapedText*> clusters;
   double width = 0;
   if (s.CharacterExtra == 0) {
+    whole = &shapedText(*df, text);
     // Measured only where the width places the text or its background.
-    if (opaque || horizontal == TextAlign::Right || horizontal == TextAlign::Center)
-      width = fm.horizontalAdvance(text);
+    if (opaque || horizontal == TextAlign::Right || horizontal == TextAlign::Center) width = widthOf(*df, *whole);
   } else {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype start = 0;
     while (finder.toNextBoundary() != -1) {
-      const QString cluster = text.mid(start, finder.position() - start);
+      ShapedText& cluster = shapedText(*df, text.mid(start, finder.position() - start));
       start = finder.position();
-      clusters.push_back(cluster);
-      width += fm.horizontalAdvance(cluster) + extraPx;
+      clusters.push_back(&cluster);
+      width += widthOf(*df, cluster) + extraPx;
     }
   }
   const double ascent = df->Ascent;
@@ -226,23 +314,30 @@ void PainterCanvas::PaintText(QPoint at, const QString& text) {
     origin = QPointF();
   }
   if (opaque) painter_.fillRect(QRectF(origin.x() + dx, origin.y() + baseline - ascent, width, ascent + descent), s.BkColor);
-  // Only this canvas draws on its painter, and lines and frames put the
-  // painter's state back: font and pen are set only when they change.
+  // Only this canvas draws on its painter: the font is set only when it changes.
   if (rotated || textFont_ != df->Serial) {
-    painter_.setFont(font);
+    painter_.setFont(df->Font);
     textFont_ = rotated ? 0 : df->Serial;
   }
-  if (rotated || !textPen_) {
-    painter_.setPen(QPen(Qt::black));
-    textPen_ = !rotated;
-  }
-  if (clusters.isEmpty()) {
-    painter_.drawText(origin + QPointF(dx, baseline), text);
+  // Text is filled with the pen's colour; its width and style do not count.
+  const QPen& pen = painter_.pen();
+  if (pen.style() == Qt::NoPen || pen.brush() != QBrush(Qt::black)) painter_.setPen(QPen(Qt::black));
+  // Plain texts are drawn as the glyphs shaped once per font and text;
+  // turned and underlined ones are left to drawText.
+  const bool asRuns = !rotated && !spec.Underline && DrawnAsRun(text);
+  const QPointF start = origin + QPointF(dx, baseline);
+  if (whole != nullptr) {
+    if (asRuns)
+      drawRun(*df, *whole, start);
+    else
+      painter_.drawText(start, text);
+  } else if (asRuns) {
+    drawSpacedRun(*df, clusters, start, extraPx);
   } else {
-    double x = origin.x() + dx;
-    for (const QString& cluster : clusters) {
-      painter_.drawText(QPointF(x, origin.y() + baseline), cluster);
-      x += fm.horizontalAdvance(cluster) + extraPx;
+    double x = start.x();
+    for (const ShapedText* cluster : clusters) {
+      painter_.drawText(QPointF(x, start.y()), cluster->Text);
+      x += cluster->Width + extraPx;
     }
   }
   if (rotated) painter_.restore();

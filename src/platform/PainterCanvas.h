@@ -4,13 +4,18 @@
 // the painter itself is never flipped, so glyphs stay upright.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
 #include <QString>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Canvas.h"
 
+class QBrush;
 class QPaintDevice;
+class QPen;
 class QPainter;
 class QPrinter;
 class QPageLayout;
@@ -50,7 +55,16 @@ class PainterCanvas : public Canvas {
     double Ascent;   // per unit of em height
     double Descent;
   };
-  // A canvas font as the device draws it, at the canvas's scale.
+  // A text as the device shapes it: its advance, and its glyphs placed from
+  // the start of its baseline (both found when first needed).
+  struct ShapedText {
+    QString Text;
+    double Width = -1;  // device pixels; < 0: not measured yet
+    QList<QGlyphRun> Runs;
+    bool Shaped = false;
+  };
+  // A canvas font as the device draws it, at the canvas's scale, with the
+  // texts drawn in it so far (a node map: found texts stay where they are).
   struct DeviceFont {
     unsigned Serial;
     FontSpec Spec;
@@ -60,11 +74,22 @@ class PainterCanvas : public Canvas {
     QFontMetricsF Metrics;
     double Ascent;   // device pixels
     double Descent;
+    std::unordered_map<QString, ShapedText> Texts;
   };
+  static constexpr std::size_t kKeptTexts = 2048;
   static constexpr std::size_t kKeptFonts = 16;
   const FaceMetrics& metricsOf(const QFont& face);
-  const DeviceFont* deviceFont(const FontSpec& spec);
+  DeviceFont* deviceFont(const FontSpec& spec);
+  static ShapedText& shapedText(DeviceFont& font, const QString& text);
+  // The text's advance, as QFontMetricsF measures it.
+  static double widthOf(const DeviceFont& font, ShapedText& shaped);
+  const QList<QGlyphRun>& glyphRuns(const DeviceFont& font, ShapedText& shaped);
+  void drawRun(const DeviceFont& font, ShapedText& shaped, QPointF start);
+  // Clusters measured already (widthOf), each spaced extraPx from the next.
+  void drawSpacedRun(const DeviceFont& font, const std::vector<ShapedText*>& clusters, QPointF start, double extraPx);
   double penWidthPixels() const;
+  void usePen(const QPen& pen);
+  void useBrush(const QBrush& brush);
 
   QPainter& painter_;
   DeviceCaps caps_;
@@ -72,7 +97,6 @@ class PainterCanvas : public Canvas {
   std::vector<DeviceFont> fonts_;
   unsigned fontSerial_ = 0;
   unsigned textFont_ = 0;  // the font last set on the painter for text, 0: unknown
-  bool textPen_ = false;   // the painter's pen is the text pen
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "platform/PainterCanvas.h"
 
@@ -15,9 +16,26 @@ namespace {
 // Metrics are taken at this pixel size, where they are the font's own units.
 constexpr int kReferencePixels = 2048;
 
+// The measures of one text in one font; underline and escapement change neither.
+struct MeasureKey {
+  QString Face;
+  int Weight;
+  bool Italic;
+  int Height;
+  QString Text;
+  bool operator==(const MeasureKey&) const = default;
+};
+size_t qHash(const MeasureKey& k, size_t seed = 0) {
+  return qHashMulti(seed, k.Face, k.Weight, k.Italic, k.Height, k.Text);
+}
+// Strike-outs measure the same few texts on every page: results are kept, up to this many.
+constexpr qsizetype kKeptMeasures = 4096;
+
+int WeightOf(const FontSpec& spec) { return spec.Weight <= 0 ? 400 : std::clamp(spec.Weight, 1, 1000); }
+
 const QFontMetricsF& MetricsOf(const FontSpec& spec) {
   static QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
-  const int weight = spec.Weight <= 0 ? 400 : std::clamp(spec.Weight, 1, 1000);
+  const int weight = WeightOf(spec);
   const QString key = QStringLiteral("%1/%2/%3").arg(spec.FaceName).arg(weight).arg(spec.Italic ? 1 : 0);
   const auto it = cache.constFind(key);
   if (it != cache.constEnd()) return **it;
@@ -33,6 +51,12 @@ const QFontMetricsF& MetricsOf(const FontSpec& spec) {
 }  // namespace
 
 TextExtent MeasureText(const FontSpec& font, const QString& text) {
+  static QHash<MeasureKey, TextExtent> kept;
+  MeasureKey key{font.FaceName, WeightOf(font), font.Italic, font.Height, text};
+  const auto found = kept.constFind(key);
+  if (found != kept.constEnd()) return *found;
+  if (kept.size() >= kKeptMeasures) kept.clear();
+
   const QFontMetricsF& m = MetricsOf(font);
   const double cell = (m.ascent() + m.descent()) / kReferencePixels;
   double em = kDefaultFontEmHeight;
@@ -46,6 +70,7 @@ TextExtent MeasureText(const FontSpec& font, const QString& text) {
     e.InkLeft = ink.left() * scale;
     e.InkRight = ink.right() * scale;
   }
+  kept.insert(std::move(key), e);
   return e;
 }
 

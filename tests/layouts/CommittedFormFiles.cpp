@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include "layouts/PrintJob.h"
+
 namespace testsupport {
 
 QString ResourcesDir() { return QStringLiteral(QUORV_RESOURCES_DIR "/"); }
@@ -11,6 +13,13 @@ QString ResourcesDir() { return QStringLiteral(QUORV_RESOURCES_DIR "/"); }
 QByteArray ReadCommittedFormFile(const QString& fileName) {
   QFile f(ResourcesDir() + fileName);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::vector<int> FormsOfShippedFile(const formfiles::ShippedFormFile& file) {
+  std::vector<int> forms{file.Form};
+  for (const quorv::TDispatchEntry& e : quorv::kDispatchTable)
+    if (e.Form != file.Form && quorv::LookupFormFile(e.Form, 0, 0, 1).FileName == file.FileName) forms.push_back(e.Form);
+  return forms;
 }
 
 void InstallCommittedFormFiles(const TempProgramDir& dir, const std::vector<formfiles::ShippedFormFile>& files) {

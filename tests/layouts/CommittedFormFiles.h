@@ -14,6 +14,10 @@ namespace testsupport {
 QString ResourcesDir();
 QByteArray ReadCommittedFormFile(const QString& fileName);
 
+// The report forms that load the file: its own, and those that share it
+// (forms 24 and 25 share one).
+std::vector<int> FormsOfShippedFile(const formfiles::ShippedFormFile& file);
+
 // Copies the committed files into the program folder.
 void InstallCommittedFormFiles(const TempProgramDir& dir, const std::vector<formfiles::ShippedFormFile>& files);
 // Copies the shipped coats of arms ("13F.BMP", "13S.BMP") into the program folder.

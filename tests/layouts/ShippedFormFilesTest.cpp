@@ -143,14 +143,6 @@ QStringList Unexempted(const QStringList& problems) {
   return left;
 }
 
-// Every report form that loads the file (forms 24 and 25 share one).
-std::vector<int> FormsOfFile(const ShippedFormFile& file) {
-  std::vector<int> forms{file.Form};
-  for (const quorv::TDispatchEntry& e : quorv::kDispatchTable)
-    if (e.Form != file.Form && quorv::LookupFormFile(e.Form, 0, 0, 1).FileName == file.FileName) forms.push_back(e.Form);
-  return forms;
-}
-
 class ShippedFormDrawing : public ::testing::Test {
  protected:
   ShippedFormDrawing() : printer_(PlainA4Printer()) {
@@ -220,7 +212,7 @@ class ShippedFormDrawing : public ::testing::Test {
 // but for the exemptions.
 TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
   for (const ShippedFormFile& file : formfiles::ReportFormFiles()) {
-    for (const int form : FormsOfFile(file)) {
+    for (const int form : testsupport::FormsOfShippedFile(file)) {
       for (const PupilVariant& v : kVariants) {
         const quorv::TPupilRecord pupil = Pupil(form, v);
         ASSERT_GE(Pages(form), 1) << file.FileName.toStdString();
@@ -273,7 +265,7 @@ TEST_F(ShippedFormDrawing, FullTextsPrintCompletely) {
   quorv::PrintOptions.ConferencePrint = 1;
   std::vector<int> forms;
   for (const ShippedFormFile& file : formfiles::ReportFormFiles())
-    for (const int form : FormsOfFile(file)) forms.push_back(form);
+    for (const int form : testsupport::FormsOfShippedFile(file)) forms.push_back(form);
   forms.push_back(quorv::kLearningReportJob);
   for (const int form : forms) {
     const quorv::TPupilRecord pupil = Pupil(form, kLongValues);
@@ -300,7 +292,7 @@ TEST_F(ShippedFormDrawing, EveryFormIsWrittenAsAPdfForALook) {
   const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/pdf/");
   ASSERT_TRUE(QDir().mkpath(folder));
   for (const ShippedFormFile& file : formfiles::ReportFormFiles()) {
-    for (const int form : FormsOfFile(file)) {
+    for (const int form : testsupport::FormsOfShippedFile(file)) {
       QString path = folder + QFileInfo(file.FileName).completeBaseName();
       if (form != file.Form) path += QStringLiteral("_%1").arg(form);
       path += QStringLiteral(".pdf");

@@ -15,7 +15,7 @@ class DeviceDouble : public platform::PrintDevice {
   platform::DeviceCaps Caps() override { return caps_; }
   bool BeginDocument(const QString& title) override {
     canvas_ = platform::RecordingCanvas(caps_);
-    printer_.documents.push_back(PrintedDocument{name_, title, 1, false, {}});
+    printer_.documents.push_back(PrintedDocument{name_, title, 1, false, {}, {}});
     return true;
   }
   platform::Canvas& canvas() override { return canvas_; }
@@ -26,6 +26,7 @@ class DeviceDouble : public platform::PrintDevice {
   bool EndDocument() override {
     PrintedDocument& doc = printer_.documents.back();
     for (const platform::RecordedOp& op : canvas_.opsOf(platform::CanvasOp::Text)) doc.Texts << op.Text;
+    doc.Ops = canvas_.ops();
     doc.Ended = true;
     return true;
   }

@@ -23,6 +23,7 @@ struct PrintedDocument {
   int Pages = 0;
   bool Ended = false;
   QStringList Texts;  // every text drawn, in order
+  std::vector<platform::RecordedOp> Ops;  // every operation drawn, in order
 };
 
 class PrinterDouble : public platform::PrintService {
