@@ -58,6 +58,22 @@ constexpr int kRightAdditionX = 1680;
 constexpr int kOverallGradeX = kLeft + kRightGradeX;
 constexpr int kOverallAdditionX = kLeft + kRightAdditionX;
 
+// The grade block's columns (fields 33 to 40) below field 32, rows pitch
+// apart on the page, grades in gradeFont.
+inline void GradeColumns(quorv::TFormFieldTable& t, int pitch, int page, int gradeFont = kBold) {
+  const int p = page;
+  PutRows(t, {
+                 {33, 0, 0, L, kText, p, 1},  // language and free-row names in the rows' own font
+                 {34, kLeftGradeX, 0, C, gradeFont, p, 1},
+                 {35, kLeftAdditionX, 0, L, kSmall, p, 1},
+                 {36, kRightNamesX, 0, L, kText, p, 1},
+                 {37, 0, 0, L, kSmall, p, 1},
+                 {38, kRightGradeX, 0, C, gradeFont, p, 1},
+                 {39, kRightAdditionX, 0, L, kSmall, p, 1},
+                 {40, 0, pitch, L, 0, p, 1},
+             });
+}
+
 // A parameter field: X, Y and the number in the font word; never printed.
 inline FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
 

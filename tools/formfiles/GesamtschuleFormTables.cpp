@@ -92,15 +92,8 @@ int GradesPage2(TFormFieldTable& t, Kind kind, int rows) {
   }
   PutRows(t, {
                  {32, kLeft, block, L, kText, 2, 1},
-                 {33, 0, 0, L, kText, 2, 1},  // language and free-row names in the rows' own font
-                 {34, kLeftGradeX, 0, C, kBold, 2, 1},
-                 {35, kLeftAdditionX, 0, L, kSmall, 2, 1},
-                 {36, kRightNamesX, 0, L, kText, 2, 1},
-                 {37, 0, 0, L, kSmall, 2, 1},
-                 {38, kRightGradeX, 0, C, kBold, 2, 1},
-                 {39, kRightAdditionX, 0, L, kSmall, 2, 1},
-                 {40, 0, kRowPitch, L, 0, 2, 1},
              });
+  GradeColumns(t, kRowPitch, 2);
   int y = block + (rows - 1) * kRowPitch + 90;
   if (!HasCourses(kind)) return y + 20;
   // Three elective rows: names at 100 and 960, grades in the grade columns.

@@ -18,6 +18,7 @@ using quorv::TFormFieldTable;
 // elective row; yAfter the label of the overall elective grade, from which
 // the rest follows.
 void GradesPage(TFormFieldTable& t, int yElectives, int yAfter) {
+  GradeColumns(t, 90, 2);
   PutRows(t, {
                  {125, kMiddle, 130, L, kText, 2, 1},
                  {126, 130, 120, L, kBold, 2, 1},
@@ -25,14 +26,6 @@ void GradesPage(TFormFieldTable& t, int yElectives, int yAfter) {
                  {30, kLeft, 250, L, kBold, 2, 1},
                  // Grade block: rows from y 350, 9 mm apart.
                  {32, kLeft, 350, L, kText, 2, 1},
-                 {33, 0, 0, L, kText, 2, 1},  // language and free-row names in the rows' own font
-                 {34, kLeftGradeX, 0, C, kBold, 2, 1},
-                 {35, kLeftAdditionX, 0, L, kSmall, 2, 1},
-                 {36, kRightNamesX, 0, L, kText, 2, 1},
-                 {37, 0, 0, L, kSmall, 2, 1},
-                 {38, kRightGradeX, 0, C, kBold, 2, 1},
-                 {39, kRightAdditionX, 0, L, kSmall, 2, 1},
-                 {40, 0, 90, L, 0, 2, 1},
                  {45, kLeft, 1160, L, kBold, 2, 1},
                  // Elective block: names at 100 and 960, grades in the grade columns.
                  {48, kLeft, yElectives, L, kText, 2, 1},
@@ -199,15 +192,8 @@ TFormFieldTable FinalForm(FinalKind kind, Scale scale = Scale::WithFootnote, Fin
 // The grade block's columns (fields 33 to 39) with rows p apart, and the
 // elective block's at y with rows q apart, on page 1; grades in gradeFont.
 void OnePageGradeColumns(TFormFieldTable& t, int p, int yElectives, int q, int gradeFont) {
+  GradeColumns(t, p, 1, gradeFont);
   PutRows(t, {
-                 {33, 0, 0, L, kText, 1, 1},  // language names in the rows' own font
-                 {34, kLeftGradeX, 0, C, gradeFont, 1, 1},
-                 {35, kLeftAdditionX, 0, L, kSmall, 1, 1},
-                 {36, kRightNamesX, 0, L, kText, 1, 1},
-                 {37, 0, 0, L, kSmall, 1, 1},
-                 {38, kRightGradeX, 0, C, gradeFont, 1, 1},
-                 {39, kRightAdditionX, 0, L, kSmall, 1, 1},
-                 {40, 0, p, L, 0, 1, 1},
                  {48, kLeft, yElectives, L, kText, 1, 1},
                  {49, kLeftGradeX, 0, C, gradeFont, 1, 1},
                  {50, kLeftAdditionX, 0, L, kSmall, 1, 1},
