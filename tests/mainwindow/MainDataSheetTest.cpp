@@ -843,6 +843,31 @@ TEST_F(DataSheetTest, CharactersTheClassFileCannotHoldAreRefused) {
   EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8("„Ł“ kann nicht gespeichert werden; bitte „L“ eingeben."));
 }
 
+// A field that is full says so, typed or pasted into ("Klassenlehrer" holds
+// five characters).
+TEST_F(DataSheetTest, AFullFieldSaysHowManyCharactersItHolds) {
+  auto& form = Form(2);
+  Show(SampleRecord(2, 1, 7));
+  QLineEdit* teacher = Edit("Edit66");
+  const QString full = QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 5 Zeichen.");
+  for (const bool paste : {false, true}) {
+    SCOPED_TRACE(paste ? "pasted" : "typed");
+    teacher->clear();
+    form.SetStatusPanelText(0, QString());
+    if (paste) {
+      QApplication::clipboard()->setText(QString::fromUtf8("Frau Krüger"));
+      teacher->paste();
+    } else {
+      for (const QChar ch : QString::fromUtf8("Frau Krüger")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(teacher, &press);
+      }
+    }
+    EXPECT_EQ(teacher->text(), "Frau ");
+    EXPECT_EQ(form.StatusPanelText(0), full);
+  }
+}
+
 TEST_F(DataSheetTest, AGradeTypedAfterAClickReplacesTheDash) {
   auto& form = Form(2);
   TPupilRecord r = SampleRecord(2, 1, 7);

@@ -75,10 +75,18 @@ QString ComposedForCp1252(const QString& text) {
   return FirstCharWithoutCp1252(composed) == 0 ? composed : text;
 }
 
+QString FieldFullText(int capacity) {
+  return QString::fromUtf8("Das Feld ist voll: Es fasst höchstens %1 Zeichen.").arg(capacity);
+}
+
 void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink) {
   QValidator* inner = const_cast<QValidator*>(edit->validator());
   if (dynamic_cast<Cp1252Validator*>(inner)) return;
   edit->setValidator(new Cp1252Validator(edit, sink, inner));
+  // The edit stops typing at its capacity and cuts a longer paste: said too.
+  QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, sink] {
+    if (sink && edit->text().size() >= edit->maxLength()) sink(edit, FieldFullText(edit->maxLength()));
+  });
 }
 
 void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink) {

@@ -21,7 +21,11 @@ QString UnstorableCharacterText(char32_t ch);
 // ("u" + combining diaeresis -> "ü") when that makes it fit the code page.
 QString ComposedForCp1252(const QString& text);
 
-// Guards one line edit (an existing validator is asked after the guard).
+// Das Feld ist voll: Es fasst höchstens 5 Zeichen.
+QString FieldFullText(int capacity);
+
+// Guards one line edit (an existing validator is asked after the guard); a
+// key or paste that does not fit its capacity (maxLength) is said as well.
 void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink);
 
 // Guards every line edit below root that has no input mask (those of

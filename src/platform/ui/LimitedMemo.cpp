@@ -54,7 +54,7 @@ bool LimitedMemo::Takes(const QString& text, Refusal overflow) {
   const int after = now - RecordTextLength(textCursor().selectedText()) + RecordTextLength(text);
   if (after <= capacity_ || after <= now) return true;
   if (overflow == Refusal::Full)
-    emit refused(QString::fromUtf8("Das Feld ist voll: Es fasst höchstens %1 Zeichen.").arg(capacity_), Refusal::Full);
+    emit refused(FieldFullText(capacity_), Refusal::Full);
   else
     emit refused(QString::fromUtf8("Das Feld fasst höchstens %1 Zeichen (ein Zeilenende zählt als zwei);\r"
                                    "der eingefügte Text passt nicht mehr hinein.")
