@@ -15,6 +15,7 @@
 
 #include "platform/Messages.h"
 #include "platform/ui/Cp1252Input.h"
+#include "platform/ui/ComboBoxes.h"
 #include "records/QuorvDat.h"
 #include "records/SubjectGrades.h"
 #include "settings/Facheinst.h"
@@ -53,7 +54,7 @@ TFachEingForm::TFachEingForm(QWidget* parent) : QDialog(parent) {
 
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setEditable(true);
+  platform::MakeEditable(ComboBox1);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->setMinimumContentsLength(30);
   StringGrid1 = new QTableWidget(this);
