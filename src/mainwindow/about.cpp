@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/ui/StandardIcons.h"
+
 namespace quorv {
 
 namespace {
@@ -35,7 +37,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   auto* icon = new QLabel(panel);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
-  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+  icon->setPixmap(platform::StandardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
   auto* texts = new QVBoxLayout;
   for (const TAboutLine& line : kAboutLines) {
     auto* label = new QLabel(QString::fromUtf8(line.text), panel);
