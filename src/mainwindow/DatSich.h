@@ -37,9 +37,10 @@ class TDatSichForm : public QDialog {
   void DriveComboBox1Change();
 
  protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
-  QFileSystemModel* folders_;
+  QFileSystemModel* folders_ = nullptr;
 };
 
 }  // namespace quorv
