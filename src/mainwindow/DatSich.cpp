@@ -17,11 +17,14 @@
 
 namespace quorv {
 
-TDatSichForm::TDatSichForm(QWidget* parent) : QDialog(parent) {
+TDatSichForm::TDatSichForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("DatSichForm"));
   setWindowTitle(QString::fromUtf8("vollständige Datensicherung"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TDatSichForm::MakeWidgets() {
   Label1 = new QLabel(QString::fromUtf8("Wählen Sie den Zielort für die Datensicherung!:"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
 

@@ -47,11 +47,14 @@ using RowTexts = std::array<QString, kColumns>;
 
 }  // namespace
 
-TFachEingForm::TFachEingForm(QWidget* parent) : QDialog(parent) {
+TFachEingForm::TFachEingForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("FachEingForm"));
   setWindowTitle(QString::fromUtf8("Schüler-Fach-Übersicht"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TFachEingForm::MakeWidgets() {
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   platform::MakeEditable(ComboBox1);
