@@ -37,11 +37,11 @@ TProgramWindows::TProgramWindows(const QString& programPath) {
   neuDSForm_ = std::make_unique<TNeuDSForm>(main, kLater);
   progEinstForm_ = std::make_unique<TProgEinstForm>(main, kLater);
   schulEinstForm_ = std::make_unique<TSchulEinstForm>(main, kLater);
-  wpflEinstForm_ = std::make_unique<TWpflEinstForm>(main);
+  wpflEinstForm_ = std::make_unique<TWpflEinstForm>(main, kLater);
   drkEinstForm_ = std::make_unique<TDrkEinstForm>(main, kLater);
   preViewForm_ = std::make_unique<TPreViewForm>(main);
-  aboutForm_ = std::make_unique<TAboutForm>(main);
-  infoDlg_ = std::make_unique<TInfoDlg>(main);
+  aboutForm_ = std::make_unique<TAboutForm>(main, kLater);
+  infoDlg_ = std::make_unique<TInfoDlg>(main, kLater);
   faNoExpForm_ = std::make_unique<TFaNoExpForm>(main, kLater);
   bewUebersForm_ = std::make_unique<TBewUebersForm>(main, kLater);
   fachEingForm_ = std::make_unique<TFachEingForm>(main, kLater);

@@ -27,11 +27,14 @@ const TAboutLine kAboutLines[] = {
 
 }  // namespace
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+TAboutForm::TAboutForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("AboutForm"));
   setWindowTitle(QString::fromUtf8("Programm-Informationen"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TAboutForm::MakeWidgets() {
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

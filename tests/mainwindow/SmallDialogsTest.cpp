@@ -16,6 +16,7 @@
 #include "mainwindow/BewHilf.h"
 #include "mainwindow/DatSich.h"
 #include "mainwindow/FachEing.h"
+#include "mainwindow/InfoDialog.h"
 #include "mainwindow/NeuDS.h"
 #include "mainwindow/SheetStubFixture.h"
 #include "mainwindow/about.h"
@@ -197,6 +198,9 @@ TEST_F(SheetStubTest, DialogsMadeAtStartHaveAllTheirWidgetsWhenFirstShown) {
       [&](DialogWidgets w) { return new TEinstExpForm(&form, w); },
       [&](DialogWidgets w) { return new TEinstImpForm(&form, w); },
       [&](DialogWidgets w) { return new TDatSichForm(&form, w); },
+      [&](DialogWidgets w) { return new TWpflEinstForm(&form, w); },
+      [&](DialogWidgets w) { return new TAboutForm(&form, w); },
+      [&](DialogWidgets w) { return new TInfoDlg(&form, w); },
   };
   const auto names = [](const QDialog& d) {
     QStringList list;
