@@ -14,7 +14,6 @@ enum class DialogWidgets {
 class DeferredDialog : public QDialog {
   Q_OBJECT
  public:
-  bool WidgetsMade() const { return made_; }
   void setVisible(bool visible) override;
 
  protected:
