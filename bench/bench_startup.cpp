@@ -8,6 +8,7 @@
 #include "mainwindow/ProgramWindows.h"
 #include "platform/Messages.h"
 #include "platform/ui/AppSetup.h"
+#include "platform/ui/StandardIcons.h"
 
 namespace {
 
@@ -49,6 +50,8 @@ void BM_MainWindowStartup(benchmark::State& state) {
     state.PauseTiming();
     windows.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // A new start decodes its icons again.
+    platform::ForgetStandardIconPictures();
     state.ResumeTiming();
   }
   platform::SetMessageService(previous);

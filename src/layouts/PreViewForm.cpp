@@ -12,6 +12,7 @@
 #include "platform/PrinterCaps.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/PrinterSetup.h"
+#include "platform/ui/StandardIcons.h"
 
 namespace quorv {
 
@@ -81,7 +82,7 @@ TPreViewForm::TPreViewForm(QWidget* parent) : QDialog(parent) {
     auto* button = new QPushButton(QString::fromUtf8(b.Caption), ToolBar);
     button->setObjectName(QString::fromLatin1(b.Name));
     button->setAutoDefault(false);
-    if (b.Icon != kNoIcon) button->setIcon(style()->standardIcon(b.Icon));
+    if (b.Icon != kNoIcon) button->setIcon(platform::StandardIcon(b.Icon));
     if (b.RightEdge) bar->addStretch(1);
     bar->addWidget(button);
     this->*b.Member = button;

@@ -1,5 +1,6 @@
 #include "layouts/PrintJob.h"
 
+#include <QHash>
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -45,6 +46,14 @@ struct JobForm {
   ResolvedFormFile Form;
 };
 JobForm g_form;
+// The job's form files that loaded quietly: a class of mixed report kinds
+// does not read each file again for every pupil.
+struct QuietForms {
+  std::uint32_t Serial = 0;
+  int UseCopies = 0;
+  QHash<QString, ResolvedFormFile> Forms;
+};
+QuietForms g_quietForms;
 
 TPreviewService& PreviewService() {
   static TPreviewService service;
@@ -320,12 +329,18 @@ const ResolvedFormFile& LoadJobFormFile(const QString& fileName, const QString& 
   g_form.Loaded = true;
   g_form.Serial = g_jobSerial;
   g_form.UseCopies = useCopies;
+  if (g_quietForms.Serial != g_jobSerial || g_quietForms.UseCopies != useCopies)
+    g_quietForms = QuietForms{g_jobSerial, useCopies, {}};
   if (fileName.isEmpty()) {
     // A number without a form file: nothing to load, nothing to draw.
     g_form.Form = ResolvedFormFile{};
     g_form.Form.Title = kNoFormTitle;
+  } else if (const auto quiet = g_quietForms.Forms.constFind(fileName); quiet != g_quietForms.Forms.constEnd()) {
+    g_form.Form = *quiet;
+    g_form.Form.Description = description;
   } else {
     g_form.Form = ResolveNamedFormFile(fileName, description, useCopies);
+    if (g_form.Form.Quiet) g_quietForms.Forms.insert(fileName, g_form.Form);
   }
   return g_form.Form;
 }

@@ -51,11 +51,14 @@ QStringList CodeListLines(int schoolType, bool showAdditions) {
   return lines;
 }
 
-TBewHilfForm::TBewHilfForm(QWidget* parent) : QDialog(parent) {
+TBewHilfForm::TBewHilfForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("BewHilfForm"));
   setWindowTitle(QString::fromUtf8("mögliche Einträge bei Bew., Zus. u. Niv."));
   setModal(false);
+  MakeWidgetsWhen(widgets);
+}
 
+void TBewHilfForm::MakeWidgets() {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);

@@ -1,8 +1,9 @@
 #pragma once
 // The code list "mögliche Einträge bei Bew., Zus. u. Niv.": a window beside
 // the data sheet that lists what the grade, addition and level fields take.
-#include <QDialog>
 #include <QStringList>
+
+#include "platform/ui/DeferredDialog.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -12,10 +13,11 @@ namespace quorv {
 // The lines of the list for a school type and the additions option.
 QStringList CodeListLines(int schoolType, bool showAdditions);
 
-class TBewHilfForm : public QDialog {
+class TBewHilfForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TBewHilfForm(QWidget* parent = nullptr);
+  explicit TBewHilfForm(QWidget* parent = nullptr,
+                        platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   QPlainTextEdit* Memo1;
   QPushButton* Button1;  // "ausblenden"
@@ -25,6 +27,7 @@ class TBewHilfForm : public QDialog {
   void Button1Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
 };
 

@@ -26,10 +26,14 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
 }
 }  // namespace
 
-TBewUebersForm::TBewUebersForm(QWidget* parent) : QDialog(parent) {
+TBewUebersForm::TBewUebersForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("BewUebersForm"));
   setWindowTitle(QString::fromUtf8("Fächer- und Bewertungs-Übersicht"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
+
+void TBewUebersForm::MakeWidgets() {
   StringGrid1 = new QTableWidget(this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   StringGrid1->horizontalHeader()->hide();

@@ -17,11 +17,14 @@
 
 namespace quorv {
 
-TDatSichForm::TDatSichForm(QWidget* parent) : QDialog(parent) {
+TDatSichForm::TDatSichForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("DatSichForm"));
   setWindowTitle(QString::fromUtf8("vollständige Datensicherung"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TDatSichForm::MakeWidgets() {
   Label1 = new QLabel(QString::fromUtf8("Wählen Sie den Zielort für die Datensicherung!:"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
 
@@ -29,13 +32,8 @@ TDatSichForm::TDatSichForm(QWidget* parent) : QDialog(parent) {
   DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
   for (const QFileInfo& drive : QDir::drives()) DriveComboBox1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
 
-  folders_ = new QFileSystemModel(this);
-  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-  folders_->setRootPath(QDir::rootPath());
   DirectoryListBox1 = new QTreeView(this);
   DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-  DirectoryListBox1->setModel(folders_);
-  for (int column = 1; column < folders_->columnCount(); ++column) DirectoryListBox1->hideColumn(column);
   DirectoryListBox1->header()->hide();
   DirectoryListBox1->setMinimumSize(280, 220);
 
@@ -75,13 +73,25 @@ TDatSichForm::TDatSichForm(QWidget* parent) : QDialog(parent) {
   connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, &TDatSichForm::DriveComboBox1Change);
   connect(BitBtn1, &QPushButton::clicked, this, &TDatSichForm::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TDatSichForm::BitBtn2Click);
-  DriveComboBox1Change();
+}
+
+// The folders are read when the dialog is first shown, not at the program's start.
+void TDatSichForm::showEvent(QShowEvent* event) {
+  if (!folders_) {
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders_->setRootPath(QDir::rootPath());
+    DirectoryListBox1->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column) DirectoryListBox1->hideColumn(column);
+    DriveComboBox1Change();
+  }
+  QDialog::showEvent(event);
 }
 
 // The folder list follows the chosen drive.
 void TDatSichForm::DriveComboBox1Change() {
   const QString drive = QDir::fromNativeSeparators(DriveComboBox1->currentText());
-  if (drive.isEmpty()) return;
+  if (drive.isEmpty() || !folders_) return;
   DirectoryListBox1->setRootIndex(folders_->index(drive));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The backup dialog "vollständige Datensicherung": a target folder and the
 // two answers. It copies nothing itself.
-#include <QDialog>
+#include "platform/ui/DeferredDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,10 +15,11 @@ namespace quorv {
 
 inline constexpr const char* kNoBackupWarning = "Es wurde KEINE Datensicherung durchgeführt!";
 
-class TDatSichForm : public QDialog {
+class TDatSichForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TDatSichForm(QWidget* parent = nullptr);
+  explicit TDatSichForm(QWidget* parent = nullptr,
+                        platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   QLabel* Label1;
   QComboBox* DriveComboBox1;
@@ -37,9 +38,11 @@ class TDatSichForm : public QDialog {
   void DriveComboBox1Change();
 
  protected:
+  void MakeWidgets() override;
+  void showEvent(QShowEvent* event) override;
 
  private:
-  QFileSystemModel* folders_;
+  QFileSystemModel* folders_ = nullptr;
 };
 
 }  // namespace quorv

@@ -34,11 +34,14 @@ int SlotValueForCurrentPupil(int entry) {
 
 }  // namespace
 
-TFaNoExpForm::TFaNoExpForm(QWidget* parent) : QDialog(parent) {
+TFaNoExpForm::TFaNoExpForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("FaNoExpForm"));
   setWindowTitle(QStringLiteral("Exportieren von Fachnoten-Listen"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TFaNoExpForm::MakeWidgets() {
   RadioGroup1 = new platform::RadioGroup(
       QStringLiteral("Exportart"),
       {QString::fromUtf8("ALLE Fächer"), QString::fromUtf8("ausgewählte Fächer"), QString::fromUtf8("einzelne Fächer")},

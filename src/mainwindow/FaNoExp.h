@@ -1,8 +1,8 @@
 #pragma once
 // The options dialog of the grade-list export "Exportieren von Fachnoten-Listen".
-#include <QDialog>
 #include <array>
 
+#include "platform/ui/DeferredDialog.h"
 #include "records/GradeList.h"
 
 class QCheckBox;
@@ -14,10 +14,11 @@ class RadioGroup;
 
 namespace quorv {
 
-class TFaNoExpForm : public QDialog {
+class TFaNoExpForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TFaNoExpForm(QWidget* parent = nullptr);
+  explicit TFaNoExpForm(QWidget* parent = nullptr,
+                        platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   // Boxes 1..40 the subjects (catalogue entry = box + 1), 41..43 the options.
   QCheckBox* CheckBox(int number) const { return checkBoxes_[static_cast<std::size_t>(number - 1)]; }
@@ -32,6 +33,7 @@ class TFaNoExpForm : public QDialog {
   void Button2Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
   void reject() override { Button2Click(); }
 

@@ -15,6 +15,7 @@
 
 #include "platform/Messages.h"
 #include "platform/ui/Cp1252Input.h"
+#include "platform/ui/ComboBoxes.h"
 #include "records/QuorvDat.h"
 #include "records/SubjectGrades.h"
 #include "settings/Facheinst.h"
@@ -46,14 +47,17 @@ using RowTexts = std::array<QString, kColumns>;
 
 }  // namespace
 
-TFachEingForm::TFachEingForm(QWidget* parent) : QDialog(parent) {
+TFachEingForm::TFachEingForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("FachEingForm"));
   setWindowTitle(QString::fromUtf8("Schüler-Fach-Übersicht"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TFachEingForm::MakeWidgets() {
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setEditable(true);
+  platform::MakeEditable(ComboBox1);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->setMinimumContentsLength(30);
   StringGrid1 = new QTableWidget(this);

@@ -1,8 +1,9 @@
 #pragma once
 // "Schüler-Fach-Übersicht": course level, grade and addition of one subject
 // typed for the whole class in one grid, then written back into the records.
-#include <QDialog>
 #include <QString>
+
+#include "platform/ui/DeferredDialog.h"
 
 class QComboBox;
 class QPushButton;
@@ -10,10 +11,11 @@ class QTableWidget;
 
 namespace quorv {
 
-class TFachEingForm : public QDialog {
+class TFachEingForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TFachEingForm(QWidget* parent = nullptr);
+  explicit TFachEingForm(QWidget* parent = nullptr,
+                         platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   // The subject whose columns the grid shows (up to 40 characters).
   QString GridSubject;
@@ -53,6 +55,7 @@ class TFachEingForm : public QDialog {
   void BitBtn8Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
   void reject() override { BitBtn2Click(); }
 

@@ -27,12 +27,19 @@ std::uint16_t InfoTickLengthFor(std::uint16_t ms) {
   return static_cast<std::uint16_t>((ms + kInfoProgressMax / 2) / kInfoProgressMax);
 }
 
-TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent) {
+TInfoDlg::TInfoDlg(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("InfoDlg"));
   setModal(true);
   // No system buttons: the dialog closes by its timer or its button.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  connect(Timer1, &QTimer::timeout, this, &TInfoDlg::Timer1Timer);
+  MakeWidgetsWhen(widgets);
+  if (!InfoDlg) InfoDlg = this;
+}
 
+void TInfoDlg::MakeWidgets() {
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setReadOnly(true);
@@ -63,9 +70,6 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent) {
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setDefault(true);
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-
   auto* progressRow = new QHBoxLayout;
   progressRow->addWidget(ProgressBar1, 1);
   progressRow->addWidget(label);
@@ -79,10 +83,7 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent) {
   layout->addLayout(progressRow);
   layout->addLayout(buttonRow);
 
-  connect(Timer1, &QTimer::timeout, this, &TInfoDlg::Timer1Timer);
   connect(BitBtn1, &QPushButton::clicked, this, &TInfoDlg::BitBtn1Click);
-
-  if (!InfoDlg) InfoDlg = this;
 }
 
 TInfoDlg::~TInfoDlg() {

@@ -1,9 +1,10 @@
 #pragma once
 // The self-closing information dialog.
-#include <QDialog>
 #include <QString>
 #include <array>
 #include <cstdint>
+
+#include "platform/ui/DeferredDialog.h"
 
 class QLineEdit;
 class QTextEdit;
@@ -25,10 +26,10 @@ constexpr int kInfoProgressMax = 10;
 // ms / 10 to the nearest whole number (halves up). 0 means no timer.
 std::uint16_t InfoTickLengthFor(std::uint16_t ms);
 
-class TInfoDlg : public QDialog {
+class TInfoDlg : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TInfoDlg(QWidget* parent = nullptr);
+  explicit TInfoDlg(QWidget* parent = nullptr, platform::DialogWidgets widgets = platform::DialogWidgets::Now);
   ~TInfoDlg() override;
 
   QLineEdit* Edit1;
@@ -45,6 +46,7 @@ class TInfoDlg : public QDialog {
   void BitBtn1Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
 

@@ -21,6 +21,7 @@
 #include "mainwindow/MainUSB.h"
 #include "platform/Cp1252.h"
 #include "platform/Messages.h"
+#include "platform/ui/ComboBoxes.h"
 #include "platform/ui/LimitedMemo.h"
 #include "platform/ui/RadioGroup.h"
 #include "records/DataSheetRules.h"
@@ -124,31 +125,27 @@ class SheetBuilder {
   QCheckBox* Check(const QString& name, const QString& text) { return Named(new QCheckBox(text), name); }
 
   // A combo box whose index is stored. Without a width of its own it is as
-  // wide as its longest item, so that item shows whole when closed.
+  // wide as its longest item (sized at its first show; the items are set
+  // before), so that item shows whole when closed.
   QComboBox* ListCombo(const QString& name, const QStringList& items, int width = 0) {
-    auto* combo = Named(new QComboBox, name);
+    auto* combo = Named(width > 0 ? Sized(width) : new QComboBox, name);
     combo->addItems(items);
-    if (width > 0)
-      Size(combo, width);
-    else
-      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
   }
 
   // A combo box whose text is stored; its items come from the lists.
   QComboBox* TextCombo(const QString& name, int width = 0) {
-    auto* combo = Named(new QComboBox, name);
-    combo->setEditable(true);
+    auto* combo = Named(Sized(width), name);
+    platform::MakeEditable(combo);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    Size(combo, width);
     return combo;
   }
 
   // Long items do not widen the sheet; the list drops down wide enough.
-  static void Size(QComboBox* combo, int width) {
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(width > 0 ? 1 : 12);
+  static QComboBox* Sized(int width) {
+    auto* combo = new platform::LengthSizedComboBox(width > 0 ? 1 : 12);
     if (width > 0) combo->setFixedWidth(width);
+    return combo;
   }
 
   platform::RadioGroup* Radio(const QString& name, const QString& title, const QStringList& items, int columns) {

@@ -39,6 +39,7 @@
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/PrinterSetup.h"
+#include "platform/ui/StandardIcons.h"
 #include "records/GradeCodes.h"
 #include "records/QuorvDat.h"
 #include "settings/ProgEinst.h"
@@ -562,12 +563,7 @@ QToolButton* TMainForm::SpeedButton(int number) const {
   return SpeedBar->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(number));
 }
 
-// The style decodes its icon files at every call: each icon is made once.
-QIcon TMainForm::StandardIcon(QStyle::StandardPixmap which) {
-  auto it = standardIcons_.constFind(which);
-  if (it == standardIcons_.constEnd()) it = standardIcons_.insert(which, style()->standardIcon(which));
-  return *it;
-}
+QIcon TMainForm::StandardIcon(QStyle::StandardPixmap which) { return platform::StandardIcon(which); }
 
 QString TMainForm::StatusPanelText(int panel) const { return statusPanels_[panel]->text(); }
 

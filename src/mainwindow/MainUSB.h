@@ -362,7 +362,6 @@ class TMainForm : public QMainWindow {
   void SetComboItems(const QString& name, const QStringList& items);
   int RunDialog(QDialog* dialog);
 
-  QHash<int, QIcon> standardIcons_;
   bool shownOnce_ = false;
   int page1Index_ = 0;
   int page2Index_ = 0;

@@ -13,11 +13,14 @@
 
 namespace quorv {
 
-TNeuDSForm::TNeuDSForm(QWidget* parent) : QDialog(parent) {
+TNeuDSForm::TNeuDSForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("NeuDSForm"));
   setWindowTitle(QString::fromUtf8("neuer Schüler"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TNeuDSForm::MakeWidgets() {
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setMaxLength(30);

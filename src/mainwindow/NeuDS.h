@@ -1,16 +1,17 @@
 #pragma once
 // The new-pupil dialog: the names of a pupil added from the table page.
-#include <QDialog>
+#include "platform/ui/DeferredDialog.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace quorv {
 
-class TNeuDSForm : public QDialog {
+class TNeuDSForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TNeuDSForm(QWidget* parent = nullptr);
+  explicit TNeuDSForm(QWidget* parent = nullptr,
+                      platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   QLineEdit* Edit1;  // surname
   QLineEdit* Edit2;  // first name
@@ -25,6 +26,7 @@ class TNeuDSForm : public QDialog {
   void Button2Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
 };
 

@@ -20,28 +20,34 @@
 
 namespace quorv {
 
+namespace {
+// The dialogs make their widgets when first shown; the settings they load are
+// loaded here, in this order.
+constexpr auto kLater = platform::DialogWidgets::OnFirstShow;
+}  // namespace
+
 TProgramWindows::TProgramWindows(const QString& programPath) {
   // The main window first: its creation sets the folders that the settings
   // dialogs load their files from while they are created.
   mainForm_ = std::make_unique<TMainForm>(programPath);
   TMainForm* main = mainForm_.get();
-  bewHilfForm_ = std::make_unique<TBewHilfForm>(main);
+  bewHilfForm_ = std::make_unique<TBewHilfForm>(main, kLater);
   // The subject catalogue is loaded where its (never shown) dialog would be created.
   InitSubjectCatalog();
-  neuDSForm_ = std::make_unique<TNeuDSForm>(main);
-  progEinstForm_ = std::make_unique<TProgEinstForm>(main);
-  schulEinstForm_ = std::make_unique<TSchulEinstForm>(main);
-  wpflEinstForm_ = std::make_unique<TWpflEinstForm>(main);
-  drkEinstForm_ = std::make_unique<TDrkEinstForm>(main);
+  neuDSForm_ = std::make_unique<TNeuDSForm>(main, kLater);
+  progEinstForm_ = std::make_unique<TProgEinstForm>(main, kLater);
+  schulEinstForm_ = std::make_unique<TSchulEinstForm>(main, kLater);
+  wpflEinstForm_ = std::make_unique<TWpflEinstForm>(main, kLater);
+  drkEinstForm_ = std::make_unique<TDrkEinstForm>(main, kLater);
   preViewForm_ = std::make_unique<TPreViewForm>(main);
-  aboutForm_ = std::make_unique<TAboutForm>(main);
-  infoDlg_ = std::make_unique<TInfoDlg>(main);
-  faNoExpForm_ = std::make_unique<TFaNoExpForm>(main);
-  bewUebersForm_ = std::make_unique<TBewUebersForm>(main);
-  fachEingForm_ = std::make_unique<TFachEingForm>(main);
-  einstExpForm_ = std::make_unique<TEinstExpForm>(main);
-  einstImpForm_ = std::make_unique<TEinstImpForm>(main);
-  datSichForm_ = std::make_unique<TDatSichForm>(main);
+  aboutForm_ = std::make_unique<TAboutForm>(main, kLater);
+  infoDlg_ = std::make_unique<TInfoDlg>(main, kLater);
+  faNoExpForm_ = std::make_unique<TFaNoExpForm>(main, kLater);
+  bewUebersForm_ = std::make_unique<TBewUebersForm>(main, kLater);
+  fachEingForm_ = std::make_unique<TFachEingForm>(main, kLater);
+  einstExpForm_ = std::make_unique<TEinstExpForm>(main, kLater);
+  einstImpForm_ = std::make_unique<TEinstImpForm>(main, kLater);
+  datSichForm_ = std::make_unique<TDatSichForm>(main, kLater);
 
   main->ProgEinstForm = progEinstForm_.get();
   main->SchulEinstForm = schulEinstForm_.get();

@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/ui/StandardIcons.h"
+
 namespace quorv {
 
 namespace {
@@ -25,17 +27,20 @@ const TAboutLine kAboutLines[] = {
 
 }  // namespace
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+TAboutForm::TAboutForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("AboutForm"));
   setWindowTitle(QString::fromUtf8("Programm-Informationen"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TAboutForm::MakeWidgets() {
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   auto* icon = new QLabel(panel);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
-  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+  icon->setPixmap(platform::StandardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
   auto* texts = new QVBoxLayout;
   for (const TAboutLine& line : kAboutLines) {
     auto* label = new QLabel(QString::fromUtf8(line.text), panel);

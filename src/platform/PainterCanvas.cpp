@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QPen>
 #include <QPrinter>
+#include <QRawFont>
 #include <QRectF>
 #include <QStringList>
 #include <QTextBoundaryFinder>
@@ -232,27 +233,31 @@ void PainterCanvas::drawSpacedRun(const DeviceFont& font, const std::vector<Shap
                                   double extraPx) {
   // Each cluster's glyphs where drawText would put the cluster, gathered into
   // one run per font of the device.
-  QList<QGlyphRun> runs;
+  struct Gathered {
+    QRawFont Font;
+    QList<quint32> Indexes;
+    QList<QPointF> Positions;
+  };
+  std::vector<Gathered> runs;
   const double y = OnTextGrid(start.y());
   double x = start.x();
   for (ShapedText* cluster : clusters) {
     const double clusterX = OnTextGrid(x);
     for (const QGlyphRun& glyphs : glyphRuns(font, *cluster)) {
-      if (runs.isEmpty() || runs.back().rawFont() != glyphs.rawFont()) {
-        runs.push_back(QGlyphRun());
-        runs.back().setRawFont(glyphs.rawFont());
-      }
-      QGlyphRun& run = runs.back();
-      QList<quint32> indexes = run.glyphIndexes();
-      QList<QPointF> positions = run.positions();
-      indexes += glyphs.glyphIndexes();
-      for (const QPointF& p : glyphs.positions()) positions.push_back(QPointF(clusterX + p.x(), y + p.y()));
-      run.setGlyphIndexes(indexes);
-      run.setPositions(positions);
+      if (runs.empty() || runs.back().Font != glyphs.rawFont()) runs.push_back(Gathered{glyphs.rawFont(), {}, {}});
+      Gathered& run = runs.back();
+      run.Indexes += glyphs.glyphIndexes();
+      for (const QPointF& p : glyphs.positions()) run.Positions.push_back(QPointF(clusterX + p.x(), y + p.y()));
     }
     x += cluster->Width + extraPx;
   }
-  for (const QGlyphRun& run : runs) painter_.drawGlyphRun(QPointF(), run);
+  for (const Gathered& gathered : runs) {
+    QGlyphRun run;
+    run.setRawFont(gathered.Font);
+    run.setGlyphIndexes(gathered.Indexes);
+    run.setPositions(gathered.Positions);
+    painter_.drawGlyphRun(QPointF(), run);
+  }
 }
 
 void PainterCanvas::PaintText(QPoint at, const QString& text) {

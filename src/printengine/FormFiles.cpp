@@ -315,7 +315,8 @@ QByteArray FormFileText(const QString& title, const TFormFieldTable& fields) {
 // ---- loading -------------------------------------------------------------------
 
 FormFileError LoadFormFile(TFormFieldTable& Fields, const QString& FileName, QString& Title,
-                           int useFormFileCopies) {
+                           int useFormFileCopies, bool* quiet) {
+  if (quiet) *quiet = false;
   PresetFormFields(Fields);
   const bool copies = useFormFileCopies == 1;
   const QString& first = copies ? DataDir : ProgramDir;
@@ -325,6 +326,7 @@ FormFileError LoadFormFile(TFormFieldTable& Fields, const QString& FileName, QSt
     const FileRead read = ReadFormFile(first + FileName, Fields, Title);
     if (read.Error.failed()) return read.Error;
     if (!read.InStep) ShowOutOfStepWarning();
+    if (quiet) *quiet = read.InStep;
     return {};
   }
   if (platform::FileExists(second + FileName)) {
@@ -414,7 +416,7 @@ ResolvedFormFile ResolveNamedFormFile(const QString& fileName, const QString& de
   form.FileName = fileName;
   form.Description = description;
   form.Title = description;
-  form.Error = LoadFormFile(form.Fields, fileName, form.Title, useFormFileCopies);
+  form.Error = LoadFormFile(form.Fields, fileName, form.Title, useFormFileCopies, &form.Quiet);
   ReportFormFileError(form.Error);
   return form;
 }

@@ -71,9 +71,11 @@ FormFileError WriteFormFile(const QString& path, const QString& title, const TFo
 // by useFormFileCopies), with the warning for out-of-step numbers and the
 // question to create a missing file. Title comes in as the description and
 // goes out as the file's first line, the description (new file) or ":::".
-// Returns the error of a file that could not be read or written.
+// Returns the error of a file that could not be read or written. quiet (when
+// given) tells whether the file was read from the first folder, in step,
+// without a message: loading it again would do the same.
 [[nodiscard]] FormFileError LoadFormFile(TFormFieldTable& Fields, const QString& FileName, QString& Title,
-                                         int useFormFileCopies);
+                                         int useFormFileCopies, bool* quiet = nullptr);
 
 // The choice of a form file, without messages.
 enum class FormFileProblem { None, UnknownForm, ArmsPosition, ArmsSize };
@@ -97,6 +99,7 @@ struct ResolvedFormFile {
   QString Title;
   TFormFieldTable Fields{};
   FormFileError Error;
+  bool Quiet = false;  // as LoadFormFile's quiet
   bool printable() const { return !Error.failed() && Title != kNoFormTitle; }
 };
 ResolvedFormFile ResolveFormFile(int formNumber, int paperPublisher, int armsPosition, int armsSize,

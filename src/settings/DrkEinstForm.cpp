@@ -89,11 +89,16 @@ std::string FirstCharacter(const QString& text) { return platform::EncodeCp1252(
 
 }  // namespace
 
-TDrkEinstForm::TDrkEinstForm(QWidget* parent) : QDialog(parent) {
+TDrkEinstForm::TDrkEinstForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("DrkEinstForm"));
   setWindowTitle(QStringLiteral("Einstellungen der Druck-Optionen"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+  SetPrintOptionDefaults();
+  LoadPrintOptions();
+}
 
+void TDrkEinstForm::MakeWidgets() {
   for (const auto& c : kCheckBoxCaptions) {
     auto* box = new QCheckBox(QString::fromUtf8(c.caption), this);
     box->setObjectName(QStringLiteral("CheckBox%1").arg(c.number));
@@ -205,9 +210,6 @@ TDrkEinstForm::TDrkEinstForm(QWidget* parent) : QDialog(parent) {
   connect(Button2, &QPushButton::clicked, this, &TDrkEinstForm::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TDrkEinstForm::Button3Click);
   platform::GuardDialogCp1252Inputs(this);
-
-  SetPrintOptionDefaults();
-  LoadPrintOptions();
 }
 
 void TDrkEinstForm::PrintOptionsToForm(const TPrintOptions& options) {

@@ -1,8 +1,8 @@
 #pragma once
 // The print-options dialog "Einstellungen der Druck-Optionen".
-#include <QDialog>
 #include <array>
 
+#include "platform/ui/DeferredDialog.h"
 #include "settings/DrkEinst.h"
 
 class QCheckBox;
@@ -17,10 +17,12 @@ class RadioGroup;
 
 namespace quorv {
 
-class TDrkEinstForm : public QDialog {
+class TDrkEinstForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TDrkEinstForm(QWidget* parent = nullptr);  // loads the options file
+  // Loads the options file.
+  explicit TDrkEinstForm(QWidget* parent = nullptr,
+                         platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   void PrintOptionsToForm(const TPrintOptions& options);
   void PrintOptionsToForm() { PrintOptionsToForm(PrintOptions); }
@@ -35,11 +37,11 @@ class TDrkEinstForm : public QDialog {
   }
   // Edit1 the strike character, Edit2..Edit4 the margins.
   QLineEdit* Edit(int number) const { return edits_[static_cast<std::size_t>(number - 1)]; }
-  QComboBox* ComboBox1;
-  QTabWidget* PageControl1;
-  QPushButton* Button1;
-  QPushButton* Button2;
-  QPushButton* Button3;
+  QComboBox* ComboBox1 = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QPushButton* Button3 = nullptr;
 
  public slots:
   void FormShow();
@@ -48,6 +50,7 @@ class TDrkEinstForm : public QDialog {
   void Button3Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
   void reject() override { Button2Click(); }
 

@@ -15,11 +15,14 @@
 
 namespace quorv {
 
-TEinstExpForm::TEinstExpForm(QWidget* parent) : QDialog(parent) {
+TEinstExpForm::TEinstExpForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("EinstExpForm"));
   setWindowTitle(QStringLiteral("Export der Einstellungen"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TEinstExpForm::MakeWidgets() {
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setReadOnly(true);

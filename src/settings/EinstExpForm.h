@@ -1,9 +1,9 @@
 #pragma once
 // "Export der Einstellungen": the chosen settings files from the lists folder
 // (else the program folder) into a folder the user picks.
-#include <QDialog>
 #include <array>
 
+#include "platform/ui/DeferredDialog.h"
 #include "settings/SettingsTransfer.h"
 
 class QCheckBox;
@@ -15,10 +15,11 @@ class DriveFolderList;
 
 namespace quorv {
 
-class TEinstExpForm : public QDialog {
+class TEinstExpForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TEinstExpForm(QWidget* parent = nullptr);
+  explicit TEinstExpForm(QWidget* parent = nullptr,
+                         platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   QString ExportSourceDir;
   QString ExportTargetDir;
@@ -39,6 +40,7 @@ class TEinstExpForm : public QDialog {
   void Button2Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
 };
 

@@ -15,11 +15,14 @@
 
 namespace quorv {
 
-TEinstImpForm::TEinstImpForm(QWidget* parent) : QDialog(parent) {
+TEinstImpForm::TEinstImpForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("EinstImpForm"));
   setWindowTitle(QStringLiteral("Import der Einstellungen"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+}
 
+void TEinstImpForm::MakeWidgets() {
   QGroupBox* files = MakeTransferChoiceBoxes(this, QStringLiteral("zu importierende Einstellungen"), CheckBoxes);
   auto* sourceGroup = new QGroupBox(QStringLiteral("Quelle des Imports"), this);
   Source = new platform::DriveFolderList(sourceGroup);

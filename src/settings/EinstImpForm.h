@@ -1,9 +1,9 @@
 #pragma once
 // "Import der Einstellungen": the chosen settings files from a folder the user
 // picks into the program folder and/or the lists folder.
-#include <QDialog>
 #include <array>
 
+#include "platform/ui/DeferredDialog.h"
 #include "settings/SettingsTransfer.h"
 
 class QCheckBox;
@@ -15,10 +15,11 @@ class DriveFolderList;
 
 namespace quorv {
 
-class TEinstImpForm : public QDialog {
+class TEinstImpForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TEinstImpForm(QWidget* parent = nullptr);
+  explicit TEinstImpForm(QWidget* parent = nullptr,
+                         platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   QString ImportSourceDir;
 
@@ -40,6 +41,7 @@ class TEinstImpForm : public QDialog {
   void Button2Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
 };
 

@@ -29,11 +29,16 @@ constexpr CheckBoxCaption kCaptions[] = {
 };
 }  // namespace
 
-TProgEinstForm::TProgEinstForm(QWidget* parent) : QDialog(parent) {
+TProgEinstForm::TProgEinstForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("ProgEinstForm"));
   setWindowTitle(QStringLiteral("Einstellungen zum Programm Quorv"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+  SetProgramOptionDefaults();
+  LoadProgramOptions();
+}
 
+void TProgEinstForm::MakeWidgets() {
   for (const auto& c : kCaptions) {
     auto* box = new QCheckBox(QString::fromUtf8(c.caption), this);
     box->setObjectName(QStringLiteral("CheckBox%1").arg(c.number));
@@ -89,9 +94,6 @@ TProgEinstForm::TProgEinstForm(QWidget* parent) : QDialog(parent) {
   connect(Button1, &QPushButton::clicked, this, &TProgEinstForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TProgEinstForm::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TProgEinstForm::Button3Click);
-
-  SetProgramOptionDefaults();
-  LoadProgramOptions();
 }
 
 void TProgEinstForm::ProgramOptionsToForm(const TProgramOptions& options) {

@@ -1,8 +1,8 @@
 #pragma once
 // The program-options dialog "Einstellungen zum Programm Quorv".
-#include <QDialog>
 #include <array>
 
+#include "platform/ui/DeferredDialog.h"
 #include "settings/ProgEinst.h"
 
 class QCheckBox;
@@ -10,10 +10,12 @@ class QPushButton;
 
 namespace quorv {
 
-class TProgEinstForm : public QDialog {
+class TProgEinstForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TProgEinstForm(QWidget* parent = nullptr);  // loads the options file
+  // Loads the options file.
+  explicit TProgEinstForm(QWidget* parent = nullptr,
+                          platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   void ProgramOptionsToForm(const TProgramOptions& options);
   void ProgramOptionsToForm() { ProgramOptionsToForm(ProgramOptions); }
@@ -31,6 +33,7 @@ class TProgEinstForm : public QDialog {
   void Button3Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
   void reject() override { Button2Click(); }
 

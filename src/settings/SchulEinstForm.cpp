@@ -12,11 +12,16 @@
 
 namespace quorv {
 
-TSchulEinstForm::TSchulEinstForm(QWidget* parent) : QDialog(parent) {
+TSchulEinstForm::TSchulEinstForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("SchulEinstForm"));
   setWindowTitle(QStringLiteral("Schuleinstellungen"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+  SetSchoolSettingDefaults();
+  LoadSchoolSettings();
+}
 
+void TSchulEinstForm::MakeWidgets() {
   RadioGroup1 = new platform::RadioGroup(QStringLiteral("Schultyp"), SchoolTypeItems(), 2, this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
   auto* label = new QLabel(QString::fromUtf8("Name und Anschrift der Schule für Empfangsbekenntnis"), this);
@@ -44,9 +49,6 @@ TSchulEinstForm::TSchulEinstForm(QWidget* parent) : QDialog(parent) {
   connect(Button1, &QPushButton::clicked, this, &TSchulEinstForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TSchulEinstForm::Button2Click);
   platform::GuardDialogCp1252Inputs(this);
-
-  SetSchoolSettingDefaults();
-  LoadSchoolSettings();
 }
 
 void TSchulEinstForm::SchoolSettingsToForm() {

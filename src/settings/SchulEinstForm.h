@@ -1,6 +1,6 @@
 #pragma once
 // The school-settings dialog "Schuleinstellungen".
-#include <QDialog>
+#include "platform/ui/DeferredDialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -8,10 +8,12 @@ namespace platform { class RadioGroup; }
 
 namespace quorv {
 
-class TSchulEinstForm : public QDialog {
+class TSchulEinstForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TSchulEinstForm(QWidget* parent = nullptr);  // loads the settings file
+  // Loads the settings file.
+  explicit TSchulEinstForm(QWidget* parent = nullptr,
+                           platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   void SchoolSettingsToForm();
   void FormToSchoolSettings();
@@ -27,6 +29,7 @@ class TSchulEinstForm : public QDialog {
   void Button2Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
   void reject() override { Button2Click(); }
 };

@@ -16,11 +16,18 @@
 
 namespace quorv {
 
-TWpflEinstForm::TWpflEinstForm(QWidget* parent) : QDialog(parent) {
+TWpflEinstForm::TWpflEinstForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
   setObjectName(QStringLiteral("WpflEinstForm"));
   setWindowTitle(QString::fromUtf8("Einstellungen zu den Wahlpflichtfächern"));
   setModal(true);
+  MakeWidgetsWhen(widgets);
+  ElectiveSubjectNames.clear();
+  SetElectiveDefaults();
+  LoadElectiveSubjects();
+  UpdateElectiveNames();
+}
 
+void TWpflEinstForm::MakeWidgets() {
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   Edit1 = new QLineEdit(this);
@@ -59,11 +66,6 @@ TWpflEinstForm::TWpflEinstForm(QWidget* parent) : QDialog(parent) {
   connect(Button3, &QPushButton::clicked, this, &TWpflEinstForm::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TWpflEinstForm::Button4Click);
   Edit1->installEventFilter(this);
-
-  ElectiveSubjectNames.clear();
-  SetElectiveDefaults();
-  LoadElectiveSubjects();
-  UpdateElectiveNames();
 }
 
 bool TWpflEinstForm::eventFilter(QObject* watched, QEvent* event) {

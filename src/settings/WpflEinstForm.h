@@ -1,7 +1,6 @@
 #pragma once
 // The elective-subject dialog "Einstellungen zu den Wahlpflichtfächern".
-#include <QDialog>
-
+#include "platform/ui/DeferredDialog.h"
 #include "settings/WpflEinst.h"
 
 class QLineEdit;
@@ -10,10 +9,12 @@ class QPushButton;
 
 namespace quorv {
 
-class TWpflEinstForm : public QDialog {
+class TWpflEinstForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
-  explicit TWpflEinstForm(QWidget* parent = nullptr);  // loads the list
+  // Loads the list.
+  explicit TWpflEinstForm(QWidget* parent = nullptr,
+                          platform::DialogWidgets widgets = platform::DialogWidgets::Now);
 
   void FillElectiveListBox();
 
@@ -33,6 +34,7 @@ class TWpflEinstForm : public QDialog {
   void Button4Click();
 
  protected:
+  void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
   void reject() override { Button2Click(); }
   // Enter in the name field adds the typed subject instead of closing the dialog.

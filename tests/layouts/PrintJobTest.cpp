@@ -408,6 +408,27 @@ TEST_F(PrintReportTest, FormFileMessagesComeOncePerJobBeforeOutputAndNeverWhileP
   }
 }
 
+// Within a job, a form file that loaded without a message is not read again
+// when the job comes back to it; one that warns is read, and warns, again.
+TEST_F(PrintReportTest, AJobKeepsQuietFormFilesAndWarnsAgainForOutOfStepOnes) {
+  QByteArray text = quorv::FormFileText(Description(15), testsupport::EveryFieldTable());
+  text.replace("\r\n5\r\n", "\r\n99\r\n");
+  env_.dir().writeFile(env_.dir().programDir() + QStringLiteral("Anl015.FST"), text);
+  const QString quiet = QStringLiteral("Anl016.FST");
+  quorv::StartNewJob();
+  testsupport::ScriptedMessages msgs;
+  const quorv::TFormFieldTable fields = quorv::LoadJobFormFile(quiet, Description(16)).Fields;
+  ASSERT_TRUE(QFile::remove(env_.dir().programDir() + quiet));
+  for (int round = 0; round < 2; ++round) {
+    msgs.expect(kOutOfStep, MsgKind::Error);
+    EXPECT_TRUE(quorv::LoadJobFormFile(QStringLiteral("Anl015.FST"), Description(15)).printable());
+    const quorv::ResolvedFormFile& again = quorv::LoadJobFormFile(quiet, Description(16));
+    EXPECT_TRUE(again.printable());
+    EXPECT_EQ(std::memcmp(again.Fields.data(), fields.data(), sizeof fields), 0);
+  }
+  EXPECT_TRUE(msgs.allAnswered());
+}
+
 TEST_F(PrintReportTest, MissingFormFileIsAskedForOnceAndNoLeavesThePagesEmpty) {
   QFile::remove(env_.dir().programDir() + QStringLiteral("Anl016.FST"));
   int paints = 0;

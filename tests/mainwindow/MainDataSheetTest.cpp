@@ -895,5 +895,31 @@ TEST_F(DataSheetTest, AGradeTypedAfterAClickReplacesTheDash) {
   EXPECT_EQ(Current().Subjects[4].Grade.str(), "4");
 }
 
+
+// A subject name typed into a name combo is completed from its items, the
+// completed rest selected; deleting does not complete, Return takes the item.
+TEST_F(DataSheetTest, ATypedSubjectNameIsCompletedFromTheItems) {
+  auto& form = Form(2);
+  Show(SampleRecord(2, 1, 7));
+  Ctl<QTabWidget>("PageControl2")->setCurrentWidget(form.TabSheet14);
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  QComboBox* combo = Combo("ComboBoxW1");
+  ASSERT_TRUE(combo->isVisible());
+  combo->setFocus();
+  QLineEdit* edit = combo->lineEdit();
+  edit->selectAll();
+  QTest::keyClicks(combo, "fr");
+  EXPECT_EQ(edit->text(), QString::fromUtf8("französisch"));
+  EXPECT_EQ(edit->selectedText(), QString::fromUtf8("anzösisch"));
+  QTest::keyClick(combo, Qt::Key_Backspace);
+  EXPECT_EQ(edit->text(), "fr");
+  QTest::keyClicks(combo, "a");
+  QTest::keyClick(combo, Qt::Key_Return);
+  EXPECT_EQ(combo->currentText(), QString::fromUtf8("Französisch"));
+  form.StoreCurrentPupil();
+  EXPECT_EQ(Current().Subjects[18].Name.str(), Cp("Französisch"));
+}
+
 }  // namespace
 }  // namespace quorv

@@ -10,15 +10,23 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <functional>
+#include <memory>
 
 #include "mainwindow/BewHilf.h"
 #include "mainwindow/DatSich.h"
 #include "mainwindow/FachEing.h"
+#include "mainwindow/InfoDialog.h"
 #include "mainwindow/NeuDS.h"
 #include "mainwindow/SheetStubFixture.h"
 #include "mainwindow/about.h"
 #include "records/RecordOperations.h"
+#include "mainwindow/BewUebers.h"
+#include "mainwindow/FaNoExp.h"
 #include "settings/DrkEinstForm.h"
+#include "settings/EinstExpForm.h"
+#include "settings/EinstImpForm.h"
+#include "settings/ProgEinstForm.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
 #include "settings/SchulEinstForm.h"
@@ -169,6 +177,45 @@ TEST_F(SheetStubTest, DialogsRefuseCharactersTheFilesCannotHold) {
     EXPECT_EQ(note->text(),
               QString::fromUtf8("„%1“ kann nicht gespeichert werden%2").arg(QString::fromUtf8(c.typed), QString::fromUtf8(c.said)));
     c.dialog->hide();
+  }
+}
+
+
+// A dialog made at the program's start makes its widgets when first shown:
+// then it has every widget, under the same names, as one made at once.
+TEST_F(SheetStubTest, DialogsMadeAtStartHaveAllTheirWidgetsWhenFirstShown) {
+  SheetStubForm& form = ShownForm();
+  using platform::DialogWidgets;
+  const std::function<QDialog*(DialogWidgets)> makers[] = {
+      [&](DialogWidgets w) { return new TBewHilfForm(&form, w); },
+      [&](DialogWidgets w) { return new TNeuDSForm(&form, w); },
+      [&](DialogWidgets w) { return new TProgEinstForm(&form, w); },
+      [&](DialogWidgets w) { return new TSchulEinstForm(&form, w); },
+      [&](DialogWidgets w) { return new TDrkEinstForm(&form, w); },
+      [&](DialogWidgets w) { return new TFaNoExpForm(&form, w); },
+      [&](DialogWidgets w) { return new TBewUebersForm(&form, w); },
+      [&](DialogWidgets w) { return new TFachEingForm(&form, w); },
+      [&](DialogWidgets w) { return new TEinstExpForm(&form, w); },
+      [&](DialogWidgets w) { return new TEinstImpForm(&form, w); },
+      [&](DialogWidgets w) { return new TDatSichForm(&form, w); },
+      [&](DialogWidgets w) { return new TWpflEinstForm(&form, w); },
+      [&](DialogWidgets w) { return new TAboutForm(&form, w); },
+      [&](DialogWidgets w) { return new TInfoDlg(&form, w); },
+  };
+  const auto names = [](const QDialog& d) {
+    QStringList list;
+    for (const QWidget* w : d.findChildren<QWidget*>()) list << w->objectName();
+    list.sort();
+    return list;
+  };
+  for (const auto& make : makers) {
+    std::unique_ptr<QDialog> now(make(DialogWidgets::Now));
+    std::unique_ptr<QDialog> later(make(DialogWidgets::OnFirstShow));
+    EXPECT_TRUE(later->findChildren<QWidget*>().isEmpty()) << now->objectName().toStdString();
+    later->show();
+    EXPECT_EQ(names(*later), names(*now)) << now->objectName().toStdString();
+    EXPECT_GT(names(*later).size(), 3) << now->objectName().toStdString();
+    later->hide();
   }
 }
 

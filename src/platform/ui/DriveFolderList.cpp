@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/ui/StandardIcons.h"
+
 namespace platform {
 
 namespace {
@@ -56,8 +58,8 @@ void DriveFolderList::Fill() {
   filling_ = true;
   DirectoryListBox1->clear();
   DirLabel->setText(QDir::toNativeSeparators(folder_));
-  const QIcon open = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
-  const QIcon closed = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
+  const QIcon open = StandardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed = StandardIcon(QStyle::SP_DirClosedIcon);
   const QString root = QStorageInfo(folder_).rootPath();
   // The path from the volume's root down to the folder, indented.
   QStringList chain;
