@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QMap>
+#include <QTextStream>
 
 #include "layouts/CommittedFormFiles.h"
 #include "layouts/LayoutTestSupport.h"
@@ -49,43 +50,21 @@ const QMap<int, QByteArray> kGoldenDigests = {
     {115, "15657cdbe25ae37d"}, {121, "1461cc68bc837ac5"}, {127, "23200e4c5de9924f"},
 };
 
-QString Font(const platform::FontSpec& f) {
-  return QStringLiteral("%1/%2/%3%4%5/%6")
-      .arg(f.FaceName)
-      .arg(f.Height)
-      .arg(f.Weight)
-      .arg(f.Italic ? "i" : "")
-      .arg(f.Underline ? "u" : "")
-      .arg(f.Escapement);
-}
-
 // One operation as a line: kind, points, text or picture, then the state.
 QString OpLine(const platform::RecordedOp& op) {
   const platform::CanvasState& s = op.State;
-  return QStringLiteral("%1 %2,%3 %4,%5 \"%6\" %7 %8x%9 | font %10 pen %11/%12/%13 brush %14/%15 align %16 extra %17 "
-                        "bk %18/%19 map %20 %21x%22 %23x%24")
-      .arg(static_cast<int>(op.Op))
-      .arg(op.P1.x())
-      .arg(op.P1.y())
-      .arg(op.P2.x())
-      .arg(op.P2.y())
-      .arg(op.Text, op.PictureFile.section(QLatin1Char('/'), -1))
-      .arg(op.PictureSize.width())
-      .arg(op.PictureSize.height())
-      .arg(Font(s.Font), s.Pen.Color.name())
-      .arg(s.Pen.Width)
-      .arg(static_cast<int>(s.Pen.Style))
-      .arg(s.Brush.Color.name())
-      .arg(static_cast<int>(s.Brush.Style))
-      .arg(s.TextAlign)
-      .arg(s.CharacterExtra)
-      .arg(static_cast<int>(s.Background))
-      .arg(s.BkColor.name())
-      .arg(static_cast<int>(s.Mapping))
-      .arg(s.WindowExt.width())
-      .arg(s.WindowExt.height())
-      .arg(s.ViewportExt.width())
-      .arg(s.ViewportExt.height());
+  const platform::FontSpec& f = s.Font;
+  QString line;
+  QTextStream(&line) << int(op.Op) << ' ' << op.P1.x() << ',' << op.P1.y() << ' ' << op.P2.x() << ',' << op.P2.y()
+                     << " \"" << op.Text << "\" " << op.PictureFile.section(QLatin1Char('/'), -1) << ' '
+                     << op.PictureSize.width() << 'x' << op.PictureSize.height() << " | font " << f.FaceName << '/'
+                     << f.Height << '/' << f.Weight << (f.Italic ? "i" : "") << (f.Underline ? "u" : "") << '/'
+                     << f.Escapement << " pen " << s.Pen.Color.name() << '/' << s.Pen.Width << '/' << int(s.Pen.Style)
+                     << " brush " << s.Brush.Color.name() << '/' << int(s.Brush.Style) << " align " << s.TextAlign
+                     << " extra " << s.CharacterExtra << " bk " << int(s.Background) << '/' << s.BkColor.name()
+                     << " map " << int(s.Mapping) << ' ' << s.WindowExt.width() << 'x' << s.WindowExt.height() << ' '
+                     << s.ViewportExt.width() << 'x' << s.ViewportExt.height();
+  return line;
 }
 
 // Two pupils of every shipped report form, filled to every field's length.

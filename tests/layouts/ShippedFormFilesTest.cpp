@@ -63,22 +63,6 @@ TEST(ShippedFormFiles, CommittedFilesAreWhatTheGeneratorWrites) {
   }
 }
 
-// A second run rewrites only the file that no longer holds its table's text.
-TEST(ShippedFormFiles, GeneratorRewritesOnlyAChangedFile) {
-  QTemporaryDir dir;
-  const QString folder = dir.path() + '/';
-  formfiles::WriteShippedFormFiles(folder);
-  QFile changed(folder + QStringLiteral("Anl015.FST"));
-  ASSERT_TRUE(changed.open(QIODevice::Append));
-  changed.write("edited\r\n");
-  changed.close();
-  const formfiles::WrittenFormFiles again = formfiles::WriteShippedFormFiles(folder);
-  EXPECT_EQ(again.Changed, QStringList{QStringLiteral("Anl015.FST")});
-  EXPECT_EQ(again.Unchanged, static_cast<int>(formfiles::ShippedFormFiles().size()) - 1);
-  ASSERT_TRUE(changed.open(QIODevice::ReadOnly));
-  EXPECT_EQ(changed.readAll(), testsupport::ReadCommittedFormFile(QStringLiteral("Anl015.FST")));
-}
-
 TEST(ShippedFormFiles, EachIsTheFormsFileAndReadsBackInStep) {
   for (const ShippedFormFile& file : formfiles::ReportFormFiles()) {
     const quorv::FormFileChoice choice = quorv::LookupFormFile(file.Form, 0, 0, 1);
