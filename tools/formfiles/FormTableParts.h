@@ -112,16 +112,16 @@ inline void ReportHead(quorv::TFormFieldTable& t) {
   NameBlock(t, 720);
 }
 
-// The transfer sentence below the name block: the strike-out over "Die
+// The transfer sentence at y below the name block: the strike-out over "Die
 // Schülerin/" or "/Der Schüler", the next school over the long blank and the
 // Jahrgangsstufe over "____".
-inline void TransferSentence(quorv::TFormFieldTable& t) {
+inline void TransferSentence(quorv::TFormFieldTable& t, int y) {
   PutRows(t, {
-                 {95, kLeft, 990, L, kText, 1, 1},
-                 {96, 81, 994, L, kStrike, 1, 1},
-                 {97, 829, 1030, C, kSmall, 1, 1},
-                 {98, 829, 982, C, kBold, 1, 1},
-                 {100, 1365, 982, C, kBold, 1, 1},
+                 {95, kLeft, y, L, kText, 1, 1},
+                 {96, 81, y + 4, L, kStrike, 1, 1},
+                 {97, 829, y + 40, C, kSmall, 1, 1},
+                 {98, 829, y - 8, C, kBold, 1, 1},
+                 {100, 1365, y - 8, C, kBold, 1, 1},
              });
 }
 

@@ -34,7 +34,7 @@ void ReportPage1(TFormFieldTable& t, Kind kind) {
   ReportHead(t);
   int separator = 930;
   if (kind == Kind::Transfer) {
-    TransferSentence(t);
+    TransferSentence(t, 990);
     separator = 1080;
   }
   const int text = separator + 190;

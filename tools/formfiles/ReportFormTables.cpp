@@ -95,7 +95,7 @@ TFormFieldTable ReportForm(bool transfer, Scale scale = Scale::WithFootnote) {
   ReportHead(t);
   int y = 930;  // separator
   if (transfer) {
-    TransferSentence(t);
+    TransferSentence(t, 990);
     y = 1080;
   }
   const int lines = 24;
