@@ -1,11 +1,13 @@
 #pragma once
 // A class as the print benchmarks print it: every field the reports print
-// filled in, forms 15 to 20 in turn.
+// filled in, forms 15 to 20 in turn, and the settings they print it with.
 #include <QString>
 
 #include "records/QuorvDat.h"
 #include "records/TextWrap.h"
+#include "settings/DrkEinst.h"
 #include "settings/Facheinst.h"
+#include "settings/SchulEinst.h"
 
 namespace bench {
 
@@ -49,6 +51,18 @@ inline quorv::TPupilRecord FilledPupil(int i) {
   quorv::WideStringToBuffer(Prose(480), p.RemarksText);
   quorv::WideStringToBuffer(Prose(1900), p.TeacherNotesText);
   return p;
+}
+
+// A regional school's settings, print options as a new user has them but
+// for whole reports without page questions, and the default subject catalogue.
+inline void UseBenchSettings() {
+  quorv::SetSchoolSettingDefaults();
+  quorv::SchoolSettings.SchoolType = 2;
+  quorv::SchoolSettings.SchoolNameAddress.setText(
+      QStringLiteral("Regionale Schule Am Schlosspark, Lindenallee 124, 12345 Seestadt"));
+  quorv::PrintOptions = quorv::DefaultPrintOptions();
+  quorv::PrintOptions.DuplexNoDialogs = 1;  // whole reports, no page questions
+  quorv::BuildDefaultSubjectCatalog();
 }
 
 }  // namespace bench

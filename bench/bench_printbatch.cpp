@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
@@ -14,11 +12,7 @@
 #include "platform/Messages.h"
 #include "platform/PrinterDocument.h"
 #include "records/QuorvDat.h"
-#include "records/TextWrap.h"
-#include "settings/DrkEinst.h"
-#include "settings/Facheinst.h"
 #include "settings/ProgEinst.h"
-#include "settings/SchulEinst.h"
 
 namespace {
 
@@ -41,14 +35,8 @@ struct ProgramFolder {
     quorv::ProgramDir = folder;
     quorv::DataDir = folder;
     quorv::ClassFileName = QStringLiteral("10Rb.QVR");
-    quorv::PrintOptions = quorv::DefaultPrintOptions();
-    quorv::PrintOptions.DuplexNoDialogs = 1;  // whole reports, no page questions
     quorv::ProgramOptions = quorv::DefaultProgramOptions();
-    quorv::SetSchoolSettingDefaults();
-    quorv::SchoolSettings.SchoolType = 2;
-    quorv::SchoolSettings.SchoolNameAddress.setText(
-        QStringLiteral("Regionale Schule Am Schlosspark, Lindenallee 124, 12345 Seestadt"));
-    quorv::BuildDefaultSubjectCatalog();
+    bench::UseBenchSettings();
   }
 };
 

@@ -25,7 +25,6 @@
 #include "records/ClassFile.h"
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
-#include "settings/Facheinst.h"
 #include "settings/SchulEinst.h"
 
 namespace {
@@ -58,13 +57,7 @@ int Prepare(const QString& folder) {
   bench::CopyShippedFiles(folder);
   quorv::ProgramDir = folder;
   quorv::DataDir = folder + QStringLiteral("Daten/");
-  quorv::SetSchoolSettingDefaults();
-  quorv::SchoolSettings.SchoolType = 2;
-  quorv::SchoolSettings.SchoolNameAddress.setText(
-      QStringLiteral("Regionale Schule Am Schlosspark, Lindenallee 124, 12345 Seestadt"));
-  quorv::PrintOptions = quorv::DefaultPrintOptions();
-  quorv::PrintOptions.DuplexNoDialogs = 1;  // whole reports, no page questions
-  quorv::BuildDefaultSubjectCatalog();
+  bench::UseBenchSettings();
   quorv::Pupils.clear();
   for (int i = 0; i < kPupils; ++i) quorv::Pupils.push_back(bench::FilledPupil(i));
   quorv::PupilCount = kPupils;

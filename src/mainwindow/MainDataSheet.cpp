@@ -24,6 +24,7 @@
 #include "platform/ui/ComboBoxes.h"
 #include "platform/ui/LimitedMemo.h"
 #include "platform/ui/RadioGroup.h"
+#include "platform/ui/StandardIcons.h"
 #include "records/DataSheetRules.h"
 #include "records/GradeCodes.h"
 #include "records/QuorvDat.h"
@@ -80,7 +81,7 @@ constexpr const char* kDateMask = "99.99.9999; ";
 
 class SheetBuilder {
  public:
-  SheetBuilder(Controls& c, TMainForm& form) : c_(c), form_(form) {}
+  explicit SheetBuilder(Controls& c) : c_(c) {}
 
   template <class W>
   W* Named(W* widget, const QString& name) {
@@ -164,7 +165,7 @@ class SheetBuilder {
   // A small button that carries a value to all following pupils.
   QPushButton* ForAllButton(const QString& name, const QString& hint) {
     auto* button = Button(name, QString(), hint);
-    button->setIcon(Icon(QStyle::SP_ArrowDown));
+    button->setIcon(platform::StandardIcon(QStyle::SP_ArrowDown));
     button->setFixedSize(26, 22);
     return button;
   }
@@ -181,11 +182,8 @@ class SheetBuilder {
     w->setStatusTip(hint);
   }
 
-  QIcon Icon(QStyle::StandardPixmap which) { return form_.StandardIcon(which); }
-
  private:
   Controls& c_;
-  TMainForm& form_;
 };
 
 QString N(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -477,9 +475,9 @@ void BuildGradesPage(SheetBuilder& b, Controls& c, QWidget* page) {
   auto* speak = b.Named(new QToolButton, QStringLiteral("SpeedButton15"));
   auto* stop = b.Named(new QToolButton, QStringLiteral("SpeedButton16"));
   auto* pause = b.Named(new QToolButton, QStringLiteral("SpeedButton20"));
-  speak->setIcon(b.Icon(QStyle::SP_MediaPlay));
-  stop->setIcon(b.Icon(QStyle::SP_MediaStop));
-  pause->setIcon(b.Icon(QStyle::SP_MediaPause));
+  speak->setIcon(platform::StandardIcon(QStyle::SP_MediaPlay));
+  stop->setIcon(platform::StandardIcon(QStyle::SP_MediaStop));
+  pause->setIcon(platform::StandardIcon(QStyle::SP_MediaPause));
   SheetBuilder::Hint(speak, N("Fächer (, Anspruchsebene) und Bewertung vorlesen"));
   SheetBuilder::Hint(stop, N("das Vorlesen beenden"));
   SheetBuilder::Hint(pause, N("das Vorlesen anhalten (pausieren)"));
@@ -751,7 +749,7 @@ TPupilRecord* CurrentRecord() {
 
 void TMainForm::BuildDataSheet() {
   Sheet = new DataSheetControls(this);
-  SheetBuilder builder(*Sheet, *this);
+  SheetBuilder builder(*Sheet);
   BuildHeaderPage(builder, *Sheet, TabSheet10);
   BuildTextPage(builder, *Sheet, TabSheet11);
   BuildRemarksPage(builder, *Sheet, TabSheet12);

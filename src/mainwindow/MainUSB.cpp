@@ -376,7 +376,7 @@ void TMainForm::BuildSpeedBar() {
     button->setStatusTip(hint);
     button->setAutoRaise(true);
     if (entry.icon != kNoIcon) {
-      button->setIcon(StandardIcon(entry.icon));
+      button->setIcon(platform::StandardIcon(entry.icon));
     } else {
       button->setText(QString::fromUtf8(entry.text));
       button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -483,11 +483,11 @@ void TMainForm::BuildPages() {
   Button7 = MakeButton(QStringLiteral("Button7"), QStringLiteral("-"), central);
   for (QPushButton* b : {Button1, Button2, Button3, Button4, Button6, Button7}) b->setFixedWidth(36);
   BitBtn11 = MakeButton(QStringLiteral("BitBtn11"), QString::fromUtf8("Daten übernehmen"), central);
-  BitBtn11->setIcon(StandardIcon(QStyle::SP_DialogApplyButton));
+  BitBtn11->setIcon(platform::StandardIcon(QStyle::SP_DialogApplyButton));
   BitBtn11->setToolTip(QString::fromUtf8("die veränderten Formular-Daten übernehmen"));
   BitBtn11->setStatusTip(BitBtn11->toolTip());
   BitBtn6 = MakeButton(QStringLiteral("BitBtn6"), QString::fromUtf8("Daten zurücksetzen"), central);
-  BitBtn6->setIcon(StandardIcon(QStyle::SP_DialogResetButton));
+  BitBtn6->setIcon(platform::StandardIcon(QStyle::SP_DialogResetButton));
   BitBtn6->setToolTip(QString::fromUtf8("Änderungen zurücknehmen"));
   BitBtn6->setStatusTip(BitBtn6->toolTip());
   CheckBox2 = new QCheckBox(QString::fromUtf8("DS gelöscht"), central);
@@ -562,8 +562,6 @@ QAction* TMainForm::MenuItem(const QString& name) const { return findChild<QActi
 QToolButton* TMainForm::SpeedButton(int number) const {
   return SpeedBar->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(number));
 }
-
-QIcon TMainForm::StandardIcon(QStyle::StandardPixmap which) { return platform::StandardIcon(which); }
 
 QString TMainForm::StatusPanelText(int panel) const { return statusPanels_[panel]->text(); }
 

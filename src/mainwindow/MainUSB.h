@@ -1,12 +1,9 @@
 #pragma once
 // The main window: menu, tool bar, the two page controls, the status line,
 // the settings commands and closing.
-#include <QHash>
-#include <QIcon>
 #include <QMainWindow>
 #include <QSize>
 #include <QStringList>
-#include <QStyle>
 
 class QAction;
 class QCheckBox;
@@ -127,8 +124,6 @@ class TMainForm : public QMainWindow {
 
   QAction* MenuItem(const QString& name) const;
   QToolButton* SpeedButton(int number) const;
-  // The style's standard icon, made once for the window and shared by its buttons.
-  QIcon StandardIcon(QStyle::StandardPixmap which);
 
   // ---- data sheet (MainDataSheet.cpp) ----
   // The controls of the pupil data sheet (DataSheetControls.h).

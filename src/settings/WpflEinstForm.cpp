@@ -62,10 +62,10 @@ void TWpflEinstForm::MakeWidgets() {
   connect(ListBox1, &QListWidget::currentRowChanged, this, &TWpflEinstForm::ListBox1Click);
   connect(Button1, &QPushButton::clicked, this, &TWpflEinstForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TWpflEinstForm::Button2Click);
-  platform::GuardDialogCp1252Inputs(this);
   connect(Button3, &QPushButton::clicked, this, &TWpflEinstForm::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TWpflEinstForm::Button4Click);
   Edit1->installEventFilter(this);
+  platform::GuardDialogCp1252Inputs(this);
 }
 
 bool TWpflEinstForm::eventFilter(QObject* watched, QEvent* event) {

@@ -74,6 +74,22 @@ inline void GradeColumns(quorv::TFormFieldTable& t, int pitch, int page, int gra
              });
 }
 
+// The elective block's columns (fields 48 to 54): names at 100 and 960,
+// grades in the grade columns, the first row at y and rows pitch apart on the
+// page, grades in gradeFont.
+inline void ElectiveColumns(quorv::TFormFieldTable& t, int y, int pitch, int page, int gradeFont = kBold) {
+  const int p = page;
+  PutRows(t, {
+                 {48, kLeft, y, L, kText, p, 1},
+                 {49, kLeftGradeX, 0, C, gradeFont, p, 1},
+                 {50, kLeftAdditionX, 0, L, kSmall, p, 1},
+                 {51, kRightNamesX, 0, L, kText, p, 1},
+                 {52, kRightGradeX, 0, C, gradeFont, p, 1},
+                 {53, kRightAdditionX, 0, L, kSmall, p, 1},
+                 {54, 0, pitch, L, 0, p, 1},
+             });
+}
+
 // A parameter field: X, Y and the number in the font word; never printed.
 inline FormRow Parameters(int field, int x, int y, int number) { return {field, x, y, L, number, 0, 0}; }
 
@@ -112,16 +128,16 @@ inline void ReportHead(quorv::TFormFieldTable& t) {
   NameBlock(t, 720);
 }
 
-// The transfer sentence below the name block: the strike-out over "Die
+// The transfer sentence at y below the name block: the strike-out over "Die
 // Schülerin/" or "/Der Schüler", the next school over the long blank and the
 // Jahrgangsstufe over "____".
-inline void TransferSentence(quorv::TFormFieldTable& t) {
+inline void TransferSentence(quorv::TFormFieldTable& t, int y) {
   PutRows(t, {
-                 {95, kLeft, 990, L, kText, 1, 1},
-                 {96, 81, 994, L, kStrike, 1, 1},
-                 {97, 829, 1030, C, kSmall, 1, 1},
-                 {98, 829, 982, C, kBold, 1, 1},
-                 {100, 1365, 982, C, kBold, 1, 1},
+                 {95, kLeft, y, L, kText, 1, 1},
+                 {96, 81, y + 4, L, kStrike, 1, 1},
+                 {97, 829, y + 40, C, kSmall, 1, 1},
+                 {98, 829, y - 8, C, kBold, 1, 1},
+                 {100, 1365, y - 8, C, kBold, 1, 1},
              });
 }
 

@@ -34,7 +34,7 @@ void ReportPage1(TFormFieldTable& t, Kind kind) {
   ReportHead(t);
   int separator = 930;
   if (kind == Kind::Transfer) {
-    TransferSentence(t);
+    TransferSentence(t, 990);
     separator = 1080;
   }
   const int text = separator + 190;
@@ -96,18 +96,12 @@ int GradesPage2(TFormFieldTable& t, Kind kind, int rows) {
   GradeColumns(t, kRowPitch, 2);
   int y = block + (rows - 1) * kRowPitch + 90;
   if (!HasCourses(kind)) return y + 20;
-  // Three elective rows: names at 100 and 960, grades in the grade columns.
+  // Three elective rows.
   const int electives = y + 90;
   const int overall = electives + 3 * kRowPitch + 10;
+  ElectiveColumns(t, electives, kRowPitch, 2);
   PutRows(t, {
                  {45, kLeft, y, L, kBold, 2, 1},
-                 {48, kLeft, electives, L, kText, 2, 1},
-                 {49, kLeftGradeX, 0, C, kBold, 2, 1},
-                 {50, kLeftAdditionX, 0, L, kSmall, 2, 1},
-                 {51, kRightNamesX, 0, L, kText, 2, 1},
-                 {52, kRightGradeX, 0, C, kBold, 2, 1},
-                 {53, kRightAdditionX, 0, L, kSmall, 2, 1},
-                 {54, 0, kRowPitch, L, 0, 2, 1},
                  {55, kLeft, overall, L, kBold, 2, 1},
                  {56, kOverallGradeX, overall, C, kBold, 2, 1},
                  {57, kOverallAdditionX, overall, L, kSmall, 2, 1},

@@ -34,15 +34,7 @@ int Head(TFormFieldTable& t, Kind kind) {
                  {19, kRightRuleField, 700, L, kBold, 1, 1},
              });
   if (!IsTransfer(kind)) return 780;
-  // The strike-out over "Die Schülerin/" or "/Der Schüler", the next school
-  // over the long blank and the Jahrgangsstufe over "____".
-  PutRows(t, {
-              {95, kLeft, 820, L, kText, 1, 1},
-              {96, 81, 824, L, kStrike, 1, 1},
-              {97, 829, 860, C, kSmall, 1, 1},
-              {98, 829, 812, C, kBold, 1, 1},
-              {100, 1365, 812, C, kBold, 1, 1},
-          });
+  TransferSentence(t, 820);
   return 900;
 }
 

@@ -19,6 +19,7 @@ using quorv::TFormFieldTable;
 // the rest follows.
 void GradesPage(TFormFieldTable& t, int yElectives, int yAfter) {
   GradeColumns(t, 90, 2);
+  ElectiveColumns(t, yElectives, 90, 2);
   PutRows(t, {
                  {125, kMiddle, 130, L, kText, 2, 1},
                  {126, 130, 120, L, kBold, 2, 1},
@@ -27,14 +28,6 @@ void GradesPage(TFormFieldTable& t, int yElectives, int yAfter) {
                  // Grade block: rows from y 350, 9 mm apart.
                  {32, kLeft, 350, L, kText, 2, 1},
                  {45, kLeft, 1160, L, kBold, 2, 1},
-                 // Elective block: names at 100 and 960, grades in the grade columns.
-                 {48, kLeft, yElectives, L, kText, 2, 1},
-                 {49, kLeftGradeX, 0, C, kBold, 2, 1},
-                 {50, kLeftAdditionX, 0, L, kSmall, 2, 1},
-                 {51, kRightNamesX, 0, L, kText, 2, 1},
-                 {52, kRightGradeX, 0, C, kBold, 2, 1},
-                 {53, kRightAdditionX, 0, L, kSmall, 2, 1},
-                 {54, 0, 90, L, 0, 2, 1},
                  {55, kLeft, yAfter, L, kBold, 2, 1},
                  {56, kOverallGradeX, yAfter, C, kBold, 2, 1},
                  {57, kOverallAdditionX, yAfter, L, kSmall, 2, 1},
@@ -95,7 +88,7 @@ TFormFieldTable ReportForm(bool transfer, Scale scale = Scale::WithFootnote) {
   ReportHead(t);
   int y = 930;  // separator
   if (transfer) {
-    TransferSentence(t);
+    TransferSentence(t, 990);
     y = 1080;
   }
   const int lines = 24;
@@ -193,15 +186,7 @@ TFormFieldTable FinalForm(FinalKind kind, Scale scale = Scale::WithFootnote, Fin
 // elective block's at y with rows q apart, on page 1; grades in gradeFont.
 void OnePageGradeColumns(TFormFieldTable& t, int p, int yElectives, int q, int gradeFont) {
   GradeColumns(t, p, 1, gradeFont);
-  PutRows(t, {
-                 {48, kLeft, yElectives, L, kText, 1, 1},
-                 {49, kLeftGradeX, 0, C, gradeFont, 1, 1},
-                 {50, kLeftAdditionX, 0, L, kSmall, 1, 1},
-                 {51, kRightNamesX, 0, L, kText, 1, 1},
-                 {52, kRightGradeX, 0, C, gradeFont, 1, 1},
-                 {53, kRightAdditionX, 0, L, kSmall, 1, 1},
-                 {54, 0, q, L, 0, 1, 1},
-             });
+  ElectiveColumns(t, yElectives, q, 1, gradeFont);
 }
 
 // Form 23, one page: the coat of arms beside the school name, the statement,

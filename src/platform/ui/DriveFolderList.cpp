@@ -1,6 +1,5 @@
 #include "platform/ui/DriveFolderList.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
