@@ -247,10 +247,15 @@ QString BackupFileName(const QString& classFileName) {
 }
 
 bool WriteBackupCopy(const QString& folder, const QString& name) {
-  if (WriteClassImage(folder + BackupFileName(name), ClassFileHeader, Pupils, StoredPupilCount())) return true;
-  platform::ShowMessage(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!"),
-                        platform::MsgKind::Error);
+  const QString path = folder + BackupFileName(name);
+  if (WriteClassImage(path, ClassFileHeader, Pupils, StoredPupilCount())) return true;
+  ReportBackupFailure(path);
   return false;
+}
+
+void ReportBackupFailure(const QString& path) {
+  platform::ShowMessage(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!\r") + path,
+                        platform::MsgKind::Error);
 }
 
 bool WriteClassFile() {

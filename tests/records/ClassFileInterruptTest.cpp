@@ -26,7 +26,7 @@ using platform::FileStep;
 using platform::MsgKind;
 using quorv::TPupilRecord;
 
-const QString kBackupFailed = QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
+const QString kBackupFailed = QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!\r");
 const QString kOpenFailed = QString::fromUtf8("Die Datei konnte nicht geöffnet werden!");
 
 TPupilRecord Pupil(const char* surname, int key) {
@@ -183,7 +183,7 @@ TEST_F(ClassFileInterruptTest, EveryInterruptedBackupLeavesTheOldBackup) {
     SCOPED_TRACE(n);
     dir.writeFile(backupPath(), oldBackup);
     testsupport::ScriptedMessages msgs;
-    msgs.expect(kBackupFailed, MsgKind::Error);
+    msgs.expect(kBackupFailed + backupPath(), MsgKind::Error);
     testsupport::FileStepFault fault(n);
     EXPECT_FALSE(quorv::WriteBackupCopy(dir.dataDir(), "7a.QVR"));
     EXPECT_EQ(dir.readFile(backupPath()), oldBackup);
@@ -213,7 +213,7 @@ TEST_F(ClassFileInterruptTest, EachStepOfReadingFailsAsItsOwnFault) {
     const QByteArray shownBefore = ClassBytes();
     const bool readFails = n == 1;
     testsupport::ScriptedMessages msgs;
-    msgs.expect(readFails ? kOpenFailed : kBackupFailed, MsgKind::Error);
+    msgs.expect(readFails ? kOpenFailed : kBackupFailed + backupPath(), MsgKind::Error);
     testsupport::FileStepFault fault(n);
     EXPECT_EQ(quorv::ReadClassFile(dir.dataDir(), "7a.QVR"), !readFails);
     EXPECT_EQ(ClassBytes(), readFails ? shownBefore : oldClass);
