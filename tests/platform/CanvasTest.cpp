@@ -234,6 +234,31 @@ TEST(PainterCanvasText, OpaqueBackgroundFillsTheCell) {
   EXPECT_TRUE(redInk(false).isNull());
 }
 
+// Texts the painter draws itself, each right after a change from a small font:
+// the new font's capitals, and the underline below the baseline, spaced or not.
+TEST(PainterCanvasText, TextsThePainterDrawsItselfTakeTheNewFont) {
+  const struct {
+    const char* text;
+    bool underline;
+    int extra;
+  } cases[] = {{"MMMM", true, 0}, {"MM\tMM", false, 0}, {"MMMM", true, 8}, {"MMMM", true, -8}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.extra);
+    ImagePage page(2100, 800);
+    page.canvas().SetTextAlign(TextAlign::Left | TextAlign::Baseline);
+    page.canvas().SetFont(Font("Arial", 40));
+    page.canvas().TextOut(100, -3000, "klein");  // below the page
+    FontSpec big = Font("Arial", 300);
+    big.Underline = c.underline;
+    page.canvas().SetFont(big);
+    page.canvas().SetTextCharacterExtra(c.extra);
+    page.canvas().TextOut(100, -400, c.text);
+    const QRect ink = Ink(page.finish());
+    EXPECT_LT(ink.top(), 400 - 150) << c.text;
+    EXPECT_EQ(ink.bottom() > 400 + 5, c.underline) << c.text;
+  }
+}
+
 // ---- lines, rectangles, pictures, mapping -----------------------------------------
 
 TEST(PainterCanvasShapes, LinesUsePenWidthInLogicalUnits) {
