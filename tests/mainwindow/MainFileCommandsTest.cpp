@@ -657,7 +657,6 @@ TEST_F(FileCommandsTest, AWriteFailingPartWayIsReportedAndLeavesNoBrokenFile) {
   GradeListFolder = DataDir;
   const QString stick = Sub("Stick");
   dir.writeFile(ProgramDir + "TEST.TST", "t");
-  const QString saveFailed = QString::fromUtf8(" Fehler beim Speichern von: \r");
   const struct {
     QString path;
     const char* old;  // nullptr: no file before
@@ -665,16 +664,15 @@ TEST_F(FileCommandsTest, AWriteFailingPartWayIsReportedAndLeavesNoBrokenFile) {
     QString message;
     MsgKind kind;
   } cases[] = {
-      {DataDir + "8b.QVR", nullptr, [&] { dialogs.expectSave(DataDir + "8b");
-         form.FileSaveAs(); },
-       saveFailed + DataDir + "8b.QVR", MsgKind::Plain},
-      {DataDir + "7a.QVR", "old class", [&] { form.FileSave(); }, saveFailed + DataDir + "7a.QVR", MsgKind::Plain},
+      {DataDir + "8b.QVR", nullptr, [&] { dialogs.expectSave(DataDir + "8b"); form.FileSaveAs(); },
+       SaveFailed(DataDir + "8b.QVR"), MsgKind::Plain},
+      {DataDir + "7a.QVR", "old class", [&] { form.FileSave(); }, SaveFailed(DataDir + "7a.QVR"), MsgKind::Plain},
       {DataDir + "7a.$VR", "old backup", [] { WriteBackupCopy(DataDir, "7a.QVR"); },
        QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!\r") + DataDir + "7a.$VR",
        MsgKind::Error},
-      {DataDir + "7a_Ma.FDB", nullptr, [] { ExportGradeLists(); }, saveFailed + DataDir + "7a_Ma.FDB", MsgKind::Plain},
-      {ProgramDir + "SCHEINST.DAT", "old settings", [] { SaveSchoolSettings(); }, saveFailed + ProgramDir + "SCHEINST.DAT",
-       MsgKind::Plain},
+      {DataDir + "7a_Ma.FDB", nullptr, [] { ExportGradeLists(); }, SaveFailed(DataDir + "7a_Ma.FDB"), MsgKind::Plain},
+      {ProgramDir + "SCHEINST.DAT", "old settings", [] { SaveSchoolSettings(); },
+       SaveFailed(ProgramDir + "SCHEINST.DAT"), MsgKind::Plain},
       {stick + "TEST.TST", nullptr, [&] { ExportSettings({false, true}, ProgramDir, ProgramDir, stick); },
        "Die Datei \"" + ProgramDir + "TEST.TST\" konnte nicht nach \"" + stick + "TEST.TST\" kopiert werden.",
        MsgKind::Error},
@@ -683,20 +681,18 @@ TEST_F(FileCommandsTest, AWriteFailingPartWayIsReportedAndLeavesNoBrokenFile) {
     std::optional<testsupport::FolderRefusesNewFiles> refusing;
     if (inPlace) refusing.emplace();
     for (const auto& c : cases) {
-      SCOPED_TRACE(c.path.toStdString());
-      const QString folder = QFileInfo(c.path).path();
+      const QDir folder = QFileInfo(c.path).dir();
       if (c.old) dir.writeFile(c.path, c.old);
-      const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+      const QStringList before = folder.entryList(QDir::Files | QDir::Hidden);
       msgs.expect(c.message, c.kind);
       {
         testsupport::FileFaults faults({FileStep::Write});
         c.write();
       }
-      EXPECT_EQ(dir.readFile(c.path), QByteArray(c.old));
-      EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
+      EXPECT_EQ(dir.readFile(c.path), QByteArray(c.old)) << c.path.toStdString();
+      EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), before);
     }
   }
   EXPECT_EQ(ClassFileName, "7a.QVR");
   ExportSubjectSelection.fill(0);
 }
-

@@ -82,9 +82,12 @@ FontSpec Font(const char* face, int height, int weight = 400) {
   return f;
 }
 
-// The ink of one text written on a fresh page.
+// The ink of one text written on a fresh page, right after a text in another
+// font below the page.
 QRect TextInk(const FontSpec& font, unsigned align, int x, int y, const QString& text, int extra = 0) {
   ImagePage page(2100, 800);
+  page.canvas().SetFont(Font("Arial", 40));
+  page.canvas().TextOut(0, -3000, "klein");
   page.canvas().SetFont(font);
   page.canvas().SetTextAlign(align);
   page.canvas().SetTextCharacterExtra(extra);
@@ -234,28 +237,20 @@ TEST(PainterCanvasText, OpaqueBackgroundFillsTheCell) {
   EXPECT_TRUE(redInk(false).isNull());
 }
 
-// Texts the painter draws itself, each right after a change from a small font:
-// the new font's capitals, and the underline below the baseline, spaced or not.
+// Texts the painter draws itself: the new font's capitals, and the underline
+// below the baseline, spaced or not.
 TEST(PainterCanvasText, TextsThePainterDrawsItselfTakeTheNewFont) {
+  FontSpec underlined = Font("Arial", 300);
+  underlined.Underline = true;
   const struct {
+    FontSpec font;
     const char* text;
-    bool underline;
     int extra;
-  } cases[] = {{"MMMM", true, 0}, {"MM\tMM", false, 0}, {"MMMM", true, 8}, {"MMMM", true, -8}};
+  } cases[] = {{underlined, "MMMM", 0}, {Font("Arial", 300), "MM\tMM", 0}, {underlined, "MMMM", 8}, {underlined, "MMMM", -8}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.extra);
-    ImagePage page(2100, 800);
-    page.canvas().SetTextAlign(TextAlign::Left | TextAlign::Baseline);
-    page.canvas().SetFont(Font("Arial", 40));
-    page.canvas().TextOut(100, -3000, "klein");  // below the page
-    FontSpec big = Font("Arial", 300);
-    big.Underline = c.underline;
-    page.canvas().SetFont(big);
-    page.canvas().SetTextCharacterExtra(c.extra);
-    page.canvas().TextOut(100, -400, c.text);
-    const QRect ink = Ink(page.finish());
+    const QRect ink = TextInk(c.font, TextAlign::Left | TextAlign::Baseline, 100, -400, c.text, c.extra);
     EXPECT_LT(ink.top(), 400 - 150) << c.text;
-    EXPECT_EQ(ink.bottom() > 400 + 5, c.underline) << c.text;
+    EXPECT_EQ(ink.bottom() > 400 + 5, c.font.Underline) << c.text;
   }
 }
 
