@@ -121,10 +121,14 @@ bool ExportSubject(int catalogEntry) {
     if (!platform::WriteFileReplacing(backupPath, backup, platform::FileAccess::OwnerOnly))
       ReportBackupFailure(backupPath);
   }
+  // A list that cannot be written ends the export: the next ones would meet
+  // the same full or refusing folder.
   if (used > 0 &&
-      !platform::WriteFileReplacing(path, GradeListImage(GradeList, used), platform::FileAccess::OwnerOnly))
+      !platform::WriteFileReplacing(path, GradeListImage(GradeList, used), platform::FileAccess::OwnerOnly)) {
     platform::ShowMessage(QString::fromUtf8(" Fehler beim Speichern von: \r") + GradeListFolder + name,
                           platform::MsgKind::Plain);
+    return false;
+  }
   return true;
 }
 
