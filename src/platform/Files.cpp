@@ -143,7 +143,8 @@ bool ReplacingFile::Reserve(qint64 end) {
 void ReplacingFile::Abandon() {
   if (file_ && file_->isOpen()) file_->cancelWriting();
   if (!inPlace_) return;
-  if (!written_ || (inPlace_->seek(0) && inPlace_->write(old_) == old_.size())) inPlace_->resize(old_.size());
+  const bool back = !written_ || (inPlace_->seek(0) && inPlace_->write(old_) == old_.size());
+  if (back && inPlace_->size() != old_.size()) inPlace_->resize(old_.size());
   inPlace_.reset();
 }
 
