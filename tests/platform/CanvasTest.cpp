@@ -246,7 +246,8 @@ TEST(PainterCanvasText, TextsThePainterDrawsItselfTakeTheNewFont) {
     FontSpec font;
     const char* text;
     int extra;
-  } cases[] = {{underlined, "MMMM", 0}, {Font("Arial", 300), "MM\tMM", 0}, {underlined, "MMMM", 8}, {underlined, "MMMM", -8}};
+  } cases[] = {
+      {underlined, "MMMM", 0}, {Font("Arial", 300), "MM\tMM", 0}, {underlined, "MMMM", 8}, {underlined, "MMMM", -8}};
   for (const auto& c : cases) {
     const QRect ink = TextInk(c.font, TextAlign::Left | TextAlign::Baseline, 100, -400, c.text, c.extra);
     EXPECT_LT(ink.top(), 400 - 150) << c.text;

@@ -5,9 +5,9 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QStringList>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <cstring>
 #include <functional>
