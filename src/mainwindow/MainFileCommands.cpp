@@ -202,16 +202,27 @@ bool TMainForm::SaveClassFileAs() {
     // A cancelled save dialog writes nothing: closing keeps the class open.
     ClassFileName = previousName;
   } else {
+    const bool created = !platform::FileExists(folder + name);
     if (!PrepareClassFile(folder + name)) {
       platform::ShowMessage(kCreateFailedMessage, MsgKind::Plain);
       DataDir = previousFolder;
       ClassFileName = previousName;
       return false;
     }
+    const TClassFileHeader previousHeader = ClassFileHeader;
     DataDir = folder;
     ClassFileName = name;
     ResetClassFileHeader();
     written = SaveClassFile();
+    if (!written) {
+      // The save has said so. A file made for it and left empty would be
+      // refused when opened; the class keeps its file.
+      if (created) platform::RemoveFile(folder + name);
+      DataDir = previousFolder;
+      ClassFileName = previousName;
+      ClassFileHeader = previousHeader;
+      return false;
+    }
     FileSaveItem->setEnabled(true);
     OfferElectiveListTo(previousFolder);
   }

@@ -6,6 +6,9 @@
 #include <QSaveFile>
 #include <cstring>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace platform {
 
 namespace {
@@ -63,7 +66,8 @@ bool WriteFileFromStart(const QString& path, const void* data, std::size_t size)
 
 bool WriteFileReplacing(const QString& path, const QByteArray& data, FileAccess access) {
   ReplacingFile file(path, access);
-  return file.Open() && file.Write(data.constData(), static_cast<std::size_t>(data.size())) && file.Commit();
+  return file.Open(data.size()) && file.Write(data.constData(), static_cast<std::size_t>(data.size())) &&
+         file.Commit();
 }
 
 InputFile::InputFile() = default;
@@ -94,11 +98,9 @@ qint64 InputFile::Read(void* data, qint64 size) {
 
 ReplacingFile::ReplacingFile(const QString& path, FileAccess access) : path_(path), access_(access) {}
 
-ReplacingFile::~ReplacingFile() {
-  if (file_ && file_->isOpen()) file_->cancelWriting();
-}
+ReplacingFile::~ReplacingFile() { Abandon(); }
 
-bool ReplacingFile::Open() {
+bool ReplacingFile::Open(qint64 finalSize) {
   if (Fails(FileStep::OpenWrite, path_)) return ok_ = false;
   file_ = std::make_unique<QSaveFile>(path_);
   const bool isNew = !FileExists(path_);
@@ -111,24 +113,56 @@ bool ReplacingFile::Open() {
   }
   file_.reset();
   // A folder that refuses the file beside the target: a save must not fail
-  // where writing the existing file itself succeeds. Its tail is cut only
-  // after the new bytes are written.
-  if (!FileExists(path_)) return ok_ = false;
+  // where writing the existing file itself succeeds. Its old bytes are kept
+  // to be put back should the new ones not all get written.
+  if (isNew) return ok_ = false;
   inPlace_ = std::make_unique<QFile>(path_);
-  ok_ = inPlace_->open(QIODevice::ReadWrite);
-  return ok_;
+  if (inPlace_->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) old_ = inPlace_->readAll();
+  if (!inPlace_->isOpen() || old_.size() != inPlace_->size() || !inPlace_->seek(0)) {
+    inPlace_.reset();
+    return ok_ = false;
+  }
+  room_ = old_.size();
+  if (Reserve(finalSize)) return ok_ = true;
+  Abandon();
+  return ok_ = false;
+}
+
+// Bytes beyond the old end need room on the disk. It is taken before they
+// are written, so that a full disk refuses them while the old bytes stand.
+bool ReplacingFile::Reserve(qint64 end) {
+  if (end <= room_) return true;
+  if (Fails(FileStep::Reserve, path_) || ::posix_fallocate(inPlace_->handle(), room_, end - room_) != 0) return false;
+  room_ = end;
+  return true;
+}
+
+// Gives the new content up: the file beside the target is removed; a target
+// written in place gets its old bytes back, which its own blocks take again,
+// and its old length.
+void ReplacingFile::Abandon() {
+  if (file_ && file_->isOpen()) file_->cancelWriting();
+  if (!inPlace_) return;
+  const bool back = !written_ || (inPlace_->seek(0) && inPlace_->write(old_) == old_.size());
+  if (back && inPlace_->size() != old_.size()) inPlace_->resize(old_.size());
+  inPlace_.reset();
 }
 
 bool ReplacingFile::Write(const void* data, std::size_t size) {
   if (!ok_) return false;
-  // One step for the whole content, however many pieces it comes in.
-  if (!written_ && Fails(FileStep::Write, path_)) ok_ = false;
-  written_ = true;
   const auto n = static_cast<qint64>(size);
   QFileDevice* target = inPlace_ ? static_cast<QFileDevice*>(inPlace_.get()) : file_.get();
+  // One step for the whole content, however many pieces it comes in. A
+  // failing write has put part of its bytes down, as on a full disk.
+  if (!written_ && Fails(FileStep::Write, path_)) {
+    target->write(static_cast<const char*>(data), n / 2);
+    ok_ = false;
+  }
+  written_ = true;
+  if (ok_ && inPlace_ && !Reserve(size_ + n)) ok_ = false;
   if (ok_ && n > 0 && target->write(static_cast<const char*>(data), n) != n) ok_ = false;
   if (ok_) size_ += n;
-  if (!ok_ && file_) file_->cancelWriting();
+  if (!ok_) Abandon();
   return ok_;
 }
 
@@ -136,12 +170,20 @@ bool ReplacingFile::Commit() {
   if (!ok_) return false;
   ok_ = false;
   if (!written_ && Fails(FileStep::Write, path_)) {
-    if (file_) file_->cancelWriting();
+    Abandon();
     return false;
   }
-  if (inPlace_) return !Fails(FileStep::Flush, path_) && inPlace_->flush() && inPlace_->resize(size_);
+  if (inPlace_) {
+    // A longer old file is cut behind the new bytes.
+    if (Fails(FileStep::Flush, path_) || !inPlace_->resize(size_) || ::fsync(inPlace_->handle()) != 0) {
+      Abandon();
+      return false;
+    }
+    inPlace_.reset();
+    return true;
+  }
   if (Fails(FileStep::Flush, path_) || !file_->flush() || Fails(FileStep::Rename, path_)) {
-    file_->cancelWriting();
+    Abandon();
     return false;
   }
   // QSaveFile syncs the new file to the disk before it takes the target's place.

@@ -13,9 +13,11 @@ class QSaveFile;
 namespace platform {
 
 // The steps of file access at which a failure can be injected (tests only).
-enum class FileStep { OpenRead, Create, OpenWrite, Write, Flush, Rename };
+enum class FileStep { OpenRead, Create, OpenWrite, Reserve, Write, Flush, Rename };
 // Called before each step; returning true makes that step fail. Empty: no faults.
-// Every step of reading and writing a file passes through it.
+// Every step of reading and writing a file passes through it. A failing Write
+// puts part of its bytes down first, as a full disk does; Reserve is the room
+// a file written in place takes beyond its old end.
 using FileFaultHook = std::function<bool(FileStep step, const QString& path)>;
 void SetFileFaultHook(FileFaultHook hook);
 // Tests only: true makes the folder of the path refuse a new file, as a
@@ -45,7 +47,8 @@ bool CreateEmptyFile(const QString& path, FileAccess access = FileAccess::Shared
 bool WriteFileFromStart(const QString& path, const void* data, std::size_t size);
 // Writes the whole file beside the target and then replaces the target, so
 // the target is either the old or the complete new file. Where the folder
-// refuses the file beside it, an existing target is written in place. The
+// refuses the file beside it, an existing target is written in place, and
+// its old bytes are put back when the new ones cannot all be written. The
 // new file has the mode of the old one. False on failure.
 bool WriteFileReplacing(const QString& path, const QByteArray& data, FileAccess access = FileAccess::Shared);
 
@@ -69,22 +72,31 @@ class InputFile {
 // A file written in pieces beside its target, which Commit replaces once all
 // bytes are flushed to the disk: the target is either the old or the complete
 // new file, with the old one's mode. Without Commit the target stays as it was.
+// Where the folder refuses the file beside it, the target itself is written,
+// with the room beyond its old end taken first and its old bytes kept to be
+// put back.
 class ReplacingFile {
  public:
   explicit ReplacingFile(const QString& path, FileAccess access = FileAccess::Shared);
   ~ReplacingFile();
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
-  bool Open();
+  // finalSize: the bytes that will be written, when known.
+  bool Open(qint64 finalSize = 0);
   // False when writing fails; every later call then fails too.
   bool Write(const void* data, std::size_t size);
   bool Commit();
 
  private:
+  bool Reserve(qint64 end);
+  void Abandon();
+
   QString path_;
   FileAccess access_;
   std::unique_ptr<QSaveFile> file_;
   std::unique_ptr<QFile> inPlace_;  // the target itself, where its folder refuses a new file
+  QByteArray old_;                  // its bytes before
+  qint64 room_ = 0;                 // the bytes it holds on the disk
   qint64 size_ = 0;
   bool ok_ = false;
   bool written_ = false;

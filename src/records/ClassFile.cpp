@@ -114,7 +114,8 @@ ReadFault LoadClassFile(const QString& path, TClassFileHeader& header, TDB2& pup
 // as the complete new content of path.
 bool WriteClassImage(const QString& path, const TClassFileHeader& header, const TDB2& pupils, int count) {
   platform::ReplacingFile file(path, platform::FileAccess::OwnerOnly);
-  if (!file.Open() || !file.Write(&header, sizeof header)) return false;
+  if (!file.Open(kHeaderSize + count * qint64{sizeof(TPupilRecord)}) || !file.Write(&header, sizeof header))
+    return false;
   const int perBlock = static_cast<int>(std::max<qint64>(1, kBlockBytes / qint64{sizeof(TPupilRecord)}));
   std::vector<TPupilRecord> block(static_cast<std::size_t>(std::min(perBlock, std::max(count, 1))));
   for (int done = 0; done < count;) {
@@ -246,10 +247,15 @@ QString BackupFileName(const QString& classFileName) {
 }
 
 bool WriteBackupCopy(const QString& folder, const QString& name) {
-  if (WriteClassImage(folder + BackupFileName(name), ClassFileHeader, Pupils, StoredPupilCount())) return true;
-  platform::ShowMessage(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!"),
-                        platform::MsgKind::Error);
+  const QString path = folder + BackupFileName(name);
+  if (WriteClassImage(path, ClassFileHeader, Pupils, StoredPupilCount())) return true;
+  ReportBackupFailure(path);
   return false;
+}
+
+void ReportBackupFailure(const QString& path) {
+  platform::ShowMessage(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!\r") + path,
+                        platform::MsgKind::Error);
 }
 
 bool WriteClassFile() {

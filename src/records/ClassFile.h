@@ -145,6 +145,8 @@ QString BackupFileName(const QString& classFileName);
 // Writes ClassFileHeader and Pupils (version 2) to folder + the backup name.
 // Reports a failure itself; true when the copy was written.
 bool WriteBackupCopy(const QString& folder, const QString& name);
+// The message that the backup copy at path could not be written.
+void ReportBackupFailure(const QString& path);
 
 // Writes ClassFileHeader and Pupils into the existing file DataDir +
 // ClassFileName. The file is replaced only once the new content is complete.

@@ -1,5 +1,6 @@
 #include "records/GradeList.h"
 
+#include "records/ClassFile.h"
 #include "records/SubjectGrades.h"
 
 #include <algorithm>
@@ -116,15 +117,18 @@ bool ExportSubject(int catalogEntry) {
   if (merge) {
     const QByteArray backup =
         old.left(static_cast<qsizetype>(kCountSize + static_cast<std::size_t>(oldCount) * sizeof(TGradeListEntry)));
-    if (!platform::WriteFileReplacing(GradeListFolder + BackupGradeListFileName(name), backup,
-                                     platform::FileAccess::OwnerOnly))
-      platform::ShowMessage(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!"),
-                            platform::MsgKind::Error);
+    const QString backupPath = GradeListFolder + BackupGradeListFileName(name);
+    if (!platform::WriteFileReplacing(backupPath, backup, platform::FileAccess::OwnerOnly))
+      ReportBackupFailure(backupPath);
   }
+  // A list that cannot be written ends the export: the next ones would meet
+  // the same full or refusing folder.
   if (used > 0 &&
-      !platform::WriteFileReplacing(path, GradeListImage(GradeList, used), platform::FileAccess::OwnerOnly))
+      !platform::WriteFileReplacing(path, GradeListImage(GradeList, used), platform::FileAccess::OwnerOnly)) {
     platform::ShowMessage(QString::fromUtf8(" Fehler beim Speichern von: \r") + GradeListFolder + name,
                           platform::MsgKind::Plain);
+    return false;
+  }
   return true;
 }
 

@@ -92,7 +92,7 @@ QByteArray GradeListImage(const TFaNoDB& list, int used);
 
 // Writes the list of every selected subject into GradeListFolder, merging
 // with an old list there. False when the export ended early (an old list
-// that could not be opened).
+// that could not be opened, a list that could not be written).
 bool ExportGradeLists();
 
 }  // namespace quorv

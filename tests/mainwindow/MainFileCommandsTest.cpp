@@ -9,6 +9,9 @@
 
 #include "mainwindow/SheetStubFixture.h"
 #include "platform/BinIO.h"
+#include "records/GradeList.h"
+#include "settings/SchulEinst.h"
+#include "settings/SettingsTransfer.h"
 #include "support/FileFaults.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
@@ -642,4 +645,54 @@ TEST_F(FileCommandsTest, SaveAsOfAVersion1ClassWritesAFreshHeader) {
   EXPECT_EQ(ClassFileHeader.VersionLoaded, 2);
   // Plain saves ask nothing now.
   EXPECT_TRUE(form.FileSave());
+}
+
+// Each writer of a file the teacher is told about, its write failing part way
+// as on a full disk: the message names the file, and no broken file stays.
+TEST_F(FileCommandsTest, AWriteFailingPartWayIsReportedAndLeavesNoBrokenFile) {
+  auto& form = FormWithClass(ThreePupils(), "7a.QVR");
+  BuildDefaultSubjectCatalog();
+  ExportSubjectSelection.fill(0);
+  ExportSubjectSelection[20] = 1;  // Ma
+  GradeListFolder = DataDir;
+  const QString stick = Sub("Stick");
+  dir.writeFile(ProgramDir + "TEST.TST", "t");
+  const struct {
+    QString path;
+    const char* old;  // nullptr: no file before
+    std::function<void()> write;
+    QString message;
+    MsgKind kind;
+  } cases[] = {
+      {DataDir + "8b.QVR", nullptr, [&] { dialogs.expectSave(DataDir + "8b"); form.FileSaveAs(); },
+       SaveFailed(DataDir + "8b.QVR"), MsgKind::Plain},
+      {DataDir + "7a.QVR", "old class", [&] { form.FileSave(); }, SaveFailed(DataDir + "7a.QVR"), MsgKind::Plain},
+      {DataDir + "7a.$VR", "old backup", [] { WriteBackupCopy(DataDir, "7a.QVR"); },
+       QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!\r") + DataDir + "7a.$VR",
+       MsgKind::Error},
+      {DataDir + "7a_Ma.FDB", nullptr, [] { ExportGradeLists(); }, SaveFailed(DataDir + "7a_Ma.FDB"), MsgKind::Plain},
+      {ProgramDir + "SCHEINST.DAT", "old settings", [] { SaveSchoolSettings(); },
+       SaveFailed(ProgramDir + "SCHEINST.DAT"), MsgKind::Plain},
+      {stick + "TEST.TST", nullptr, [&] { ExportSettings({false, true}, ProgramDir, ProgramDir, stick); },
+       "Die Datei \"" + ProgramDir + "TEST.TST\" konnte nicht nach \"" + stick + "TEST.TST\" kopiert werden.",
+       MsgKind::Error},
+  };
+  for (const bool inPlace : {false, true}) {
+    std::optional<testsupport::FolderRefusesNewFiles> refusing;
+    if (inPlace) refusing.emplace();
+    for (const auto& c : cases) {
+      const QDir folder = QFileInfo(c.path).dir();
+      if (c.old) dir.writeFile(c.path, c.old);
+      const QStringList before = folder.entryList(QDir::Files | QDir::Hidden);
+      msgs.expect(c.message, c.kind);
+      {
+        testsupport::FileFaults faults({FileStep::Write});
+        c.write();
+      }
+      EXPECT_EQ(dir.readFile(c.path), QByteArray(c.old)) << c.path.toStdString();
+      EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), before);
+    }
+  }
+  EXPECT_EQ(ClassFileName, "7a.QVR");
+  ExportSubjectSelection.fill(0);
 }

@@ -82,9 +82,12 @@ FontSpec Font(const char* face, int height, int weight = 400) {
   return f;
 }
 
-// The ink of one text written on a fresh page.
+// The ink of one text written on a fresh page, right after a text in another
+// font below the page.
 QRect TextInk(const FontSpec& font, unsigned align, int x, int y, const QString& text, int extra = 0) {
   ImagePage page(2100, 800);
+  page.canvas().SetFont(Font("Arial", 40));
+  page.canvas().TextOut(0, -3000, "klein");
   page.canvas().SetFont(font);
   page.canvas().SetTextAlign(align);
   page.canvas().SetTextCharacterExtra(extra);
@@ -232,6 +235,24 @@ TEST(PainterCanvasText, OpaqueBackgroundFillsTheCell) {
   EXPECT_NEAR(cell.bottom(), 300, 1);
   EXPECT_NEAR(cell.height(), 100, 2);
   EXPECT_TRUE(redInk(false).isNull());
+}
+
+// Texts the painter draws itself: the new font's capitals, and the underline
+// below the baseline, spaced or not.
+TEST(PainterCanvasText, TextsThePainterDrawsItselfTakeTheNewFont) {
+  FontSpec underlined = Font("Arial", 300);
+  underlined.Underline = true;
+  const struct {
+    FontSpec font;
+    const char* text;
+    int extra;
+  } cases[] = {
+      {underlined, "MMMM", 0}, {Font("Arial", 300), "MM\tMM", 0}, {underlined, "MMMM", 8}, {underlined, "MMMM", -8}};
+  for (const auto& c : cases) {
+    const QRect ink = TextInk(c.font, TextAlign::Left | TextAlign::Baseline, 100, -400, c.text, c.extra);
+    EXPECT_LT(ink.top(), 400 - 150) << c.text;
+    EXPECT_EQ(ink.bottom() > 400 + 5, c.font.Underline) << c.text;
+  }
 }
 
 // ---- lines, rectangles, pictures, mapping -----------------------------------------

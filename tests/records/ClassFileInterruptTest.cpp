@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
+#include <QStorageInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -16,13 +19,15 @@
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
+#include <sys/mount.h>
+
 namespace {
 
 using platform::FileStep;
 using platform::MsgKind;
 using quorv::TPupilRecord;
 
-const QString kBackupFailed = QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
+const QString kBackupFailed = QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!\r");
 const QString kOpenFailed = QString::fromUtf8("Die Datei konnte nicht geöffnet werden!");
 
 TPupilRecord Pupil(const char* surname, int key) {
@@ -179,7 +184,7 @@ TEST_F(ClassFileInterruptTest, EveryInterruptedBackupLeavesTheOldBackup) {
     SCOPED_TRACE(n);
     dir.writeFile(backupPath(), oldBackup);
     testsupport::ScriptedMessages msgs;
-    msgs.expect(kBackupFailed, MsgKind::Error);
+    msgs.expect(kBackupFailed + backupPath(), MsgKind::Error);
     testsupport::FileStepFault fault(n);
     EXPECT_FALSE(quorv::WriteBackupCopy(dir.dataDir(), "7a.QVR"));
     EXPECT_EQ(dir.readFile(backupPath()), oldBackup);
@@ -209,12 +214,37 @@ TEST_F(ClassFileInterruptTest, EachStepOfReadingFailsAsItsOwnFault) {
     const QByteArray shownBefore = ClassBytes();
     const bool readFails = n == 1;
     testsupport::ScriptedMessages msgs;
-    msgs.expect(readFails ? kOpenFailed : kBackupFailed, MsgKind::Error);
+    msgs.expect(readFails ? kOpenFailed : kBackupFailed + backupPath(), MsgKind::Error);
     testsupport::FileStepFault fault(n);
     EXPECT_EQ(quorv::ReadClassFile(dir.dataDir(), "7a.QVR"), !readFails);
     EXPECT_EQ(ClassBytes(), readFails ? shownBefore : oldClass);
     EXPECT_FALSE(QFile::exists(backupPath()));
     EXPECT_EQ(FilesIn(dir.dataDir()), QStringList{"7a.QVR"});
+  }
+}
+
+// Saving 40 pupils over 4 on a small tmpfs of its own (only root may mount
+// one) that has not the room. With three inodes, taken by the folder, the
+// class file and the filler, the folder refuses a file beside the class file
+// as a read-only one does.
+TEST_F(ClassFileInterruptTest, SaveOnAFullDiskLeavesTheOldFile) {
+  for (const char* options : {"size=320k,nr_inodes=3", "size=320k"}) {
+    QTemporaryDir disk;
+    const QByteArray where = QFile::encodeName(disk.path());
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, options) != 0) GTEST_SKIP() << "mounting a tmpfs needs root";
+    const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
+    quorv::DataDir = disk.path() + '/';
+    const QString path = quorv::DataDir + "7a.QVR";
+    SetClass(std::vector<TPupilRecord>(4, Pupil("Alt", 1)));
+    ASSERT_TRUE(platform::CreateEmptyFile(path) && quorv::WriteClassFile());
+    const QByteArray old = dir.readFile(path);
+    dir.writeFile(quorv::DataDir + "FILL", QByteArray(QStorageInfo(disk.path()).bytesAvailable() - 100 * 1024, 'x'));
+    SetClass(std::vector<TPupilRecord>(40, Pupil("Neu", 2)));
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(QStringLiteral(" Fehler beim Speichern von: \r") + path, MsgKind::Plain);
+    EXPECT_FALSE(quorv::WriteClassFile());
+    EXPECT_EQ(dir.readFile(path), old) << options;
+    EXPECT_EQ(FilesIn(quorv::DataDir), (QStringList{"7a.QVR", "FILL"}));
   }
 }
 

@@ -33,7 +33,7 @@ const QString kNoRecords =
     QString::fromUtf8("Die Datei enthält keine Schülerdaten!\rDie Daten können NICHT gelesen werden!!!");
 const QString kTooShort =
     QString::fromUtf8("Die Datei ist unvollständig (zu kurz)!\rDie Daten können NICHT gelesen werden!!!");
-const QString kBackupFailed = QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
+const QString kBackupFailed = QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!\r");
 
 // Short strings of a record image: offset of the length byte and capacity.
 struct StringField {
@@ -557,7 +557,7 @@ TEST_F(ClassFileTest, FailedBackupKeepsTheClassThatWasRead) {
   dir.writeFile(dir.dataDir() + "7a.QVR", FileImage(HeaderImage(2, 2, 2), recs));
   ASSERT_TRUE(QDir().mkpath(dir.dataDir() + "7a.$VR"));  // the backup cannot be created
   SetClass({RandomImage(kRec2, V2Strings(), 53)});
-  msgs.expect(kBackupFailed, MsgKind::Error);
+  msgs.expect(kBackupFailed + dir.dataDir() + "7a.$VR", MsgKind::Error);
   EXPECT_TRUE(quorv::ReadClassFile(dir.dataDir(), "7a.QVR"));
   ASSERT_EQ(quorv::PupilCount, 2);
   EXPECT_TRUE(BytesOf(quorv::Pupils[0]) == recs[0]);

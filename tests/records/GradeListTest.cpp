@@ -141,22 +141,22 @@ TEST_F(GradeListTest, NewListsAndMergesWithAnOldListInEachOptionCombination) {
   }
 }
 
-TEST_F(GradeListTest, DamagedOldListAndFailedWritesLeaveTheOthersGoing) {
+TEST_F(GradeListTest, DamagedOldListIsLeftAndAFailedWriteEndsTheExport) {
   QByteArray bytes = GradeListImage(TFaNoDB(1), 1);
   bytes[0] = 5;  // five entries said, one held
-  dir.writeFile(dir.dataDir() + "5a_Ma.FDB", bytes);
+  dir.writeFile(dir.dataDir() + "5a_Deu.FDB", bytes);
   ExportSubjectSelection[kMa] = ExportSubjectSelection[kDeu] = ExportSubjectSelection[kTeAl] = 1;
   platform::SetFileFaultHook([](platform::FileStep step, const QString& path) {
-    return step == platform::FileStep::OpenWrite && path.endsWith("_Deu.FDB");
+    return step == platform::FileStep::OpenWrite && path.endsWith("_Ma.FDB");
   });
   ScriptedMessages msgs;
-  msgs.expect(QString::fromUtf8(" Fehler beim Speichern von: \r") + dir.dataDir() + "5a_Deu.FDB", MsgKind::Plain);
-  msgs.expectPrefix(QString::fromUtf8("Die vorhandene Liste\r") + dir.dataDir() + "5a_Ma.FDB\rist beschädigt",
+  msgs.expectPrefix(QString::fromUtf8("Die vorhandene Liste\r") + dir.dataDir() + "5a_Deu.FDB\rist beschädigt",
                     MsgKind::Error);
-  EXPECT_TRUE(ExportGradeLists());
-  EXPECT_EQ(Read("5a_Ma.FDB"), bytes);
-  EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Ma.§DB")));
-  EXPECT_TRUE(platform::FileExists(dir.dataDir() + "5a_Te_AL.FDB"));  // the subject after them
+  msgs.expect(QString::fromUtf8(" Fehler beim Speichern von: \r") + dir.dataDir() + "5a_Ma.FDB", MsgKind::Plain);
+  EXPECT_FALSE(ExportGradeLists());
+  EXPECT_EQ(Read("5a_Deu.FDB"), bytes);
+  EXPECT_FALSE(platform::FileExists(dir.dataDir() + QString::fromUtf8("5a_Deu.§DB")));
+  EXPECT_FALSE(platform::FileExists(dir.dataDir() + "5a_Te_AL.FDB"));  // the subject after them
 }
 
 TEST_F(GradeListTest, LengthBytesOfAnOldListAreClampedInTheMergedListOnly) {
