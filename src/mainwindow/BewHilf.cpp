@@ -1,9 +1,12 @@
 #include "mainwindow/BewHilf.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
@@ -51,7 +54,19 @@ QStringList CodeListLines(int schoolType, bool showAdditions) {
   return lines;
 }
 
-TBewHilfForm::TBewHilfForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
+QRect PlaceBeside(QSize size, const QRect& owner, const QRect& keepClear, const QRect& screen) {
+  const int top = std::clamp(owner.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+  const QRect right(QPoint(owner.right() + 1, top), size);
+  if (screen.contains(right)) return right;
+  const QRect left(QPoint(owner.left() - size.width(), top), size);
+  if (screen.contains(left)) return left;
+  const QRect clear = keepClear.isValid() ? keepClear : owner;
+  const bool rightIsFarther = screen.right() - clear.right() >= clear.left() - screen.left();
+  return QRect(QPoint(rightIsFarther ? screen.right() + 1 - size.width() : screen.left(), top), size);
+}
+
+TBewHilfForm::TBewHilfForm(QWidget* parent, platform::DialogWidgets widgets)
+    : DeferredDialog(parent), home_(parent) {
   setObjectName(QStringLiteral("BewHilfForm"));
   setWindowTitle(QString::fromUtf8("mögliche Einträge bei Bew., Zus. u. Niv."));
   setModal(false);
@@ -89,5 +104,38 @@ void TBewHilfForm::showEvent(QShowEvent* event) {
 }
 
 void TBewHilfForm::Button1Click() { close(); }
+
+void TBewHilfForm::ShowBesideDialog(QWidget* dialog, const QRect& keepClear) {
+  if (!dialog || !dialog->isVisible()) {
+    // Nothing to stand beside: shown as from the data sheet.
+    if (!isVisible()) show();
+    return;
+  }
+  if (dialog_ == dialog && isVisible()) return;
+  if (dialog_ != dialog) {
+    ReturnHome();
+    dialog_ = dialog;
+    setParent(dialog, windowFlags());
+    dialog->installEventFilter(this);
+  }
+  show();
+  const QScreen* screen = dialog->screen();
+  if (screen)
+    move(PlaceBeside(frameGeometry().size(), dialog->frameGeometry(), keepClear, screen->availableGeometry())
+             .topLeft());
+}
+
+void TBewHilfForm::ReturnHome() {
+  if (!dialog_) return;
+  dialog_->removeEventFilter(this);
+  dialog_ = nullptr;
+  setParent(home_, windowFlags());
+}
+
+bool TBewHilfForm::eventFilter(QObject* watched, QEvent* event) {
+  // The dialog closes (or goes): the list goes with it.
+  if (watched == dialog_ && event->type() == QEvent::Hide && !event->spontaneous()) ReturnHome();
+  return DeferredDialog::eventFilter(watched, event);
+}
 
 }  // namespace quorv

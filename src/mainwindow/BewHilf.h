@@ -1,6 +1,8 @@
 #pragma once
 // The code list "mögliche Einträge bei Bew., Zus. u. Niv.": a window beside
 // the data sheet that lists what the grade, addition and level fields take.
+#include <QPointer>
+#include <QRect>
 #include <QStringList>
 
 #include "platform/ui/DeferredDialog.h"
@@ -13,6 +15,10 @@ namespace quorv {
 // The lines of the list for a school type and the additions option.
 QStringList CodeListLines(int schoolType, bool showAdditions);
 
+// Where a window of the size goes beside the owner's frame within the screen:
+// right of it, else left of it, else at the screen's edge farther from keepClear.
+QRect PlaceBeside(QSize size, const QRect& owner, const QRect& keepClear, const QRect& screen);
+
 class TBewHilfForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
@@ -22,6 +28,11 @@ class TBewHilfForm : public platform::DeferredDialog {
   QPlainTextEdit* Memo1;
   QPushButton* Button1;  // "ausblenden"
 
+  // Shows the list for a dialog unless it shows for it already: the list
+  // becomes the dialog's child, so the dialog's modality leaves it usable,
+  // stands beside it clear of keepClear (global) and goes with it.
+  void ShowBesideDialog(QWidget* dialog, const QRect& keepClear);
+
  public slots:
   void FormShow();
   void Button1Click();
@@ -29,6 +40,13 @@ class TBewHilfForm : public platform::DeferredDialog {
  protected:
   void MakeWidgets() override;
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Back to the window it was made for, hidden.
+  void ReturnHome();
+  QPointer<QWidget> home_;
+  QPointer<QWidget> dialog_;
 };
 
 }  // namespace quorv
