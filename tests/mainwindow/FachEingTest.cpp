@@ -266,7 +266,6 @@ TEST_F(SubjectCommandsTest, CodeListWorksBesideTheModalGradeEntry) {
       QTest::mouseClick(codeList.windowHandle(), Qt::LeftButton, {},
                         codeList.Button1->mapTo(&codeList, codeList.Button1->rect().center()));
       EXPECT_FALSE(codeList.isVisible()) << leftOpenBySheet;
-      EXPECT_TRUE(dialog.isVisible());
       dialog.hide();
       return 1;
     });
