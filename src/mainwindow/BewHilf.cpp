@@ -39,6 +39,18 @@ const std::vector<TCodeBlock>& CodeBlocks() {
   return blocks;
 }
 
+// Where a window of the size goes beside the owner's frame within the screen:
+// right of it, else left of it, else at the screen's edge farther from keepClear.
+QRect PlaceBeside(QSize size, const QRect& owner, const QRect& keepClear, const QRect& screen) {
+  const int top = std::clamp(owner.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+  const QRect right(QPoint(owner.right() + 1, top), size);
+  if (screen.contains(right)) return right;
+  const QRect left(QPoint(owner.left() - size.width(), top), size);
+  if (screen.contains(left)) return left;
+  const bool rightIsFarther = screen.right() - keepClear.right() >= keepClear.left() - screen.left();
+  return QRect(QPoint(rightIsFarther ? screen.right() + 1 - size.width() : screen.left(), top), size);
+}
+
 }  // namespace
 
 QStringList CodeListLines(int schoolType, bool showAdditions) {
@@ -52,17 +64,6 @@ QStringList CodeListLines(int schoolType, bool showAdditions) {
     for (const char* line : block.lines) lines << QString::fromUtf8(line);
   }
   return lines;
-}
-
-QRect PlaceBeside(QSize size, const QRect& owner, const QRect& keepClear, const QRect& screen) {
-  const int top = std::clamp(owner.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
-  const QRect right(QPoint(owner.right() + 1, top), size);
-  if (screen.contains(right)) return right;
-  const QRect left(QPoint(owner.left() - size.width(), top), size);
-  if (screen.contains(left)) return left;
-  const QRect clear = keepClear.isValid() ? keepClear : owner;
-  const bool rightIsFarther = screen.right() - clear.right() >= clear.left() - screen.left();
-  return QRect(QPoint(rightIsFarther ? screen.right() + 1 - size.width() : screen.left(), top), size);
 }
 
 TBewHilfForm::TBewHilfForm(QWidget* parent, platform::DialogWidgets widgets)

@@ -15,10 +15,6 @@ namespace quorv {
 // The lines of the list for a school type and the additions option.
 QStringList CodeListLines(int schoolType, bool showAdditions);
 
-// Where a window of the size goes beside the owner's frame within the screen:
-// right of it, else left of it, else at the screen's edge farther from keepClear.
-QRect PlaceBeside(QSize size, const QRect& owner, const QRect& keepClear, const QRect& screen);
-
 class TBewHilfForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
