@@ -1,9 +1,12 @@
 #include "mainwindow/BewHilf.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
@@ -36,6 +39,18 @@ const std::vector<TCodeBlock>& CodeBlocks() {
   return blocks;
 }
 
+// Where a window of the size goes beside the owner's frame within the screen:
+// right of it, else left of it, else at the screen's edge farther from keepClear.
+QRect PlaceBeside(QSize size, const QRect& owner, const QRect& keepClear, const QRect& screen) {
+  const int top = std::clamp(owner.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+  const QRect right(QPoint(owner.right() + 1, top), size);
+  if (screen.contains(right)) return right;
+  const QRect left(QPoint(owner.left() - size.width(), top), size);
+  if (screen.contains(left)) return left;
+  const bool rightIsFarther = screen.right() - keepClear.right() >= keepClear.left() - screen.left();
+  return QRect(QPoint(rightIsFarther ? screen.right() + 1 - size.width() : screen.left(), top), size);
+}
+
 }  // namespace
 
 QStringList CodeListLines(int schoolType, bool showAdditions) {
@@ -51,7 +66,8 @@ QStringList CodeListLines(int schoolType, bool showAdditions) {
   return lines;
 }
 
-TBewHilfForm::TBewHilfForm(QWidget* parent, platform::DialogWidgets widgets) : DeferredDialog(parent) {
+TBewHilfForm::TBewHilfForm(QWidget* parent, platform::DialogWidgets widgets)
+    : DeferredDialog(parent), home_(parent) {
   setObjectName(QStringLiteral("BewHilfForm"));
   setWindowTitle(QString::fromUtf8("mögliche Einträge bei Bew., Zus. u. Niv."));
   setModal(false);
@@ -89,5 +105,38 @@ void TBewHilfForm::showEvent(QShowEvent* event) {
 }
 
 void TBewHilfForm::Button1Click() { close(); }
+
+void TBewHilfForm::ShowBesideDialog(QWidget* dialog, const QRect& keepClear) {
+  if (!dialog || !dialog->isVisible()) {
+    // Nothing to stand beside: shown as from the data sheet.
+    if (!isVisible()) show();
+    return;
+  }
+  if (dialog_ == dialog && isVisible()) return;
+  if (dialog_ != dialog) {
+    ReturnHome();
+    dialog_ = dialog;
+    setParent(dialog, windowFlags());
+    dialog->installEventFilter(this);
+  }
+  show();
+  const QScreen* screen = dialog->screen();
+  if (screen)
+    move(PlaceBeside(frameGeometry().size(), dialog->frameGeometry(), keepClear, screen->availableGeometry())
+             .topLeft());
+}
+
+void TBewHilfForm::ReturnHome() {
+  if (!dialog_) return;
+  dialog_->removeEventFilter(this);
+  dialog_ = nullptr;
+  setParent(home_, windowFlags());
+}
+
+bool TBewHilfForm::eventFilter(QObject* watched, QEvent* event) {
+  // The dialog closes (or goes): the list goes with it.
+  if (watched == dialog_ && event->type() == QEvent::Hide && !event->spontaneous()) ReturnHome();
+  return DeferredDialog::eventFilter(watched, event);
+}
 
 }  // namespace quorv

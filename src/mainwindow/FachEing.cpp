@@ -13,6 +13,7 @@
 #include <array>
 #include <vector>
 
+#include "mainwindow/BewHilf.h"
 #include "platform/Messages.h"
 #include "platform/ui/Cp1252Input.h"
 #include "platform/ui/ComboBoxes.h"
@@ -292,7 +293,13 @@ void TFachEingForm::BitBtn3Click() { SortRows(1, true); }
 void TFachEingForm::BitBtn4Click() { SortRows(1, false); }
 
 void TFachEingForm::BitBtn7Click() {
-  if (BewHilfForm && !BewHilfForm->isVisible()) BewHilfForm->show();
+  if (BewHilfForm) BewHilfForm->ShowBesideDialog(this, GridColumnsOnScreen());
+}
+
+QRect TFachEingForm::GridColumnsOnScreen() const {
+  const QWidget* view = StringGrid1->viewport();
+  const int right = StringGrid1->columnViewportPosition(kColumns - 1) + StringGrid1->columnWidth(kColumns - 1);
+  return QRect(view->mapToGlobal(QPoint(0, 0)), QSize(std::min(right, view->width()), view->height()));
 }
 
 void TFachEingForm::BitBtn8Click() {
@@ -310,6 +317,8 @@ void TFachEingForm::BitBtn8Click() {
 void TFachEingForm::showEvent(QShowEvent* event) {
   FormShow();
   QDialog::showEvent(event);
+  // A code list the data sheet left open would stay behind the dialog's modality.
+  if (BewHilfForm && BewHilfForm->isVisible()) BitBtn7Click();
 }
 
 }  // namespace quorv

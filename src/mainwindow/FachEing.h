@@ -11,6 +11,8 @@ class QTableWidget;
 
 namespace quorv {
 
+class TBewHilfForm;
+
 class TFachEingForm : public platform::DeferredDialog {
   Q_OBJECT
  public:
@@ -21,7 +23,7 @@ class TFachEingForm : public platform::DeferredDialog {
   QString GridSubject;
   int ListedPupilCount = 0;
   // The modeless code list, shown by "mögliche Eintragungen".
-  QWidget* BewHilfForm = nullptr;
+  TBewHilfForm* BewHilfForm = nullptr;
 
   QComboBox* ComboBox1;
   QTableWidget* StringGrid1;
@@ -40,6 +42,8 @@ class TFachEingForm : public platform::DeferredDialog {
   void WriteBackSubjectGrid();
   // Orders the listed rows by a column's text, by character code.
   void SortRows(int column, bool ascending);
+  // The grid's columns on the screen, which the code list leaves clear.
+  QRect GridColumnsOnScreen() const;
 
  public slots:
   void FormShow();

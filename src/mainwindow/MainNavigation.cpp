@@ -39,18 +39,19 @@ void ApplyButtonChange(ButtonChange change, QPushButton* a, QPushButton* b) {
   b->setEnabled(change == ButtonChange::Enable);
 }
 
-// Plans the button's move, stores the pupil being left when the move asks for
-// it and storing is wanted, makes the target current and sets the buttons.
-void MoveBy(TMainForm& form, NavButton button, bool storing) {
+// Plans the button's move, makes the target current and sets the buttons.
+void MoveBy(TMainForm& form, NavButton button) {
   const NavStep step = PlanNavigation(button, Pupils, PupilCount, CurrentPupil, ShowDeleted());
-  if (step.store && storing) form.StoreCurrentPupil();
   if (step.target >= 0) CurrentPupil = step.target;
   ApplyButtonChange(step.backButtons, form.Button1, form.Button2);
   ApplyButtonChange(step.forwardButtons, form.Button3, form.Button4);
 }
 
 void Navigate(TMainForm& form, NavButton button) {
-  MoveBy(form, button, true);
+  // Also a press that cannot move stores: the show below refills the sheet
+  // from the record and would drop what was typed.
+  form.StoreCurrentPupil();
+  MoveBy(form, button);
   form.RefreshPupilGrid();
   form.ShowCurrentPupil();
   form.SelectCurrentPupilInList();
@@ -162,7 +163,7 @@ void TMainForm::Button2Click() { Navigate(*this, NavButton::Prior); }
 void TMainForm::Button3Click() { Navigate(*this, NavButton::Next); }
 void TMainForm::Button4Click() { Navigate(*this, NavButton::Last); }
 
-void TMainForm::SelectFirstReachablePupil() { MoveBy(*this, NavButton::First, false); }
+void TMainForm::SelectFirstReachablePupil() { MoveBy(*this, NavButton::First); }
 
 void TMainForm::UpdatePupilPosition() {
   Edit12->setText(QString::number(CurrentPupil + 1));

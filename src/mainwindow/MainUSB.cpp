@@ -258,6 +258,9 @@ constexpr int kSpeedBarGroupEnds[] = {5, 8, 11, 19, 28};
 const char* const kPageControl2Pages[] = {"Zeugnis-Kopf", "Text-Bereich", "Vermerke", "Fächer u. Bewertungen",
                                           "(Wahlpfl. u.) Zeugnis-Fuß"};
 constexpr int kStatusPanelWidths[3] = {400, 200, 50};
+// Shares of the sheet page's width for the pupil list and the data sheet.
+constexpr int kPupilListShare = 1;
+constexpr int kDataSheetShare = 4;
 
 const QString kCloseQuestion = QString::fromUtf8("Wollen Sie das Programm jetzt wirklich beenden?");
 const QString kSaveOnCloseQuestion = QString::fromUtf8(
@@ -436,7 +439,9 @@ void TMainForm::BuildPages() {
 
   ListBox1 = new QListWidget(TabSheet1);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  ListBox1->setFixedWidth(125);
+  // At least 125 pixels; a wider window gives the list its share of the width.
+  ListBox1->setMinimumWidth(kPupilListMinWidth);
+  ListBox1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
   Edit1 = MakeReadOnlyEdit(QStringLiteral("Edit1"), TabSheet1);
   Edit2 = MakeReadOnlyEdit(QStringLiteral("Edit2"), TabSheet1);
   Edit3 = MakeReadOnlyEdit(QStringLiteral("Edit3"), TabSheet1);
@@ -465,8 +470,8 @@ void TMainForm::BuildPages() {
   right->addWidget(PageControl2, 1);
   auto* sheetLayout = new QHBoxLayout(TabSheet1);
   sheetLayout->setContentsMargins(2, 4, 2, 2);
-  sheetLayout->addWidget(ListBox1);
-  sheetLayout->addLayout(right, 1);
+  sheetLayout->addWidget(ListBox1, kPupilListShare);
+  sheetLayout->addLayout(right, kDataSheetShare);
 
   // The table stays hidden; no command shows it.
   StringGrid1 = new QTableWidget(2, 5, TabSheet2);

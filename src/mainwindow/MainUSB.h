@@ -30,6 +30,7 @@ inline constexpr const char* kHelpFile = "Quorv3.hlp";
 // Smallest size of the window in its normal state.
 inline constexpr int kMinMainFormWidth = 795;
 inline constexpr int kMinMainFormHeight = 580;
+inline constexpr int kPupilListMinWidth = 125;
 
 // The caption for a school type.
 QString MainFormCaption(int schoolType);

@@ -64,17 +64,12 @@ NavStep PlanNavigation(NavButton button, const TDB2& pupils, int count, int curr
   switch (button) {
     case NavButton::First:
       step.forwardButtons = ButtonChange::Enable;
-      if (showDeleted) {
-        if (current > 0) {
-          step.store = true;
-          step.target = 0;
-        } else {
-          step.backButtons = ButtonChange::Disable;
-        }
-      } else {
-        step.store = true;
+      if (!showDeleted)
         step.target = FirstLivePupil(pupils, n);
-      }
+      else if (current > 0)
+        step.target = 0;
+      else
+        step.backButtons = ButtonChange::Disable;
       break;
     case NavButton::Prior:
       if (current <= 0) {
@@ -82,15 +77,12 @@ NavStep PlanNavigation(NavButton button, const TDB2& pupils, int count, int curr
         break;
       }
       step.forwardButtons = ButtonChange::Enable;
-      if (showDeleted) {
-        step.store = true;
+      if (showDeleted)
         step.target = std::min(current, n) - 1;
-      } else if (const int found = NearestLivePupil(pupils, n, std::min(current, n) - 1, -1); found >= 0) {
-        step.store = true;
+      else if (const int found = NearestLivePupil(pupils, n, std::min(current, n) - 1, -1); found >= 0)
         step.target = found;
-      } else {
+      else
         step.backButtons = ButtonChange::Disable;
-      }
       break;
     case NavButton::Next:
       if (current >= last) {
@@ -98,29 +90,21 @@ NavStep PlanNavigation(NavButton button, const TDB2& pupils, int count, int curr
         break;
       }
       step.backButtons = ButtonChange::Enable;
-      if (showDeleted) {
-        step.store = true;
+      if (showDeleted)
         step.target = current + 1;
-      } else if (const int found = NearestLivePupil(pupils, n, current + 1, +1); found >= 0) {
-        step.store = true;
+      else if (const int found = NearestLivePupil(pupils, n, current + 1, +1); found >= 0)
         step.target = found;
-      } else {
+      else
         step.forwardButtons = ButtonChange::Disable;
-      }
       break;
     case NavButton::Last:
       step.backButtons = ButtonChange::Enable;
-      if (showDeleted) {
-        if (current == last) {
-          step.forwardButtons = ButtonChange::Disable;
-        } else {
-          step.store = true;
-          step.target = last;
-        }
-      } else {
-        step.store = true;
+      if (!showDeleted)
         step.target = LastLivePupil(pupils, n);
-      }
+      else if (current != last)
+        step.target = last;
+      else
+        step.forwardButtons = ButtonChange::Disable;
       break;
   }
   return step;

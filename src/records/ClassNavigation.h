@@ -40,10 +40,9 @@ int NearestLivePupil(const TDB2& pupils, int count, int from, int direction);
 enum class NavButton { First, Prior, Next, Last };  // "| <", "<", ">", "> |"
 enum class ButtonChange { Keep, Enable, Disable };
 
-// What a navigation button does: whether the pupil being left is stored, the
-// new current pupil (-1: stays) and the change of the two button pairs.
+// What a navigation button does: the new current pupil (-1: stays) and the
+// change of the two button pairs.
 struct NavStep {
-  bool store = false;
   int target = -1;
   ButtonChange backButtons = ButtonChange::Keep;     // "| <" and "<"
   ButtonChange forwardButtons = ButtonChange::Keep;  // ">" and "> |"

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QWindow>
 
+#include "mainwindow/BewHilf.h"
 #include "mainwindow/BewUebers.h"
 #include "mainwindow/MainFormFixture.h"
 #include "records/SubjectGrades.h"
@@ -237,6 +242,36 @@ TEST_F(SubjectCommandsTest, GradeEntryStoresFirstAndShowsAfterwards) {
   main.Bewertungsbersicht1Click();  // counts the records as stored
   EXPECT_TRUE(main.calls.empty());
   EXPECT_EQ(dialogs.shownCount(), 2);
+}
+
+// The code list opened from the modal grade entry (also one the data sheet left
+// open) stands beside it and takes clicks while the entry stays open.
+TEST_F(SubjectCommandsTest, CodeListWorksBesideTheModalGradeEntry) {
+  auto& main = ShownForm();
+  TFachEingForm fachEing(&main);
+  TBewHilfForm codeList(&main);
+  main.FachEingForm = &fachEing;
+  fachEing.BewHilfForm = &codeList;
+  for (bool leftOpenBySheet : {false, true}) {
+    if (leftOpenBySheet) codeList.show();
+    testsupport::ScriptedDialogs dialogs;
+    dialogs.expect(QStringLiteral("FachEingForm"), [&](QDialog& dialog) {
+      dialog.setWindowModality(Qt::ApplicationModal);
+      dialog.show();
+      fachEing.BitBtn7->click();
+      EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+      EXPECT_TRUE(codeList.isVisible());
+      EXPECT_FALSE(codeList.frameGeometry().intersects(fachEing.GridColumnsOnScreen()));
+      // Through the window system, where a modal dialog blocks the windows outside it.
+      QTest::mouseClick(codeList.windowHandle(), Qt::LeftButton, {},
+                        codeList.Button1->mapTo(&codeList, codeList.Button1->rect().center()));
+      EXPECT_FALSE(codeList.isVisible()) << leftOpenBySheet;
+      dialog.hide();
+      return 1;
+    });
+    main.SpeedButton13Click();
+    EXPECT_EQ(codeList.parentWidget(), &main);
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
 #include <QTableWidget>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "mainwindow/DataSheetControls.h"
 #include "mainwindow/SheetStubFixture.h"
 
 using namespace quorv;
@@ -32,7 +34,7 @@ TDB2 ClassWithDeletedPupils() {
                   Pupil("Eck", "Emil")});
 }
 
-QPushButton* ButtonOf(SheetStubForm& form, int number) {
+QPushButton* ButtonOf(TMainForm& form, int number) {
   QPushButton* buttons[] = {form.Button1, form.Button2, form.Button3, form.Button4};
   return buttons[number - 1];
 }
@@ -52,7 +54,7 @@ struct Press {
   int current;       // CurrentPupil afterwards
   int row;           // the list's selected entry afterwards
   const char* enabled;  // Button1..Button4
-  bool stored;       // the pupil being left was stored
+  bool stored;       // the sheet was stored first
 };
 
 void Walk(SheetStubForm& form, const std::vector<Press>& presses) {
@@ -83,10 +85,10 @@ TEST_F(SheetStubTest, NavigationPassesOverDeletedPupils) {
   Walk(form, {
                  {3, 2, 1, "1111", true},
                  {3, 4, 2, "1111", true},
-                 {3, 4, 2, "1100", false},  // cannot move: no store
+                 {3, 4, 2, "1100", true},  // cannot move, stores all the same
                  {2, 2, 1, "1111", true},
                  {2, 0, 0, "1111", true},
-                 {2, 0, 0, "0011", false},
+                 {2, 0, 0, "0011", true},
                  {4, 4, 2, "1111", true},
                  {1, 0, 0, "1111", true},
              });
@@ -100,10 +102,10 @@ TEST_F(SheetStubTest, NavigationReachesDeletedPupilsWhenShown) {
   Walk(form, {
                  {3, 1, 1, "1111", true},
                  {4, 4, 4, "1111", true},
-                 {4, 4, 4, "1100", false},
+                 {4, 4, 4, "1100", true},
                  {2, 3, 3, "1111", true},
                  {1, 0, 0, "1111", true},
-                 {1, 0, 0, "0011", false},
+                 {1, 0, 0, "0011", true},
                  {3, 1, 1, "1111", true},
              });
 }
@@ -112,9 +114,9 @@ TEST_F(SheetStubTest, FirstAndLastDeletedAreNeverReachedWhenHidden) {
   auto& form = ShownForm();
   SetClass(ClassOf({Pupil("A", "a", 0), Pupil("B", "b"), Pupil("C", "c"), Pupil("D", "d", 0)}), 1);
   Walk(form, {
-                 {2, 1, 0, "0011", false},
+                 {2, 1, 0, "0011", true},
                  {4, 2, 1, "1111", true},
-                 {3, 2, 1, "1100", false},
+                 {3, 2, 1, "1100", true},
                  {1, 1, 0, "1111", true},
              });
 }
@@ -126,8 +128,8 @@ TEST_F(SheetStubTest, OneDeletedPupilStaysCurrentWithAnEmptyList) {
   Walk(form, {
                  {1, 0, -1, "1111", true},
                  {4, 0, -1, "1111", true},
-                 {3, 0, -1, "1100", false},
-                 {2, 0, -1, "0000", false},
+                 {3, 0, -1, "1100", true},
+                 {2, 0, -1, "0000", true},
              });
 }
 
@@ -136,9 +138,9 @@ TEST_F(SheetStubTest, OneLivePupil) {
   SetClass(ClassOf({Pupil("Solo", "Sam")}));
   EXPECT_EQ(ListTexts(), QStringList{"Solo, Sam"});
   Walk(form, {
-                 {2, 0, 0, "0011", false},
-                 {4, 0, 0, "1111", true},  // stores even without moving
-                 {3, 0, 0, "1100", false},
+                 {2, 0, 0, "0011", true},
+                 {4, 0, 0, "1111", true},
+                 {3, 0, 0, "1100", true},
                  {1, 0, 0, "1111", true},
              });
 }
@@ -150,8 +152,41 @@ TEST_F(SheetStubTest, AllDeletedWhenHidden) {
   Walk(form, {
                  {1, 2, -1, "1111", true},  // none live: the last record
                  {4, 0, -1, "1111", true},  // none live: record 0
-                 {3, 0, -1, "1100", false},
+                 {3, 0, -1, "1100", true},
              });
+}
+
+// A remark typed on the data sheet survives a press that cannot move.
+TEST(NavigationOnTheSheet, APressThatCannotMoveKeepsTheTypedRemark) {
+  const struct {
+    int showDeleted;
+    std::vector<int> active;
+    int current, button;
+    const char* remark;  // null: nothing typed
+  } cases[] = {{0, {1, 1}, 1, 3, "Last, >"},       {0, {1, 1}, 0, 2, "First, <"},
+               {1, {1, 1}, 1, 4, "Last, > |"},     {1, {1, 1}, 0, 1, "First, | <"},
+               {0, {1, 0}, 0, 3, "None live, >"},  {0, {0, 1}, 1, 2, "None live, <"},
+               {0, {1, 1}, 1, 3, nullptr}};
+  testsupport::SavedProgramState state;
+  testsupport::TempProgramDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.remark ? c.remark : "nothing typed");
+    ProgramOptions.ShowDeletedPupils = static_cast<std::uint16_t>(c.showDeleted);
+    TMainForm form(dir.programDir() + "quorv");
+    form.show();
+    Pupils.clear();
+    for (int active : c.active) Pupils.push_back(Pupil("Nagel", "Nina", active));
+    PupilCount = static_cast<int>(Pupils.size());
+    CurrentPupil = c.current;
+    form.ShowCurrentPupil();
+    Modified = false;
+    const std::string expected = c.remark ? c.remark : form.Sheet->Memo3->toPlainText().toStdString();
+    if (c.remark) form.Sheet->Memo3->setPlainText(QString::fromLatin1(c.remark));
+    ButtonOf(form, c.button)->click();
+    EXPECT_EQ(form.Sheet->Memo3->toPlainText().toStdString(), expected);
+    EXPECT_EQ(Pupils[static_cast<std::size_t>(c.current)].RemarksText.str(), expected);
+    EXPECT_EQ(Modified, c.remark != nullptr);
+  }
 }
 
 TEST_F(SheetStubTest, ListClickSelectsTheNamesakeClicked) {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QStyle>
 #include <QEnterEvent>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -410,4 +411,17 @@ TEST_F(MainFormTest, PagesButtonsAndStatusLine) {
   EXPECT_EQ(form.StatusLine->findChild<QLabel*>("StatusPanel0")->width(), 400);
   EXPECT_EQ(form.StatusLine->findChild<QLabel*>("StatusPanel1")->width(), 200);
   EXPECT_GE(form.StatusLine->findChild<QLabel*>("StatusPanel2")->width(), 50);
+}
+
+TEST_F(MainFormTest, PupilListGrowsWithTheWindow) {
+  auto& form = ShownForm();
+  const QString name = QString::fromUtf8("Müller-Lüdenscheidt, Jörg");
+  for (int i = 0; i < 40; ++i) form.ListBox1->addItem(name);  // with the scroll bar
+  const int margin = 2 * (form.ListBox1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  for (int width : {kMinMainFormWidth, 1400}) {
+    form.resize(width, kMinMainFormHeight);
+    QCoreApplication::processEvents();
+    EXPECT_GE(form.ListBox1->width(), kPupilListMinWidth) << width;
+  }
+  EXPECT_GE(form.ListBox1->viewport()->width(), form.ListBox1->fontMetrics().horizontalAdvance(name) + margin);
 }
