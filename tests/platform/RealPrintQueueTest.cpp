@@ -1,11 +1,15 @@
 // Printing through a private print service that tests/scripts/print_queue_test.sh
 // starts: its queue in QUORV_TEST_CUPS_QUEUE, its process in QUORV_TEST_CUPSD_PID.
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include "platform/CupsService.h"
 #include "platform/PrinterDocument.h"
 #include "support/ScriptedMessages.h"
 
@@ -15,6 +19,29 @@ using platform::MsgKind;
 
 void Shell(const QString& command) {
   if (!command.isEmpty()) QProcess::execute(QStringLiteral("bash"), {QStringLiteral("-c"), command});
+}
+
+// The jobs the queue has printed, once none is waiting or printing any more.
+int PrintedJobs(const QString& queue) {
+  const QByteArray name = queue.toLocal8Bit();
+  cups_job_t* jobs = nullptr;
+  for (int i = 0; i < 100 && cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_ACTIVE) > 0;
+       ++i) {
+    cupsFreeJobs(1, jobs);
+    QThread::msleep(50);
+  }
+  const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_COMPLETED);
+  const int printed = static_cast<int>(
+      std::count_if(jobs, jobs + std::max(count, 0), [](const cups_job_t& j) { return j.state == IPP_JSTATE_COMPLETED; }));
+  cupsFreeJobs(count, jobs);
+  return printed;
+}
+
+// "queue/instance" is the user's set of options for the queue: asked about as the queue.
+TEST(RealPrintQueue, APrinterInstanceIsAskedAboutAsItsQueue) {
+  const QString queue = qEnvironmentVariable("QUORV_TEST_CUPS_QUEUE");
+  if (queue.isEmpty()) GTEST_SKIP() << "no private print service";
+  EXPECT_TRUE(platform::cups::QueueAcceptsJobs(queue + QStringLiteral("/Kopie")));
 }
 
 TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
@@ -32,6 +59,7 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
     QString Said;  // "": nothing before the PDF notice
     MsgKind Kind;
     QString Notice;  // "": no PDF
+    bool Dead = false;  // the service is gone afterwards
   } cases[] = {
       {"", "", "", {}, MsgKind::Warning, {}},  // printed: nothing to say
       {"cupsreject $QUORV_TEST_CUPS_QUEUE", "", "cupsaccept $QUORV_TEST_CUPS_QUEUE", refusing, MsgKind::Warning,
@@ -39,15 +67,20 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
       {"cupsdisable $QUORV_TEST_CUPS_QUEUE", "", "cupsenable $QUORV_TEST_CUPS_QUEUE", refusing, MsgKind::Warning,
        saved},
       {"", "cupsreject $QUORV_TEST_CUPS_QUEUE", "cupsaccept $QUORV_TEST_CUPS_QUEUE",
-       printer + QStringLiteral(" hat den Ausdruck nicht angenommen."), MsgKind::Error, {}},
+       printer + QStringLiteral(" hat den Ausdruck \"Zeugnis\" nicht angenommen."), MsgKind::Error, {}},
       {"kill -STOP $QUORV_TEST_CUPSD_PID", "", "kill -CONT $QUORV_TEST_CUPSD_PID",
        silent + QStringLiteral("Der Ausdruck wird als PDF-Datei gespeichert."), MsgKind::Warning, saved},
+      // Stopped while the document is drawn: it is kept as PDF, and the job the
+      // service takes once it goes on never prints.
+      {"", "kill -STOP $QUORV_TEST_CUPSD_PID", "kill -CONT $QUORV_TEST_CUPSD_PID", {}, MsgKind::Warning,
+       silent + saved},
       {"kill $QUORV_TEST_CUPSD_PID; while kill -0 $QUORV_TEST_CUPSD_PID 2>/dev/null; do sleep 0.1; done", "", "", {},
-       MsgKind::Warning, silent + saved},
+       MsgKind::Warning, silent + saved, true},
   };
   QTemporaryDir dir;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Before + std::string(c.During));
+    const int printedBefore = PrintedJobs(queue);
     Shell(QString::fromUtf8(c.Before));
     platform::PrinterDocument doc;  // nothing an earlier case left waiting counts
     doc.SetPdfFolder(dir.path() + QLatin1Char('/'));
@@ -65,6 +98,10 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
     }
     Shell(QString::fromUtf8(c.After));
     EXPECT_TRUE(msgs.allAnswered());
+    // Only a document that was neither refused nor kept as PDF is printed.
+    if (!c.Dead) {
+      EXPECT_EQ(PrintedJobs(queue), printedBefore + (c.Said.isEmpty() && c.Notice.isEmpty() ? 1 : 0));
+    }
     if (!c.Notice.isEmpty() && !msgs.shown().empty()) {
       EXPECT_EQ(msgs.shown().back().text, c.Notice + QDir::toNativeSeparators(doc.LastPdfFile()) + "\r2 Seiten");
     }
