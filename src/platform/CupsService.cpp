@@ -48,12 +48,15 @@ Submission Failure(http_t* http) {
 // caller waits no longer than its limit.
 int KeepWaiting(http_t*, void*) { return 1; }
 
-bool ReleaseJob(http_t* http, int id) {
+// Gives a held job the hold the user asked for: "no-hold" prints it now.
+bool ReleaseJob(http_t* http, int id, const char* hold) {
   char uri[HTTP_MAX_URI];
   httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", ippPort(), "/jobs/%d", id);
-  ipp_t* request = ippNewRequest(IPP_OP_RELEASE_JOB);
+  ipp_t* request = ippNewRequest(IPP_OP_SET_JOB_ATTRIBUTES);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+  cups_option_t option{const_cast<char*>("job-hold-until"), const_cast<char*>(hold)};
+  cupsEncodeOptions2(request, 1, &option, IPP_TAG_JOB);
   ippDelete(cupsDoRequest(http, request, "/jobs/"));
   return Succeeded(cupsLastError());
 }
@@ -82,6 +85,8 @@ void SendJob(const JobDocument& document, Handover& handover) {
     int count = 0;
     for (const auto& [option, value] : document.Options)
       count = cupsAddOption(option.constData(), value.constData(), count, &options);
+    const char* asked = cupsGetOption("job-hold-until", count, options);
+    const QByteArray hold = asked != nullptr ? QByteArray(asked) : QByteArray("no-hold");
     count = cupsAddOption("job-hold-until", "indefinite", count, &options);
     id = cupsCreateJob(http, name.Queue.constData(), title.constData(), count, options);
     cupsFreeOptions(count, options);
@@ -99,7 +104,7 @@ void SendJob(const JobDocument& document, Handover& handover) {
     } else {
       result = Failure(http);
     }
-    if (release) result = ReleaseJob(http, id) ? Submission::Printed : Failure(http);
+    if (release) result = ReleaseJob(http, id, hold.constData()) ? Submission::Printed : Failure(http);
   }
   bool withdraw = false;
   {

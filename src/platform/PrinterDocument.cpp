@@ -25,8 +25,8 @@ const QString kNoService = QStringLiteral("Der Druckdienst antwortet nicht.\r");
 const QString kSavedAsPdf = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
 const QString kWillSaveAsPdf = QStringLiteral("Der Ausdruck wird als PDF-Datei gespeichert.");
 const QString kPdfNotWritten =
-    QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden (ist der Datenträger voll?):\r%1\r"
-                   "Der Ausdruck wurde nicht gespeichert.");
+    QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
+                   "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
 
 // The PDF sheet: A4 upright in colour, drawn from its corner, at the
 // resolution of a high-resolution printer.
@@ -327,7 +327,8 @@ bool PrinterDocument::beginPdfDocument() {
     pdf->setCreator(QStringLiteral("Quorv"));
     pdf->setTitle(job_.FileName == title_ ? title_ : job_.FileName);
     auto painter = std::make_unique<QPainter>();
-    // The file is made private before the writer opens it, which keeps its mode.
+    // The file is made private and its name taken before anything is drawn;
+    // it gets its bytes, whole, when the job's PDF file ends.
     if (!CreateEmptyFile(file, FileAccess::OwnerOnly) || !painter->begin(pdf.get())) {
       RemoveFile(file);
       pdfBytes_.close();

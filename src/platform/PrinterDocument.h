@@ -6,9 +6,11 @@
 // Documents belong to a print job, one per print command. The job looks up
 // its printer once, at its first need: the printer chosen in printer set-up
 // when it still exists, else the system's default printer, else a PDF file.
-// On a printer every document is a print job of its own; as PDF everything
-// the job prints goes into one file, pages in print order, named after the
-// job. A document begun outside a job is a job of its own.
+// On a printer every document is a print job of its own, handed to the print
+// service without the window waiting on it longer than the service limit; a
+// document the service does not take in time stays with the teacher as a PDF
+// file. As PDF everything the job prints goes into one file, pages in print
+// order, named after the job. A document begun outside a job is a job of its own.
 #include <QBuffer>
 #include <QHash>
 #include <QString>

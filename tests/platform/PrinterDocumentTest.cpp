@@ -333,8 +333,8 @@ TEST_F(PrinterJobTest, ADocumentTheServiceDidNotTakeIsNamedOrKeptAsPdf) {
   const auto path = [&](const QString& file) { return QDir::toNativeSeparators(folder() + file); };
   const QString refused = QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Zeugnis: %1\" nicht angenommen.");
   const QString notWritten = QStringLiteral(
-      "Die PDF-Datei konnte nicht geschrieben werden (ist der Datenträger voll?):\r%1\r"
-      "Der Ausdruck wurde nicht gespeichert.");
+      "Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
+      "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
   const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\r");
   const struct {
     Submission Outcome;
