@@ -3,11 +3,11 @@
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 
 #include "platform/CupsService.h"
 #include "platform/PrinterDocument.h"
@@ -21,38 +21,28 @@ void Shell(const QString& command) {
   if (!command.isEmpty()) QProcess::execute(QStringLiteral("bash"), {QStringLiteral("-c"), command});
 }
 
-// The queue's jobs, all and printed, once it holds at least that many and
-// none is waiting or printing any more.
-struct QueueJobs {
-  int All = 0;
-  int Printed = 0;
-};
-QueueJobs Jobs(const QString& queue, int atLeast = 0) {
-  const QByteArray name = queue.toLocal8Bit();
-  QueueJobs seen;
+// The queue's jobs: how many there are and how many were printed, once there
+// are at least atLeast and none waits or prints any more.
+std::pair<int, int> Jobs(const QString& queue, int atLeast = 0) {
+  std::pair<int, int> seen;
   for (int i = 0; i < 100; ++i) {
     cups_job_t* jobs = nullptr;
-    const int count = std::max(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_ALL), 0);
-    const bool settled = std::all_of(jobs, jobs + count, [](const cups_job_t& j) { return j.state > IPP_JSTATE_STOPPED; });
-    seen = {count, static_cast<int>(std::count_if(jobs, jobs + count,
-                                                  [](const cups_job_t& j) { return j.state == IPP_JSTATE_COMPLETED; }))};
-    cupsFreeJobs(count, jobs);
-    if (settled && count >= atLeast) break;
+    const int n = std::max(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toLocal8Bit(), 0, CUPS_WHICHJOBS_ALL), 0);
+    const auto printed = std::count_if(jobs, jobs + n, [](const cups_job_t& j) { return j.state == IPP_JSTATE_COMPLETED; });
+    const bool settled = std::all_of(jobs, jobs + n, [](const cups_job_t& j) { return j.state > IPP_JSTATE_STOPPED; });
+    cupsFreeJobs(n, jobs);
+    seen = {n, static_cast<int>(printed)};
+    if (settled && n >= atLeast) break;
     QThread::msleep(50);
   }
   return seen;
 }
 
-// "queue/instance" is the user's set of options for the queue: asked about as the queue.
-TEST(RealPrintQueue, APrinterInstanceIsAskedAboutAsItsQueue) {
-  const QString queue = qEnvironmentVariable("QUORV_TEST_CUPS_QUEUE");
-  if (queue.isEmpty()) GTEST_SKIP() << "no private print service";
-  EXPECT_TRUE(platform::cups::QueueAcceptsJobs(queue + QStringLiteral("/Kopie")));
-}
-
 TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
   const QString queue = qEnvironmentVariable("QUORV_TEST_CUPS_QUEUE");
   if (queue.isEmpty()) GTEST_SKIP() << "no private print service";
+  // "queue/instance", the user's own options for the queue, is asked about as the queue.
+  EXPECT_TRUE(platform::cups::QueueAcceptsJobs(queue + QStringLiteral("/Kopie")));
   const QString printer = QStringLiteral("Der Drucker \"") + queue + QStringLiteral("\"");
   const QString refusing = printer + QStringLiteral(" nimmt zur Zeit keine Aufträge an.\r"
                                                     "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
@@ -86,7 +76,7 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
   QTemporaryDir dir;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Before + std::string(c.During));
-    const QueueJobs before = Jobs(queue);
+    const auto [jobs, printed] = Jobs(queue);
     Shell(QString::fromUtf8(c.Before));
     platform::PrinterDocument doc;  // nothing an earlier case left waiting counts
     doc.SetPdfFolder(dir.path() + QLatin1Char('/'));
@@ -106,8 +96,7 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
     EXPECT_TRUE(msgs.allAnswered());
     // Only a document that was neither refused nor kept as PDF is printed.
     if (c.Jobs >= 0) {
-      EXPECT_EQ(Jobs(queue, before.All + c.Jobs).Printed,
-                before.Printed + (c.Said.isEmpty() && c.Notice.isEmpty() ? 1 : 0));
+      EXPECT_EQ(Jobs(queue, jobs + c.Jobs).second, printed + (c.Said.isEmpty() && c.Notice.isEmpty() ? 1 : 0));
     }
     if (!c.Notice.isEmpty() && !msgs.shown().empty()) {
       EXPECT_EQ(msgs.shown().back().text, c.Notice + QDir::toNativeSeparators(doc.LastPdfFile()) + "\r2 Seiten");
