@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <thread>
+#include <utility>
 
 #include "platform/Files.h"
 #include "platform/Messages.h"
@@ -23,6 +24,9 @@ const QString kNoPrinter = QStringLiteral("Es ist kein Drucker eingerichtet.\r")
 const QString kNoService = QStringLiteral("Der Druckdienst antwortet nicht.\r");
 const QString kSavedAsPdf = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
 const QString kWillSaveAsPdf = QStringLiteral("Der Ausdruck wird als PDF-Datei gespeichert.");
+const QString kPdfNotWritten =
+    QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
+                   "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
 
 // The PDF sheet: A4 upright in colour, drawn from its corner, at the
 // resolution of a high-resolution printer.
@@ -30,6 +34,10 @@ constexpr int kPdfResolution = 1200;
 QPageLayout PdfSheet() { return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()); }
 
 QString Quoted(const QString& name) { return QStringLiteral("\"") + name + QStringLiteral("\""); }
+
+QString PrinterGone(const QString& name) {
+  return QStringLiteral("Der eingerichtete Drucker ") + Quoted(name) + QStringLiteral(" ist nicht mehr vorhanden.\r");
+}
 
 }  // namespace
 
@@ -51,8 +59,7 @@ PrinterDocument::PrinterDocument() = default;
 
 PrinterDocument::~PrinterDocument() {
   // An open file is finished rather than lost.
-  canvas_.reset();
-  if (painter_) painter_->end();
+  finishPdfFile(false);
 }
 
 QPrinter& PrinterDocument::SetupPrinter() {
@@ -109,39 +116,43 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
   Resolved r;
   r.Target = Output::Pdf;
   r.Caps = pdfCaps();
+  r.PdfReason = kNoPrinter;
   if (destination_ == PrintDestination::PdfFile) return r;
   if (InJob() && job_.ServiceSilent) {
     // Said once for the job; the window does not wait for the service again.
-    r.Cause = PdfCause::AlreadySaid;
+    r.PdfReason.clear();
     r.ServiceSilent = true;
     return r;
   }
   PrinterList list;
   if (!QueryPrinters(list)) {
     if (!quiet) ShowMessage(kNoService + kWillSaveAsPdf, MsgKind::Warning);
-    r.Cause = PdfCause::AlreadySaid;
+    r.PdfReason.clear();
     r.ServiceSilent = true;
     return r;
   }
   if (!list.ServiceRuns) {
-    r.Cause = PdfCause::NoService;
+    r.PdfReason = kNoService;
     return r;
   }
   // The set-up printer asks the service when it is made, so only now.
   const QString chosen = ChosenPrinter();
+  const bool chosenGone = !chosen.isEmpty() && !list.Names.contains(chosen);
   QString name;
-  if (!chosen.isEmpty() && list.Names.contains(chosen)) {
+  if (!chosen.isEmpty() && !chosenGone) {
     name = chosen;
   } else if (!list.DefaultName.isEmpty() && list.Names.contains(list.DefaultName)) {
     name = list.DefaultName;
-    if (!quiet && !chosen.isEmpty()) {
+    if (!quiet && chosenGone) {
       // Said once: the default printer becomes the choice.
       SetChosenPrinter(name);
-      ShowMessage(QStringLiteral("Der eingerichtete Drucker ") + Quoted(chosen) +
-                      QStringLiteral(" ist nicht mehr vorhanden.\rEs wird der Standarddrucker ") +
-                      Quoted(name) + QStringLiteral(" verwendet."),
+      ShowMessage(PrinterGone(chosen) + QStringLiteral("Es wird der Standarddrucker ") + Quoted(name) +
+                      QStringLiteral(" verwendet."),
                   MsgKind::Information);
     }
+  } else if (chosenGone) {
+    // Named with every job until another printer is set up.
+    r.PdfReason = PrinterGone(chosen) + (list.Names.isEmpty() ? kNoPrinter : QString());
   }
   if (name.isEmpty()) return r;
   r.Device = CurrentPrintService().OpenPrinter(name);
@@ -157,7 +168,7 @@ void PrinterDocument::resolveJob() {
   job_.Target = r.Target;
   job_.Printer = r.Printer;
   job_.Caps = r.Caps;
-  job_.Cause = r.Cause;
+  job_.PdfReason = r.PdfReason;
   job_.ServiceSilent = r.ServiceSilent;
   device_ = std::move(r.Device);
 }
@@ -167,7 +178,7 @@ void PrinterDocument::switchToPdf() {
   job_.Target = Output::Pdf;
   job_.Printer.clear();
   job_.Caps = pdfCaps();
-  job_.Cause = PdfCause::AlreadySaid;
+  job_.PdfReason.clear();
 }
 
 DeviceCaps PrinterDocument::Caps() {
@@ -265,6 +276,7 @@ bool PrinterDocument::BeginDoc() {
     job_.Named = true;
   }
   if (job_.Target == Output::Unresolved) resolveJob();
+  docTitle_ = title_;
   bool accepts = true;
   if (job_.Target == Output::Printer && !printerAnswers(accepts)) {
     ShowMessage(kNoService + kWillSaveAsPdf, MsgKind::Warning);
@@ -307,15 +319,19 @@ bool PrinterDocument::BeginDoc() {
 bool PrinterDocument::beginPdfDocument() {
   if (!pdf_) {
     const QString file = freePdfPath(PdfFileBaseName(job_.FileName));
-    auto pdf = std::make_unique<QPdfWriter>(file);
+    pdfBytes_.setData(QByteArray());
+    pdfBytes_.open(QIODevice::WriteOnly);
+    auto pdf = std::make_unique<QPdfWriter>(&pdfBytes_);
     pdf->setResolution(kPdfResolution);
     pdf->setPageLayout(PdfSheet());
     pdf->setCreator(QStringLiteral("Quorv"));
     pdf->setTitle(job_.FileName == title_ ? title_ : job_.FileName);
     auto painter = std::make_unique<QPainter>();
-    // The file is made private before the writer opens it, which keeps its mode.
+    // The file is made private and its name taken before anything is drawn;
+    // it gets its bytes, whole, when the job's PDF file ends.
     if (!CreateEmptyFile(file, FileAccess::OwnerOnly) || !painter->begin(pdf.get())) {
       RemoveFile(file);
+      pdfBytes_.close();
       ShowMessage(kRefusedStart + QDir::toNativeSeparators(file), MsgKind::Error);
       return false;
     }
@@ -352,14 +368,31 @@ bool PrinterDocument::NewPage() {
 bool PrinterDocument::EndDoc() {
   if (!docOpen_) return false;
   docOpen_ = false;
-  if (job_.Target == Output::Printer && device_) {
-    if (!device_->EndDocument())
-      ShowMessage(QStringLiteral("Der Drucker ") + Quoted(job_.Printer) +
-                      QStringLiteral(" hat den Ausdruck nicht angenommen."),
-                  MsgKind::Error);
-  }
+  if (job_.Target == Output::Printer && device_) endPrinterDocument();
   if (implicitJob_ && jobDepth_ == 0) finishJob();
   return true;
+}
+
+void PrinterDocument::endPrinterDocument() {
+  switch (device_->EndDocument(serviceTimeout_)) {
+    case Submission::Printed:
+      break;
+    case Submission::Refused:
+      ShowMessage(QStringLiteral("Der Drucker ") + Quoted(job_.Printer) + QStringLiteral(" hat den Ausdruck ") +
+                      Quoted(docTitle_) + QStringLiteral(" nicht angenommen."),
+                  MsgKind::Error);
+      break;
+    case Submission::NoAnswer: {
+      // The document stays with the teacher as a PDF file; what else the job
+      // prints goes into its own PDF file without asking the service again.
+      const QByteArray pdf = device_->DocumentPdf();
+      const int pages = pageCount_;
+      switchToPdf();
+      job_.ServiceSilent = true;
+      savePdfFile(freePdfPath(PdfFileBaseName(docTitle_)), pdf, kNoService, pages);
+      break;
+    }
+  }
 }
 
 Canvas& PrinterDocument::canvas() {
@@ -378,20 +411,32 @@ QString PrinterDocument::freePdfPath(const QString& baseName) const {
   return path;
 }
 
-void PrinterDocument::finishPdfFile() {
+void PrinterDocument::finishPdfFile(bool noticed) {
   if (!pdf_) return;
   canvas_.reset();
   painter_->end();
   painter_.reset();
   pdf_.reset();
-  lastPdfFile_ = openPdfFile_;
-  openPdfFile_.clear();
-  const QString cause = job_.Cause == PdfCause::NoPrinter   ? kNoPrinter
-                        : job_.Cause == PdfCause::NoService ? kNoService
-                                                            : QString();
-  ShowMessage(cause + kSavedAsPdf +
-                  QDir::toNativeSeparators(lastPdfFile_) + QLatin1Char('\r') + PageCountText(pageCount_),
-              MsgKind::Information);
+  pdfBytes_.close();
+  const QString file = std::exchange(openPdfFile_, QString());
+  const QByteArray bytes = std::exchange(pdfBytes_.buffer(), QByteArray());
+  if (noticed)
+    savePdfFile(file, bytes, job_.PdfReason, pageCount_);
+  else if (!WriteFileReplacing(file, bytes, FileAccess::OwnerOnly))
+    RemoveFile(file);
+}
+
+void PrinterDocument::savePdfFile(const QString& path, const QByteArray& bytes, const QString& reason, int pages) {
+  const QString shown = QDir::toNativeSeparators(path);
+  if (!WriteFileReplacing(path, bytes, FileAccess::OwnerOnly)) {
+    // Nothing half-written stays behind, and nothing counts as saved.
+    RemoveFile(path);
+    lastPdfFile_.clear();
+    ShowMessage(reason + kPdfNotWritten.arg(shown), MsgKind::Error);
+    return;
+  }
+  lastPdfFile_ = path;
+  ShowMessage(reason + kSavedAsPdf + shown + QLatin1Char('\r') + PageCountText(pages), MsgKind::Information);
 }
 
 PrinterDocument& Printer() {

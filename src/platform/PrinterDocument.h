@@ -6,9 +6,12 @@
 // Documents belong to a print job, one per print command. The job looks up
 // its printer once, at its first need: the printer chosen in printer set-up
 // when it still exists, else the system's default printer, else a PDF file.
-// On a printer every document is a print job of its own; as PDF everything
-// the job prints goes into one file, pages in print order, named after the
-// job. A document begun outside a job is a job of its own.
+// On a printer every document is a print job of its own, handed to the print
+// service without the window waiting on it longer than the service limit; a
+// document the service does not take in time stays with the teacher as a PDF
+// file. As PDF everything the job prints goes into one file, pages in print
+// order, named after the job. A document begun outside a job is a job of its own.
+#include <QBuffer>
 #include <QHash>
 #include <QString>
 #include <chrono>
@@ -48,8 +51,10 @@ class PrinterDocument {
   // The folder (ending in '/') that receives the PDF files.
   void SetPdfFolder(const QString& folder) { pdfFolder_ = folder; }
   const QString& PdfFolder() const { return pdfFolder_; }
-  // How long a job waits for the print service's list of printers.
+  // How long the window waits for any answer of the print service: the list
+  // of printers, a printer's state, the hand-over of a document.
   void SetServiceTimeout(std::chrono::milliseconds timeout) { serviceTimeout_ = timeout; }
+  std::chrono::milliseconds ServiceTimeout() const { return serviceTimeout_; }
   // The service's list of printers, waited for that long; false when it did
   // not answer in time.
   bool QueryPrinters(PrinterList& list);
@@ -100,15 +105,14 @@ class PrinterDocument {
 
  private:
   enum class Output { Unresolved, Pdf, Printer, Refused };
-  // Why a job's output became a PDF file, as its notice says.
-  enum class PdfCause { NoPrinter, NoService, AlreadySaid };
   struct Job {
     Output Target = Output::Unresolved;
     QString Printer;
     DeviceCaps Caps;
     QString FileName;
     bool Named = false;
-    PdfCause Cause = PdfCause::NoPrinter;
+    // Why the output is a PDF file, said before its notice (empty: said already).
+    QString PdfReason;
     // The service kept the job waiting: it is not asked again in this job.
     bool ServiceSilent = false;
   };
@@ -118,7 +122,7 @@ class PrinterDocument {
     QString Printer;
     DeviceCaps Caps;
     std::unique_ptr<PrintDevice> Device;
-    PdfCause Cause = PdfCause::NoPrinter;
+    QString PdfReason;
     bool ServiceSilent = false;
   };
   // The printer a job uses now; quiet: without any message.
@@ -126,8 +130,13 @@ class PrinterDocument {
   void resolveJob();
   bool printerAnswers(bool& accepts);
   void switchToPdf();
+  void endPrinterDocument();
   bool beginPdfDocument();
-  void finishPdfFile();
+  // Ends the job's PDF file; noticed: written and announced, else written quietly.
+  void finishPdfFile(bool noticed = true);
+  // Writes a whole PDF file and announces it after the reason; a file that
+  // cannot be written whole is removed and said to be missing.
+  void savePdfFile(const QString& path, const QByteArray& bytes, const QString& reason, int pages);
   void finishJob();
   void endRefusedDocument();
   static DeviceCaps pdfCaps();
@@ -151,7 +160,10 @@ class PrinterDocument {
   bool idleCapsValid_ = false;
 
   bool docOpen_ = false;
-  // The job's PDF file while it is open; written without the print service.
+  QString docTitle_;
+  // The job's PDF file while it is open, drawn into memory and written whole
+  // at its end; written without the print service.
+  QBuffer pdfBytes_;
   std::unique_ptr<QPdfWriter> pdf_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<Canvas> canvas_;

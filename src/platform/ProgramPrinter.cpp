@@ -1,6 +1,10 @@
 #include "platform/ProgramPrinter.h"
 
+#include <QBuffer>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <utility>
@@ -15,7 +19,57 @@ QPrinter& ProgramPrinter() { return Printer().SetupPrinter(); }
 
 namespace {
 
-// Documents on the program's printer, switched to the job's printer.
+// The job options Qt's own print engine hands to the service with a document
+// of this printer: paper, copies, sides, orientation and the options of the
+// printer dialog; a greyscale choice asks the service for monochrome.
+QList<std::pair<QByteArray, QByteArray>> JobOptions(const QPrinter& printer) {
+  const QPageLayout layout = printer.pageLayout();
+  QList<std::pair<QByteArray, QByteArray>> options{{"media", layout.pageSize().key().toUtf8()}};
+  if (printer.copyCount() > 1) {
+    options.emplace_back("copies", QByteArray::number(printer.copyCount()));
+    if (printer.collateCopies()) options.emplace_back("Collate", "True");
+  }
+  const bool portrait = layout.orientation() == QPageLayout::Portrait;
+  const char* sides = "one-sided";
+  switch (printer.duplex()) {
+    case QPrinter::DuplexAuto:
+      sides = portrait ? "two-sided-long-edge" : "two-sided-short-edge";
+      break;
+    case QPrinter::DuplexLongSide:
+      sides = "two-sided-long-edge";
+      break;
+    case QPrinter::DuplexShortSide:
+      sides = "two-sided-short-edge";
+      break;
+    default:
+      break;
+  }
+  options.emplace_back("sides", sides);
+  if (!portrait) options.emplace_back("landscape", "");
+  if (printer.colorMode() == QPrinter::GrayScale) options.emplace_back("print-color-mode", "monochrome");
+  // The printer dialog keeps its own options as name, value, name, value ...
+  constexpr auto kDialogOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+  const QStringList dialog = printer.printEngine()->property(kDialogOptions).toStringList();
+  for (qsizetype i = 0; i + 1 < dialog.size(); i += 2)
+    options.emplace_back(dialog[i].toUtf8(), dialog[i + 1].toUtf8());
+  return options;
+}
+
+// The canvas of a printer's document drawn as PDF: it reports the printer's
+// capabilities (its colour mode included), not the PDF writer's.
+class PrinterPdfCanvas : public PainterCanvas {
+ public:
+  PrinterPdfCanvas(QPainter& painter, const DeviceCaps& caps) : PainterCanvas(painter), caps_(caps) {}
+  int GetDeviceCaps(DeviceCap cap) const override { return caps_.get(cap); }
+
+ private:
+  DeviceCaps caps_;
+};
+
+// Documents on the program's printer, switched to the job's printer. Each
+// document is drawn as a PDF with the printer's page layout and resolution,
+// as Qt's print engine draws it, and then handed to the print service off
+// the window's thread.
 class QtPrintDevice : public PrintDevice {
  public:
   explicit QtPrintDevice(QPrinter& printer) : printer_(printer) {}
@@ -26,30 +80,44 @@ class QtPrintDevice : public PrintDevice {
   DeviceCaps Caps() override { return PrinterDeviceCaps(printer_); }
 
   bool BeginDocument(const QString& title) override {
-    printer_.setDocName(title);
+    title_ = title;
+    buffer_.close();
+    buffer_.setData(QByteArray());
+    buffer_.open(QIODevice::WriteOnly);
+    auto pdf = std::make_unique<QPdfWriter>(&buffer_);
+    pdf->setResolution(printer_.resolution());
+    pdf->setPageLayout(printer_.pageLayout());
+    pdf->setTitle(title);
+    pdf->setCreator(QStringLiteral("Quorv"));
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer_)) return false;
+    if (!painter->begin(pdf.get())) return false;
+    pdf_ = std::move(pdf);
     painter_ = std::move(painter);
-    canvas_ = std::make_unique<PainterCanvas>(*painter_);
+    canvas_ = std::make_unique<PrinterPdfCanvas>(*painter_, Caps());
     return true;
   }
 
   Canvas& canvas() override { return *canvas_; }
 
-  bool NewPage() override { return painter_ != nullptr && printer_.newPage(); }
+  bool NewPage() override { return painter_ != nullptr && pdf_->newPage(); }
 
-  bool EndDocument() override {
-    if (!painter_) return false;
+  Submission EndDocument(std::chrono::milliseconds limit) override {
+    if (!painter_) return Submission::Refused;
     canvas_.reset();
-    // Ending hands the document to the service on this thread, whose last
-    // answer says whether the service took it.
-    const bool ended = painter_->end() && cups::LastSubmissionTaken();
+    painter_->end();
     painter_.reset();
-    return ended && printer_.printerState() != QPrinter::Error && printer_.printerState() != QPrinter::Aborted;
+    pdf_.reset();
+    buffer_.close();
+    return cups::SubmitDocument({printer_.printerName(), title_, JobOptions(printer_), buffer_.data()}, limit);
   }
+
+  QByteArray DocumentPdf() const override { return buffer_.data(); }
 
  private:
   QPrinter& printer_;
+  QString title_;
+  QBuffer buffer_;
+  std::unique_ptr<QPdfWriter> pdf_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<Canvas> canvas_;
 };

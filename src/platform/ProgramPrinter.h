@@ -3,8 +3,10 @@
 // lists them and says whether one takes jobs, and the device that prints the
 // documents of a job on one of them. The printer that printer set-up edits
 // carries the user's choice and settings.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <memory>
 
 #include "platform/Canvas.h"
@@ -15,6 +17,13 @@ namespace platform {
 
 QPrinter& ProgramPrinter();
 
+// What became of a document handed to the print service.
+enum class Submission {
+  Printed,   // the service took it and prints it
+  Refused,   // the service refused it
+  NoAnswer,  // the service did not answer in time (or not at all); it never prints the document
+};
+
 // The documents of one print job on one printer. A document is begun, given
 // new sheets and ended; its canvas draws while it is open.
 class PrintDevice {
@@ -24,8 +33,11 @@ class PrintDevice {
   virtual bool BeginDocument(const QString& title) = 0;
   virtual Canvas& canvas() = 0;
   virtual bool NewPage() = 0;
-  // False when the printer did not take the document.
-  virtual bool EndDocument() = 0;
+  // Ends the document and hands it to the service, waiting for its answer at
+  // most the limit.
+  virtual Submission EndDocument(std::chrono::milliseconds limit) = 0;
+  // The last ended document as the bytes of a PDF file.
+  virtual QByteArray DocumentPdf() const = 0;
 };
 
 struct PrinterList {

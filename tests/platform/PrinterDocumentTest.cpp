@@ -8,10 +8,15 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
+#include <optional>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "layouts/LayoutTestSupport.h"
+#include "platform/Files.h"
 #include "platform/Messages.h"
+#include "support/FileFaults.h"
 #include "support/PrinterDouble.h"
 #include "support/ScriptedMessages.h"
 
@@ -171,18 +176,22 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
     const char* Default;
     const char* PrintsOn;  // "": a PDF file
     const char* Message;   // said before the output, or nullptr
+    const char* Reason;    // said before a PDF file's notice
     bool ServiceRuns = true;
   } cases[] = {
-      {"Tinte", {"Laser", "Tinte"}, "Laser", "Tinte", nullptr},
+      {"Tinte", {"Laser", "Tinte"}, "Laser", "Tinte", nullptr, ""},
       // Removed while the program runs.
       {"Tinte", {"Laser"}, "Laser", "Laser",
-       "Der eingerichtete Drucker \"Tinte\" ist nicht mehr vorhanden.\rEs wird der Standarddrucker \"Laser\" verwendet."},
+       "Der eingerichtete Drucker \"Tinte\" ist nicht mehr vorhanden.\rEs wird der Standarddrucker \"Laser\" verwendet.",
+       ""},
       // Added after printer set-up was cancelled: nothing was chosen.
-      {"", {"Laser"}, "Laser", "Laser", nullptr},
-      {"Tinte", {}, "", "", nullptr},
-      {"Tinte", {"Laser"}, "", "", nullptr},
+      {"", {"Laser"}, "Laser", "Laser", nullptr, ""},
+      {"", {}, "", "", nullptr, "Es ist kein Drucker eingerichtet.\r"},
+      {"Tinte", {}, "", "", nullptr,
+       "Der eingerichtete Drucker \"Tinte\" ist nicht mehr vorhanden.\rEs ist kein Drucker eingerichtet.\r"},
+      {"Tinte", {"Laser"}, "", "", nullptr, "Der eingerichtete Drucker \"Tinte\" ist nicht mehr vorhanden.\r"},
       // No print service: the notice says so instead of a missing printer.
-      {"Tinte", {}, "", "", nullptr, false},
+      {"Tinte", {}, "", "", nullptr, "Der Druckdienst antwortet nicht.\r", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE((c.Chosen + QStringLiteral(" / ") + c.Installed.join(QLatin1Char(','))).toStdString());
@@ -193,8 +202,7 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
     service_.documents.clear();
     if (c.Message != nullptr) msgs_.expect(QString::fromUtf8(c.Message), MsgKind::Information);
     const bool pdf = *c.PrintsOn == '\0';
-    const QString noService = QStringLiteral("Der Druckdienst antwortet nicht.\r") + kSavedAsPdf;
-    if (pdf) msgs_.expectPrefix(c.ServiceRuns ? kPdfNotice : noService, MsgKind::Information);
+    if (pdf) msgs_.expectPrefix(QString::fromUtf8(c.Reason) + kSavedAsPdf, MsgKind::Information);
     const int queries = service_.Queries();
     const int stateChecks = service_.StateChecks();
     offsets_.clear();
@@ -314,6 +322,55 @@ TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
   }
 }
 
+// A document the service did not take never counts as printed: a refused one
+// is named; one the service did not answer for stays with the teacher as a PDF
+// file, and the rest of the job goes into the job's PDF file without asking
+// the service again. A PDF file that cannot be written whole is said to be
+// missing and leaves nothing behind.
+TEST_F(PrinterJobTest, ADocumentTheServiceDidNotTakeIsNamedOrKeptAsPdf) {
+  using platform::Submission;
+  const QString kept = QStringLiteral("Zeugnis - A.pdf");
+  const QString rest = QStringLiteral("Klasse 7a - Zeugnisse.pdf");
+  const auto path = [&](const QString& file) { return QDir::toNativeSeparators(folder() + file); };
+  const QString refused = QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Zeugnis: %1\" nicht angenommen.");
+  const QString notWritten = QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
+                                            "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
+  const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\r");
+  const struct {
+    Submission Outcome;
+    bool DiskFull;
+    std::vector<std::pair<QString, MsgKind>> Said;
+    QStringList Files;  // left in the folder
+  } cases[] = {
+      {Submission::Refused, false, {{refused.arg("A"), MsgKind::Error}, {refused.arg("B"), MsgKind::Error}}, {}},
+      {Submission::NoAnswer, false,
+       {{silent + kSavedAsPdf + path(kept) + "\r1 Seite", MsgKind::Information},
+        {kSavedAsPdf + path(rest) + "\r1 Seite", MsgKind::Information}}, {rest, kept}},
+      {Submission::NoAnswer, true,
+       {{silent + notWritten.arg(path(kept)), MsgKind::Error}, {notWritten.arg(path(rest)), MsgKind::Error}}, {}},
+  };
+  printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Said.front().first.toStdString());
+    testsupport::PrinterDouble service;
+    service.submission = c.Outcome;
+    std::optional<testsupport::FileFaults> full;
+    if (c.DiskFull) full.emplace(std::set<platform::FileStep>{platform::FileStep::Write});
+    for (const auto& [text, kind] : c.Said) msgs_.expect(text, kind);
+    PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}, QStringLiteral("Klasse 7a: Zeugnisse"));
+    EXPECT_TRUE(msgs_.allAnswered());
+    EXPECT_EQ(service.documents.size(), c.Outcome == Submission::Refused ? 2u : 1u);
+    QDir dir(folder());
+    EXPECT_EQ(dir.entryList(QDir::Files, QDir::Name), c.Files);
+    QByteArray bytes;
+    if (!c.Files.isEmpty() && platform::ReadFileBytes(folder() + kept, bytes)) {
+      EXPECT_EQ(bytes, service.pdf);
+      EXPECT_EQ(ReadPdfInfo(folder() + rest).Pages, 1);
+    }
+    for (const QString& file : dir.entryList(QDir::Files)) dir.remove(file);
+  }
+}
+
 TEST(PdfFileName, CharactersNoFileNameMayHoldAreReplaced) {
   struct Case {
     const char* Title;
@@ -334,5 +391,9 @@ TEST(PdfFileName, CharactersNoFileNameMayHoldAreReplaced) {
 }
 
 TEST(PrinterObject, IsOneForTheWholeRun) { EXPECT_EQ(&Printer(), &Printer()); }
+
+TEST(PrinterObject, WaitsForThePrintServiceFourSecondsAtMost) {
+  EXPECT_EQ(Printer().ServiceTimeout(), std::chrono::seconds(4));
+}
 
 }  // namespace

@@ -1,11 +1,15 @@
 // Printing through a private print service that tests/scripts/print_queue_test.sh
 // starts: its queue in QUORV_TEST_CUPS_QUEUE, its process in QUORV_TEST_CUPSD_PID.
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
 
+#include "platform/CupsService.h"
 #include "platform/PrinterDocument.h"
 #include "support/ScriptedMessages.h"
 
@@ -17,9 +21,28 @@ void Shell(const QString& command) {
   if (!command.isEmpty()) QProcess::execute(QStringLiteral("bash"), {QStringLiteral("-c"), command});
 }
 
+// The queue's jobs: how many there are and how many were printed, once there
+// are at least atLeast and none waits or prints any more.
+std::pair<int, int> Jobs(const QString& queue, int atLeast = 0) {
+  std::pair<int, int> seen;
+  for (int i = 0; i < 100; ++i) {
+    cups_job_t* jobs = nullptr;
+    const int n = std::max(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toLocal8Bit(), 0, CUPS_WHICHJOBS_ALL), 0);
+    const auto printed = std::count_if(jobs, jobs + n, [](const cups_job_t& j) { return j.state == IPP_JSTATE_COMPLETED; });
+    const bool settled = std::all_of(jobs, jobs + n, [](const cups_job_t& j) { return j.state > IPP_JSTATE_STOPPED; });
+    cupsFreeJobs(n, jobs);
+    seen = {n, static_cast<int>(printed)};
+    if (settled && n >= atLeast) break;
+    QThread::msleep(50);
+  }
+  return seen;
+}
+
 TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
   const QString queue = qEnvironmentVariable("QUORV_TEST_CUPS_QUEUE");
   if (queue.isEmpty()) GTEST_SKIP() << "no private print service";
+  // "queue/instance", the user's own options for the queue, is asked about as the queue.
+  EXPECT_TRUE(platform::cups::QueueAcceptsJobs(queue + QStringLiteral("/Kopie")));
   const QString printer = QStringLiteral("Der Drucker \"") + queue + QStringLiteral("\"");
   const QString refusing = printer + QStringLiteral(" nimmt zur Zeit keine Aufträge an.\r"
                                                     "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
@@ -32,22 +55,28 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
     QString Said;  // "": nothing before the PDF notice
     MsgKind Kind;
     QString Notice;  // "": no PDF
+    int Jobs = 0;  // made by the service (-1: it is gone afterwards)
   } cases[] = {
-      {"", "", "", {}, MsgKind::Warning, {}},  // printed: nothing to say
+      {"", "", "", {}, MsgKind::Warning, {}, 1},  // printed: nothing to say
       {"cupsreject $QUORV_TEST_CUPS_QUEUE", "", "cupsaccept $QUORV_TEST_CUPS_QUEUE", refusing, MsgKind::Warning,
        saved},
       {"cupsdisable $QUORV_TEST_CUPS_QUEUE", "", "cupsenable $QUORV_TEST_CUPS_QUEUE", refusing, MsgKind::Warning,
        saved},
       {"", "cupsreject $QUORV_TEST_CUPS_QUEUE", "cupsaccept $QUORV_TEST_CUPS_QUEUE",
-       printer + QStringLiteral(" hat den Ausdruck nicht angenommen."), MsgKind::Error, {}},
+       printer + QStringLiteral(" hat den Ausdruck \"Zeugnis\" nicht angenommen."), MsgKind::Error, {}},
       {"kill -STOP $QUORV_TEST_CUPSD_PID", "", "kill -CONT $QUORV_TEST_CUPSD_PID",
        silent + QStringLiteral("Der Ausdruck wird als PDF-Datei gespeichert."), MsgKind::Warning, saved},
+      // Stopped while the document is drawn: it is kept as PDF, and the job the
+      // service takes once it goes on never prints.
+      {"", "kill -STOP $QUORV_TEST_CUPSD_PID", "kill -CONT $QUORV_TEST_CUPSD_PID", {}, MsgKind::Warning,
+       silent + saved, 1},
       {"kill $QUORV_TEST_CUPSD_PID; while kill -0 $QUORV_TEST_CUPSD_PID 2>/dev/null; do sleep 0.1; done", "", "", {},
-       MsgKind::Warning, silent + saved},
+       MsgKind::Warning, silent + saved, -1},
   };
   QTemporaryDir dir;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Before + std::string(c.During));
+    const auto [jobs, printed] = Jobs(queue);
     Shell(QString::fromUtf8(c.Before));
     platform::PrinterDocument doc;  // nothing an earlier case left waiting counts
     doc.SetPdfFolder(dir.path() + QLatin1Char('/'));
@@ -65,6 +94,10 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
     }
     Shell(QString::fromUtf8(c.After));
     EXPECT_TRUE(msgs.allAnswered());
+    // Only a document that was neither refused nor kept as PDF is printed.
+    if (c.Jobs >= 0) {
+      EXPECT_EQ(Jobs(queue, jobs + c.Jobs).second, printed + (c.Said.isEmpty() && c.Notice.isEmpty() ? 1 : 0));
+    }
     if (!c.Notice.isEmpty() && !msgs.shown().empty()) {
       EXPECT_EQ(msgs.shown().back().text, c.Notice + QDir::toNativeSeparators(doc.LastPdfFile()) + "\r2 Seiten");
     }

@@ -23,13 +23,14 @@ class DeviceDouble : public platform::PrintDevice {
     ++printer_.documents.back().Pages;
     return true;
   }
-  bool EndDocument() override {
+  platform::Submission EndDocument(std::chrono::milliseconds) override {
     PrintedDocument& doc = printer_.documents.back();
     for (const platform::RecordedOp& op : canvas_.opsOf(platform::CanvasOp::Text)) doc.Texts << op.Text;
     doc.Ops = canvas_.ops();
-    doc.Ended = true;
-    return true;
+    doc.Ended = printer_.submission == platform::Submission::Printed;
+    return printer_.submission;
   }
+  QByteArray DocumentPdf() const override { return printer_.pdf; }
 
  private:
   PrinterDouble& printer_;

@@ -45,6 +45,9 @@ class PrinterDouble : public platform::PrintService {
   bool slow = false;
   bool slowState = false;
   void Release();
+  // What becomes of each document handed over, and its bytes as a PDF file.
+  platform::Submission submission = platform::Submission::Printed;
+  QByteArray pdf = "%PDF-1.4 double";
 
   int Queries() const { return queries_; }
   int StateChecks() const { return stateChecks_; }
