@@ -813,43 +813,4 @@ void TPageFrame::MarginImprint() {
   PrintFieldRotated(Canvas, text, Field(ffMarginImprint), kMarginImprintAngle, Page, Origins);
 }
 
-// ---- whole pages ------------------------------------------------------------------------------------
-
-void PrintFramedPage(Canvas& canvas, const TPupilRecord& pupil, const TPageSpec& spec) {
-  TPageFrame frame(canvas, pupil);
-  frame.WordsFlag = spec.WordsFlag || PrintOptions.GradesInWords == 1;
-  frame.CourseFlag = spec.CourseFlag;
-  if (!frame.Begin()) return;
-  frame.SchoolName();
-  frame.SchoolRule();
-  frame.TitleAndPhrase(spec.Title, spec.SchoolPhrase);
-  if (spec.Heading == THeading::Period) frame.PeriodHeading();
-  if (spec.Heading == THeading::SchoolYear) frame.SchoolYearHeading();
-  if (spec.Arms) frame.Arms();
-  frame.NameBlock();
-  if (spec.AfterNameBlock != nullptr) spec.AfterNameBlock(frame);
-  if (!spec.TransferSentence.isEmpty()) frame.TransferBlock(spec.TransferSentence);
-  if (spec.Separator) frame.Separator();
-  if (spec.DevelopmentText) frame.DevelopmentTextBlock(spec.TextHeading, spec.TextSubHeading);
-  frame.RemarksBlock();
-  frame.Page2Header();
-  frame.GradesLabel();
-  if (spec.GradeLines != nullptr) frame.GradeBlock(*spec.GradeLines);
-  frame.ElectiveSection(spec.Electives);
-  frame.Absences(spec.AbsenceSentence);
-  frame.PlaceAndDate();
-  frame.Seal(spec.SealWords, spec.SealStrike);
-  frame.Signatures();
-  frame.GradeScale(spec.GradeScale, spec.Footnote);
-  frame.MarginImprint();
-}
-
-void PrintFrameOnlyPage(Canvas& canvas, const TPupilRecord& pupil) {
-  static const TGradeLineProfile kFrameProfile{};
-  TPageSpec spec;
-  spec.GradeLines = &kFrameProfile;
-  spec.Electives = TElectiveBlock::Three;
-  PrintFramedPage(canvas, pupil, spec);
-}
-
 }  // namespace quorv
