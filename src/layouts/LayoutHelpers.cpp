@@ -302,6 +302,22 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   canvas.SetTextCharacterExtra(extra);
 }
 
+void PrintRecordText(Canvas& canvas, const TPupilRecord& pupil, TRecordText text, const TFormField& field,
+                     const TFormField& parameterField, int page, const PageOrigins& origins) {
+  const std::string_view bytes =
+      text == TRecordText::Development ? pupil.DevelopmentText.bytes() : pupil.RemarksText.bytes();
+  // A block holds at most 25 lines whatever the form file says.
+  const int lines = TextBlockLineCount(parameterField);
+  const int width = parameterField.FontNumber;
+  TTextLines wrapped{};
+  WrapAndStrike(bytes, lines, wrapped, width, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes());
+  PrintTextBlock(canvas, wrapped, field, parameterField, page, origins);
+  const TWrapMeasure needed = MeasureWrappedText(bytes, width);
+  if (needed.Lines > lines || !needed.LongWord.empty())
+    ReportCutText({pupil.KeyNumber, pupil.Surname.text() + QStringLiteral(", ") + pupil.FirstName.text(), text,
+                   std::max(needed.Lines - lines, 0), Text(needed.LongWord)});
+}
+
 int NameSqueeze(int nameLength, int ruleLength) {
   if (ruleLength > 1500) {
     if (nameLength > 45) return -4;
@@ -703,17 +719,14 @@ void TPageFrame::Separator() {
 
 namespace {
 
-template <int N>
-void PrintWrappedText(TPageFrame& frame, const platform::CharArray<N>& text, int field, int parameterField) {
+// The text block with one ruled line per line.
+void PrintRuledText(TPageFrame& frame, TRecordText text, int field, int parameterField) {
   const TFormField& at = frame.Field(field);
   const TFormField& params = frame.Field(parameterField);
-  // A block holds at most 25 lines whatever the form file says.
-  const int lines = TextBlockLineCount(params);
   if (PrintOptions.NoRuledLines != 1)
-    for (int i = 0; i < lines; ++i) DrawLine(frame.Canvas, frame.M, frame.W - frame.M, at.Y + i * params.Y, frame.Ox, frame.Oy, 1);
-  TTextLines wrapped{};
-  WrapAndStrike(text, lines, wrapped, params.FontNumber, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes());
-  PrintTextBlock(frame.Canvas, wrapped, at, params, at.Page, frame.Origins);
+    for (int i = 0; i < TextBlockLineCount(params); ++i)
+      DrawLine(frame.Canvas, frame.M, frame.W - frame.M, at.Y + i * params.Y, frame.Ox, frame.Oy, 1);
+  PrintRecordText(frame.Canvas, frame.Pupil, text, at, params, at.Page, frame.Origins);
 }
 
 }  // namespace
@@ -721,12 +734,13 @@ void PrintWrappedText(TPageFrame& frame, const platform::CharArray<N>& text, int
 void TPageFrame::DevelopmentTextBlock(const QString& heading, const QString& subHeading) {
   Print(heading, ffTextHeading);
   Print(subHeading, ffTextSubHeading);
-  if (ActiveOnPage(ffDevelopmentText)) PrintWrappedText(*this, Pupil.DevelopmentText, ffDevelopmentText, ffDevelopmentParams);
+  if (ActiveOnPage(ffDevelopmentText))
+    PrintRuledText(*this, TRecordText::Development, ffDevelopmentText, ffDevelopmentParams);
 }
 
 void TPageFrame::RemarksBlock() {
   Print(QStringLiteral("Vermerke:"), ffRemarksLabel);
-  if (ActiveOnPage(ffRemarks)) PrintWrappedText(*this, Pupil.RemarksText, ffRemarks, ffRemarksParams);
+  if (ActiveOnPage(ffRemarks)) PrintRuledText(*this, TRecordText::Remarks, ffRemarks, ffRemarksParams);
 }
 
 void TPageFrame::Page2Header() {

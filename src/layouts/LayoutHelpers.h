@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "layouts/PrintJob.h"
 #include "platform/Canvas.h"
 #include "printengine/FormFiles.h"
 #include "printengine/Primitives.h"
@@ -121,6 +122,12 @@ TFormField WithFont(TFormField field, int fontNumber);
 // nothing when strike is not active on the page or part is not in base.
 void StrikeOverPart(platform::Canvas& canvas, const QString& base, const TFormField& baseField, const QString& part,
                     QChar fill, const TFormField& strike, int page, const PageOrigins& origins);
+
+// The pupil's record text wrapped and struck out into the block at field with
+// the parameters of parameterField, on the page; what the block cannot hold
+// is reported as a cut text.
+void PrintRecordText(platform::Canvas& canvas, const TPupilRecord& pupil, TRecordText text, const TFormField& field,
+                     const TFormField& parameterField, int page, const PageOrigins& origins);
 
 // The character spacing of a name on a rule of ruleLength units.
 int NameSqueeze(int nameLength, int ruleLength);

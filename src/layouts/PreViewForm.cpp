@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -88,6 +89,12 @@ TPreViewForm::TPreViewForm(QWidget* parent) : QDialog(parent) {
     this->*b.Member = button;
     connect(button, &QPushButton::clicked, this, b.Click);
   }
+  CutTextsLine = new QLabel(ToolBar);
+  CutTextsLine->setObjectName(QStringLiteral("CutTextsLine"));
+  CutTextsLine->setWordWrap(true);
+  CutTextsLine->setStyleSheet(QStringLiteral("color: #b00000;"));
+  CutTextsLine->hide();
+  bar->insertWidget(bar->count() - 1, CutTextsLine, 1);
   FormCreate();
 }
 
@@ -117,10 +124,18 @@ void TPreViewForm::PaintPage(platform::Canvas& canvas) {
 
 void TPreViewForm::ShowJob() {
   // Everything the page has to say comes before the window opens.
-  PreparePreviewPage();
+  PreparePage();
   setWindowTitle(ReportJob.Caption);
   setWindowState(windowState() | Qt::WindowMaximized);
   platform::RunModal(*this);
+}
+
+void TPreViewForm::PreparePage() {
+  PreparePreviewPage();
+  const QString line = CutTextsPreviewLine(CutTexts());
+  CutTextsLine->setText(line);
+  CutTextsLine->setToolTip(line);
+  CutTextsLine->setVisible(!line.isEmpty());
 }
 
 void TPreViewForm::resizeEvent(QResizeEvent* event) {
@@ -159,7 +174,7 @@ void TPreViewForm::BitBtn4Click() {
 void TPreViewForm::BitBtn5Click() {
   if (DrkEinstForm != nullptr) platform::RunModal(*DrkEinstForm);
   // The options may name another form file: loaded here, not in a repaint.
-  PreparePreviewPage();
+  PreparePage();
   PreviewPageControl->update();
 }
 

@@ -163,11 +163,12 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, OnLine onLin
       continue;
     }
     // The word fills the whole line.
+    const std::size_t wordStart = pos - static_cast<std::size_t>(taken);
     std::size_t end = pos;
     while (end < text.size() && isText(end) && !IsBreakChar(text[end])) ++end;
-    measure.LongWord = text.substr(start, end - start);
+    measure.LongWord = text.substr(wordStart, end - wordStart);
     // Longer than the width: the rest is not placed.
-    if (static_cast<int>(end - start) > width) break;
+    if (static_cast<int>(end - wordStart) > width) break;
     len = taken;  // the line keeps its first 130 characters
     pos = end;
     if (pos < text.size() && IsBreakChar(text[pos])) ++pos;
