@@ -55,6 +55,13 @@ QString Text(std::string_view bytes) { return platform::DecodeCp1252(bytes); }
 
 bool WordsWanted(bool wordsFlag) { return wordsFlag || PrintOptions.GradesInWords == 1; }
 
+// Where a text of this advance starts when it prints at the field.
+double TextStart(const TFormField& field, double advance) {
+  if (field.Align == kAlignCenter) return field.X - advance / 2;
+  if (field.Align == kAlignRight) return field.X - advance;
+  return field.X;
+}
+
 // A grade text at its field, squeezed when long.
 void PrintSqueezedGrade(Canvas& canvas, const QString& text, TFormField field, int squeezeAbove,
                         int smallerAbove, int page, const PageOrigins& origins) {
@@ -251,10 +258,7 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   const platform::FontSpec fillFont = canvas.font();
 
   // The part's glyphs, from the field's X in the base's alignment.
-  double start = baseField.X;
-  const double advance = platform::MeasureText(baseFont, base).Advance;
-  if (baseField.Align == kAlignCenter) start -= advance / 2;
-  if (baseField.Align == kAlignRight) start -= advance;
+  const double start = TextStart(baseField, platform::MeasureText(baseFont, base).Advance);
   const double offset = platform::MeasureText(baseFont, base.left(at)).Advance;
   const platform::TextExtent word = platform::MeasureText(baseFont, part);
   double from = start + offset + word.InkLeft;
@@ -444,10 +448,10 @@ class GradeLines {
     const int y = RowY(r);
     const char* label = LanguageLabel(r);
     if (label != nullptr && !profile_.LanguageLabels) {
-      Print(name, Row(x, r));
+      LanguageName(r, Row(x, r), column);
     } else if (label != nullptr) {
       const TFormField& labelField = fields_[ffLanguageLabel];
-      Print(name, WithFont(Row(x, r), labelField.FontNumber));
+      LanguageName(r, WithFont(Row(x, r), labelField.FontNumber), column);
       TFormField labelAt = WithFont(Row(block_.X + labelField.X, r), fields_[ffLabelFont].FontNumber);
       if (labelField.X == 0) {
         NoSubjectRule(x, column.Grade->X, y);
@@ -467,6 +471,37 @@ class GradeLines {
     } else {
       Print(name, Row(x, r));
     }
+  }
+
+  // A language's name; one that would reach the course letter of its row
+  // is squeezed as a long free-row name is.
+  void LanguageName(int r, const TFormField& at, const GradeColumn& column) {
+    const TSubjectEntry& slot = Slot(column, r);
+    const QString name = slot.Name.text();
+    if (HasCourseLetter(r, slot)) {
+      SelectFieldFont(canvas_, at);
+      const platform::TextExtent ink = platform::MeasureText(canvas_.font(), name);
+      const double nameRight = TextStart(at, ink.Advance) + ink.InkRight;
+      const TFormField letterAt = CourseLetterField(column, RowY(r));
+      SelectFieldFont(canvas_, letterAt);
+      const platform::TextExtent letter = platform::MeasureText(canvas_.font(), CourseLetterText(slot));
+      if (nameRight > TextStart(letterAt, letter.Advance) + letter.InkLeft) canvas_.SetTextCharacterExtra(-4);
+    }
+    Print(name, at);
+    canvas_.SetTextCharacterExtra(0);
+  }
+
+  bool HasCourseLetter(int r, const TSubjectEntry& slot) const {
+    return course_ && profile_.CourseLetter != nullptr && (r == 2 || IsCourseLevelSubject(slot.Name.bytes()));
+  }
+  // Right-aligned 1 mm before the grade box, in the grade's look.
+  TFormField CourseLetterField(const GradeColumn& column, int y) const {
+    TFormField at = WithLook(block_, block_.X + column.Grade->X - kHalfGradeBox - kCourseLetterGap, y, *column.Grade);
+    at.Align = kAlignRight;
+    return at;
+  }
+  QString CourseLetterText(const TSubjectEntry& slot) const {
+    return QStringLiteral("(") + Text(profile_.CourseLetter(slot.CourseLevel.bytes())) + QStringLiteral(")*");
   }
 
   bool RightReligion(int r, std::string_view bytes) const {
@@ -507,12 +542,7 @@ class GradeLines {
       DrawFrame(canvas_, x - kHalfGradeBox, BoxTop(y, pitch_), x + kHalfGradeBox, y, ox_, oy_, kGradeBoxStyle);
       PrintSqueezedGrade(canvas_, GradeToText(slot.Grade.bytes(), words_), WithLook(block_, x, y, *column.Grade),
                          profile_.GradeSqueeze, profile_.GradeSmallerFont, page_, origins_);
-      if (course_ && profile_.CourseLetter != nullptr && (r == 2 || IsCourseLevelSubject(slot.Name.bytes()))) {
-        TFormField letterField = WithLook(block_, x - kHalfGradeBox - kCourseLetterGap, y, *column.Grade);
-        letterField.Align = kAlignRight;
-        Print(QStringLiteral("(") + Text(profile_.CourseLetter(slot.CourseLevel.bytes())) + QStringLiteral(")*"),
-              letterField);
-      }
+      if (HasCourseLetter(r, slot)) Print(CourseLetterText(slot), CourseLetterField(column, y));
     }
     const int additionX = block_.X + column.Addition->X;
     for (int r = 1; r <= profile_.Rows; ++r)

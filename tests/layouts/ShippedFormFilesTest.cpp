@@ -281,6 +281,37 @@ TEST_F(ShippedFormDrawing, FullTextsPrintCompletely) {
   }
 }
 
+// On the forms with course letters, a language's name that would reach the
+// letter of its row prints squeezed clear of it; ordinary names as they are.
+TEST_F(ShippedFormDrawing, ALongLanguageNameIsSqueezedClearOfItsCourseLetter) {
+  const struct {
+    const char* Name;
+    int Extra;
+  } names[] = {{"Englisch", 0}, {"Französisch", 0}, {"Spanisch mit bilingualem Zweig", -4}};
+  for (const int form : {15, 16, 17, 18, 19, 115, 27, 28, 29, 127}) {
+    for (const auto& n : names) {
+      quorv::TPupilRecord pupil = Pupil(form, kVariants[0]);
+      pupil.Subjects[1].Name.setText(QString::fromUtf8(n.Name));
+      bool found = false;
+      for (int page = 1; page <= Pages(form); ++page) {
+        platform::RecordingCanvas canvas(PlainA4Printer());
+        Draw(canvas, form, pupil, page);
+        const std::vector<testsupport::DrawnText> texts = testsupport::DrawnTexts(canvas);
+        const auto name = std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.Text == n.Name; });
+        if (name == texts.end()) continue;
+        const auto letter = std::find_if(texts.begin(), texts.end(), [&](const auto& t) {
+          return t.Text.endsWith(QStringLiteral(")*")) && t.Op.P1.y() == name->Op.P1.y();
+        });
+        ASSERT_NE(letter, texts.end()) << form;
+        EXPECT_EQ(name->Op.State.CharacterExtra, n.Extra) << form << " " << n.Name;
+        EXPECT_LT(name->Ink.Right, letter->Ink.Left) << form << " " << n.Name;
+        found = true;
+      }
+      EXPECT_TRUE(found) << form << " " << n.Name;
+    }
+  }
+}
+
 TEST_F(ShippedFormDrawing, EveryFormIsWrittenAsAPdfForALook) {
   const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/pdf/");
   ASSERT_TRUE(QDir().mkpath(folder));
