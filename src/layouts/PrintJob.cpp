@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 #include "layouts/OutputWrappers.h"
@@ -374,7 +375,8 @@ TCutTextWatch::TCutTextWatch() : outer_(std::exchange(g_cutTexts, {})) {}
 TCutTextWatch::~TCutTextWatch() {
   const QString message = CutTextsMessage(g_cutTexts);
   g_cutTexts = std::move(outer_);
-  if (!message.isEmpty()) platform::ShowMessage(message, MsgKind::Warning);
+  // A command that ends in an error has said so already.
+  if (!message.isEmpty() && std::uncaught_exceptions() == 0) platform::ShowMessage(message, MsgKind::Warning);
 }
 
 // ---- once per job -------------------------------------------------------------------------

@@ -297,19 +297,22 @@ TEST_F(PrintCommands, ReceiptWithoutItsFormFileStillEndsItsDocument) {
 // ---- texts that do not fit their blocks -------------------------------------------------------
 
 // After each print command one message names every pupil and text whose lines
-// were left out; the blocks of the test forms hold 4 and 2 lines.
+// were left out, and a word that no line holds; the blocks of the test forms
+// hold 4 and 2 lines of 40 characters.
 TEST_F(PrintCommands, TextsCutByTheirBlocksAreNamedOnceAfterTheCommand) {
   PrintOptions.DuplexNoDialogs = 1;
   PrintOptions.ConferencePrint = 0;
   QString fortyLines;
   for (int i = 1; i <= 40; ++i) fortyLines += QStringLiteral("Zeile %1\r\n").arg(i);
   quorv::WideStringToBuffer(fortyLines, quorv::Pupils[0].DevelopmentText);
-  quorv::WideStringToBuffer(QStringLiteral("Eins\r\nZwei\r\nDrei"), quorv::Pupils[9].RemarksText);
+  quorv::WideStringToBuffer(QStringLiteral("Eins\r\nZwei\r\nDrei\r\nDonaudampfschifffahrtsgesellschaftskapitän"),
+                            quorv::Pupils[9].RemarksText);
   const int learningLines = formfiles::LearningReportFormTable()[quorv::lfTextParams].X;
   const QString adler = QStringLiteral("Adler, Kind: Lernentwicklungsbericht – 36 Zeilen fehlen");
   const QString adlerLearning =
       QStringLiteral("Adler, Kind: Lernentwicklungsbericht – %1 Zeilen fehlen").arg(40 - learningLines);
-  const QString hahn = QStringLiteral("Hahn, Kind: Vermerke – 1 Zeile fehlt");
+  const QString hahn = QStringLiteral(
+      "Hahn, Kind: Vermerke – 1 Zeile fehlt, das Wort „Donaudampfschifffahrtsgesellsc…“ passt in keine Zeile");
   const struct {
     void (*Command)();
     std::vector<int> Confirmed;

@@ -137,26 +137,6 @@ TEST(TextWrap, ReadsNoCharacterBehindTheArray) {
   EXPECT_EQ(lines[1].length(), 0);
 }
 
-// The lines a text needs without a limit, and the word that no line holds.
-TEST(TextWrap, MeasureCountsTheLinesATextNeeds) {
-  const struct {
-    std::string Text;
-    int W;
-    int Lines;
-    std::string LongWord;
-  } cases[] = {
-      {"Das ist ein Test", 10, 2, ""},
-      {"aa\r\n\r\nbb\r\n\r\n", 10, 3, ""},  // empty lines count up to the last line of text
-      {"ab abcdefghijkl xy", 5, 1, "abcdefghijkl"},
-      {"cc " + std::string(140, 'a') + " dd", 150, 3, std::string(140, 'a')},
-  };
-  for (const auto& c : cases) {
-    const TWrapMeasure m = MeasureWrappedText(c.Text, c.W);
-    EXPECT_EQ(m.Lines, c.Lines) << c.Text;
-    EXPECT_EQ(m.LongWord, c.LongWord) << c.Text;
-  }
-}
-
 TEST(TextWrap, WidthAboveLineCapacityLosesNothing) {
   std::string text;
   for (int i = 0; i < 40; ++i) text += "wort ";
