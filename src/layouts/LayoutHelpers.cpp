@@ -55,6 +55,13 @@ QString Text(std::string_view bytes) { return platform::DecodeCp1252(bytes); }
 
 bool WordsWanted(bool wordsFlag) { return wordsFlag || PrintOptions.GradesInWords == 1; }
 
+// Where a text of this advance starts when it prints at the field.
+double TextStart(const TFormField& field, double advance) {
+  if (field.Align == kAlignCenter) return field.X - advance / 2;
+  if (field.Align == kAlignRight) return field.X - advance;
+  return field.X;
+}
+
 // A grade text at its field, squeezed when long.
 void PrintSqueezedGrade(Canvas& canvas, const QString& text, TFormField field, int squeezeAbove,
                         int smallerAbove, int page, const PageOrigins& origins) {
@@ -251,10 +258,7 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   const platform::FontSpec fillFont = canvas.font();
 
   // The part's glyphs, from the field's X in the base's alignment.
-  double start = baseField.X;
-  const double advance = platform::MeasureText(baseFont, base).Advance;
-  if (baseField.Align == kAlignCenter) start -= advance / 2;
-  if (baseField.Align == kAlignRight) start -= advance;
+  const double start = TextStart(baseField, platform::MeasureText(baseFont, base).Advance);
   const double offset = platform::MeasureText(baseFont, base.left(at)).Advance;
   const platform::TextExtent word = platform::MeasureText(baseFont, part);
   double from = start + offset + word.InkLeft;
@@ -300,6 +304,22 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
     canvas.TextOut(ox + static_cast<int>(rounded), -(oy + strike.Y), text);
   }
   canvas.SetTextCharacterExtra(extra);
+}
+
+void PrintRecordText(Canvas& canvas, const TPupilRecord& pupil, TRecordText text, const TFormField& field,
+                     const TFormField& parameterField, int page, const PageOrigins& origins) {
+  const std::string_view bytes =
+      text == TRecordText::Development ? pupil.DevelopmentText.bytes() : pupil.RemarksText.bytes();
+  // A block holds at most 25 lines whatever the form file says.
+  const int lines = TextBlockLineCount(parameterField);
+  const int width = parameterField.FontNumber;
+  TTextLines wrapped{};
+  WrapAndStrike(bytes, lines, wrapped, width, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes());
+  PrintTextBlock(canvas, wrapped, field, parameterField, page, origins);
+  const TWrapMeasure needed = MeasureWrappedText(bytes, width);
+  if (needed.Lines > lines || !needed.LongWord.empty())
+    ReportCutText({pupil.KeyNumber, pupil.Surname.text() + QStringLiteral(", ") + pupil.FirstName.text(), text,
+                   std::max(needed.Lines - lines, 0), Text(needed.LongWord)});
 }
 
 int NameSqueeze(int nameLength, int ruleLength) {
@@ -428,10 +448,10 @@ class GradeLines {
     const int y = RowY(r);
     const char* label = LanguageLabel(r);
     if (label != nullptr && !profile_.LanguageLabels) {
-      Print(name, Row(x, r));
+      LanguageName(r, Row(x, r), column);
     } else if (label != nullptr) {
       const TFormField& labelField = fields_[ffLanguageLabel];
-      Print(name, WithFont(Row(x, r), labelField.FontNumber));
+      LanguageName(r, WithFont(Row(x, r), labelField.FontNumber), column);
       TFormField labelAt = WithFont(Row(block_.X + labelField.X, r), fields_[ffLabelFont].FontNumber);
       if (labelField.X == 0) {
         NoSubjectRule(x, column.Grade->X, y);
@@ -451,6 +471,37 @@ class GradeLines {
     } else {
       Print(name, Row(x, r));
     }
+  }
+
+  // A language's name; one that would reach the course letter of its row
+  // is squeezed as a long free-row name is.
+  void LanguageName(int r, const TFormField& at, const GradeColumn& column) {
+    const TSubjectEntry& slot = Slot(column, r);
+    const QString name = slot.Name.text();
+    if (HasCourseLetter(r, slot)) {
+      SelectFieldFont(canvas_, at);
+      const platform::TextExtent ink = platform::MeasureText(canvas_.font(), name);
+      const double nameRight = TextStart(at, ink.Advance) + ink.InkRight;
+      const TFormField letterAt = CourseLetterField(column, RowY(r));
+      SelectFieldFont(canvas_, letterAt);
+      const platform::TextExtent letter = platform::MeasureText(canvas_.font(), CourseLetterText(slot));
+      if (nameRight > TextStart(letterAt, letter.Advance) + letter.InkLeft) canvas_.SetTextCharacterExtra(-4);
+    }
+    Print(name, at);
+    canvas_.SetTextCharacterExtra(0);
+  }
+
+  bool HasCourseLetter(int r, const TSubjectEntry& slot) const {
+    return course_ && profile_.CourseLetter != nullptr && (r == 2 || IsCourseLevelSubject(slot.Name.bytes()));
+  }
+  // Right-aligned 1 mm before the grade box, in the grade's look.
+  TFormField CourseLetterField(const GradeColumn& column, int y) const {
+    TFormField at = WithLook(block_, block_.X + column.Grade->X - kHalfGradeBox - kCourseLetterGap, y, *column.Grade);
+    at.Align = kAlignRight;
+    return at;
+  }
+  QString CourseLetterText(const TSubjectEntry& slot) const {
+    return QStringLiteral("(") + Text(profile_.CourseLetter(slot.CourseLevel.bytes())) + QStringLiteral(")*");
   }
 
   bool RightReligion(int r, std::string_view bytes) const {
@@ -491,12 +542,7 @@ class GradeLines {
       DrawFrame(canvas_, x - kHalfGradeBox, BoxTop(y, pitch_), x + kHalfGradeBox, y, ox_, oy_, kGradeBoxStyle);
       PrintSqueezedGrade(canvas_, GradeToText(slot.Grade.bytes(), words_), WithLook(block_, x, y, *column.Grade),
                          profile_.GradeSqueeze, profile_.GradeSmallerFont, page_, origins_);
-      if (course_ && profile_.CourseLetter != nullptr && (r == 2 || IsCourseLevelSubject(slot.Name.bytes()))) {
-        TFormField letterField = WithLook(block_, x - kHalfGradeBox - kCourseLetterGap, y, *column.Grade);
-        letterField.Align = kAlignRight;
-        Print(QStringLiteral("(") + Text(profile_.CourseLetter(slot.CourseLevel.bytes())) + QStringLiteral(")*"),
-              letterField);
-      }
+      if (HasCourseLetter(r, slot)) Print(CourseLetterText(slot), CourseLetterField(column, y));
     }
     const int additionX = block_.X + column.Addition->X;
     for (int r = 1; r <= profile_.Rows; ++r)
@@ -703,17 +749,14 @@ void TPageFrame::Separator() {
 
 namespace {
 
-template <int N>
-void PrintWrappedText(TPageFrame& frame, const platform::CharArray<N>& text, int field, int parameterField) {
+// The text block with one ruled line per line.
+void PrintRuledText(TPageFrame& frame, TRecordText text, int field, int parameterField) {
   const TFormField& at = frame.Field(field);
   const TFormField& params = frame.Field(parameterField);
-  // A block holds at most 25 lines whatever the form file says.
-  const int lines = TextBlockLineCount(params);
   if (PrintOptions.NoRuledLines != 1)
-    for (int i = 0; i < lines; ++i) DrawLine(frame.Canvas, frame.M, frame.W - frame.M, at.Y + i * params.Y, frame.Ox, frame.Oy, 1);
-  TTextLines wrapped{};
-  WrapAndStrike(text, lines, wrapped, params.FontNumber, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes());
-  PrintTextBlock(frame.Canvas, wrapped, at, params, at.Page, frame.Origins);
+    for (int i = 0; i < TextBlockLineCount(params); ++i)
+      DrawLine(frame.Canvas, frame.M, frame.W - frame.M, at.Y + i * params.Y, frame.Ox, frame.Oy, 1);
+  PrintRecordText(frame.Canvas, frame.Pupil, text, at, params, at.Page, frame.Origins);
 }
 
 }  // namespace
@@ -721,12 +764,13 @@ void PrintWrappedText(TPageFrame& frame, const platform::CharArray<N>& text, int
 void TPageFrame::DevelopmentTextBlock(const QString& heading, const QString& subHeading) {
   Print(heading, ffTextHeading);
   Print(subHeading, ffTextSubHeading);
-  if (ActiveOnPage(ffDevelopmentText)) PrintWrappedText(*this, Pupil.DevelopmentText, ffDevelopmentText, ffDevelopmentParams);
+  if (ActiveOnPage(ffDevelopmentText))
+    PrintRuledText(*this, TRecordText::Development, ffDevelopmentText, ffDevelopmentParams);
 }
 
 void TPageFrame::RemarksBlock() {
   Print(QStringLiteral("Vermerke:"), ffRemarksLabel);
-  if (ActiveOnPage(ffRemarks)) PrintWrappedText(*this, Pupil.RemarksText, ffRemarks, ffRemarksParams);
+  if (ActiveOnPage(ffRemarks)) PrintRuledText(*this, TRecordText::Remarks, ffRemarks, ffRemarksParams);
 }
 
 void TPageFrame::Page2Header() {
@@ -811,45 +855,6 @@ void TPageFrame::MarginImprint() {
   const QString text =
       (kProductVersion + QStringLiteral(" / ") + SchoolSettings.SchoolNameAddress.text()).left(kMarginImprintLength);
   PrintFieldRotated(Canvas, text, Field(ffMarginImprint), kMarginImprintAngle, Page, Origins);
-}
-
-// ---- whole pages ------------------------------------------------------------------------------------
-
-void PrintFramedPage(Canvas& canvas, const TPupilRecord& pupil, const TPageSpec& spec) {
-  TPageFrame frame(canvas, pupil);
-  frame.WordsFlag = spec.WordsFlag || PrintOptions.GradesInWords == 1;
-  frame.CourseFlag = spec.CourseFlag;
-  if (!frame.Begin()) return;
-  frame.SchoolName();
-  frame.SchoolRule();
-  frame.TitleAndPhrase(spec.Title, spec.SchoolPhrase);
-  if (spec.Heading == THeading::Period) frame.PeriodHeading();
-  if (spec.Heading == THeading::SchoolYear) frame.SchoolYearHeading();
-  if (spec.Arms) frame.Arms();
-  frame.NameBlock();
-  if (spec.AfterNameBlock != nullptr) spec.AfterNameBlock(frame);
-  if (!spec.TransferSentence.isEmpty()) frame.TransferBlock(spec.TransferSentence);
-  if (spec.Separator) frame.Separator();
-  if (spec.DevelopmentText) frame.DevelopmentTextBlock(spec.TextHeading, spec.TextSubHeading);
-  frame.RemarksBlock();
-  frame.Page2Header();
-  frame.GradesLabel();
-  if (spec.GradeLines != nullptr) frame.GradeBlock(*spec.GradeLines);
-  frame.ElectiveSection(spec.Electives);
-  frame.Absences(spec.AbsenceSentence);
-  frame.PlaceAndDate();
-  frame.Seal(spec.SealWords, spec.SealStrike);
-  frame.Signatures();
-  frame.GradeScale(spec.GradeScale, spec.Footnote);
-  frame.MarginImprint();
-}
-
-void PrintFrameOnlyPage(Canvas& canvas, const TPupilRecord& pupil) {
-  static const TGradeLineProfile kFrameProfile{};
-  TPageSpec spec;
-  spec.GradeLines = &kFrameProfile;
-  spec.Electives = TElectiveBlock::Three;
-  PrintFramedPage(canvas, pupil, spec);
 }
 
 }  // namespace quorv

@@ -5,8 +5,7 @@
 // lines, elective blocks).
 //
 // A page routine builds a TPageFrame, calls Begin() and then the steps in the
-// frame's order, adding its own fields between them; or it describes its page
-// as a TPageSpec and calls PrintFramedPage, which runs every step in order.
+// frame's order, adding its own fields between them.
 #include <QChar>
 #include <QString>
 #include <array>
@@ -14,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "layouts/PrintJob.h"
 #include "platform/Canvas.h"
 #include "printengine/FormFiles.h"
 #include "printengine/Primitives.h"
@@ -122,6 +122,12 @@ TFormField WithFont(TFormField field, int fontNumber);
 // nothing when strike is not active on the page or part is not in base.
 void StrikeOverPart(platform::Canvas& canvas, const QString& base, const TFormField& baseField, const QString& part,
                     QChar fill, const TFormField& strike, int page, const PageOrigins& origins);
+
+// The pupil's record text wrapped and struck out into the block at field with
+// the parameters of parameterField, on the page; what the block cannot hold
+// is reported as a cut text.
+void PrintRecordText(platform::Canvas& canvas, const TPupilRecord& pupil, TRecordText text, const TFormField& field,
+                     const TFormField& parameterField, int page, const PageOrigins& origins);
 
 // The character spacing of a name on a rule of ruleLength units.
 int NameSqueeze(int nameLength, int ruleLength);
@@ -279,37 +285,5 @@ class TPageFrame {
   // false: the name block takes its squeeze form and does not read field 20.
   bool NameSecondRule = true;
 };
-
-// A page described as data: the texts and choices of a form, run through
-// every step of the frame in order.
-struct TPageSpec {
-  QString Title;             // field 5
-  QString SchoolPhrase;      // field 14
-  THeading Heading = THeading::Period;
-  bool Arms = false;         // coat of arms (fields 121, 122)
-  QString TransferSentence;  // field 95; empty: no transfer block
-  bool Separator = true;     // field 41
-  bool DevelopmentText = true;
-  QString TextHeading;       // field 65
-  QString TextSubHeading;    // field 59
-  bool WordsFlag = false;    // grades always in words on this form
-  bool CourseFlag = false;
-  const TGradeLineProfile* GradeLines = nullptr;  // nullptr: no grade block
-  TElectiveBlock Electives = TElectiveBlock::None;
-  QString AbsenceSentence;   // field 63
-  QString SealWords;         // field 112
-  TSealOverprint SealStrike = TSealOverprint::None;
-  QString GradeScale;        // field 119
-  QString Footnote;          // field 120
-  // Form fields of the page's own, drawn after the name block.
-  void (*AfterNameBlock)(TPageFrame& frame) = nullptr;
-};
-
-// Runs the whole frame for the page of ReportJob.CurrentPage.
-void PrintFramedPage(platform::Canvas& canvas, const TPupilRecord& pupil, const TPageSpec& spec);
-
-// A page routine that draws the frame only, for forms whose layout is not yet
-// there.
-void PrintFrameOnlyPage(platform::Canvas& canvas, const TPupilRecord& pupil);
 
 }  // namespace quorv

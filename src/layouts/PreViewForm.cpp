@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -22,6 +23,8 @@ namespace {
 
 // The sheet's colour (cream).
 const QColor kSheetColour(255, 251, 240);
+// The line under the sheet that names the texts the page cannot print whole.
+constexpr int kCutTextsLineHeight = 40;
 
 struct ToolButton {
   QPushButton* TPreViewForm::*Member;
@@ -88,6 +91,11 @@ TPreViewForm::TPreViewForm(QWidget* parent) : QDialog(parent) {
     this->*b.Member = button;
     connect(button, &QPushButton::clicked, this, b.Click);
   }
+  CutTextsLine = new QLabel(this);
+  CutTextsLine->setObjectName(QStringLiteral("CutTextsLine"));
+  CutTextsLine->setWordWrap(true);
+  CutTextsLine->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+  CutTextsLine->hide();
   FormCreate();
 }
 
@@ -102,7 +110,10 @@ void TPreViewForm::FormCreate() {
 }
 
 void TPreViewForm::LayoutPreviewPage() {
-  layout_ = quorv::LayoutPreviewPage(platform::CurrentPrinterCaps(), size());
+  // The sheet fits above the line of cut texts when there is one.
+  const int line = CutTextsLine->isHidden() ? 0 : kCutTextsLineHeight;
+  layout_ = quorv::LayoutPreviewPage(platform::CurrentPrinterCaps(), QSize(width(), height() - line));
+  CutTextsLine->setGeometry(10, height() - line, width() - 20, line);
   ToolBar->setGeometry(0, 0, width(), kPreviewToolBarHeight);
   Shape1->setGeometry(layout_.SheetRect);
   PreviewPageControl->setGeometry(layout_.PageRect);
@@ -117,10 +128,18 @@ void TPreViewForm::PaintPage(platform::Canvas& canvas) {
 
 void TPreViewForm::ShowJob() {
   // Everything the page has to say comes before the window opens.
-  PreparePreviewPage();
+  PreparePage();
   setWindowTitle(ReportJob.Caption);
   setWindowState(windowState() | Qt::WindowMaximized);
   platform::RunModal(*this);
+}
+
+void TPreViewForm::PreparePage() {
+  PreparePreviewPage();
+  const QString line = CutTextsPreviewLine(CutTexts());
+  CutTextsLine->setText(line);
+  CutTextsLine->setVisible(!line.isEmpty());
+  LayoutPreviewPage();
 }
 
 void TPreViewForm::resizeEvent(QResizeEvent* event) {
@@ -159,7 +178,7 @@ void TPreViewForm::BitBtn4Click() {
 void TPreViewForm::BitBtn5Click() {
   if (DrkEinstForm != nullptr) platform::RunModal(*DrkEinstForm);
   // The options may name another form file: loaded here, not in a repaint.
-  PreparePreviewPage();
+  PreparePage();
   PreviewPageControl->update();
 }
 

@@ -8,6 +8,7 @@
 #include "layouts/PreviewGeometry.h"
 
 class QFrame;
+class QLabel;
 class QPushButton;
 
 namespace platform {
@@ -56,6 +57,7 @@ class TPreViewForm : public QDialog {
   QPushButton* BitBtn3;  // "Seitenansicht schließen"
   QPushButton* BitBtn4;  // "Seite drucken"
   QPushButton* BitBtn5;  // "Druck-Optionen"
+  QLabel* CutTextsLine;  // the texts the page cannot print whole
   QFrame* Shape1;        // the sheet
   TPreviewPageControl* PreviewPageControl;
 
@@ -73,6 +75,9 @@ class TPreViewForm : public QDialog {
   void reject() override;
 
  private:
+  // Prepares the job's page and says which of its texts it cannot print whole.
+  void PreparePage();
+
   TPreviewLayout layout_;
 };
 

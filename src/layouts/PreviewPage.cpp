@@ -69,6 +69,7 @@ void LoadPreviewFormFile() {
 }
 
 void PreparePreviewPage() {
+  ClearCutTexts();
   const TPageRoutine routine = PageRoutineOfForm(ReportJob.FormNumber);
   if (routine == nullptr) return;
   LoadPreviewFormFile();
@@ -90,6 +91,7 @@ TOutputWrapperFn PreviewPageWrapper(int formNumber) {
 }
 
 void PrintReportFromPreview() {
+  TCutTextWatch cutTexts;
   WithJobRestored([] {
     TReportJob& job = ReportJob;
     job.OutputTarget = PrintOptions.DuplexNoDialogs == 1 ? otPrinterReport : otPrinterPage;
@@ -104,6 +106,7 @@ void PrintReportFromPreview() {
 void PrintPageFromPreview() {
   const TOutputWrapperFn wrapper = PreviewPageWrapper(ReportJob.FormNumber);
   if (wrapper == nullptr) return;
+  TCutTextWatch cutTexts;
   WithJobRestored([wrapper] {
     TReportJob& job = ReportJob;
     job.OutputTarget = otPrinterPage;

@@ -43,7 +43,8 @@ void LoadPreviewFormFile();
 
 // Before the window shows the job (and after the print options changed): the
 // job's form file, and one drawing of the page on the printer's terms that
-// goes nowhere, so every message of the page comes now and not in a repaint.
+// goes nowhere, so every message of the page comes now and not in a repaint,
+// and CutTexts holds the texts this page cannot print whole.
 void PreparePreviewPage();
 
 // "Zeugnis drucken": the whole report through PrintReport without the first

@@ -1,8 +1,10 @@
 #include "layouts/PrintJob.h"
 
 #include <QHash>
+#include <QStringList>
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 #include "layouts/OutputWrappers.h"
@@ -54,6 +56,32 @@ struct QuietForms {
   QHash<QString, ResolvedFormFile> Forms;
 };
 QuietForms g_quietForms;
+
+std::vector<TCutText> g_cutTexts;
+
+// How the data sheet names the texts.
+QString RecordTextName(TRecordText text) {
+  return text == TRecordText::Development ? QStringLiteral("Lernentwicklungsbericht") : QStringLiteral("Vermerke");
+}
+
+constexpr int kShownWordLength = 30;
+
+// "Vermerke – 3 Zeilen fehlen", with a word that no line holds.
+QString CutTextLine(const TCutText& cut) {
+  QStringList what;
+  if (cut.MissingLines == 1) what << QStringLiteral("1 Zeile fehlt");
+  if (cut.MissingLines > 1) what << QStringLiteral("%1 Zeilen fehlen").arg(cut.MissingLines);
+  if (!cut.LongWord.isEmpty()) {
+    QString word = cut.LongWord.left(kShownWordLength);
+    if (word.size() < cut.LongWord.size()) word += QStringLiteral("…");
+    what << QStringLiteral("das Wort „%1“ passt in keine Zeile").arg(word);
+  }
+  return RecordTextName(cut.Text) + QStringLiteral(" – ") + what.join(QStringLiteral(", "));
+}
+
+QString ShortenPlea(std::size_t count) {
+  return count == 1 ? QStringLiteral("Bitte kürzen Sie diesen Text.") : QStringLiteral("Bitte kürzen Sie diese Texte.");
+}
 
 TPreviewService& PreviewService() {
   static TPreviewService service;
@@ -309,6 +337,46 @@ bool ShowPreview() {
   if (!service) return false;
   service();
   return true;
+}
+
+// ---- texts their blocks could not print whole ----------------------------------------------
+
+void ReportCutText(const TCutText& cut) {
+  const auto same = std::find_if(g_cutTexts.begin(), g_cutTexts.end(), [&](const TCutText& c) {
+    return c.KeyNumber == cut.KeyNumber && c.Pupil == cut.Pupil && c.Text == cut.Text;
+  });
+  if (same != g_cutTexts.end())
+    *same = cut;
+  else
+    g_cutTexts.push_back(cut);
+}
+
+const std::vector<TCutText>& CutTexts() { return g_cutTexts; }
+
+void ClearCutTexts() { g_cutTexts.clear(); }
+
+QString CutTextsMessage(const std::vector<TCutText>& cuts) {
+  if (cuts.empty()) return {};
+  QString text = QStringLiteral("Nicht alle Zeilen passten auf den Ausdruck:");
+  for (const TCutText& cut : cuts) text += QLatin1Char('\r') + cut.Pupil + QStringLiteral(": ") + CutTextLine(cut);
+  return text + QStringLiteral("\r\r") + ShortenPlea(cuts.size());
+}
+
+QString CutTextsPreviewLine(const std::vector<TCutText>& cuts) {
+  if (cuts.empty()) return {};
+  QStringList lines;
+  for (const TCutText& cut : cuts) lines << CutTextLine(cut);
+  return QStringLiteral("Nicht alle Zeilen passen auf die Seite: ") + lines.join(QStringLiteral("; ")) +
+         QStringLiteral(". ") + ShortenPlea(cuts.size());
+}
+
+TCutTextWatch::TCutTextWatch() : outer_(std::exchange(g_cutTexts, {})) {}
+
+TCutTextWatch::~TCutTextWatch() {
+  const QString message = CutTextsMessage(g_cutTexts);
+  g_cutTexts = std::move(outer_);
+  // A command that ends in an error has said so already.
+  if (!message.isEmpty() && std::uncaught_exceptions() == 0) platform::ShowMessage(message, MsgKind::Warning);
 }
 
 // ---- once per job -------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/Canvas.h"
 #include "printengine/FormFiles.h"
@@ -127,6 +128,43 @@ using TPreviewService = std::function<void()>;
 TPreviewService SetPreviewService(TPreviewService service);
 // Runs the installed service; false when none is installed.
 bool ShowPreview();
+
+// ---- texts their blocks could not print whole -------------------------------------
+
+// The record texts printed in text blocks.
+enum class TRecordText { Development, Remarks };
+
+struct TCutText {
+  std::int32_t KeyNumber = 0;
+  QString Pupil;  // "Surname, FirstName"
+  TRecordText Text = TRecordText::Development;
+  int MissingLines = 0;
+  QString LongWord;  // a word that no line holds, or empty
+};
+
+// A text block reports its text; a repaint reports it again and replaces the
+// pupil's entry for that text.
+void ReportCutText(const TCutText& cut);
+const std::vector<TCutText>& CutTexts();
+void ClearCutTexts();
+
+// After a print: every pupil and text with what is missing, or empty.
+QString CutTextsMessage(const std::vector<TCutText>& cuts);
+// In the preview of one pupil's page: the texts without the name, or empty.
+QString CutTextsPreviewLine(const std::vector<TCutText>& cuts);
+
+// A print command's watch: it starts with no cut texts and ends with one
+// message naming them all; the texts reported before it are back afterwards.
+class TCutTextWatch {
+ public:
+  TCutTextWatch();
+  ~TCutTextWatch();
+  TCutTextWatch(const TCutTextWatch&) = delete;
+  TCutTextWatch& operator=(const TCutTextWatch&) = delete;
+
+ private:
+  std::vector<TCutText> outer_;
+};
 
 // ---- once per job --------------------------------------------------------------
 

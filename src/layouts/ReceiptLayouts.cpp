@@ -115,16 +115,9 @@ class TSheetPage {
     if (f.FontNumber != 0) Line(f.X, width_ - f.X - 1, f.Y, f.FontNumber);
   }
 
-  // A record text wrapped and struck out into the block at field n with the
-  // parameters of field n + 1.
-  template <int N>
-  void TextBlock(const platform::CharArray<N>& text, int n) {
-    const TFormField& params = Field(n + 1);
-    TTextLines lines{};
-    // A block holds at most 25 lines whatever the form file says.
-    WrapAndStrike(text, TextBlockLineCount(params), lines, params.FontNumber, PrintOptions.StrikeMode,
-                  PrintOptions.StrikeChar.bytes());
-    PrintTextBlock(canvas_, lines, Field(n), params, 1, origins_);
+  // A record text in the block at field n with the parameters of field n + 1.
+  void TextBlock(const TPupilRecord& pupil, TRecordText text, int n) {
+    PrintRecordText(canvas_, pupil, text, Field(n), Field(n + 1), 1, origins_);
   }
 
  private:
@@ -257,10 +250,10 @@ void PrintLearningReports(Canvas& canvas, const TPupilRecord& pupil) {
   if (!oneLine) page.Line(box.X1, box.X2, second.Y, 2);
 
   page.Print(QStringLiteral("Lernentwicklungsbericht"), lfHeading);
-  if (page.ActiveOnPage1(lfText)) page.TextBlock(pupil.DevelopmentText, lfText);
+  if (page.ActiveOnPage1(lfText)) page.TextBlock(pupil, TRecordText::Development, lfText);
   if (PrintOptions.ConferencePrint == 1) {
     page.Print(QStringLiteral("Vermerke:"), lfRemarksLabel);
-    if (page.ActiveOnPage1(lfRemarks)) page.TextBlock(pupil.RemarksText, lfRemarks);
+    if (page.ActiveOnPage1(lfRemarks)) page.TextBlock(pupil, TRecordText::Remarks, lfRemarks);
   }
 }
 

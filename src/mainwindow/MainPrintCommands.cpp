@@ -93,6 +93,7 @@ std::vector<int> BatchPupils(bool passOverSkipped) {
 // ---- one pupil --------------------------------------------------------------------------------
 
 void PrintCurrentPupilReport() {
+  TCutTextWatch cutTexts;
   platform::PrinterJob printerJob;
   ClearReportJob();
   DispatchCurrentPupilReport(ReportTarget());
@@ -123,6 +124,7 @@ void PrintCurrentPupilReceipt() {
 void PrintCurrentPupilLearningReport() {
   const TPupilRecord* pupil = CurrentPupilRecord();
   if (pupil == nullptr) return;
+  TCutTextWatch cutTexts;
   // The document's title names no pupil; the file does.
   platform::PrinterJob printerJob(QStringLiteral("Lernentwicklungsberichte: ") + PupilDisplayName(*pupil));
   TPrintRunGuard guard;
@@ -157,6 +159,7 @@ void RunReceiptSequence() {
 
 void PrintReportsFromCurrentPupil() {
   const std::vector<int> pupils = BatchPupils(true);
+  TCutTextWatch cutTexts;
   platform::PrinterJob printerJob(BatchFileName(pupils, "Zeugnisse"));
   TPrintRunGuard guard;
   for (const int i : pupils) {
@@ -183,6 +186,7 @@ void PrintReceiptsFromCurrentPupil() {
 
 void PrintLearningReportsFromCurrentPupil() {
   const std::vector<int> pupils = BatchPupils(false);
+  TCutTextWatch cutTexts;
   platform::PrinterJob printerJob(BatchFileName(pupils, "Lernentwicklungsberichte"));
   TPrintRunGuard guard;
   PrintBatchState = pbsSingle;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "platform/Cp1252.h"
@@ -16,8 +17,6 @@ constexpr char kCR = '\r';
 constexpr char kLF = '\n';
 
 bool IsBreakChar(char c) { return c == ' ' || c == '-'; }
-
-int LineLength(const TTextLine& line) { return line.length(); }
 
 void ClearLines(TTextLines& lines, int count) {
   for (int i = 0; i < count; ++i) lines[static_cast<std::size_t>(i)].Len = 0;
@@ -105,67 +104,93 @@ constexpr SpeechProgramKey kSpeechProgramKeys[] = {
 
 }  // namespace
 
-void WrapText(std::string_view text, int n, TTextLines& lines, int w) {
-  if (n < 1 || n > kMaxTextLines) {
-    ClearLines(lines, kMaxTextLines);
-    return;
-  }
-  ClearLines(lines, n);
+namespace {
+
+// The wrapping itself, for lines 0..maxLines-1. A line is a piece of the text:
+// onLine(line, piece) is called once for every line that holds text.
+template <typename OnLine>
+TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, OnLine onLine) {
+  TWrapMeasure measure;
   // A line holds at most 130 characters: wider fields wrap at 130, and a word
   // longer than that but within the width keeps its first 130 characters.
   const int width = w;
   w = std::min(w, kLineCapacity);
 
   std::size_t pos = 0;
+  std::size_t start = 0;  // where the current line's piece begins
+  int len = 0;            // its length
   int line = 0;
-  while (line < n && pos < text.size()) {
+  auto endLine = [&] {
+    if (len > 0) {
+      onLine(line, text.substr(start, static_cast<std::size_t>(len)));
+      measure.Lines = line + 1;
+    }
+    ++line;
+    len = 0;
+  };
+  auto isText = [&](std::size_t i) { return static_cast<unsigned char>(text[i]) >= 32; };
+  while (line < maxLines && pos < text.size()) {
     const char c = text[pos];
-    if (c == kCR) {
-      ++line;
+    if (c == kCR || c == kLF) {
       ++pos;
-      if (pos < text.size() && text[pos] == kLF) ++pos;  // CR LF is one line end
+      // CR LF and LF CR are one line end each.
+      if (pos < text.size() && (text[pos] == kCR || text[pos] == kLF) && text[pos] != c) ++pos;
+      endLine();
       continue;
     }
-    if (c == kLF) {
-      ++line;
-      ++pos;
-      if (pos < text.size() && text[pos] == kCR) ++pos;  // LF CR is one line end too
-      continue;
-    }
-    if (static_cast<unsigned char>(c) < 32) return;  // NUL or another control ends the text
+    if (!isText(pos)) break;  // NUL or another control ends the text
 
-    TTextLine& cur = lines[static_cast<std::size_t>(line)];
-    if (LineLength(cur) < w) {
-      cur.Chars[cur.Len++] = c;
+    if (len < w) {
+      if (len == 0) start = pos;
+      ++len;
       ++pos;
       continue;
     }
     if (IsBreakChar(c)) {  // the line is full: the break character is dropped
-      ++line;
       ++pos;
+      endLine();
       continue;
     }
     // The word does not fit: it moves whole to the next line.
-    std::size_t taken = 0;
-    while (cur.Len > 0 && !IsBreakChar(cur.Chars[cur.Len - 1])) {
-      --cur.Len;
+    int taken = 0;
+    while (len > 0 && !IsBreakChar(text[start + static_cast<std::size_t>(len) - 1])) {
+      --len;
       ++taken;
     }
-    if (cur.Len == 0) {
-      // The word fills the whole line.
-      std::size_t end = pos;
-      while (end < text.size() && static_cast<unsigned char>(text[end]) >= 32 && !IsBreakChar(text[end])) ++end;
-      // Longer than the width: the rest is not placed.
-      if (taken + (end - pos) > static_cast<std::size_t>(width)) return;
-      cur.Len = static_cast<std::uint8_t>(taken);  // the line keeps its first 130 characters
-      pos = end;
-      if (pos < text.size() && IsBreakChar(text[pos])) ++pos;
-      ++line;
+    if (len > 0) {
+      pos -= static_cast<std::size_t>(taken);
+      endLine();
       continue;
     }
-    pos -= taken;
-    ++line;
+    // The word fills the whole line.
+    const std::size_t wordStart = pos - static_cast<std::size_t>(taken);
+    std::size_t end = pos;
+    while (end < text.size() && isText(end) && !IsBreakChar(text[end])) ++end;
+    measure.LongWord = text.substr(wordStart, end - wordStart);
+    // Longer than the width: the rest is not placed.
+    if (static_cast<int>(end - wordStart) > width) break;
+    len = taken;  // the line keeps its first 130 characters
+    pos = end;
+    if (pos < text.size() && IsBreakChar(text[pos])) ++pos;
+    endLine();
   }
+  if (line < maxLines && len > 0) endLine();
+  return measure;
+}
+
+}  // namespace
+
+void WrapText(std::string_view text, int n, TTextLines& lines, int w) {
+  if (n < 1 || n > kMaxTextLines) {
+    ClearLines(lines, kMaxTextLines);
+    return;
+  }
+  ClearLines(lines, n);
+  WrapPieces(text, n, w, [&](int i, std::string_view piece) { lines[static_cast<std::size_t>(i)].set(piece); });
+}
+
+TWrapMeasure MeasureWrappedText(std::string_view text, int w) {
+  return WrapPieces(text, std::numeric_limits<int>::max(), w, [](int, std::string_view) {});
 }
 
 void WrapAndStrike(std::string_view text, int n, TTextLines& lines, int w, int strikeMode,

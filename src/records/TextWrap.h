@@ -34,6 +34,15 @@ enum TStrikeMode : int {
 // 130. n outside 1..25 empties all lines.
 void WrapText(std::string_view text, int n, TTextLines& lines, int w);
 
+// How WrapText places a text at width w when the lines do not run out.
+struct TWrapMeasure {
+  int Lines = 0;  // up to the last line that holds text
+  // A word longer than a line: the wrapping stops there (or, above 130
+  // characters within the width, the word loses its end). Empty when none.
+  std::string_view LongWord;
+};
+TWrapMeasure MeasureWrappedText(std::string_view text, int w);
+
 // WrapText, then strikes out the lines the text leaves unused by strikeMode with
 // strikeChar (its first character; empty strikes with nothing).
 void WrapAndStrike(std::string_view text, int n, TTextLines& lines, int w, int strikeMode,

@@ -233,8 +233,9 @@ TEST(HauptRealShippedForms, EveryTextOfAFullyFilledReportIsPrinted) {
     // A grade in every row, every elective and the overall elective grade.
     const int electives = form == 8 || form == 9 || form == 13 || form == 14 ? 6 : 4;
     EXPECT_EQ(drawn.count(U("nicht teilgenommen")), 2 * RowsOf(form) + electives + 1) << form;
-    // The development text on the report pages, the remarks on every page.
-    EXPECT_EQ(drawn.filter(U("Marie-Christin arbeitet im Unterricht")).size() >= 2, !final) << form;
+    // The development text on the report pages, the remarks on every page:
+    // the remarks hold the opening of their prose at most twice.
+    EXPECT_EQ(drawn.filter(U("Marie-Christin arbeitet im Unterricht")).size() > 2, !final) << form;
   }
 }
 

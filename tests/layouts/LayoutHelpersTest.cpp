@@ -19,7 +19,6 @@ using platform::RecordedOp;
 using quorv::ReportJob;
 using quorv::TFormField;
 using quorv::TGradeLineProfile;
-using quorv::TPageSpec;
 using testsupport::Field;
 using testsupport::OffsetPrinter;
 
@@ -35,6 +34,48 @@ int FontHeight(int font) { return quorv::PrinterFontHeight(quorv::PrinterFont(fo
 QPoint Pt(int x, int y) { return QPoint(kOx + x, -(kOy + y)); }
 
 TGradeLineProfile DefaultProfile() { return TGradeLineProfile{}; }
+
+// A page with every step of the frame, in the frame's order.
+struct TPageSpec {
+  QString Title, SchoolPhrase;
+  quorv::THeading Heading = quorv::THeading::Period;
+  bool Arms = false;
+  QString TransferSentence;
+  bool Separator = true;
+  QString TextHeading, TextSubHeading;
+  const TGradeLineProfile* GradeLines = nullptr;
+  quorv::TElectiveBlock Electives = quorv::TElectiveBlock::None;
+  QString AbsenceSentence, SealWords;
+  quorv::TSealOverprint SealStrike = quorv::TSealOverprint::None;
+  QString GradeScale, Footnote;
+};
+
+void PrintFramedPage(platform::Canvas& canvas, const quorv::TPupilRecord& pupil, const TPageSpec& spec) {
+  quorv::TPageFrame frame(canvas, pupil);
+  frame.WordsFlag = quorv::PrintOptions.GradesInWords == 1;
+  if (!frame.Begin()) return;
+  frame.SchoolName();
+  frame.SchoolRule();
+  frame.TitleAndPhrase(spec.Title, spec.SchoolPhrase);
+  if (spec.Heading == quorv::THeading::Period) frame.PeriodHeading();
+  if (spec.Heading == quorv::THeading::SchoolYear) frame.SchoolYearHeading();
+  if (spec.Arms) frame.Arms();
+  frame.NameBlock();
+  if (!spec.TransferSentence.isEmpty()) frame.TransferBlock(spec.TransferSentence);
+  if (spec.Separator) frame.Separator();
+  frame.DevelopmentTextBlock(spec.TextHeading, spec.TextSubHeading);
+  frame.RemarksBlock();
+  frame.Page2Header();
+  frame.GradesLabel();
+  if (spec.GradeLines != nullptr) frame.GradeBlock(*spec.GradeLines);
+  frame.ElectiveSection(spec.Electives);
+  frame.Absences(spec.AbsenceSentence);
+  frame.PlaceAndDate();
+  frame.Seal(spec.SealWords, spec.SealStrike);
+  frame.Signatures();
+  frame.GradeScale(spec.GradeScale, spec.Footnote);
+  frame.MarginImprint();
+}
 
 // Every step of the frame with a text of its own.
 TPageSpec FullSpec(const TGradeLineProfile* profile) {
@@ -80,7 +121,7 @@ class FrameTest : public ::testing::Test {
 
   void Draw(const TPageSpec& spec, int page = 1) {
     Prepare(page);
-    quorv::PrintFramedPage(canvas_, ReportJob.Pupil, spec);
+    PrintFramedPage(canvas_, ReportJob.Pupil, spec);
   }
 
   std::vector<const RecordedOp*> Texts(const QString& text) const {
@@ -553,7 +594,7 @@ TEST_F(FrameTest, NothingIsDrawnWithoutTheJobsFormFileAndNoMessageComes) {
   ReportJob.Pupil = pupil_;
   ReportJob.FormNumber = 16;
   ReportJob.CurrentPage = 1;
-  quorv::PrintFrameOnlyPage(canvas_, ReportJob.Pupil);
+  PrintFramedPage(canvas_, ReportJob.Pupil, FullSpec(nullptr));
   EXPECT_TRUE(canvas_.ops().empty());
 
   // A form file whose title is ":::".
@@ -561,7 +602,7 @@ TEST_F(FrameTest, NothingIsDrawnWithoutTheJobsFormFileAndNoMessageComes) {
   ReportJob.FormNumber = 15;
   quorv::StartNewJob();
   quorv::LoadJobReportFormFile();
-  quorv::PrintFrameOnlyPage(canvas_, ReportJob.Pupil);
+  PrintFramedPage(canvas_, ReportJob.Pupil, FullSpec(nullptr));
   EXPECT_TRUE(canvas_.ops().empty());
 }
 
@@ -569,7 +610,7 @@ TEST_F(FrameTest, EveryCallStartsFromTheFormFilesValues) {
   Draw(FullSpec(nullptr));
   const QPoint first = Text(QStringLiteral("Vorname und Name"))->P1;
   canvas_.clear();
-  quorv::PrintFramedPage(canvas_, ReportJob.Pupil, FullSpec(nullptr));  // a repaint
+  PrintFramedPage(canvas_, ReportJob.Pupil, FullSpec(nullptr));  // a repaint
   EXPECT_EQ(Text(QStringLiteral("Vorname und Name"))->P1, first);
 }
 

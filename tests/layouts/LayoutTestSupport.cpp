@@ -197,6 +197,40 @@ const char* const kLongRemarksProse =
     "abgeschlossen und unterstützt den Schulsanitätsdienst zuverlässig in den Hofpausen. Beim "
     "Kreisausscheid im Schwimmen vertrat er die Schule. ";
 
+// A teacher's texts in paragraphs, 2000 and 500 characters with their line
+// ends (CR LF), paragraphs that end in a short line.
+const char* const kDevelopmentParagraphs =
+    "Er arbeitet im Unterricht aufmerksam, ausdauernd und zuverlässig mit. Seine Konzentrationsfähigkeit hat "
+    "sich im Laufe des Schuljahres deutlich verbessert; auch bei umfangreichen Aufgabenstellungen bleibt er "
+    "bis zum Ende bei der Sache. Seine Hausaufgaben erledigt er vollständig und sorgfältig, "
+    "Arbeitsmaterialien hat er stets dabei. Im Sportunterricht zeigt er Einsatzbereitschaft und "
+    "Fairness.\r\nIm Deutschunterricht liest er flüssig und betont, gibt den Inhalt längerer Sachtexte mit "
+    "eigenen Worten wieder und beteiligt sich lebhaft an Unterrichtsgesprächen. Seine "
+    "Rechtschreibschwierigkeiten bei zusammengesetzten Wörtern hat er durch regelmäßiges Üben mit der "
+    "Lernsoftware weitgehend überwunden. Gedichte trägt er ausdrucksstark vor.\r\nIn Mathematik löst er "
+    "Sachaufgaben sicher, beim Bruchrechnen und bei Wahrscheinlichkeitsberechnungen braucht er gelegentlich "
+    "noch Unterstützung. Am Mathematikwettbewerb der Schule nahm er erfolgreich teil. In den "
+    "naturwissenschaftlichen Fächern zeigt er großes Interesse, plant Versuche selbstständig und "
+    "dokumentiert seine Beobachtungen übersichtlich im Versuchsprotokoll. Geometrische Konstruktionen führt "
+    "er genau aus.\r\nSein Sozialverhalten ist vorbildlich: Er begegnet Mitschülerinnen, Mitschülern und "
+    "Erwachsenen freundlich, hilfsbereit und respektvoll, hält sich an Gesprächsregeln und "
+    "Klassenvereinbarungen und trägt in Konfliktsituationen zu einer einvernehmlichen Lösung bei. Als "
+    "Klassensprecher vertritt er die Interessen der Klasse mit Verantwortungsbewusstsein und "
+    "Durchsetzungsvermögen. Alle achten ihn.\r\nIn der Projektwoche „Umweltschutz und Nachhaltigkeit“ "
+    "gestaltete er mit seiner Arbeitsgruppe eine informative Ausstellung über Energiesparmaßnahmen im "
+    "Schulgebäude. Für das kommende Schuljahr wünschen wir ihm, dass er seine Präsentationsfähigkeiten "
+    "weiter ausbaut und sein Selbstvertrauen bei mündlichen Leistungsüberprüfungen stärkt. Seine "
+    "Leistungsbereitschaft verdient Anerkennung; wir freuen uns auf die weitere Zusammenarbeit.\r\nAlles "
+    "Gute!";
+
+const char* const kRemarksParagraphs =
+    "Die Klassenkonferenz empfiehlt die Teilnahme an den Förderstunden Rechtschreibung sowie an der "
+    "Arbeitsgemeinschaft Lesen im Schulhalbjahr.\r\nDas Lernentwicklungsgespräch mit den "
+    "Erziehungsberechtigten fand am Elternsprechtag statt; ein gemeinsamer Förderplan für das nächste "
+    "Schulhalbjahr wurde vereinbart. Er nahm an der Arbeitsgemeinschaft Schülerzeitung teil und hat die "
+    "Schulsanitätsausbildung abgeschlossen.\r\nBeim Kreisausscheid im Schwimmen vertrat er die Schule. Im "
+    "Schulchor singt er gern mit.";
+
 }  // namespace
 
 QString FullDevelopmentText() {
@@ -204,6 +238,10 @@ QString FullDevelopmentText() {
 }
 
 QString FullRemarksText() { return ProseOfSize(QString::fromUtf8(kLongRemarksProse), quorv::kRemarksTextSize - 1); }
+
+QString DevelopmentTextInParagraphs() { return QString::fromUtf8(kDevelopmentParagraphs); }
+
+QString RemarksInParagraphs() { return QString::fromUtf8(kRemarksParagraphs); }
 
 int ReligionSlotOfForm(int form) {
   // The Gymnasium's leaving report: the first row of the right column.
@@ -304,8 +342,8 @@ quorv::TPupilRecord LongValuesPupil(int form, int sex, int halfYear, const QStri
     e.Addition.set(slot % 2 == 1 ? "WM" : "MW");
     e.CourseLevel.set(slot % 2 == 1 ? "M" : "B");
   }
-  SetText(p.DevelopmentText, FullDevelopmentText());
-  SetText(p.RemarksText, FullRemarksText());
+  SetText(p.DevelopmentText, DevelopmentTextInParagraphs());
+  SetText(p.RemarksText, RemarksInParagraphs());
   return p;
 }
 

@@ -88,12 +88,15 @@ quorv::TPupilRecord FullyFilledPupil(int form, int sex, int halfYear, const QStr
 // FullyFilledPupil with long real values: double names of 30 characters with
 // umlauts (a boy's or a girl's by sex), a place of issue and a next school of
 // 30, the additions "WM" and "MW", grades and course levels in every slot,
-// real electives, and the full development text and remarks.
+// real electives, and the full development text and remarks in paragraphs.
 quorv::TPupilRecord LongValuesPupil(int form, int sex, int halfYear, const QString& schoolYear);
 // German prose with long words filling the development text (2000
 // characters) and the remarks (500).
 QString FullDevelopmentText();
 QString FullRemarksText();
+// The same in 6 and 3 paragraphs, the last ones short.
+QString DevelopmentTextInParagraphs();
+QString RemarksInParagraphs();
 
 // The slot of the religion row of the grade block: 4 on the Grundschule forms
 // 3 and 4, 6 on form 26, 8 on the forms with eight rows in the left column,

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include "layouts/PreviewPage.h"
 #include "platform/PrinterCaps.h"
 #include "platform/RecordingCanvas.h"
+#include "records/TextWrap.h"
 #include "settings/DrkEinstForm.h"
 #include "support/FixedPrinter.h"
 #include "support/ScriptedDialogs.h"
@@ -392,6 +394,38 @@ TEST_F(PreViewFormTest, TwoPageReportInTwoWindowsPrintingFromTheSecond) {
     EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 1);
     EXPECT_EQ(testsupport::ReadPdfInfo(files[1]).Pages, 2);
   }
+}
+
+// A page names the texts it cannot print whole in a line of its window, and
+// printing from it names them once more; a page without such texts says nothing.
+TEST_F(PreViewFormTest, ALineNamesTheTextsThePageCannotPrintWhole) {
+  quorv::ClearReportJob();
+  ReportJob.Pupil = testsupport::TestPupil();
+  quorv::WideStringToBuffer(QStringLiteral("1\r\n2\r\n3\r\n4\r\n5\r\n6"), ReportJob.Pupil.DevelopmentText);
+  ReportJob.FormNumber = 15;
+  ReportJob.OutputTarget = quorv::otPreview;
+  testsupport::ScriptedMessages msgs;
+  testsupport::ScriptedDialogs dialogs;
+  QStringList lines;
+  const auto shown = [&](QDialog& d) {
+    d.grab();
+    lines << (form().CutTextsLine->isVisibleTo(&d) ? form().CutTextsLine->text() : QString());
+    return 1;
+  };
+  dialogs.expect(QStringLiteral("PreViewForm"), [&](QDialog& d) {
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    msgs.expect(QStringLiteral("Nicht alle Zeilen passten auf den Ausdruck:\rMuster, Anna: Lernentwicklungsbericht – "
+                               "2 Zeilen fehlen\r\rBitte kürzen Sie diesen Text."),
+                MsgKind::Warning);
+    form().BitBtn4->click();
+    return shown(d);
+  });
+  dialogs.expect(QStringLiteral("PreViewForm"), shown);
+  quorv::PrintReport();
+  EXPECT_TRUE(msgs.allAnswered());
+  EXPECT_EQ(lines, QStringList({QStringLiteral("Nicht alle Zeilen passen auf die Seite: Lernentwicklungsbericht – 2 "
+                                               "Zeilen fehlen. Bitte kürzen Sie diesen Text."),
+                                QString()}));
 }
 
 // Run with QUORV_PREVIEW_SCREENSHOT=<file.png> (under xvfb-run with

@@ -24,6 +24,7 @@
 #include "layouts/ReceiptLayouts.h"
 #include "platform/PainterCanvas.h"
 #include "platform/RecordingCanvas.h"
+#include "records/TextWrap.h"
 #include "support/FixedPrinter.h"
 
 namespace {
@@ -224,10 +225,10 @@ TEST_F(ShippedFormDrawing, AFullyFilledReportIsTidyOnPlainA4) {
 // The first word of text missing from the printed texts, or "" when the
 // printed texts hold the whole text in order (line ends aside).
 QString FirstMissingWord(const QStringList& printed, const QString& text) {
-  static const QRegularExpression blanks(QStringLiteral("\\s"));
+  static const QRegularExpression blanks(QStringLiteral("\\s+"));
   const QString all = printed.join(QString()).remove(blanks);
   QString prefix;
-  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+  for (const QString& word : text.split(blanks, Qt::SkipEmptyParts)) {
     prefix += word;
     if (!all.contains(prefix)) return word;
   }
@@ -243,7 +244,7 @@ bool PrintsDevelopmentText(int form) {
 
 // A development text of 2000 and remarks of 500 characters print whole on
 // every form that prints them, the learning-development report with its
-// remarks included.
+// remarks included: running prose, and prose in 6 and 3 paragraphs.
 TEST_F(ShippedFormDrawing, FullTextsPrintCompletely) {
   testsupport::InstallCommittedFormFiles(env_.dir(), formfiles::ReceiptFormFiles());
   quorv::PrintOptions.ConferencePrint = 1;
@@ -251,24 +252,63 @@ TEST_F(ShippedFormDrawing, FullTextsPrintCompletely) {
   for (const ShippedFormFile& file : formfiles::ReportFormFiles())
     for (const int form : testsupport::FormsOfShippedFile(file)) forms.push_back(form);
   forms.push_back(quorv::kLearningReportJob);
-  for (const int form : forms) {
-    const quorv::TPupilRecord pupil = Pupil(form, kLongValues);
-    QStringList printed;
-    for (int page = 1; page <= std::max(Pages(form), 1); ++page) {
-      platform::RecordingCanvas canvas(PlainA4Printer());
-      if (form == quorv::kLearningReportJob) {
-        quorv::StartNewJob();
-        quorv::LoadJobFormFile(quorv::kLearningReportFormFile, quorv::kLearningReportFormTitle);
-        quorv::PrintLearningReports(canvas, pupil);
-      } else {
-        Draw(canvas, form, pupil, page);
+  const QString texts[][2] = {
+      {testsupport::FullDevelopmentText(), testsupport::FullRemarksText()},
+      {testsupport::DevelopmentTextInParagraphs(), testsupport::RemarksInParagraphs()},
+  };
+  for (const auto& [development, remarks] : texts) {
+    for (const int form : forms) {
+      quorv::TPupilRecord pupil = Pupil(form, kLongValues);
+      quorv::WideStringToBuffer(development, pupil.DevelopmentText);
+      quorv::WideStringToBuffer(remarks, pupil.RemarksText);
+      QStringList printed;
+      for (int page = 1; page <= std::max(Pages(form), 1); ++page) {
+        platform::RecordingCanvas canvas(PlainA4Printer());
+        if (form == quorv::kLearningReportJob) {
+          quorv::StartNewJob();
+          quorv::LoadJobFormFile(quorv::kLearningReportFormFile, quorv::kLearningReportFormTitle);
+          quorv::PrintLearningReports(canvas, pupil);
+        } else {
+          Draw(canvas, form, pupil, page);
+        }
+        for (const platform::RecordedOp& op : canvas.opsOf(platform::CanvasOp::Text)) printed << op.Text;
       }
-      for (const platform::RecordedOp& op : canvas.opsOf(platform::CanvasOp::Text)) printed << op.Text;
+      if (PrintsDevelopmentText(form)) {
+        EXPECT_EQ(FirstMissingWord(printed, development).toStdString(), "") << "form " << form;
+      }
+      EXPECT_EQ(FirstMissingWord(printed, remarks).toStdString(), "") << "form " << form;
     }
-    if (PrintsDevelopmentText(form)) {
-      EXPECT_EQ(FirstMissingWord(printed, testsupport::FullDevelopmentText()).toStdString(), "") << "form " << form;
+  }
+}
+
+// On the forms with course letters, a language's name that would reach the
+// letter of its row prints squeezed clear of it; ordinary names as they are.
+TEST_F(ShippedFormDrawing, ALongLanguageNameIsSqueezedClearOfItsCourseLetter) {
+  const struct {
+    const char* Name;
+    int Extra;
+  } names[] = {{"Englisch", 0}, {"Französisch", 0}, {"Spanisch mit bilingualem Zweig", -4}};
+  for (const int form : {15, 16, 17, 18, 19, 115, 27, 28, 29, 127}) {
+    for (const auto& n : names) {
+      quorv::TPupilRecord pupil = Pupil(form, kVariants[0]);
+      pupil.Subjects[1].Name.setText(QString::fromUtf8(n.Name));
+      bool found = false;
+      for (int page = 1; page <= Pages(form); ++page) {
+        platform::RecordingCanvas canvas(PlainA4Printer());
+        Draw(canvas, form, pupil, page);
+        const std::vector<testsupport::DrawnText> texts = testsupport::DrawnTexts(canvas);
+        const auto name = std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.Text == n.Name; });
+        if (name == texts.end()) continue;
+        const auto letter = std::find_if(texts.begin(), texts.end(), [&](const auto& t) {
+          return t.Text.endsWith(QStringLiteral(")*")) && t.Op.P1.y() == name->Op.P1.y();
+        });
+        ASSERT_NE(letter, texts.end()) << form;
+        EXPECT_EQ(name->Op.State.CharacterExtra, n.Extra) << form << " " << n.Name;
+        EXPECT_LT(name->Ink.Right, letter->Ink.Left) << form << " " << n.Name;
+        found = true;
+      }
+      EXPECT_TRUE(found) << form << " " << n.Name;
     }
-    EXPECT_EQ(FirstMissingWord(printed, testsupport::FullRemarksText()).toStdString(), "") << "form " << form;
   }
 }
 

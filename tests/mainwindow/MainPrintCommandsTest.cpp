@@ -21,6 +21,7 @@
 #include "mainwindow/MainFormFixture.h"
 #include "platform/PrinterDocument.h"
 #include "printengine/TestSheet.h"
+#include "records/TextWrap.h"
 #include "support/FixedPrinter.h"
 #include "support/PrinterDouble.h"
 #include "support/ProgramState.h"
@@ -291,6 +292,49 @@ TEST_F(PrintCommands, ReceiptWithoutItsFormFileStillEndsItsDocument) {
   EXPECT_TRUE(msgs.allAnswered());
   EXPECT_EQ(platform::Printer().PageCount(), 1);
   ExpectNothingLeft();
+}
+
+// ---- texts that do not fit their blocks -------------------------------------------------------
+
+// After each print command one message names every pupil and text whose lines
+// were left out, and a word that no line holds; the blocks of the test forms
+// hold 4 and 2 lines of 40 characters.
+TEST_F(PrintCommands, TextsCutByTheirBlocksAreNamedOnceAfterTheCommand) {
+  PrintOptions.DuplexNoDialogs = 1;
+  PrintOptions.ConferencePrint = 0;
+  QString fortyLines;
+  for (int i = 1; i <= 40; ++i) fortyLines += QStringLiteral("Zeile %1\r\n").arg(i);
+  quorv::WideStringToBuffer(fortyLines, quorv::Pupils[0].DevelopmentText);
+  quorv::WideStringToBuffer(QStringLiteral("Eins\r\nZwei\r\nDrei\r\nDonaudampfschifffahrtsgesellschaftskapitän"),
+                            quorv::Pupils[9].RemarksText);
+  const int learningLines = formfiles::LearningReportFormTable()[quorv::lfTextParams].X;
+  const QString adler = QStringLiteral("Adler, Kind: Lernentwicklungsbericht – 36 Zeilen fehlen");
+  const QString adlerLearning =
+      QStringLiteral("Adler, Kind: Lernentwicklungsbericht – %1 Zeilen fehlen").arg(40 - learningLines);
+  const QString hahn = QStringLiteral(
+      "Hahn, Kind: Vermerke – 1 Zeile fehlt, das Wort „Donaudampfschifffahrtsgesellsc…“ passt in keine Zeile");
+  const struct {
+    void (*Command)();
+    std::vector<int> Confirmed;
+    QStringList Cut;
+  } cases[] = {
+      {quorv::PrintCurrentPupilReport, {0}, {adler}},
+      {quorv::PrintReportsFromCurrentPupil, {0, 9}, {adler, hahn}},
+      {quorv::PrintCurrentPupilLearningReport, {}, {adlerLearning}},
+      {quorv::PrintLearningReportsFromCurrentPupil, {}, {adlerLearning}},
+  };
+  for (const auto& c : cases) {
+    testsupport::ScriptedMessages msgs;
+    for (const int i : c.Confirmed)
+      msgs.expect(Confirmation(kClass[i].Form, NameOf(i)), MsgKind::Confirmation, MsgResult::Yes);
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    msgs.expect(QStringLiteral("Nicht alle Zeilen passten auf den Ausdruck:\r") + c.Cut.join(QLatin1Char('\r')) +
+                    (c.Cut.size() == 1 ? QStringLiteral("\r\rBitte kürzen Sie diesen Text.")
+                                       : QStringLiteral("\r\rBitte kürzen Sie diese Texte.")),
+                MsgKind::Warning);
+    c.Command();
+    EXPECT_TRUE(msgs.allAnswered()) << c.Cut.join(QLatin1Char(' ')).toStdString();
+  }
 }
 
 // ---- learning-development reports ------------------------------------------------------------

@@ -37,12 +37,11 @@ constexpr int kTextLeft = 110;
 constexpr int kRightRuleField = 1450;  // a rule from 1150 to 1750
 constexpr int kLeftRuleField = 400;    // a rule from 100 to 700
 constexpr int kPlaceRuleField = 700;   // "Ort, Datum": a rule from 100 to 1300
-// Characters per line of the text blocks: Times 3.5 mm over 164 mm, or
-// Times 3 mm where a one-page form needs the room. A block holds its whole
-// text (2000 characters, the remarks 500) when lines x (characters - 10)
-// reaches it: 10 characters a line for the word that moves on. At most 24
-// lines, the wrapping's line array.
-constexpr int kCharsPerLine = 110;
+// Characters per line of the text blocks: Times 3.5 mm, about 156 mm of
+// prose within the 164 mm from 110 to the inner margin, or Times 3 mm (151
+// mm) where a one-page form needs the room. A block holds DevelopmentTextLines
+// or RemarksLines of them, at most 24 lines, the wrapping's line array.
+constexpr int kCharsPerLine = 115;
 constexpr int kSmallCharsPerLine = 130;
 
 // The two-column grade block, offsets from field 32's X (100): grade boxes

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "printengine/FormFiles.h"
+#include "records/QuorvDat.h"
 
 namespace formfiles {
 
@@ -31,6 +32,18 @@ struct FormRow {
 };
 // Sets the listed fields of the table; the others stay as they are.
 void PutRows(quorv::TFormFieldTable& table, std::initializer_list<FormRow> rows);
+
+// The lines a text block needs to hold a whole text of capacity characters in
+// the given paragraphs at chars characters a line: every line loses about 10
+// characters to the word that moves on, every paragraph half a line on
+// average, and a line end takes the two characters the record stores.
+constexpr int LinesForText(int capacity, int paragraphs, int chars) {
+  const int room = 2 * (chars - 10);
+  return (2 * (capacity - 2 * (paragraphs - 1)) + paragraphs * (chars - 10) + room - 1) / room;
+}
+// A whole development text in 6 paragraphs, whole remarks in 3.
+constexpr int DevelopmentTextLines(int chars) { return LinesForText(quorv::kDevelopmentTextSize - 1, 6, chars); }
+constexpr int RemarksLines(int chars) { return LinesForText(quorv::kRemarksTextSize - 1, 3, chars); }
 
 // The shipped file of a report form: its file name and title by the form-file
 // table, with the fields of the table.

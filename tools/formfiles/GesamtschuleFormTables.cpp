@@ -50,10 +50,10 @@ void ReportPage1(TFormFieldTable& t, Kind kind) {
   }
   // Page 2 holds the electives, the Anspruchsebene and the notes: the
   // remarks stay on page 1.
-  const int lines = 21;
-  const int spacing = kind == Kind::Transfer ? 48 : 50;
+  const int lines = DevelopmentTextLines(kCharsPerLine);
+  const int spacing = kind == Kind::Transfer ? 45 : 50;
   PutRows(t, {Parameters(67, lines, spacing, kCharsPerLine)});
-  Remarks(t, 1, text + lines * spacing + 40, 6, spacing);
+  Remarks(t, 1, text + lines * spacing + 40, RemarksLines(kCharsPerLine), spacing);
 }
 
 // Page 1 of the leaving report: school and coat of arms, title, school year,
@@ -153,14 +153,14 @@ TFormFieldTable ReportForm(Kind kind) {
     case Kind::Orientierungsstufe: {
       const int y = GradesPage2(t, kind, 9);
       Absences(t, y);
-      Remarks(t, 2, y + 100, 6, 50);
+      Remarks(t, 2, y + 100, RemarksLines(kCharsPerLine), 50);
       SignatureBlock(t, y + 580, 200, false);
       break;
     }
     case Kind::Class56: {
       const int y = GradesPage2(t, kind, 6);
       Absences(t, y);
-      Remarks(t, 2, y + 100, 6, 50);
+      Remarks(t, 2, y + 100, RemarksLines(kCharsPerLine), 50);
       Notes(t, SignatureBlock(t, y + 620, 220, false), 3);
       break;
     }

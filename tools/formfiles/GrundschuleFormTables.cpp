@@ -34,8 +34,8 @@ int Head(TFormFieldTable& t, Kind kind) {
                  {19, kRightRuleField, 700, L, kBold, 1, 1},
              });
   if (!IsTransfer(kind)) return 780;
-  TransferSentence(t, 820);
-  return 900;
+  TransferSentence(t, 800);
+  return 880;
 }
 
 // A text block: its lines, their spacing, the font and the characters per line.
@@ -127,17 +127,17 @@ TFormFieldTable Form(Kind kind) {
   TFormFieldTable t{};
   const int separator = Head(t, kind);
   if (HasGradePage(kind)) {
-    // Page 1 holds the learning-development text, its last line at 2445 or 2450.
+    // Page 1 holds the learning-development text, its last line at 2445 or 2430.
     DevelopmentText(t, separator, {24, IsTransfer(kind) ? 60 : 65, kText, kCharsPerLine});
     GradePage(t);
-    Closing(t, 1380, 2, {6, 50, kText, kCharsPerLine}, kRoomy, true);
+    Closing(t, 1380, 2, {RemarksLines(kCharsPerLine), 50, kText, kCharsPerLine}, kRoomy, true);
   } else {
     // One page: the text, then everything else below it, the acknowledgement's
-    // rules at 2630 (form 1) and 2640 (form 2).
-    const int spacing = IsTransfer(kind) ? 40 : 45;
-    const Block text = SmallText(19, spacing);
+    // rules at 2638 (form 1) and 2642 (form 2).
+    const int spacing = IsTransfer(kind) ? 38 : 42;
+    const Block text = SmallText(DevelopmentTextLines(kSmallCharsPerLine), spacing);
     const int y = DevelopmentText(t, separator, text);
-    Closing(t, text.LastLine(y) + 90, 1, SmallText(5, spacing), kTight, false);
+    Closing(t, text.LastLine(y) + 80, 1, SmallText(RemarksLines(kSmallCharsPerLine), spacing), kTight, false);
   }
   return t;
 }

@@ -85,8 +85,9 @@ TFormFieldTable ReceiptA5FormTable() {
   });
 }
 
-// Half A4 (A5 landscape), two to a sheet: the name line, the heading, 18
-// lines of the report text and 5 lines of remarks within 180 x 125 mm.
+// Half A4 (A5 landscape), two to a sheet: the name line, the heading, the
+// report text and the remarks beside their label within 180 x 125 mm, all in
+// Times 3 mm, the remarks up to 1675 clear of the inner margin.
 TFormFieldTable LearningReportFormTable() {
   return Table({
       {lfFrameTopLeft, 0, 0, L, 0, 0, 0},  // not drawn; X gives the width
@@ -96,11 +97,11 @@ TFormFieldTable LearningReportFormTable() {
       {lfBirthDate, 1280, 160, L, 11, 1, 1},
       {lfClassName, 1600, 160, L, 11, 1, 1},
       {lfHeading, 900, 290, C, 42, 1, 1},
-      {lfText, 100, 360, L, 15, 1, 1},
-      {lfTextParams, 18, 40, L, 125, 1, 1},
-      {lfRemarksLabel, 100, 1100, L, 16, 1, 1},
-      {lfRemarks, 260, 1100, L, 15, 1, 1},
-      {lfRemarksParams, 5, 40, L, 110, 1, 1},
+      {lfText, 100, 350, L, 15, 1, 1},
+      {lfTextParams, DevelopmentTextLines(130), 36, L, 130, 1, 1},
+      {lfRemarksLabel, 100, 1085, L, 16, 1, 1},
+      {lfRemarks, 260, 1085, L, 15, 1, 1},
+      {lfRemarksParams, RemarksLines(122), 36, L, 122, 1, 1},
   });
 }
 

@@ -102,9 +102,9 @@ TFormFieldTable ReportForm(bool transfer, Scale scale = Scale::WithFootnote) {
              });
   GradesPage(t, 1250, 1460);
   PutRows(t, {
-                 {68, kLeft, 1640, L, kBold, 2, 1},
-                 {69, kTextLeft, 1720, L, kText, 2, 1},
-                 Parameters(70, 6, 50, kCharsPerLine),
+                 {68, kLeft, 1620, L, kBold, 2, 1},
+                 {69, kTextLeft, 1690, L, kText, 2, 1},
+                 Parameters(70, RemarksLines(kCharsPerLine), 50, kCharsPerLine),
              });
   SignatureBlock(t, 2080, 180);
   ScaleFields(t, scale);
@@ -213,16 +213,16 @@ TFormFieldTable GymnasiumLeavingForm() {
                  {56, kOverallGradeX, 2050, C, kBold, 1, 1},
                  {57, kOverallAdditionX, 2050, L, kSmall, 1, 1},
                  {68, kLeft, 2120, L, kBold, 1, 1},
-                 // Five lines of Times 3 mm hold the remarks.
+                 // The remarks in Times 3 mm; 16 mm for the signatures below place and date.
                  {69, kTextLeft, 2170, L, kSmall, 1, 1},
-                 Parameters(70, 5, 40, kSmallCharsPerLine),
-                 {106, kPlaceRuleField, 2420, L, kSmall, 1, 1},
-                 {107, 130, 2410, L, kBold, 1, 1},
-                 {108, kLeftRuleField, 2550, L, kSmall, 1, 1},
-                 {110, kRightRuleField, 2550, L, kSmall, 1, 1},
-                 {112, kMiddle, 2530, C, kText, 1, 1},
-                 {119, kLeft, 2655, L, kSmall, 1, 1},
-                 {120, kScaleStepsX, 2655, L, kSmall, 1, 1},
+                 Parameters(70, RemarksLines(kSmallCharsPerLine), 40, kSmallCharsPerLine),
+                 {106, kPlaceRuleField, 2430, L, kSmall, 1, 1},
+                 {107, 130, 2420, L, kBold, 1, 1},
+                 {108, kLeftRuleField, 2590, L, kSmall, 1, 1},
+                 {110, kRightRuleField, 2590, L, kSmall, 1, 1},
+                 {112, kMiddle, 2570, C, kText, 1, 1},
+                 {119, kLeft, 2670, L, kSmall, 1, 1},
+                 {120, kScaleStepsX, 2670, L, kSmall, 1, 1},
              });
   OnePageGradeColumns(t, 90, 1870, 80, kBold);
   return t;
@@ -259,29 +259,29 @@ TFormFieldTable GymnasiumExamForm() {
                  {84, 0, 80, L, 0, 1, 1},
                  {31, kLeft, 1085, L, kBold, 1, 1},
                  {32, kLeft, 1160, L, kText, 1, 1},
-                 {45, kLeft, 1690, L, kBold, 1, 1},
-                 {55, kLeft, 1925, L, kBold, 1, 1},
-                 {57, kOverallAdditionX, 1925, L, kSmall, 1, 1},
-                 {63, kLeft, 1985, L, kText, 1, 1},
-                 {64, 281, 1977, C, kBold, 1, 1},
-                 {74, 656, 1977, C, kBold, 1, 1},
-                 {68, kLeft, 2040, L, kBold, 1, 1},
-                 // Five lines of Times 3 mm hold the remarks.
-                 {69, kTextLeft, 2095, L, kSmall, 1, 1},
-                 Parameters(70, 5, 40, kSmallCharsPerLine),
-                 {106, kPlaceRuleField, 2320, L, kSmall, 1, 1},
-                 {107, 130, 2310, L, kBold, 1, 1},
-                 {108, kLeftRuleField, 2420, L, kSmall, 1, 1},
-                 {110, kRightRuleField, 2420, L, kSmall, 1, 1},
-                 {112, kMiddle, 2400, C, kText, 1, 1},
-                 {114, kLeft, 2500, L, kBold, 1, 1},
-                 {115, kLeftRuleField, 2590, L, kSmall, 1, 1},
-                 {117, kRightRuleField, 2590, L, kSmall, 1, 1},
+                 {45, kLeft, 1670, L, kBold, 1, 1},
+                 {55, kLeft, 1900, L, kBold, 1, 1},
+                 {57, kOverallAdditionX, 1900, L, kSmall, 1, 1},
+                 {63, kLeft, 1960, L, kText, 1, 1},
+                 {64, 281, 1952, C, kBold, 1, 1},
+                 {74, 656, 1952, C, kBold, 1, 1},
+                 {68, kLeft, 2015, L, kBold, 1, 1},
+                 // The remarks in Times 3 mm; 12 mm for the signatures below place and date.
+                 {69, kTextLeft, 2060, L, kSmall, 1, 1},
+                 Parameters(70, RemarksLines(kSmallCharsPerLine), 38, kSmallCharsPerLine),
+                 {106, kPlaceRuleField, 2310, L, kSmall, 1, 1},
+                 {107, 130, 2300, L, kBold, 1, 1},
+                 {108, kLeftRuleField, 2430, L, kSmall, 1, 1},
+                 {110, kRightRuleField, 2430, L, kSmall, 1, 1},
+                 {112, kMiddle, 2410, C, kText, 1, 1},
+                 {114, kLeft, 2505, L, kBold, 1, 1},
+                 {115, kLeftRuleField, 2595, L, kSmall, 1, 1},
+                 {117, kRightRuleField, 2595, L, kSmall, 1, 1},
                  {119, kLeft, 2670, L, kSmall, 1, 1},
                  {120, kScaleStepsX, 2670, L, kSmall, 1, 1},
              });
-  OnePageGradeColumns(t, 90, 1755, 75, kGradeSans);
-  PutRows(t, {{56, kOverallGradeX, 1925, C, kGradeSans, 1, 1}});
+  OnePageGradeColumns(t, 90, 1735, 75, kGradeSans);
+  PutRows(t, {{56, kOverallGradeX, 1900, C, kGradeSans, 1, 1}});
   return t;
 }
 
