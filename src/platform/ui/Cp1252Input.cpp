@@ -29,10 +29,10 @@ class Cp1252Validator : public QValidator {
 
   State validate(QString& input, int& pos) const override {
     // A text the program sets came from its record; typed and pasted text is checked.
-    if (edit_->isModified() && Refused(input) != 0) {
+    if (edit_->isModified() && Refused(input)) {
       const QString composed = ComposedForCp1252(input);
-      if (const char32_t ch = Refused(composed)) {
-        if (sink_) sink_(edit_, UnstorableCharacterText(ch));
+      if (const std::optional<char32_t> ch = Refused(composed)) {
+        if (sink_) sink_(edit_, UnstorableCharacterText(*ch));
         refused_ = true;
         return Invalid;
       }
@@ -50,13 +50,13 @@ class Cp1252Validator : public QValidator {
   bool TakeRefusal() { return std::exchange(refused_, false); }
 
  private:
-  char32_t Refused(const QString& text) const {
-    if (const char32_t ch = FirstUnstorableChar(text, false)) return ch;
+  std::optional<char32_t> Refused(const QString& text) const {
+    if (const std::optional<char32_t> ch = FirstUnstorableChar(text, false)) return ch;
     // A mask's "9" takes the digits of every script.
     if (!edit_->inputMask().isEmpty())
       for (char32_t ch : text.toUcs4())
         if (ch > 0x7E) return ch;
-    return 0;
+    return std::nullopt;
   }
 
   QLineEdit* edit_;
@@ -101,12 +101,12 @@ class EventHook : public QObject {
 
 }  // namespace
 
-char32_t FirstUnstorableChar(const QString& text, bool keepsLineEnds) {
+std::optional<char32_t> FirstUnstorableChar(const QString& text, bool keepsLineEnds) {
   for (char32_t ch : text.toUcs4()) {
     if (keepsLineEnds && (ch == u'\n' || ch == u'\r')) continue;
     if (IsControl(ch) || UnicodeToCp1252(ch) < 0) return ch;
   }
-  return 0;
+  return std::nullopt;
 }
 
 QString UnstorableCharacterText(char32_t ch) {

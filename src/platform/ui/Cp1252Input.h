@@ -5,6 +5,7 @@
 // named. Each holds at most the characters its field holds.
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAbstractItemView;
@@ -21,8 +22,8 @@ using TakenSink = std::function<void()>;
 
 // The first character of text that a record field cannot keep: one that
 // Windows-1252 lacks, or a control character (line ends excepted where the
-// field keeps them); 0 when every one can be kept.
-char32_t FirstUnstorableChar(const QString& text, bool keepsLineEnds);
+// field keeps them); none when every one can be kept.
+std::optional<char32_t> FirstUnstorableChar(const QString& text, bool keepsLineEnds);
 
 // „ı“ kann nicht gespeichert werden; bitte „i“ eingeben.
 // Das Steuerzeichen U+0009 (Tabulator) kann nicht gespeichert werden.

@@ -45,8 +45,8 @@ bool LimitedMemo::Holds(const QString& text) const {
 }
 
 bool LimitedMemo::Takes(const QString& text, Refusal overflow) {
-  if (const char32_t ch = FirstUnstorableChar(text, true)) {
-    emit refused(UnstorableCharacterText(ch), Refusal::Unstorable);
+  if (const std::optional<char32_t> ch = FirstUnstorableChar(text, true)) {
+    emit refused(UnstorableCharacterText(*ch), Refusal::Unstorable);
     return false;
   }
   const int now = RecordTextLength(toPlainText());
