@@ -28,6 +28,7 @@ class Cp1252Validator : public QValidator {
       : QValidator(edit), edit_(edit), sink_(std::move(sink)), inner_(inner) {}
 
   State validate(QString& input, int& pos) const override {
+    refused_ = false;
     // A text the program sets came from its record; typed and pasted text is checked.
     if (edit_->isModified() && Refused(input)) {
       const QString composed = ComposedForCp1252(input);

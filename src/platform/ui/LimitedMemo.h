@@ -10,9 +10,9 @@ int RecordTextLength(const QString& text);
 
 // Typing stops at the capacity; a paste or a drop that would not fit, and
 // text with a character that Windows-1252 lacks or a control character other
-// than a line end, are refused whole. A text
-// the program sets is never cut, and while it is longer than the capacity an
-// edit that does not lengthen it is still taken.
+// than a line end, are refused whole. A text the program sets is never cut,
+// and while it is longer than the capacity an edit that does not lengthen it
+// is still taken.
 class LimitedMemo : public QPlainTextEdit {
   Q_OBJECT
  public:
