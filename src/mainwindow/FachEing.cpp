@@ -70,6 +70,10 @@ void TFachEingForm::MakeWidgets() {
   StringGrid1->verticalHeader()->setDefaultSectionSize(18);
   StringGrid1->setColumnCount(kColumns);
   StringGrid1->setRowCount(15);
+  // Course level, grade and addition cells hold what the subject slot holds.
+  platform::SetCellCapacities(StringGrid1, {0, 0, 0, decltype(TSubjectEntry::CourseLevel)::Capacity,
+                                            decltype(TSubjectEntry::Grade)::Capacity,
+                                            decltype(TSubjectEntry::Addition)::Capacity});
 
   struct ButtonSpec {
     QPushButton** button;

@@ -71,6 +71,16 @@ class GradeLineEdit : public QLineEdit {
   bool selectOnRelease_ = false;
 };
 
+// The characters a record field holds: the most its control takes.
+template <class Record, int N>
+constexpr int Capacity(platform::ShortString<N> Record::*) {
+  return N;
+}
+constexpr int kNameCapacity = Capacity(&TSubjectEntry::Name);
+constexpr int kGradeCapacity = Capacity(&TSubjectEntry::Grade);
+constexpr int kAdditionCapacity = Capacity(&TSubjectEntry::Addition);
+constexpr int kLevelCapacity = Capacity(&TSubjectEntry::CourseLevel);
+
 constexpr int kGradeWidth = 30;
 constexpr int kAdditionWidth = 30;
 constexpr int kLevelWidth = 48;
@@ -109,8 +119,9 @@ class SheetBuilder {
     return edit;
   }
 
-  QLineEdit* GradeEdit(const QString& name, int width) {
+  QLineEdit* GradeEdit(const QString& name, int width, int capacity) {
     auto* edit = Named(new GradeLineEdit, name);
+    edit->setMaxLength(capacity);
     edit->setFixedWidth(width);
     edit->setAlignment(Qt::AlignCenter);
     return edit;
@@ -135,9 +146,10 @@ class SheetBuilder {
   }
 
   // A combo box whose text is stored; its items come from the lists.
-  QComboBox* TextCombo(const QString& name, int width = 0) {
+  QComboBox* TextCombo(const QString& name, int capacity, int width = 0) {
     auto* combo = Named(Sized(width), name);
     platform::MakeEditable(combo);
+    combo->lineEdit()->setMaxLength(capacity);
     combo->setInsertPolicy(QComboBox::NoInsert);
     return combo;
   }
@@ -208,8 +220,8 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   // "Schüler"
   auto* pupil = b.Group(QStringLiteral("GroupBox1"), N("Schüler"));
   auto* pupilGrid = FormGrid(pupil);
-  c.Edit5 = b.Edit(QStringLiteral("Edit5"), 30);
-  c.Edit6 = b.Edit(QStringLiteral("Edit6"), 30);
+  c.Edit5 = b.Edit(QStringLiteral("Edit5"), Capacity(&TPupilRecord::Surname));
+  c.Edit6 = b.Edit(QStringLiteral("Edit6"), Capacity(&TPupilRecord::FirstName));
   c.MaskEdit2 = b.DateEdit(QStringLiteral("MaskEdit2"));
   c.CheckBox1 = b.Check(QStringLiteral("CheckBox1"), N("weiblich"));
   c.Edit11 = b.ReadOnlyEdit(QStringLiteral("Edit11"), 84, N("Schlüsselnummer aus Datenübernahme"));
@@ -226,15 +238,15 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   // "allgemeine Angaben"
   auto* general = b.Group(QStringLiteral("GroupBox2"), N("allgemeine Angaben"));
   auto* generalGrid = FormGrid(general);
-  c.Edit63 = b.Edit(QStringLiteral("Edit63"), 4, 44, N("Schuljahresbeginn 4-ziffrig"));
+  c.Edit63 = b.Edit(QStringLiteral("Edit63"), Capacity(&TPupilRecord::SchoolYear), 44, N("Schuljahresbeginn 4-ziffrig"));
   c.Edit64 = b.ReadOnlyEdit(QStringLiteral("Edit64"), 44);
   c.CheckBox6 = b.Check(QStringLiteral("CheckBox6"), N("1. Halbjahr"));
   auto* bitBtn17 =
       b.ForAllButton(QStringLiteral("BitBtn17"), N("Schuljahr für ALLE nachfolgenden Schüler übernehmen"));
-  c.Edit65 = b.Edit(QStringLiteral("Edit65"), 5, 60, N("Klassenkürzel (z.B.: 7a)"));
+  c.Edit65 = b.Edit(QStringLiteral("Edit65"), Capacity(&TPupilRecord::ClassName), 60, N("Klassenkürzel (z.B.: 7a)"));
   auto* bitBtn3 =
       b.ForAllButton(QStringLiteral("BitBtn3"), N("Schuljahr und Klasse für ALLE nachfolgenden Schüler übernehmen"));
-  c.Edit66 = b.Edit(QStringLiteral("Edit66"), 5, 60);
+  c.Edit66 = b.Edit(QStringLiteral("Edit66"), Capacity(&TPupilRecord::ClassTeacher), 60);
   auto* bitBtn4 = b.ForAllButton(QStringLiteral("BitBtn4"), N("Klassen-Lehrer für ALLE folgenden Schüler übernehmen"));
   generalGrid->addWidget(SheetBuilder::Caption(N("Schuljahr")), 0, 0);
   generalGrid->addLayout(Row({c.Edit63, SheetBuilder::Caption(QStringLiteral("/")), c.Edit64}), 0, 1);
@@ -251,7 +263,7 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   // "für Übergangs-Zeugnis"
   c.GroupBox3 = b.Group(QStringLiteral("GroupBox3"), N("für Übergangs-Zeugnis"));
   auto* transferGrid = FormGrid(c.GroupBox3);
-  c.Edit67 = b.Edit(QStringLiteral("Edit67"), 30);
+  c.Edit67 = b.Edit(QStringLiteral("Edit67"), Capacity(&TPupilRecord::NextSchool));
   transferGrid->addWidget(SheetBuilder::Caption(N("nächste Schule")), 0, 0);
   transferGrid->addWidget(c.Edit67, 0, 1);
 
@@ -280,7 +292,7 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
                                   N("Zeugnisanspruchsebene auf ALLE nachfolgenden  Schüler übertragen"));
   c.Label17 = b.Label(QStringLiteral("Label17"), N("... nach Erfüllung der Schulpflicht entlassen aus ..."));
   c.Label45 = b.Label(QStringLiteral("Label45"), N("Jahrgangsstufe "));
-  c.Edit68 = b.Edit(QStringLiteral("Edit68"), 2, 30);
+  c.Edit68 = b.Edit(QStringLiteral("Edit68"), Capacity(&TPupilRecord::Jahrgangsstufe), 30);
   // The report kind on a row of its own above both columns.
   auto* kindRow = Row({SheetBuilder::Caption(N("Zeugnistyp")), c.ComboBox41, bitBtn2});
   reportGrid->addWidget(SheetBuilder::Caption(N("Klassenstufe")), 0, 0);
@@ -312,7 +324,7 @@ void BuildHeaderPage(SheetBuilder& b, Controls& c, QWidget* page) {
   c.CheckBox4 = b.Check(QStringLiteral("CheckBox4"), N("bestanden"));
   auto* label61 = b.Label(QStringLiteral("Label61"), N("(Prfgs.-fächer)"));
   c.Label59 = b.Label(QStringLiteral("Label59"), N("4. Prüfungsfach"));
-  c.ComboBox38 = b.TextCombo(QStringLiteral("ComboBox38"), 70);
+  c.ComboBox38 = b.TextCombo(QStringLiteral("ComboBox38"), Capacity(&TPupilRecord::FourthExamSubject), 70);
   c.Label60 = b.Label(QStringLiteral("Label60"), N("Bewertung"));
   c.Edit75 = b.ReadOnlyEdit(QStringLiteral("Edit75"), 30, N("wird automatisch angezeigt"));
   examGrid->addLayout(Row({c.CheckBox5, bitBtn18, c.CheckBox4}), 0, 0, 1, 2);
@@ -421,13 +433,13 @@ void BuildGradeColumn(SheetBuilder& b, Controls& c, QGridLayout* grid, int first
     row.Label->setMinimumWidth(130);
     grid->addWidget(row.Label, line, col + 1);
     if (std::find(std::begin(kNamedRows), std::end(kNamedRows), s) != std::end(kNamedRows)) {
-      row.Name = b.TextCombo(QStringLiteral("ComboBoxF%1").arg(s));
+      row.Name = b.TextCombo(QStringLiteral("ComboBoxF%1").arg(s), kNameCapacity);
       row.Name->setMinimumWidth(130);
       grid->addWidget(row.Name, line, col + 1);
     }
-    row.Grade = b.GradeEdit(QStringLiteral("EditF%1").arg(s), kGradeWidth);
-    row.Addition = b.GradeEdit(QStringLiteral("EditF%1Z").arg(s), kAdditionWidth);
-    row.Level = b.TextCombo(QStringLiteral("ComboBox%1").arg(s), kLevelWidth);
+    row.Grade = b.GradeEdit(QStringLiteral("EditF%1").arg(s), kGradeWidth, kGradeCapacity);
+    row.Addition = b.GradeEdit(QStringLiteral("EditF%1Z").arg(s), kAdditionWidth, kAdditionCapacity);
+    row.Level = b.TextCombo(QStringLiteral("ComboBox%1").arg(s), kLevelCapacity, kLevelWidth);
     grid->addWidget(row.Grade, line, col + 2);
     grid->addWidget(row.Addition, line, col + 3);
     grid->addWidget(row.Level, line, col + 4);
@@ -527,11 +539,11 @@ void BuildFootPage(SheetBuilder& b, Controls& c, QWidget* page) {
   electives->addWidget(b.Label(QStringLiteral("Label36"), N("2. HJ")), 3, 0);
   for (int n = 1; n <= 6; ++n) {
     auto& row = c.Rows[static_cast<std::size_t>(18 + n - 1)];
-    row.Name = b.TextCombo(QString::fromLatin1(kElectiveCombos[n - 1]));
+    row.Name = b.TextCombo(QString::fromLatin1(kElectiveCombos[n - 1]), kNameCapacity);
     row.Name->setMinimumWidth(130);
-    row.Grade = b.GradeEdit(QStringLiteral("EditW%1").arg(n), kGradeWidth);
-    row.Addition = b.GradeEdit(QStringLiteral("EditW%1Z").arg(n), kAdditionWidth);
-    row.Level = b.TextCombo(QStringLiteral("ComboBox%1").arg(18 + n), kLevelWidth);
+    row.Grade = b.GradeEdit(QStringLiteral("EditW%1").arg(n), kGradeWidth, kGradeCapacity);
+    row.Addition = b.GradeEdit(QStringLiteral("EditW%1Z").arg(n), kAdditionWidth, kAdditionCapacity);
+    row.Level = b.TextCombo(QStringLiteral("ComboBox%1").arg(18 + n), kLevelCapacity, kLevelWidth);
     const int line = 2 + (n - 1) % 3;
     const int col = n <= 3 ? 1 : 6;
     electives->addWidget(row.Name, line, col);
@@ -540,8 +552,8 @@ void BuildFootPage(SheetBuilder& b, Controls& c, QWidget* page) {
     electives->addWidget(row.Level, line, col + 3);
   }
   auto& overall = c.Rows[24];
-  overall.Grade = b.GradeEdit(QStringLiteral("EditW"), kGradeWidth);
-  overall.Addition = b.GradeEdit(QStringLiteral("EditWZ"), kAdditionWidth);
+  overall.Grade = b.GradeEdit(QStringLiteral("EditW"), kGradeWidth, kGradeCapacity);
+  overall.Addition = b.GradeEdit(QStringLiteral("EditWZ"), kAdditionWidth, kAdditionCapacity);
   electives->addWidget(b.Label(QStringLiteral("Label14"), N("Gesamtnote im Wahlpflichtunterricht")), 5, 0, 1, 2,
                        Qt::AlignRight);
   electives->addWidget(overall.Grade, 5, 2);
@@ -555,8 +567,8 @@ void BuildFootPage(SheetBuilder& b, Controls& c, QWidget* page) {
   c.GroupBox8 = b.Group(QStringLiteral("GroupBox8"), N("Fehlzeiten"));
   auto* absence = new QHBoxLayout(c.GroupBox8);
   absence->setContentsMargins(8, 2, 8, 4);
-  c.Edit72 = b.Edit(QStringLiteral("Edit72"), 5, 44);
-  c.Edit74 = b.Edit(QStringLiteral("Edit74"), 5, 44);
+  c.Edit72 = b.Edit(QStringLiteral("Edit72"), Capacity(&TPupilRecord::AbsenceDays), 44);
+  c.Edit74 = b.Edit(QStringLiteral("Edit74"), Capacity(&TPupilRecord::AbsenceDaysExcused), 44);
   absence->addWidget(SheetBuilder::Caption(N("Fehltage")));
   absence->addWidget(c.Edit72);
   absence->addSpacing(8);
@@ -570,7 +582,7 @@ void BuildFootPage(SheetBuilder& b, Controls& c, QWidget* page) {
   auto* issue = b.Group(QStringLiteral("GroupBox5"), N("Zeugnisort und -datum"));
   auto* issueRow = new QHBoxLayout(issue);
   issueRow->setContentsMargins(8, 2, 8, 4);
-  c.Edit69 = b.Edit(QStringLiteral("Edit69"), 30);
+  c.Edit69 = b.Edit(QStringLiteral("Edit69"), Capacity(&TPupilRecord::IssuePlace));
   c.MaskEdit4 = b.DateEdit(QStringLiteral("MaskEdit4"));
   issueRow->addWidget(SheetBuilder::Caption(N("Ort")));
   issueRow->addWidget(c.Edit69, 1);

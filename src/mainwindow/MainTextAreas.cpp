@@ -84,6 +84,9 @@ void TMainForm::ComboBox39Select(int index) {
   if (phrase.Text.isEmpty()) return;
   const QString text = WritePhrase(Sheet->Memo3->toPlainText(), phrase.Text);
   if (!Sheet->Memo3->Holds(text)) {
+    // The phrase that was not written is not left shown as chosen.
+    if (auto* phrases = qobject_cast<QComboBox*>(Sheet->ByName.value(QStringLiteral("ComboBox39"))))
+      phrases->setCurrentIndex(-1);
     platform::ShowMessage(QString::fromUtf8("Das Feld fasst höchstens %1 Zeichen (ein Zeilenende zählt als zwei);\r"
                                             "der Vermerk passt nicht mehr hinein.")
                               .arg(Sheet->Memo3->capacity()),

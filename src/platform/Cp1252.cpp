@@ -42,6 +42,8 @@ QString Cp1252StandIn(char32_t ch) {
                 {0x2212, '-'}};
   for (const auto& p : kPlain)
     if (p.ch == ch) return QString(QLatin1Char(p.text));
+  // Digits of other scripts ("١", "５").
+  if (const int digit = QChar::digitValue(ch); digit >= 0) return QString::number(digit);
   QString out;
   for (char32_t part : QString::fromUcs4(&ch, 1).normalized(QString::NormalizationForm_KD).toUcs4()) {
     if (QChar::category(part) == QChar::Mark_NonSpacing) continue;  // the accents

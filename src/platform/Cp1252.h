@@ -19,7 +19,8 @@ int UnicodeToCp1252(char32_t ch);
 char32_t FirstCharWithoutCp1252(const QString& text);
 
 // What may be typed for a character the code page lacks: the character
-// without its accents ("ő" -> "o", "ı" -> "i"); empty when nothing obvious fits.
+// without its accents ("ő" -> "o", "ı" -> "i"), a digit as 0..9 ("١" -> "1");
+// empty when nothing obvious fits.
 QString Cp1252StandIn(char32_t ch);
 
 QString DecodeCp1252(std::string_view bytes);

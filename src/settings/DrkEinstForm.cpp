@@ -158,6 +158,7 @@ void TDrkEinstForm::MakeWidgets() {
   strikeLayout->addWidget(RadioGroup(1), 0, 0, 1, 2);
   strikeLayout->addWidget(NamedLabel("Label8", "ausgewähltes Zeichen", strike), 1, 0);
   strikeLayout->addWidget(Edit(1), 1, 1);
+  Edit(1)->setMaxLength(decltype(TPrintOptions::StrikeChar)::Capacity);
   RadioGroup(2)->setEnabled(false);
   auto* tab2Layout = new QVBoxLayout(tab2);
   tab2Layout->addWidget(strike);

@@ -27,6 +27,7 @@ void TSchulEinstForm::MakeWidgets() {
   auto* label = new QLabel(QString::fromUtf8("Name und Anschrift der Schule für Empfangsbekenntnis"), this);
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setMaxLength(decltype(TSchoolSettings::SchoolNameAddress)::Capacity);
   Button1 = new QPushButton(QStringLiteral("OK"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   QFont bold = Button1->font();

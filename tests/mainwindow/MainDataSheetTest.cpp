@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -818,17 +821,19 @@ TEST_F(DataSheetTest, OpenAsksOnlyWhenSomethingTypedWouldBeLost) {
   }
 }
 
-// What a field cannot hold is refused where it is typed or pasted, and the
-// status line says why: a character the class file lacks, or more characters
-// than the field holds ("Klassenlehrer": five).
+// What a field cannot hold is refused where it is typed, pasted or committed
+// by an input method (whose pre-edit goes too), and the status line says why: a
+// character the class file lacks, a control character, a digit a date cannot
+// keep, or more characters than the field holds ("Klassenlehrer": five). A
+// decomposed letter is joined and taken.
 TEST_F(DataSheetTest, WhatAFieldCannotHoldIsRefusedAndSaid) {
   auto& form = Form(2);
   Show(SampleRecord(2, 1, 7));
   const QString full = QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 5 Zeichen.");
   const struct {
     const char* field;
-    bool paste;
-    const char* input;
+    int paste;  // 2: committed by an input method
+    QString input;
     const char* kept;
     QString said;
   } cases[] = {
@@ -836,20 +841,34 @@ TEST_F(DataSheetTest, WhatAFieldCannotHoldIsRefusedAndSaid) {
       {"Memo2", true, "Łódź", nullptr, QString::fromUtf8("„Ł“ kann nicht gespeichert werden; bitte „L“ eingeben.")},
       {"Edit66", false, "Frau Krüger", "Frau ", full},
       {"Edit66", true, "Frau Krüger", "Frau ", full},
+      {"Memo2", true, QStringLiteral("-Teil1") + QChar(0) + "Teil2", nullptr, "Das Steuerzeichen U+0000 kann nicht gespeichert werden."},
+      {"Edit67", true, QStringLiteral("-Teil1") + QChar(0) + "Teil2", "", "Das Steuerzeichen U+0000 kann nicht gespeichert werden."},
+      {"MaskEdit2", false, "１", "..", QString::fromUtf8("„１“ kann nicht gespeichert werden; bitte „1“ eingeben.")},
+      {"MaskEdit4", true, "٠١.٠٧.٢٠٠٦", "..", QString::fromUtf8("„٠“ kann nicht gespeichert werden; bitte „0“ eingeben.")},
+      {"Memo3", true, "Mu\u0308ller", "Müllerversetzt", QString()},
+      {"Edit67", true, "Mu\u0308ller", "Müller", QString()},
+      {"Memo4", 2, "ı", nullptr, QString::fromUtf8("„ı“ kann nicht gespeichert werden; bitte „i“ eingeben.")},
+      {"Memo3", 2, QString(501, u'a'), nullptr, QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 500 Zeichen.")},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.field) + (c.paste ? " pasted" : " typed"));
+    SCOPED_TRACE(std::string(c.field) + " " + std::to_string(c.paste));
     QWidget* field = Ctl<QWidget>(c.field);
     auto* edit = qobject_cast<QLineEdit*>(field);
     auto* memo = qobject_cast<QPlainTextEdit*>(field);
     if (edit) edit->clear();
     const QString before = memo ? memo->toPlainText() : QString();
     form.SetStatusPanelText(0, QString());
-    if (c.paste) {
-      QApplication::clipboard()->setText(QString::fromUtf8(c.input));
+    if (c.paste == 2) {  // after a dead key's pre-edit "^"
+      QInputMethodEvent preedit(QStringLiteral("^"), {}), commit;
+      commit.setCommitString(c.input);
+      QApplication::sendEvent(field, &preedit);
+      QApplication::sendEvent(field, &commit);
+      EXPECT_EQ(memo->textCursor().block().layout()->preeditAreaText(), QString());
+    } else if (c.paste) {
+      QApplication::clipboard()->setText(c.input);
       edit ? edit->paste() : memo->paste();
     } else {
-      for (const QChar ch : QString::fromUtf8(c.input)) {
+      for (const QChar ch : c.input) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
         QApplication::sendEvent(field, &press);
       }
@@ -859,6 +878,7 @@ TEST_F(DataSheetTest, WhatAFieldCannotHoldIsRefusedAndSaid) {
   }
   form.StoreCurrentPupil();
   EXPECT_EQ(Current().Surname.str(), "Ylmaz");
+  EXPECT_EQ(Current().NextSchool.str(), Cp("Müller"));
 }
 
 // A subject name typed into a name combo is completed from its items, the

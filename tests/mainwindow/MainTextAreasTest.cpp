@@ -106,7 +106,7 @@ TEST_F(TextAreasTest, ClipboardButtons) {
 }
 
 // A paste that would not fit is refused with a message; a line end counts as
-// the two characters the record stores.
+// the two characters the record stores, a CR LF pair as one line end.
 TEST_F(TextAreasTest, APasteThatDoesNotFitIsRefused) {
   auto& form = Form();
   const struct {
@@ -126,15 +126,16 @@ TEST_F(TextAreasTest, APasteThatDoesNotFitIsRefused) {
                                   "der eingefügte Text passt nicht mehr hinein.").arg(c.capacity), MsgKind::Information);
     paste();
     EXPECT_EQ(c.memo->toPlainText(), text);
-    QApplication::clipboard()->setText(QStringLiteral("1234567890"));
+    QApplication::clipboard()->setText(QStringLiteral("12345678\r\n"));
     paste();
-    EXPECT_EQ(c.memo->toPlainText(), "1234567890" + text);
+    EXPECT_EQ(c.memo->toPlainText(), "12345678\n" + text);
   }
 }
 
 // Typing stops at the capacity, and the status line says so; a phrase that
-// would not fit is not written. A longer text shown from an older record
-// stays whole and takes no longer text.
+// would not fit is not written, and not left chosen. A longer text shown
+// from an older record (bare line ends count two each) stays whole and takes
+// no longer text.
 TEST_F(TextAreasTest, TypingAndPhrasesStopAtTheCapacity) {
   auto& form = Form();
   QPlainTextEdit* memo = form.Sheet->Memo3;
@@ -146,12 +147,18 @@ TEST_F(TextAreasTest, TypingAndPhrasesStopAtTheCapacity) {
   QTest::keyClick(memo, Qt::Key_Return);  // two characters
   EXPECT_EQ(memo->toPlainText(), QString(497, u'a') + "bc");
 
-  memo->setPlainText(QString(485, u'a'));  // a line end and "nicht versetzt" take 16 more
-  testsupport::ScriptedMessages msgs;
-  msgs.expect(QString::fromUtf8("Das Feld fasst höchstens 500 Zeichen (ein Zeilenende zählt als zwei);\r"
-                                "der Vermerk passt nicht mehr hinein."), MsgKind::Information);
-  emit Find<QComboBox>(form, "ComboBox39")->activated(3);
-  EXPECT_EQ(memo->toPlainText(), QString(485, u'a'));
+  auto* phrases = Find<QComboBox>(form, "ComboBox39");
+  // A line end and "nicht versetzt" take 16 more; 170 lines of "a" hold 510.
+  for (const QString& text : {QString(485, u'a'), QStringLiteral("a\n").repeated(170)}) {
+    memo->setPlainText(text);
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(QString::fromUtf8("Das Feld fasst höchstens 500 Zeichen (ein Zeilenende zählt als zwei);\r"
+                                  "der Vermerk passt nicht mehr hinein."), MsgKind::Information);
+    phrases->setCurrentIndex(3);
+    emit phrases->activated(3);
+    EXPECT_EQ(memo->toPlainText(), text);
+    EXPECT_EQ(phrases->currentText(), QString());
+  }
 
   const QString older = QString(499, u'x') + "\n";
   memo->setPlainText(older);

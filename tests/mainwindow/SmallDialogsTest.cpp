@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +12,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -157,7 +161,7 @@ TEST_F(SheetStubTest, DialogsRefuseCharactersTheFilesCannotHold) {
   } cases[] = {{new TNeuDSForm(&form), "ı", "; bitte „i“ eingeben."},
                {new TSchulEinstForm(&form), "ő", "; bitte „o“ eingeben."},
                {new TWpflEinstForm(&form), "Ș", "; bitte „S“ eingeben."},
-               {new TDrkEinstForm(&form), "😀", "."},
+               {new TDrkEinstForm(&form), "Ω", "."},
                {new TFachEingForm(&form), "−", "; bitte „-“ eingeben."}};
   for (const auto& c : cases) {
     c.dialog->show();
@@ -168,6 +172,7 @@ TEST_F(SheetStubTest, DialogsRefuseCharactersTheFilesCannotHold) {
       grid->editItem(grid->item(1, 4));
       field = grid->viewport()->findChild<QLineEdit*>();
     }
+    field->clear();  // a full field says that it is full
     const QString before = field->text();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(c.typed));
     QApplication::sendEvent(field, &press);
@@ -180,6 +185,73 @@ TEST_F(SheetStubTest, DialogsRefuseCharactersTheFilesCannotHold) {
   }
 }
 
+
+// Every field whose text goes into a record or a settings file holds what that
+// field holds: one character more, typed or pasted, is refused and said, on
+// the data sheet in the status line, in a dialog at its foot until the next
+// input taken or until it is shown again.
+TEST_F(SheetStubTest, EveryTextFieldHoldsWhatItsFileFieldHolds) {
+  SheetStubForm& form = ShownForm();
+  QString names[31];  // by capacity
+  names[30] = "Edit5 Edit6 Edit67 Edit69 ComboBoxF2 ComboBoxF3 ComboBoxF4 ComboBoxF6 ComboBoxF8 ComboBoxF9 ComboBoxF10 "
+              "ComboBoxF14 ComboBoxF15 ComboBoxF16 ComboBoxF17 ComboBoxF18 ComboBoxW1 ComboBoxW2 ComboBoxW3 ComboBoxw4 "
+              "ComboBoxW5 ComboBoxW6";
+  names[5] = "Edit65 Edit66 Edit72 Edit74 ComboBox38";
+  names[4] = "Edit63";
+  names[2] = "Edit68";
+  for (int s = 1; s <= 25; ++s) {  // the subject rows' grades, additions and levels
+    const QString row = s <= 18 ? QStringLiteral("EditF%1").arg(s) : s < 25 ? QStringLiteral("EditW%1").arg(s - 18) : "EditW";
+    names[1] += " " + row + (s < 25 ? QStringLiteral(" ComboBox%1").arg(s) : QString());
+    names[2] += " " + row + "Z";
+  }
+  std::vector<std::pair<QLineEdit*, int>> fields;
+  for (int capacity = 1; capacity <= 30; ++capacity) {
+    for (const QString& name : names[capacity].split(' ', Qt::SkipEmptyParts)) {
+      auto* w = form.findChild<QWidget*>(name);
+      auto* combo = qobject_cast<QComboBox*>(w);
+      fields.push_back({combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(w), capacity});
+    }
+  }
+  for (QLineEdit* e : form.findChildren<QLineEdit*>())  // none left out
+    EXPECT_TRUE(e->isReadOnly() || !e->inputMask().isEmpty() || std::count(fields.begin(), fields.end(), std::pair{e, e->maxLength()}))
+        << e->objectName().toStdString();
+  const std::size_t onSheet = fields.size();
+  QDialog* dialogs[] = {new TNeuDSForm(&form), new TSchulEinstForm(&form), new TWpflEinstForm(&form),
+                        new TDrkEinstForm(&form), new TFachEingForm(&form)};
+  for (QDialog* d : dialogs) d->show();
+  for (const auto& [d, name, capacity] : {std::tuple{0, "Edit1", 30}, {0, "Edit2", 30}, {1, "Edit1", 80}, {2, "Edit1", 30}, {3, "Edit1", 1}})
+    fields.push_back({dialogs[d]->findChild<QLineEdit*>(name), capacity});
+  auto* grid = dialogs[4]->findChild<QTableWidget*>("StringGrid1");
+  grid->setRowCount(2);
+  for (const auto& [column, capacity] : {std::pair{3, 1}, {4, 1}, {5, 2}}) {  // level, grade, addition
+    grid->setItem(1, column, new QTableWidgetItem);
+    grid->setCurrentCell(1, column);
+    grid->editItem(grid->item(1, column));
+    fields.push_back({grid->viewport()->findChildren<QLineEdit*>().constLast(), capacity});
+  }
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const auto [edit, capacity] = fields[i];
+    ASSERT_NE(edit, nullptr) << i;
+    const auto* note = i < onSheet ? nullptr : edit->window()->findChild<QLabel*>("RefusalNote");
+    const auto said = [&] { return !note ? form.StatusPanelText(0) : note->isHidden() ? QString() : note->text(); };
+    for (bool paste : {false, true}) {
+      SCOPED_TRACE(edit->objectName().toStdString() + " " + std::to_string(i) + (paste ? " pasted" : " typed"));
+      edit->clear();
+      form.SetStatusPanelText(0, QString());
+      QApplication::clipboard()->setText(QString(capacity + 1, u'x'));
+      paste ? edit->paste() : QTest::keyClicks(edit, QString(capacity + 1, u'x'));
+      EXPECT_EQ(edit->text(), QString(capacity, u'x'));
+      EXPECT_EQ(said(), QString::fromUtf8("Das Feld ist voll: Es fasst höchstens %1 Zeichen.").arg(capacity));
+      QTest::keyClick(edit, Qt::Key_Backspace);
+      EXPECT_EQ(said().isEmpty(), note != nullptr);  // a dialog's line goes at the next input taken
+    }
+    if (!note) continue;
+    QTest::keyClicks(edit, "xx");
+    edit->window()->hide();
+    edit->window()->show();
+    EXPECT_EQ(said(), QString());
+  }
+}
 
 // A dialog made at the program's start makes its widgets when first shown:
 // then it has every widget, under the same names, as one made at once.

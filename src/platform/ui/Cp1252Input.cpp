@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStyledItemDelegate>
 #include <QValidator>
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "platform/Cp1252.h"
@@ -17,16 +20,21 @@
 namespace platform {
 namespace {
 
+bool IsControl(char32_t ch) { return ch < 0x20 || (ch >= 0x7F && ch <= 0x9F); }
+
 class Cp1252Validator : public QValidator {
  public:
   Cp1252Validator(QLineEdit* edit, RefusalSink sink, QValidator* inner)
       : QValidator(edit), edit_(edit), sink_(std::move(sink)), inner_(inner) {}
 
   State validate(QString& input, int& pos) const override {
-    if (FirstCharWithoutCp1252(input) != 0) {
+    refused_ = false;
+    // A text the program sets came from its record; typed and pasted text is checked.
+    if (edit_->isModified() && Refused(input)) {
       const QString composed = ComposedForCp1252(input);
-      if (const char32_t ch = FirstCharWithoutCp1252(composed)) {
-        if (sink_) sink_(edit_, UnstorableCharacterText(ch));
+      if (const std::optional<char32_t> ch = Refused(composed)) {
+        if (sink_) sink_(edit_, UnstorableCharacterText(*ch));
+        refused_ = true;
         return Invalid;
       }
       pos = static_cast<int>(std::min(composed.size(), input.left(pos).normalized(QString::NormalizationForm_C).size()));
@@ -39,10 +47,42 @@ class Cp1252Validator : public QValidator {
     if (inner_) inner_->fixup(input);
   }
 
+  // True once after this guard refused an input (the edit reports it as rejected too).
+  bool TakeRefusal() { return std::exchange(refused_, false); }
+
  private:
+  std::optional<char32_t> Refused(const QString& text) const {
+    if (const std::optional<char32_t> ch = FirstUnstorableChar(text, false)) return ch;
+    // A mask's "9" takes the digits of every script.
+    if (!edit_->inputMask().isEmpty())
+      for (char32_t ch : text.toUcs4())
+        if (ch > 0x7E) return ch;
+    return std::nullopt;
+  }
+
   QLineEdit* edit_;
   RefusalSink sink_;
   QPointer<QValidator> inner_;
+  mutable bool refused_ = false;
+};
+
+// Cell editors that hold what the column's field holds; a longer text the
+// program put into the cell is shown whole.
+class CapacityDelegate : public QStyledItemDelegate {
+ public:
+  CapacityDelegate(QObject* parent, std::vector<int> capacities)
+      : QStyledItemDelegate(parent), capacities_(std::move(capacities)) {}
+
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    const auto column = static_cast<std::size_t>(index.column());
+    auto* edit = qobject_cast<QLineEdit*>(editor);
+    if (edit && column < capacities_.size() && capacities_[column] > 0)
+      edit->setMaxLength(std::max(capacities_[column], static_cast<int>(index.data(Qt::EditRole).toString().size())));
+    QStyledItemDelegate::setEditorData(editor, index);
+  }
+
+ private:
+  std::vector<int> capacities_;
 };
 
 // Runs a function on the events of the object it filters.
@@ -62,7 +102,22 @@ class EventHook : public QObject {
 
 }  // namespace
 
+std::optional<char32_t> FirstUnstorableChar(const QString& text, bool keepsLineEnds) {
+  for (char32_t ch : text.toUcs4()) {
+    if (keepsLineEnds && (ch == u'\n' || ch == u'\r')) continue;
+    if (IsControl(ch) || UnicodeToCp1252(ch) < 0) return ch;
+  }
+  return std::nullopt;
+}
+
 QString UnstorableCharacterText(char32_t ch) {
+  // Also half of a pair that the capacity cut off.
+  if (ch == QChar::ReplacementCharacter) return QString::fromUtf8("Dieses Zeichen kann nicht gespeichert werden.");
+  if (IsControl(ch)) {
+    const char* name = ch == u'\t' ? " (Tabulator)" : ch == u'\n' || ch == u'\r' ? " (Zeilenende)" : "";
+    return QStringLiteral("Das Steuerzeichen U+%1%2 kann nicht gespeichert werden.")
+        .arg(QString::number(ch, 16).toUpper().rightJustified(4, u'0'), QLatin1String(name));
+  }
   const QString text = QString::fromUtf8("„") + QString::fromUcs4(&ch, 1) + QString::fromUtf8("“ kann nicht gespeichert werden");
   const QString standIn = Cp1252StandIn(ch);
   if (standIn.isEmpty()) return text + u'.';
@@ -79,27 +134,39 @@ QString FieldFullText(int capacity) {
   return QString::fromUtf8("Das Feld ist voll: Es fasst höchstens %1 Zeichen.").arg(capacity);
 }
 
-void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink) {
+void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink, const TakenSink& taken) {
   QValidator* inner = const_cast<QValidator*>(edit->validator());
   if (dynamic_cast<Cp1252Validator*>(inner)) return;
-  edit->setValidator(new Cp1252Validator(edit, sink, inner));
+  auto* guard = new Cp1252Validator(edit, sink, inner);
+  edit->setValidator(guard);
   // The edit stops typing at its capacity and cuts a longer paste: said too.
-  QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, sink] {
-    if (sink && edit->text().size() >= edit->maxLength()) sink(edit, FieldFullText(edit->maxLength()));
+  auto refusedText = std::make_shared<std::optional<QString>>();
+  QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, sink, guard, refusedText] {
+    if (guard->TakeRefusal() || edit->text().size() < edit->maxLength()) return;
+    *refusedText = edit->text();
+    if (sink) sink(edit, FieldFullText(edit->maxLength()));
+  });
+  if (!taken) return;
+  // The text a cut paste leaves is no input taken after its refusal.
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [taken, refusedText](const QString& text) {
+    if (text != *refusedText) taken();
+    refusedText->reset();
   });
 }
 
-void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink) {
-  // A masked edit takes only what its mask allows.
-  for (QLineEdit* edit : root->findChildren<QLineEdit*>())
-    if (edit->inputMask().isEmpty()) GuardCp1252Input(edit, sink);
+void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink, const TakenSink& taken) {
+  for (QLineEdit* edit : root->findChildren<QLineEdit*>()) GuardCp1252Input(edit, sink, taken);
   for (QAbstractItemView* view : root->findChildren<QAbstractItemView*>()) {
-    new EventHook(view->viewport(), [sink](QEvent* event) {
+    new EventHook(view->viewport(), [sink, taken](QEvent* event) {
       if (event->type() != QEvent::ChildPolished) return;
       if (auto* editor = qobject_cast<QLineEdit*>(static_cast<QChildEvent*>(event)->child()))
-        GuardCp1252Input(editor, sink);
+        GuardCp1252Input(editor, sink, taken);
     });
   }
+}
+
+void SetCellCapacities(QAbstractItemView* view, std::vector<int> capacityByColumn) {
+  view->setItemDelegate(new CapacityDelegate(view, std::move(capacityByColumn)));
 }
 
 void GuardDialogCp1252Inputs(QDialog* dialog) {
@@ -115,10 +182,13 @@ void GuardDialogCp1252Inputs(QDialog* dialog) {
   new EventHook(dialog, [note](QEvent* event) {
     if (event->type() == QEvent::Show) note->hide();
   });
-  GuardCp1252Inputs(dialog, [note](QWidget*, const QString& text) {
-    note->setText(text);
-    note->show();
-  });
+  GuardCp1252Inputs(
+      dialog,
+      [note](QWidget*, const QString& text) {
+        note->setText(text);
+        note->show();
+      },
+      [note] { note->hide(); });
 }
 
 }  // namespace platform

@@ -1,10 +1,14 @@
 #pragma once
 // Text controls whose text goes into a record or a settings file take only
-// characters that Windows-1252 holds: typed or pasted text with another
-// character is refused whole, and the character is named.
+// characters that Windows-1252 holds, and no control character: typed or
+// pasted text with another character is refused whole, and the character is
+// named. Each holds at most the characters its field holds.
 #include <QString>
 #include <functional>
+#include <optional>
+#include <vector>
 
+class QAbstractItemView;
 class QDialog;
 class QLineEdit;
 class QWidget;
@@ -13,8 +17,16 @@ namespace platform {
 
 // Where a refusal is said: the control that refused and the text.
 using RefusalSink = std::function<void(QWidget* control, const QString& text)>;
+// Called when a guarded control takes an input after its last refusal.
+using TakenSink = std::function<void()>;
+
+// The first character of text that a record field cannot keep: one that
+// Windows-1252 lacks, or a control character (line ends excepted where the
+// field keeps them); none when every one can be kept.
+std::optional<char32_t> FirstUnstorableChar(const QString& text, bool keepsLineEnds);
 
 // „ı“ kann nicht gespeichert werden; bitte „i“ eingeben.
+// Das Steuerzeichen U+0009 (Tabulator) kann nicht gespeichert werden.
 QString UnstorableCharacterText(char32_t ch);
 
 // Text as typed or pasted, with decomposed accents put together again
@@ -26,16 +38,20 @@ QString FieldFullText(int capacity);
 
 // Guards one line edit (an existing validator is asked after the guard); a
 // key or paste that does not fit its capacity (maxLength) is said as well.
-void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink);
+// A masked edit takes only the digits 0..9 and the mask's own characters.
+void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink, const TakenSink& taken = {});
 
-// Guards every line edit below root that has no input mask (those of
-// editable combo boxes included), and the cell editors of the item views
-// below it as they are opened.
-void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink);
+// Guards every line edit below root (those of editable combo boxes
+// included), and the cell editors of the item views below it as they are
+// opened.
+void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink, const TakenSink& taken = {});
+
+// The capacity of the cell editors of each column (0: no limit).
+void SetCellCapacities(QAbstractItemView* view, std::vector<int> capacityByColumn);
 
 // For a dialog without a status line: the refusals are said in a line of
-// text at the foot of the dialog ("RefusalNote"), hidden again whenever the
-// dialog is shown.
+// text at the foot of the dialog ("RefusalNote"), hidden again at the next
+// input taken and whenever the dialog is shown.
 void GuardDialogCp1252Inputs(QDialog* dialog);
 
 }  // namespace platform

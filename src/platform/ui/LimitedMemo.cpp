@@ -5,7 +5,6 @@
 #include <QMimeData>
 #include <QTextCursor>
 
-#include "platform/Cp1252.h"
 #include "platform/ui/Cp1252Input.h"
 
 namespace platform {
@@ -46,8 +45,8 @@ bool LimitedMemo::Holds(const QString& text) const {
 }
 
 bool LimitedMemo::Takes(const QString& text, Refusal overflow) {
-  if (const char32_t ch = FirstCharWithoutCp1252(text)) {
-    emit refused(UnstorableCharacterText(ch), Refusal::Unstorable);
+  if (const std::optional<char32_t> ch = FirstUnstorableChar(text, true)) {
+    emit refused(UnstorableCharacterText(*ch), Refusal::Unstorable);
     return false;
   }
   const int now = RecordTextLength(toPlainText());
@@ -74,6 +73,9 @@ void LimitedMemo::keyPressEvent(QKeyEvent* event) {
 
 void LimitedMemo::inputMethodEvent(QInputMethodEvent* event) {
   if (!event->commitString().isEmpty() && !Takes(event->commitString(), Refusal::Full)) {
+    // Nothing is committed, and the pre-edit text ("^" of a dead key) goes too.
+    QInputMethodEvent nothing;
+    QPlainTextEdit::inputMethodEvent(&nothing);
     event->accept();
     return;
   }

@@ -9,16 +9,17 @@ namespace platform {
 int RecordTextLength(const QString& text);
 
 // Typing stops at the capacity; a paste or a drop that would not fit, and
-// text with a character that Windows-1252 lacks, are refused whole. A text
-// the program sets is never cut, and while it is longer than the capacity an
-// edit that does not lengthen it is still taken.
+// text with a character that Windows-1252 lacks or a control character other
+// than a line end, are refused whole. A text the program sets is never cut,
+// and while it is longer than the capacity an edit that does not lengthen it
+// is still taken.
 class LimitedMemo : public QPlainTextEdit {
   Q_OBJECT
  public:
   enum class Refusal {
     Full,        // typed at the capacity
     TooLong,     // pasted or dropped text that does not fit
-    Unstorable,  // a character the record cannot hold
+    Unstorable,  // a character the record cannot keep
   };
 
   explicit LimitedMemo(int capacity, QWidget* parent = nullptr);
