@@ -70,10 +70,12 @@ void TFachEingForm::MakeWidgets() {
   StringGrid1->verticalHeader()->setDefaultSectionSize(18);
   StringGrid1->setColumnCount(kColumns);
   StringGrid1->setRowCount(15);
-  // Course level, grade and addition cells hold what the subject slot holds.
-  platform::SetCellCapacities(StringGrid1, {0, 0, 0, decltype(TSubjectEntry::CourseLevel)::Capacity,
-                                            decltype(TSubjectEntry::Grade)::Capacity,
-                                            decltype(TSubjectEntry::Addition)::Capacity});
+  // Course level, grade and addition cells hold what the subject slot holds;
+  // the level and the grade are stored without leading blanks.
+  platform::SetCellCapacities(StringGrid1, {{}, {}, {},
+                                            {decltype(TSubjectEntry::CourseLevel)::Capacity, true},
+                                            {decltype(TSubjectEntry::Grade)::Capacity, true},
+                                            {decltype(TSubjectEntry::Addition)::Capacity, false}});
 
   struct ButtonSpec {
     QPushButton** button;

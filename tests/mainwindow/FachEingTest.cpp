@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -125,6 +127,24 @@ TEST_F(FachEingTest, BeendenWritesTypedValuesAsTyped) {
   EXPECT_EQ(Grade(4, "Mathematik"), "");
   EXPECT_EQ(Grade(1, "Mathematik"), "4");  // the marked pupil is untouched
   EXPECT_TRUE(Modified);
+}
+
+// The grade cell holds one character after any leading blanks, which the
+// write-back skips: " 3" is taken and stored as "3", a second grade is refused.
+TEST_F(FachEingTest, AGradeCellTakesLeadingBlanksAndOneCharacter) {
+  form.show();
+  Choose("Mathematik");
+  form.StringGrid1->setCurrentCell(1, 4);
+  form.StringGrid1->editItem(form.StringGrid1->item(1, 4));
+  auto* cell = form.StringGrid1->viewport()->findChildren<QLineEdit*>().constLast();
+  cell->selectAll();
+  QTest::keyClicks(cell, QStringLiteral(" 34"));
+  EXPECT_EQ(cell->text(), QStringLiteral(" 3"));
+  EXPECT_EQ(form.findChild<QLabel*>("RefusalNote")->text(),
+            QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 1 Zeichen."));
+  form.StringGrid1->setCurrentCell(2, 4);  // leaving the cell takes its text
+  form.BitBtn1Click();
+  EXPECT_EQ(Grade(0, "Mathematik"), "3");
 }
 
 TEST_F(FachEingTest, ChangingTheSubjectWritesThePreviousOneBackFirst) {

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QValidator>
+#include <QVariant>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -66,23 +67,44 @@ class Cp1252Validator : public QValidator {
   mutable bool refused_ = false;
 };
 
+// The property that names a field's capacity where the edit's maxLength is
+// not it (a cell whose leading blanks are not stored).
+constexpr const char* kFieldCapacity = "quorvFieldCapacity";
+
+int LeadingBlanks(const QString& text) {
+  int n = 0;
+  while (n < text.size() && text[n] == u' ') ++n;
+  return n;
+}
+
 // Cell editors that hold what the column's field holds; a longer text the
-// program put into the cell is shown whole.
+// program put into the cell is shown whole. Where the stored text skips
+// leading blanks, they do not count.
 class CapacityDelegate : public QStyledItemDelegate {
  public:
-  CapacityDelegate(QObject* parent, std::vector<int> capacities)
+  CapacityDelegate(QObject* parent, std::vector<CellCapacity> capacities)
       : QStyledItemDelegate(parent), capacities_(std::move(capacities)) {}
 
   void setEditorData(QWidget* editor, const QModelIndex& index) const override {
     const auto column = static_cast<std::size_t>(index.column());
     auto* edit = qobject_cast<QLineEdit*>(editor);
-    if (edit && column < capacities_.size() && capacities_[column] > 0)
-      edit->setMaxLength(std::max(capacities_[column], static_cast<int>(index.data(Qt::EditRole).toString().size())));
+    if (edit && column < capacities_.size() && capacities_[column].Chars > 0) {
+      const CellCapacity capacity = capacities_[column];
+      const int shown = static_cast<int>(index.data(Qt::EditRole).toString().size());
+      const bool first = !edit->property(kFieldCapacity).isValid();
+      edit->setProperty(kFieldCapacity, capacity.Chars);
+      auto fit = [edit, capacity, shown](const QString& text) {
+        const int free = capacity.LeadingBlanksFree ? LeadingBlanks(text) : 0;
+        edit->setMaxLength(std::max(shown, capacity.Chars + free));
+      };
+      fit(index.data(Qt::EditRole).toString());
+      if (first && capacity.LeadingBlanksFree) QObject::connect(edit, &QLineEdit::textChanged, edit, fit);
+    }
     QStyledItemDelegate::setEditorData(editor, index);
   }
 
  private:
-  std::vector<int> capacities_;
+  std::vector<CellCapacity> capacities_;
 };
 
 // Runs a function on the events of the object it filters.
@@ -144,7 +166,8 @@ void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink, const TakenSink&
   QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, sink, guard, refusedText] {
     if (guard->TakeRefusal() || edit->text().size() < edit->maxLength()) return;
     *refusedText = edit->text();
-    if (sink) sink(edit, FieldFullText(edit->maxLength()));
+    const QVariant capacity = edit->property(kFieldCapacity);
+    if (sink) sink(edit, FieldFullText(capacity.isValid() ? capacity.toInt() : edit->maxLength()));
   });
   if (!taken) return;
   // The text a cut paste leaves is no input taken after its refusal.
@@ -165,7 +188,7 @@ void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink, const TakenSink& 
   }
 }
 
-void SetCellCapacities(QAbstractItemView* view, std::vector<int> capacityByColumn) {
+void SetCellCapacities(QAbstractItemView* view, std::vector<CellCapacity> capacityByColumn) {
   view->setItemDelegate(new CapacityDelegate(view, std::move(capacityByColumn)));
 }
 

@@ -46,8 +46,13 @@ void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink, const TakenSink&
 // opened.
 void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink, const TakenSink& taken = {});
 
-// The capacity of the cell editors of each column (0: no limit).
-void SetCellCapacities(QAbstractItemView* view, std::vector<int> capacityByColumn);
+// The capacity of a column's cell editors (0: no limit); where the stored
+// text skips leading blanks, they are free.
+struct CellCapacity {
+  int Chars = 0;
+  bool LeadingBlanksFree = false;
+};
+void SetCellCapacities(QAbstractItemView* view, std::vector<CellCapacity> capacityByColumn);
 
 // For a dialog without a status line: the refusals are said in a line of
 // text at the foot of the dialog ("RefusalNote"), hidden again at the next
