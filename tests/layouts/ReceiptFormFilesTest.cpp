@@ -16,6 +16,7 @@
 #include "mainwindow/MainPrintCommands.h"
 #include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
+#include "printengine/PrinterFonts.h"
 #include "records/TextWrap.h"
 #include "support/FixedPrinter.h"
 #include "support/ScriptedMessages.h"
@@ -179,23 +180,53 @@ TEST_F(ShippedReceiptForms, ReceiptsPrintEveryTextInsideThePrintableAreaWithoutO
   }
 }
 
+// Two reports share a sheet, each on its half; the conference print gives each
+// report with its remarks a sheet of its own. Whole texts, running and in 6
+// and 3 paragraphs, print in the report forms' text size (Times 3.5 mm) or
+// larger.
 TEST_F(ShippedReceiptForms, LearningReportsFitTheirHalfSheetWithTheWholeText) {
-  const quorv::TPupilRecord pupil = FullPupil();
-  for (int conference : {0, 1}) {
-    PrintOptions.ConferencePrint = static_cast<std::uint16_t>(conference);
-    for (int top : {150, quorv::kHalfSheetOffset}) {
-      PrintOptions.TopMargin = static_cast<std::uint16_t>(top);
+  const struct {
+    int Conference;
+    int Top;
+    SheetRect Area;
+  } sheets[] = {
+      {0, 150, kUpperHalf},
+      {0, quorv::kHalfSheetOffset, kLowerHalf},
+      {1, 150, kPrintable},
+  };
+  const QString texts[][2] = {
+      {DevelopmentProse(), RemarksProse()},
+      {testsupport::DevelopmentTextInParagraphs(), testsupport::RemarksInParagraphs()},
+  };
+  const int textHeight = quorv::PrinterFontHeight(quorv::PrinterFont(17), 0);
+  for (const auto& sheet : sheets) {
+    PrintOptions.ConferencePrint = static_cast<std::uint16_t>(sheet.Conference);
+    PrintOptions.TopMargin = static_cast<std::uint16_t>(sheet.Top);
+    for (const auto& [development, remarks] : texts) {
+      quorv::TPupilRecord pupil = FullPupil();
+      quorv::WideStringToBuffer(development, pupil.DevelopmentText);
+      quorv::WideStringToBuffer(remarks, pupil.RemarksText);
       const platform::RecordingCanvas canvas = DrawLearningReport(pupil);
-      const QString what = QStringLiteral("conference %1, top %2").arg(conference).arg(top);
-      ExpectTidy(canvas, top == 150 ? kUpperHalf : kLowerHalf, what);
-      // Nothing of the texts is lost.
+      const QString what = QStringLiteral("conference %1, top %2, %3 paragraphs")
+                               .arg(sheet.Conference)
+                               .arg(sheet.Top)
+                               .arg(development.count(QLatin1Char('\n')) + 1);
+      ExpectTidy(canvas, sheet.Area, what);
       QString printed;
-      for (const DrawnText& t : testsupport::DrawnTexts(canvas)) printed += t.Text + QLatin1Char(' ');
-      const QString name = quorv::PupilDisplayName(pupil);
-      EXPECT_TRUE(printed.contains(name)) << what.toStdString();
+      QStringList small;  // texts under the heading in a smaller font
+      bool belowHeading = false;
+      for (const DrawnText& t : testsupport::DrawnTexts(canvas)) {
+        printed += t.Text + QLatin1Char(' ');
+        if (belowHeading && t.Op.State.Font.Height < textHeight) small << t.Text;
+        belowHeading = belowHeading || t.Text == QStringLiteral("Lernentwicklungsbericht");
+      }
+      EXPECT_TRUE(belowHeading) << what.toStdString();
+      EXPECT_TRUE(small.isEmpty()) << what.toStdString() << ": " << small.size() << " texts in a smaller font, "
+                                   << small.value(0).toStdString();
+      EXPECT_TRUE(printed.contains(quorv::PupilDisplayName(pupil))) << what.toStdString();
       printed = printed.simplified();
-      EXPECT_TRUE(printed.contains(DevelopmentProse().simplified())) << what.toStdString();
-      EXPECT_EQ(printed.contains(RemarksProse().simplified()), conference == 1) << what.toStdString();
+      EXPECT_TRUE(printed.contains(development.simplified())) << what.toStdString();
+      EXPECT_EQ(printed.contains(remarks.simplified()), sheet.Conference == 1) << what.toStdString();
     }
   }
 }

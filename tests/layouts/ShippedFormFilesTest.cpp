@@ -281,6 +281,56 @@ TEST_F(ShippedFormDrawing, FullTextsPrintCompletely) {
   }
 }
 
+// The heights of the horizontal rules that pass x, in 0.1 mm down the sheet.
+std::vector<double> RulesAt(const std::vector<testsupport::SheetRect>& lines, double x) {
+  std::vector<double> ys;
+  for (const testsupport::SheetRect& l : lines)
+    if (l.Bottom - l.Top < 10 && l.Left <= x && x <= l.Right) ys.push_back((l.Top + l.Bottom) / 2);
+  return ys;
+}
+
+const testsupport::DrawnText* TextStartingWith(const std::vector<testsupport::DrawnText>& texts,
+                                               const QString& start) {
+  const auto it = std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.Text.startsWith(start); });
+  return it == texts.end() ? nullptr : &*it;
+}
+
+// On the one-page Gymnasium reports place and date stand 4 mm or more below
+// the last remarks rule (the top of their capitals), and the head teacher
+// signs between the rule of place and date and the own rule with room to
+// spare.
+TEST_F(ShippedFormDrawing, PlaceAndDateClearOfTheRemarksWithRoomToSign) {
+  const struct {
+    int Form;
+    double SignatureRoom;
+  } forms[] = {{23, 130}, {24, 100}, {25, 100}};
+  for (const auto& f : forms) {
+    const quorv::TPupilRecord pupil = Pupil(f.Form, kLongValues);
+    platform::RecordingCanvas canvas(PlainA4Printer());
+    Draw(canvas, f.Form, pupil, 1);
+    const std::vector<testsupport::DrawnText> texts = testsupport::DrawnTexts(canvas);
+    const std::vector<testsupport::SheetRect> lines = testsupport::DrawnLines(canvas);
+    const testsupport::DrawnText* remarks = TextStartingWith(texts, QStringLiteral("Vermerke:"));
+    const testsupport::DrawnText* place = TextStartingWith(texts, pupil.IssuePlace.text() + QStringLiteral(", "));
+    const testsupport::DrawnText* head = TextStartingWith(texts, QStringLiteral("Schulleiter(in)"));
+    ASSERT_TRUE(remarks != nullptr && place != nullptr && head != nullptr) << f.Form;
+    // The remarks rules run across the form between their label and the signatures.
+    double lastRemarksRule = 0;
+    for (const testsupport::SheetRect& l : lines)
+      if (l.Right - l.Left > 1500 && l.Top > remarks->Body.Bottom && l.Bottom < head->Body.Top)
+        lastRemarksRule = std::max(lastRemarksRule, (l.Top + l.Bottom) / 2);
+    ASSERT_GT(lastRemarksRule, 0) << f.Form;
+    EXPECT_GE(place->Body.Top - lastRemarksRule, 40) << "form " << f.Form;
+    double placeRule = kSheetHeight;
+    for (const double y : RulesAt(lines, place->Ink.Left))
+      if (y >= place->Body.Bottom) placeRule = std::min(placeRule, y);
+    double headRule = 0;
+    for (const double y : RulesAt(lines, head->Ink.Left))
+      if (y <= head->Body.Top) headRule = std::max(headRule, y);
+    EXPECT_GE(headRule - placeRule, f.SignatureRoom) << "form " << f.Form;
+  }
+}
+
 // On the forms with course letters, a language's name that would reach the
 // letter of its row prints squeezed clear of it; ordinary names as they are.
 TEST_F(ShippedFormDrawing, ALongLanguageNameIsSqueezedClearOfItsCourseLetter) {

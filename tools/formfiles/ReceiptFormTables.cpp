@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "formfiles/FormTableParts.h"
 #include "layouts/ReceiptLayouts.h"
 #include "printengine/Primitives.h"
 
@@ -85,23 +86,31 @@ TFormFieldTable ReceiptA5FormTable() {
   });
 }
 
-// Half A4 (A5 landscape), two to a sheet: the name line, the heading, the
-// report text and the remarks beside their label within 180 x 125 mm, all in
-// Times 3 mm, the remarks up to 1675 clear of the inner margin.
+// Half A4 (A5 landscape), two to a sheet: the name line, the heading and the
+// report text in the report forms' text font and line length, within 185 x
+// 128 mm, so that the report 148.5 mm lower begins below it. The remarks
+// print only for the conference, one report a sheet, under the text.
 TFormFieldTable LearningReportFormTable() {
+  using formtable::kCharsPerLine;
+  using formtable::kText;
+  using formtable::kTextLeft;
+  constexpr int kSpacing = 42;
+  constexpr int kTextY = 350;
+  constexpr int kLines = DevelopmentTextLines(kCharsPerLine);
+  constexpr int kRemarksLabelY = kTextY + (kLines - 1) * kSpacing + 90;
   return Table({
       {lfFrameTopLeft, 0, 0, L, 0, 0, 0},  // not drawn; X gives the width
-      {lfFrameBottomRight, 1800, 1250, L, 0, 0, 0},
-      {lfNameBox, 900, 170, L, 15, 1, 1},
+      {lfFrameBottomRight, formtable::kFrameRight, 1280, L, 0, 0, 0},
+      {lfNameBox, formtable::kMiddle, 170, L, 15, 1, 1},
       {lfName, 130, 160, L, 11, 1, 1},
       {lfBirthDate, 1280, 160, L, 11, 1, 1},
       {lfClassName, 1600, 160, L, 11, 1, 1},
-      {lfHeading, 900, 290, C, 42, 1, 1},
-      {lfText, 100, 350, L, 15, 1, 1},
-      {lfTextParams, DevelopmentTextLines(130), 36, L, 130, 1, 1},
-      {lfRemarksLabel, 100, 1085, L, 16, 1, 1},
-      {lfRemarks, 260, 1085, L, 15, 1, 1},
-      {lfRemarksParams, RemarksLines(122), 36, L, 122, 1, 1},
+      {lfHeading, formtable::kMiddle, 290, C, 42, 1, 1},
+      {lfText, kTextLeft, kTextY, L, kText, 1, 1},
+      {lfTextParams, kLines, kSpacing, L, kCharsPerLine, 1, 1},
+      {lfRemarksLabel, formtable::kLeft, kRemarksLabelY, L, formtable::kBold, 1, 1},
+      {lfRemarks, kTextLeft, kRemarksLabelY + 70, L, kText, 1, 1},
+      {lfRemarksParams, RemarksLines(kCharsPerLine), kSpacing, L, kCharsPerLine, 1, 1},
   });
 }
 

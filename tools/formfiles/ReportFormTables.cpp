@@ -212,12 +212,13 @@ TFormFieldTable GymnasiumLeavingForm() {
                  {55, kLeft, 2050, L, kBold, 1, 1},
                  {56, kOverallGradeX, 2050, C, kBold, 1, 1},
                  {57, kOverallAdditionX, 2050, L, kSmall, 1, 1},
-                 {68, kLeft, 2120, L, kBold, 1, 1},
-                 // The remarks in Times 3 mm; 16 mm for the signatures below place and date.
-                 {69, kTextLeft, 2170, L, kSmall, 1, 1},
+                 {68, kLeft, 2110, L, kBold, 1, 1},
+                 // The remarks in Times 3 mm; place and date more than 4 mm below their last
+                 // line, 14 mm for the signatures below place and date.
+                 {69, kTextLeft, 2160, L, kSmall, 1, 1},
                  Parameters(70, RemarksLines(kSmallCharsPerLine), 40, kSmallCharsPerLine),
-                 {106, kPlaceRuleField, 2430, L, kSmall, 1, 1},
-                 {107, 130, 2420, L, kBold, 1, 1},
+                 {106, kPlaceRuleField, 2450, L, kSmall, 1, 1},
+                 {107, 130, 2440, L, kBold, 1, 1},
                  {108, kLeftRuleField, 2590, L, kSmall, 1, 1},
                  {110, kRightRuleField, 2590, L, kSmall, 1, 1},
                  {112, kMiddle, 2570, C, kText, 1, 1},
@@ -265,12 +266,13 @@ TFormFieldTable GymnasiumExamForm() {
                  {63, kLeft, 1960, L, kText, 1, 1},
                  {64, 281, 1952, C, kBold, 1, 1},
                  {74, 656, 1952, C, kBold, 1, 1},
-                 {68, kLeft, 2015, L, kBold, 1, 1},
-                 // The remarks in Times 3 mm; 12 mm for the signatures below place and date.
-                 {69, kTextLeft, 2060, L, kSmall, 1, 1},
+                 {68, kLeft, 2010, L, kBold, 1, 1},
+                 // The remarks in Times 3 mm; place and date more than 4 mm below their last
+                 // line, 10 mm for the signatures below place and date.
+                 {69, kTextLeft, 2055, L, kSmall, 1, 1},
                  Parameters(70, RemarksLines(kSmallCharsPerLine), 38, kSmallCharsPerLine),
-                 {106, kPlaceRuleField, 2310, L, kSmall, 1, 1},
-                 {107, 130, 2300, L, kBold, 1, 1},
+                 {106, kPlaceRuleField, 2330, L, kSmall, 1, 1},
+                 {107, 130, 2320, L, kBold, 1, 1},
                  {108, kLeftRuleField, 2430, L, kSmall, 1, 1},
                  {110, kRightRuleField, 2430, L, kSmall, 1, 1},
                  {112, kMiddle, 2410, C, kText, 1, 1},
