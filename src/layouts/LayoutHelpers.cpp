@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "layouts/PrintJob.h"
+#include "layouts/TextBlockWidth.h"
 #include "platform/Cp1252.h"
 #include "platform/PrinterCaps.h"
 #include "platform/TextMeasure.h"
@@ -307,16 +308,19 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
 }
 
 void PrintRecordText(Canvas& canvas, const TPupilRecord& pupil, TRecordText text, const TFormField& field,
-                     const TFormField& parameterField, int page, const PageOrigins& origins) {
+                     const TFormField& parameterField, int page, const PageOrigins& origins, int blockStart,
+                     int blockEnd) {
   const std::string_view bytes =
       text == TRecordText::Development ? pupil.DevelopmentText.bytes() : pupil.RemarksText.bytes();
   // A block holds at most 25 lines whatever the form file says.
   const int lines = TextBlockLineCount(parameterField);
   const int width = parameterField.FontNumber;
+  const TLineWidthLimit limit = BlockLineLimit(FieldFont(canvas.font(), field), canvas.state().CharacterExtra, field,
+                                               blockStart, blockEnd);
   TTextLines wrapped{};
-  WrapAndStrike(bytes, lines, wrapped, width, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes());
+  WrapAndStrike(bytes, lines, wrapped, width, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes(), limit);
   PrintTextBlock(canvas, wrapped, field, parameterField, page, origins);
-  const TWrapMeasure needed = MeasureWrappedText(bytes, width);
+  const TWrapMeasure needed = MeasureWrappedText(bytes, width, limit);
   if (needed.Lines > lines || !needed.LongWord.empty())
     ReportCutText({pupil.KeyNumber, pupil.Surname.text() + QStringLiteral(", ") + pupil.FirstName.text(), text,
                    std::max(needed.Lines - lines, 0), Text(needed.LongWord)});
@@ -756,7 +760,7 @@ void PrintRuledText(TPageFrame& frame, TRecordText text, int field, int paramete
   if (PrintOptions.NoRuledLines != 1)
     for (int i = 0; i < TextBlockLineCount(params); ++i)
       DrawLine(frame.Canvas, frame.M, frame.W - frame.M, at.Y + i * params.Y, frame.Ox, frame.Oy, 1);
-  PrintRecordText(frame.Canvas, frame.Pupil, text, at, params, at.Page, frame.Origins);
+  PrintRecordText(frame.Canvas, frame.Pupil, text, at, params, at.Page, frame.Origins, frame.M, frame.W - frame.M);
 }
 
 }  // namespace

@@ -124,10 +124,13 @@ void StrikeOverPart(platform::Canvas& canvas, const QString& base, const TFormFi
                     QChar fill, const TFormField& strike, int page, const PageOrigins& origins);
 
 // The pupil's record text wrapped and struck out into the block at field with
-// the parameters of parameterField, on the page; what the block cannot hold
+// the parameters of parameterField, on the page; no line passes the block's
+// right end blockEnd (nor, right-aligned, its left end blockStart) in the
+// field's font and the canvas's character spacing. What the block cannot hold
 // is reported as a cut text.
 void PrintRecordText(platform::Canvas& canvas, const TPupilRecord& pupil, TRecordText text, const TFormField& field,
-                     const TFormField& parameterField, int page, const PageOrigins& origins);
+                     const TFormField& parameterField, int page, const PageOrigins& origins, int blockStart,
+                     int blockEnd);
 
 // The character spacing of a name on a rule of ruleLength units.
 int NameSqueeze(int nameLength, int ruleLength);

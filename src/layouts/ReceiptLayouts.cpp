@@ -115,9 +115,10 @@ class TSheetPage {
     if (f.FontNumber != 0) Line(f.X, width_ - f.X - 1, f.Y, f.FontNumber);
   }
 
-  // A record text in the block at field n with the parameters of field n + 1.
+  // A record text in the block at field n with the parameters of field n + 1;
+  // the block ends where the header boxes end on the right.
   void TextBlock(const TPupilRecord& pupil, TRecordText text, int n) {
-    PrintRecordText(canvas_, pupil, text, Field(n), Field(n + 1), 1, origins_);
+    PrintRecordText(canvas_, pupil, text, Field(n), Field(n + 1), 1, origins_, margin_, width_ - margin_);
   }
 
  private:

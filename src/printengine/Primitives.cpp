@@ -80,16 +80,17 @@ unsigned FieldTextAlign(int align) {
 
 void SetFieldAlign(Canvas& canvas, int align) { canvas.SetTextAlign(FieldTextAlign(align)); }
 
-void SelectFieldFont(Canvas& canvas, const TFormField& field) {
+platform::FontSpec FieldFont(platform::FontSpec font, const TFormField& field) {
   const TPrinterFont& printerFont = PrinterFont(field.FontNumber);
-  platform::FontSpec font = canvas.font();
   font.Weight = printerFont.bold() ? 700 : 400;
   font.Italic = printerFont.italic();
   font.Underline = printerFont.underline();
   font.Height = PrinterFontHeight(printerFont, PrintOptions.FontHeightCompensation);
   font.FaceName = QString::fromLatin1(printerFont.Face);
-  canvas.SetFont(font);
+  return font;
 }
+
+void SelectFieldFont(Canvas& canvas, const TFormField& field) { canvas.SetFont(FieldFont(canvas.font(), field)); }
 
 bool FieldIsPrintable(const TFormField& field) {
   return field.Active == 1 && field.Page == 1 && field.X > 0 && field.X < kA4Width && field.Y > 0 &&

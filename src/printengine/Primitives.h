@@ -36,6 +36,8 @@ void SetFieldAlign(platform::Canvas& canvas, int align);
 // Sets style, height and face of the canvas font from the field's font
 // number, the height by PrintOptions.FontHeightCompensation.
 void SelectFieldFont(platform::Canvas& canvas, const TFormField& field);
+// The font SelectFieldFont makes of base for the field.
+platform::FontSpec FieldFont(platform::FontSpec base, const TFormField& field);
 
 // Active on page 1 and strictly inside an A4 sheet.
 bool FieldIsPrintable(const TFormField& field);

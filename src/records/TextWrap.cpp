@@ -18,6 +18,27 @@ constexpr char kLF = '\n';
 
 bool IsBreakChar(char c) { return c == ' ' || c == '-'; }
 
+std::size_t Byte(char c) { return static_cast<unsigned char>(c); }
+
+// How many characters of s fit the width limit: up to the first one whose
+// glyph would end beyond it (blanks always fit, trailing ones do not count).
+std::size_t FittingLength(std::string_view s, const TLineWidthLimit& limit) {
+  if (limit.Widths == nullptr) return s.size();
+  double run = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != ' ' && run + limit.Widths->Reach[Byte(s[i])] > limit.Available) return i;
+    run += limit.Widths->Advance[Byte(s[i])];
+  }
+  return s.size();
+}
+
+bool FitsWidth(std::string_view s, const TLineWidthLimit& limit) { return FittingLength(s, limit) == s.size(); }
+
+std::string Fitting(std::string s, const TLineWidthLimit& limit) {
+  s.resize(FittingLength(s, limit));
+  return s;
+}
+
 void ClearLines(TTextLines& lines, int count) {
   for (int i = 0; i < count; ++i) lines[static_cast<std::size_t>(i)].Len = 0;
 }
@@ -30,8 +51,9 @@ struct StrikeContext {
   int w;
   int last;
   char strikeChar;
-  std::string strike;      // five strike characters
-  std::string strikeLine;  // w strike characters
+  TLineWidthLimit limit;
+  std::string strike;      // five strike characters (as many as fit)
+  std::string strikeLine;  // w strike characters (as many as fit)
 
   TTextLine& line(int i) { return lines[static_cast<std::size_t>(i)]; }
   std::string_view lastLine() const {
@@ -56,8 +78,9 @@ void FillUnusedLines(StrikeContext& s) { s.setAfterLast(s.strikeLine); }
 
 void AppendEndSequence(StrikeContext& s) {
   if (EndsWithStrike(s.lastLine())) return;
-  if (s.last >= 0 && s.lastLength() < s.w - 7) {
-    s.line(s.last).set(std::string(s.lastLine()) + ' ' + s.strike);
+  const std::string closed = std::string(s.lastLine()) + ' ' + s.strike;
+  if (s.last >= 0 && s.lastLength() < s.w - 7 && FitsWidth(closed, s.limit)) {
+    s.line(s.last).set(closed);
   } else if (s.last + 1 < s.n) {
     s.line(s.last + 1).set(s.strike);
   }
@@ -67,7 +90,7 @@ void FillLastAndUnusedLines(StrikeContext& s) {
   if (s.last >= 0 && s.lastLength() < s.w - 6) {
     std::string filled(s.lastLine());
     filled.resize(static_cast<std::size_t>(s.w), s.strikeChar);
-    s.line(s.last).set(filled);
+    s.line(s.last).set(Fitting(filled, s.limit));
   }
   s.setAfterLast(s.strikeLine);
 }
@@ -109,7 +132,7 @@ namespace {
 // The wrapping itself, for lines 0..maxLines-1. A line is a piece of the text:
 // onLine(line, piece) is called once for every line that holds text.
 template <typename OnLine>
-TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, OnLine onLine) {
+TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, const TLineWidthLimit& limit, OnLine onLine) {
   TWrapMeasure measure;
   // A line holds at most 130 characters: wider fields wrap at 130, and a word
   // longer than that but within the width keeps its first 130 characters.
@@ -119,6 +142,7 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, OnLine onLin
   std::size_t pos = 0;
   std::size_t start = 0;  // where the current line's piece begins
   int len = 0;            // its length
+  double run = 0;         // its printed width, trailing blanks included
   int line = 0;
   auto endLine = [&] {
     if (len > 0) {
@@ -127,6 +151,11 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, OnLine onLin
     }
     ++line;
     len = 0;
+    run = 0;
+  };
+  // A blank never passes the width: trailing blanks do not count.
+  auto fitsWidth = [&](char c) {
+    return limit.Widths == nullptr || c == ' ' || run + limit.Widths->Reach[Byte(c)] <= limit.Available;
   };
   auto isText = [&](std::size_t i) { return static_cast<unsigned char>(text[i]) >= 32; };
   while (line < maxLines && pos < text.size()) {
@@ -140,13 +169,15 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, OnLine onLin
     }
     if (!isText(pos)) break;  // NUL or another control ends the text
 
-    if (len < w) {
+    const bool full = len >= w;
+    if (!full && fitsWidth(c)) {
       if (len == 0) start = pos;
       ++len;
+      if (limit.Widths != nullptr) run += limit.Widths->Advance[Byte(c)];
       ++pos;
       continue;
     }
-    if (IsBreakChar(c)) {  // the line is full: the break character is dropped
+    if (full && IsBreakChar(c)) {  // the line is full: the break character is dropped
       ++pos;
       endLine();
       continue;
@@ -166,9 +197,9 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, OnLine onLin
     const std::size_t wordStart = pos - static_cast<std::size_t>(taken);
     std::size_t end = pos;
     while (end < text.size() && isText(end) && !IsBreakChar(text[end])) ++end;
-    measure.LongWord = text.substr(wordStart, end - wordStart);
-    // Longer than the width: the rest is not placed.
-    if (static_cast<int>(end - wordStart) > width) break;
+    measure.LongWord = text.substr(wordStart, std::max<std::size_t>(end - wordStart, 1));
+    // Wider than the line or longer than the width: the rest is not placed.
+    if (!full || static_cast<int>(end - wordStart) > width) break;
     len = taken;  // the line keeps its first 130 characters
     pos = end;
     if (pos < text.size() && IsBreakChar(text[pos])) ++pos;
@@ -180,22 +211,23 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, OnLine onLin
 
 }  // namespace
 
-void WrapText(std::string_view text, int n, TTextLines& lines, int w) {
+void WrapText(std::string_view text, int n, TTextLines& lines, int w, TLineWidthLimit limit) {
   if (n < 1 || n > kMaxTextLines) {
     ClearLines(lines, kMaxTextLines);
     return;
   }
   ClearLines(lines, n);
-  WrapPieces(text, n, w, [&](int i, std::string_view piece) { lines[static_cast<std::size_t>(i)].set(piece); });
+  WrapPieces(text, n, w, limit,
+             [&](int i, std::string_view piece) { lines[static_cast<std::size_t>(i)].set(piece); });
 }
 
-TWrapMeasure MeasureWrappedText(std::string_view text, int w) {
-  return WrapPieces(text, std::numeric_limits<int>::max(), w, [](int, std::string_view) {});
+TWrapMeasure MeasureWrappedText(std::string_view text, int w, TLineWidthLimit limit) {
+  return WrapPieces(text, std::numeric_limits<int>::max(), w, limit, [](int, std::string_view) {});
 }
 
 void WrapAndStrike(std::string_view text, int n, TTextLines& lines, int w, int strikeMode,
-                   std::string_view strikeChar) {
-  WrapText(text, n, lines, w);
+                   std::string_view strikeChar, TLineWidthLimit limit) {
+  WrapText(text, n, lines, w, limit);
   if (n < 1 || n > kMaxTextLines) return;
   if (strikeMode < 0 || strikeMode >= static_cast<int>(std::size(kStrikeActions))) return;
   if (strikeChar.empty()) return;  // nothing to strike with
@@ -211,8 +243,9 @@ void WrapAndStrike(std::string_view text, int n, TTextLines& lines, int w, int s
                         w,
                         last,
                         sc,
-                        std::string(kStrikeRepeat, sc),
-                        std::string(static_cast<std::size_t>(w), sc)};
+                        limit,
+                        Fitting(std::string(kStrikeRepeat, sc), limit),
+                        Fitting(std::string(static_cast<std::size_t>(w), sc), limit)};
   kStrikeActions[strikeMode](context);
 }
 

@@ -26,32 +26,51 @@ enum TStrikeMode : int {
   StrikeFillAll = 5,  // only a settings file can hold it
 };
 
+// The printed widths of the Windows-1252 characters in one font, 0.1 mm:
+// Advance places the next character (character spacing included), Reach is
+// where the character's glyph ends when it is the last one of a line.
+struct TCharWidths {
+  std::array<double, 256> Advance{};
+  std::array<double, 256> Reach{};
+};
+
+// The second limit to a line besides its characters: its printed width from
+// the line's start, trailing blanks left out, within Available (0.1 mm).
+// Without Widths the lines are limited by their characters alone.
+struct TLineWidthLimit {
+  const TCharWidths* Widths = nullptr;
+  double Available = 0;
+};
+
 // Wraps text into lines 0..n-1 of at most w characters (and at most 130). The
 // text ends at its end, at a NUL or at any other character below 32 except CR
 // and LF. CR, LF, CR LF and LF CR each end a line. Words move whole to the
 // next line; a word longer than w stops the wrapping, the lines before it keep
 // their text; a word longer than 130 characters but not than w keeps its first
-// 130. n outside 1..25 empties all lines.
-void WrapText(std::string_view text, int n, TTextLines& lines, int w);
+// 130. With a width limit a line also ends before the word that would pass
+// it, and a word wider than a whole line stops the wrapping. n outside 1..25
+// empties all lines.
+void WrapText(std::string_view text, int n, TTextLines& lines, int w, TLineWidthLimit limit = {});
 
 // How WrapText places a text at width w when the lines do not run out.
 struct TWrapMeasure {
   int Lines = 0;  // up to the last line that holds text
-  // A word longer than a line: the wrapping stops there (or, above 130
-  // characters within the width, the word loses its end). Empty when none.
+  // A word longer or wider than a line: the wrapping stops there (or, above
+  // 130 characters within the width, the word loses its end). Empty when none.
   std::string_view LongWord;
 };
-TWrapMeasure MeasureWrappedText(std::string_view text, int w);
+TWrapMeasure MeasureWrappedText(std::string_view text, int w, TLineWidthLimit limit = {});
 
 // WrapText, then strikes out the lines the text leaves unused by strikeMode with
-// strikeChar (its first character; empty strikes with nothing).
+// strikeChar (its first character; empty strikes with nothing). With a width
+// limit the strikes stay within it too.
 void WrapAndStrike(std::string_view text, int n, TTextLines& lines, int w, int strikeMode,
-                   std::string_view strikeChar);
+                   std::string_view strikeChar, TLineWidthLimit limit = {});
 
 template <int N>
 void WrapAndStrike(const platform::CharArray<N>& text, int n, TTextLines& lines, int w,
-                   int strikeMode, std::string_view strikeChar) {
-  WrapAndStrike(text.bytes(), n, lines, w, strikeMode, strikeChar);
+                   int strikeMode, std::string_view strikeChar, TLineWidthLimit limit = {}) {
+  WrapAndStrike(text.bytes(), n, lines, w, strikeMode, strikeChar, limit);
 }
 
 // True when the last five characters of line contain "- -" or "--"; false for

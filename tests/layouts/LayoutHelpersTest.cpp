@@ -484,6 +484,41 @@ TEST_F(FrameTest, TextBlockOfMoreThan25LinesPrintsItsTextIn25) {
   }
 }
 
+// What the blocks (4 and 2 lines) cannot hold is named after the print, with
+// the pupil: missing lines, a word that no line holds though the lines do not
+// run out (its first 30 characters), both texts of one pupil.
+TEST_F(FrameTest, TextsTheirBlocksCannotHoldAreNamed) {
+  const struct {
+    const char* Development;
+    const char* Remarks;
+    int Characters;  // per line
+    QString Named;
+  } cases[] = {
+      {"Ein Satz.", "Eins", 40, QString()},
+      {"Eins Donaudampfschifffahrtsgesellschaftskapitaen", "", 40,
+       QStringLiteral("Lernentwicklungsbericht – das Wort „Donaudampfschifffahrtsgesellsc…“ passt in keine Zeile")},
+      {"1\r\n2\r\n3\r\n4\r\n5\r\n6", "1\r\n2\r\n3", 40,
+       QStringLiteral("Lernentwicklungsbericht – 2 Zeilen fehlen\rMuster, Anna: Vermerke – 1 Zeile fehlt")},
+      {"Eins Klassenkonferenzvorbereitungen", "", 20,
+       QStringLiteral("Lernentwicklungsbericht – das Wort „Klassenkonferenzvorbereitungen“ passt in keine Zeile")},
+      {"Eins Klassenkonferenzvorbereitungszeit", "", 20,
+       QStringLiteral("Lernentwicklungsbericht – das Wort „Klassenkonferenzvorbereitungsz…“ passt in keine Zeile")},
+  };
+  for (const auto& c : cases) {
+    pupil_.DevelopmentText.set(c.Development);
+    pupil_.RemarksText.set(c.Remarks);
+    F(67).FontNumber = F(70).FontNumber = static_cast<std::uint16_t>(c.Characters);
+    quorv::ClearCutTexts();
+    Draw(FullSpec(nullptr));
+    const QString plea = c.Named.contains(u'\r') ? QStringLiteral("diese Texte.") : QStringLiteral("diesen Text.");
+    const QString named = c.Named.isEmpty() ? QString()
+                                            : QStringLiteral("Nicht alle Zeilen passten auf den Ausdruck:\rMuster, Anna: ") +
+                                                  c.Named + QStringLiteral("\r\rBitte kürzen Sie ") + plea;
+    EXPECT_EQ(quorv::CutTextsMessage(quorv::CutTexts()), named) << c.Development;
+  }
+  quorv::ClearCutTexts();
+}
+
 TEST_F(FrameTest, TextBlockOfNoLinesDrawsNoRulesAndNoText) {
   F(67).X = 0;
   pupil_.DevelopmentText.set("Ein Text");

@@ -428,6 +428,41 @@ TEST_F(PreViewFormTest, ALineNamesTheTextsThePageCannotPrintWhole) {
                                 QString()}));
 }
 
+// The line naming the texts the page cannot print whole stands below the
+// sheet, which takes the whole height when there is no such line; the line
+// follows a change of the print options made from the preview.
+TEST_F(PreViewFormTest, CutTextsLineBelowTheSheetFollowsThePrintOptions) {
+  PreviewJob(15, 1);
+  ReportJob.Pupil.DevelopmentText.set("Anna arbeitet im Unterricht stets aufmerksam und zuverlaessig mit.");
+  QDialog options;
+  options.setObjectName(QStringLiteral("DrkEinstForm"));
+  TPreViewForm& f = form();
+  f.DrkEinstForm = &options;
+  f.resize(1000, 800);
+  f.show();
+  testsupport::ScriptedDialogs dialogs;
+  // A wide inner margin leaves the text's four lines too short for it.
+  for (const int margin : {1000, 100}) {
+    dialogs.expect(QStringLiteral("DrkEinstForm"), [margin](QDialog&) {
+      quorv::PrintOptions.InnerMargin = static_cast<std::uint16_t>(margin);
+      return 1;
+    });
+    f.BitBtn5->click();
+    const bool cut = margin == 1000;
+    EXPECT_EQ(f.CutTextsLine->isVisible(), cut) << margin;
+    EXPECT_EQ(f.CutTextsLine->text().contains(QStringLiteral("Lernentwicklungsbericht – ")), cut) << margin;
+    const QRect line = f.CutTextsLine->geometry();
+    const int above = cut ? line.top() : f.height();
+    EXPECT_EQ(f.Layout().SheetRect,
+              quorv::LayoutPreviewPage(platform::CurrentPrinterCaps(), QSize(f.width(), above)).SheetRect)
+        << margin;
+    if (cut) {
+      EXPECT_GT(line.height(), 0);
+      EXPECT_FALSE(f.Layout().SheetRect.intersects(line));
+    }
+  }
+}
+
 // Run with QUORV_PREVIEW_SCREENSHOT=<file.png> (under xvfb-run with
 // QT_QPA_PLATFORM=xcb) to see the maximised preview of a framed page.
 TEST_F(PreViewFormTest, Screenshot) {

@@ -172,6 +172,16 @@ TEST_F(ShippedReceiptForms, ReceiptsPrintEveryTextInsideThePrintableAreaWithoutO
             for (const QString& text : ReceiptTexts(pupil))
               EXPECT_NE(canvas.findText(text), nullptr) << what.toStdString() << ": " << text.toStdString();
             ExpectTidy(canvas, area, what);
+            // The legal sentence prints whole, its lines within the right end of the header boxes.
+            const double boxEnd = PrintOptions.LeftMargin + quorv::FormFields[2].X - quorv::FormFields[1].X -
+                                  PrintOptions.InnerMargin;
+            QString sentence;
+            for (const DrawnText& t : testsupport::DrawnTexts(canvas)) {
+              if (t.Text.size() < 4 || !quorv::kRemedyText.contains(t.Text)) continue;
+              sentence += t.Text;
+              EXPECT_LE(t.Ink.Right, boxEnd) << what.toStdString() << ": " << t.Text.toStdString();
+            }
+            EXPECT_EQ(sentence, quorv::kRemedyText) << what.toStdString();
             if (::testing::Test::HasFailure()) return;
           }
         }

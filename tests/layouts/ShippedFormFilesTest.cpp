@@ -175,6 +175,31 @@ class ShippedFormDrawing : public ::testing::Test {
     routine(canvas, quorv::ReportJob.Pupil);
   }
 
+  // Every page of the form, or of the learning-development report, drawn for the pupil.
+  std::vector<platform::RecordingCanvas> DrawnPages(int form, const quorv::TPupilRecord& pupil) {
+    std::vector<platform::RecordingCanvas> pages;
+    for (int page = 1; page <= std::max(Pages(form), 1); ++page) {
+      platform::RecordingCanvas& canvas = pages.emplace_back(PlainA4Printer());
+      if (form == quorv::kLearningReportJob) {
+        quorv::StartNewJob();
+        quorv::LoadJobFormFile(quorv::kLearningReportFormFile, quorv::kLearningReportFormTitle);
+        quorv::PrintLearningReports(canvas, pupil);
+      } else {
+        Draw(canvas, form, pupil, page);
+      }
+    }
+    return pages;
+  }
+
+  // Every shipped report form and the learning-development report.
+  static std::vector<int> FormsWithTexts() {
+    std::vector<int> forms;
+    for (const ShippedFormFile& file : formfiles::ReportFormFiles())
+      for (const int form : testsupport::FormsOfShippedFile(file)) forms.push_back(form);
+    forms.push_back(quorv::kLearningReportJob);
+    return forms;
+  }
+
   static testsupport::SheetLimits Limits(const ShippedFormFile& file) {
     const quorv::TFormField& topLeft = file.Fields[1];
     const quorv::TFormField& bottomRight = file.Fields[2];
@@ -248,10 +273,7 @@ bool PrintsDevelopmentText(int form) {
 TEST_F(ShippedFormDrawing, FullTextsPrintCompletely) {
   testsupport::InstallCommittedFormFiles(env_.dir(), formfiles::ReceiptFormFiles());
   quorv::PrintOptions.ConferencePrint = 1;
-  std::vector<int> forms;
-  for (const ShippedFormFile& file : formfiles::ReportFormFiles())
-    for (const int form : testsupport::FormsOfShippedFile(file)) forms.push_back(form);
-  forms.push_back(quorv::kLearningReportJob);
+  const std::vector<int> forms = FormsWithTexts();
   const QString texts[][2] = {
       {testsupport::FullDevelopmentText(), testsupport::FullRemarksText()},
       {testsupport::DevelopmentTextInParagraphs(), testsupport::RemarksInParagraphs()},
@@ -262,17 +284,8 @@ TEST_F(ShippedFormDrawing, FullTextsPrintCompletely) {
       quorv::WideStringToBuffer(development, pupil.DevelopmentText);
       quorv::WideStringToBuffer(remarks, pupil.RemarksText);
       QStringList printed;
-      for (int page = 1; page <= std::max(Pages(form), 1); ++page) {
-        platform::RecordingCanvas canvas(PlainA4Printer());
-        if (form == quorv::kLearningReportJob) {
-          quorv::StartNewJob();
-          quorv::LoadJobFormFile(quorv::kLearningReportFormFile, quorv::kLearningReportFormTitle);
-          quorv::PrintLearningReports(canvas, pupil);
-        } else {
-          Draw(canvas, form, pupil, page);
-        }
+      for (const platform::RecordingCanvas& canvas : DrawnPages(form, pupil))
         for (const platform::RecordedOp& op : canvas.opsOf(platform::CanvasOp::Text)) printed << op.Text;
-      }
       if (PrintsDevelopmentText(form)) {
         EXPECT_EQ(FirstMissingWord(printed, development).toStdString(), "") << "form " << form;
       }
@@ -328,6 +341,56 @@ TEST_F(ShippedFormDrawing, PlaceAndDateClearOfTheRemarksWithRoomToSign) {
     for (const double y : RulesAt(lines, head->Ink.Left))
       if (y <= head->Body.Top) headRule = std::max(headRule, y);
     EXPECT_GE(headRule - placeRule, f.SignatureRoom) << "form " << f.Form;
+  }
+}
+
+// Texts typed in capitals, and of wide letters, print on every form with no
+// line past the end of its block (its rule's end; on the learning-development
+// report the end of the header boxes) or off the sheet, and whatever of them
+// the page leaves out is named.
+TEST_F(ShippedFormDrawing, WideTextsStayInsideTheirBlocksAndWhatIsLeftOutIsNamed) {
+  testsupport::InstallCommittedFormFiles(env_.dir(), formfiles::ReceiptFormFiles());
+  quorv::PrintOptions.ConferencePrint = 1;
+  const QString wide = QStringLiteral("Mit Mühe wimmeln warme Wellen im Wasser, wir wandern mit Mama und Wim am Wall. ");
+  const QString texts[][2] = {
+      {testsupport::FullDevelopmentText().toUpper(), testsupport::FullRemarksText().toUpper()},
+      {testsupport::ProseOfSize(wide, quorv::kDevelopmentTextSize - 1),
+       testsupport::ProseOfSize(wide, quorv::kRemarksTextSize - 1)},
+  };
+  const testsupport::SheetRect sheet{kUnprintable, kUnprintable, kSheetWidth - kUnprintable,
+                                     kSheetHeight - kUnprintable};
+  const auto named = [](quorv::TRecordText text) {
+    return std::any_of(quorv::CutTexts().begin(), quorv::CutTexts().end(), [&](const quorv::TCutText& c) {
+      return c.Text == text && (c.MissingLines > 0 || !c.LongWord.isEmpty());
+    });
+  };
+  for (const auto& [development, remarks] : texts) {
+    for (const int form : FormsWithTexts()) {
+      quorv::TPupilRecord pupil = Pupil(form, kLongValues);
+      quorv::WideStringToBuffer(development, pupil.DevelopmentText);
+      quorv::WideStringToBuffer(remarks, pupil.RemarksText);
+      quorv::ClearCutTexts();
+      QStringList printed;
+      for (const platform::RecordingCanvas& canvas : DrawnPages(form, pupil)) {
+        const std::vector<testsupport::DrawnText> drawn = testsupport::DrawnTexts(canvas);
+        const double blockEnd = kOrigin + quorv::FormFields[2].X - quorv::FormFields[1].X - quorv::PrintOptions.InnerMargin;
+        for (const testsupport::DrawnText& t : drawn) {
+          printed << t.Text;
+          if (t.Text.trimmed().size() > 3 && (development.contains(t.Text) || remarks.contains(t.Text))) {
+            EXPECT_LE(t.Ink.Right, blockEnd + 0.5) << "form " << form << ": " << t.Text.toStdString();
+          }
+        }
+        EXPECT_EQ(Unexempted(testsupport::TextsBeyondTheirRules(canvas, drawn, QLatin1Char('#'))), QStringList())
+            << "form " << form;
+        EXPECT_EQ(testsupport::OutsideOf(drawn, {}, sheet), QStringList()) << "form " << form;
+      }
+      if (PrintsDevelopmentText(form) && !FirstMissingWord(printed, development).isEmpty()) {
+        EXPECT_TRUE(named(quorv::TRecordText::Development)) << "form " << form;
+      }
+      if (!FirstMissingWord(printed, remarks).isEmpty()) {
+        EXPECT_TRUE(named(quorv::TRecordText::Remarks)) << "form " << form;
+      }
+    }
   }
 }
 

@@ -31,6 +31,19 @@ std::vector<std::string> LinesOf(const TTextLines& lines, int n) {
 
 std::string Cp(const QString& s) { return platform::EncodeCp1252(s); }
 
+// A test font: "W" twice as wide as the other characters, a blank half as wide.
+TCharWidths TestWidths() {
+  TCharWidths widths;
+  widths.Advance.fill(10);
+  widths.Reach.fill(10);
+  widths.Advance['W'] = widths.Reach['W'] = 20;
+  widths.Advance[' '] = widths.Reach[' '] = 5;
+  return widths;
+}
+const TCharWidths kTestWidths = TestWidths();
+// Room for any line of 130 characters.
+const TLineWidthLimit kAmpleRoom{&kTestWidths, 2600};
+
 std::string NonBlanks(std::string_view s) {
   std::string out;
   for (char c : s)
@@ -58,6 +71,9 @@ TEST_P(WrapTextCases, Lines) {
   EXPECT_EQ(LinesOf(lines, c.n), c.lines);
   for (int i = c.n; i < kMaxTextLines; ++i)
     EXPECT_EQ(lines[static_cast<std::size_t>(i)].str(), "#marker#") << "line " << i;
+  TTextLines ample{};
+  WrapText(c.text, c.n, ample, c.w, kAmpleRoom);
+  EXPECT_EQ(LinesOf(ample, c.n), c.lines) << "with ample room";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -97,6 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {std::string(130, 'a'), "bbb", ""}},
         WrapCase{"WordAbove130AfterText", "cc " + std::string(140, 'a') + " dd", 3, 150,
                  {"cc ", std::string(130, 'a'), "dd"}},
+        WrapCase{"WordAbove130ExactlyTheWidth", std::string(150, 'a') + " dd", 3, 150,
+                 {std::string(130, 'a'), "dd", ""}},
         WrapCase{"WordLongerThanWidthAfterText", "cc " + std::string(160, 'a') + " dd", 3, 150, {"cc ", "", ""}},
         WrapCase{"WordLongerThanWidthFirst", std::string(160, 'a') + " dd", 2, 150, {"", ""}},
         WrapCase{"WordLongerThan130AtWidth130", std::string(140, 'a') + " dd", 2, 130, {"", ""}},
@@ -226,6 +244,47 @@ INSTANTIATE_TEST_SUITE_P(
         StrikeCase{"NoStrikeCharMode2", "abc", 2, 2, 10, "", {"abc", ""}},
         StrikeCase{"NoStrikeCharMode5", "abc", 5, 2, 10, "", {"abc", ""}}),
     [](const ::testing::TestParamInfo<StrikeCase>& info) { return std::string(info.param.name); });
+
+// ----------------------------------------------------------- the width limit
+
+// Three lines in the test font with the room given: lines, strikes and the
+// measure of the text.
+struct WidthCase {
+  const char* name;
+  std::string text;
+  double room;
+  int mode;
+  std::vector<std::string> lines;
+  int measuredLines;
+  std::string longWord;
+  friend void PrintTo(const WidthCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class WidthLimitCases : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(WidthLimitCases, Lines) {
+  const WidthCase& c = GetParam();
+  const TLineWidthLimit limit{&kTestWidths, c.room};
+  TTextLines lines{};
+  WrapAndStrike(c.text, 3, lines, 20, c.mode, "-", limit);
+  EXPECT_EQ(LinesOf(lines, 3), c.lines);
+  const TWrapMeasure measure = MeasureWrappedText(c.text, 20, limit);
+  EXPECT_EQ(measure.Lines, c.measuredLines);
+  EXPECT_EQ(measure.LongWord, c.longWord);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextWrap, WidthLimitCases,
+    ::testing::Values(
+        WidthCase{"WideWordMovesWhole", "aa WW bb", 50, 0, {"aa ", "WW ", "bb"}, 3, ""},
+        WidthCase{"TrailingBlankDoesNotCount", "aaaaa bb", 50, 0, {"aaaaa ", "bb", ""}, 2, ""},
+        WidthCase{"BreaksAfterHyphen", "aa-bbbb", 50, 0, {"aa-", "bbbb", ""}, 2, ""},
+        WidthCase{"EachParagraphLineHasTheRoom", "WW\r\nWW", 45, 0, {"WW", "WW", ""}, 2, ""},
+        WidthCase{"WordWiderThanALineStops", "aa WWW bb", 50, 0, {"aa ", "", ""}, 1, "WWW"},
+        WidthCase{"FillLinesWithinTheRoom", "aa", 50, 3, {"aa", "-----", "-----"}, 1, ""},
+        WidthCase{"EndSequenceOnTheNextLine", "aaaa", 60, 4, {"aaaa", "-----", ""}, 1, ""},
+        WidthCase{"FilledLastLineWithinTheRoom", "aa", 50, 5, {"aa---", "-----", "-----"}, 1, ""}),
+    [](const ::testing::TestParamInfo<WidthCase>& info) { return std::string(info.param.name); });
 
 TEST(TextWrap, EveryLineCountAndModeStaysInsideTheLines) {
   for (int n = 1; n <= kMaxTextLines; ++n) {
