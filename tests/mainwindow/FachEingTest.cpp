@@ -129,22 +129,44 @@ TEST_F(FachEingTest, BeendenWritesTypedValuesAsTyped) {
   EXPECT_TRUE(Modified);
 }
 
-// The grade cell holds one character after any leading blanks, which the
-// write-back skips: " 3" is taken and stored as "3", a second grade is refused.
-TEST_F(FachEingTest, AGradeCellTakesLeadingBlanksAndOneCharacter) {
+// The level and grade cells hold one character after any leading blanks,
+// which the write-back skips; a second character is refused. A cell the
+// program filled with more ("XX": no such subject) opens whole.
+TEST_F(FachEingTest, LevelAndGradeCellsTakeLeadingBlanksAndOneCharacter) {
   form.show();
   Choose("Mathematik");
-  form.StringGrid1->setCurrentCell(1, 4);
-  form.StringGrid1->editItem(form.StringGrid1->item(1, 4));
-  auto* cell = form.StringGrid1->viewport()->findChildren<QLineEdit*>().constLast();
-  cell->selectAll();
-  QTest::keyClicks(cell, QStringLiteral(" 34"));
-  EXPECT_EQ(cell->text(), QStringLiteral(" 3"));
-  EXPECT_EQ(form.findChild<QLabel*>("RefusalNote")->text(),
-            QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 1 Zeichen."));
-  form.StringGrid1->setCurrentCell(2, 4);  // leaving the cell takes its text
+  const auto* note = form.findChild<QLabel*>("RefusalNote");
+  const struct {
+    const char* Pupil;
+    int Column;
+    const char* Typed;  // after the cell's text is selected
+    const char* Held;
+    bool Full;
+  } cases[] = {
+      {"Adler, Tim", 3, "", "XX", false},
+      {"Zander, Anna", 4, " 34", " 3", true},
+      {"Zander, Anna", 3, " GE", " G", true},
+      {"Berg, Eva", 3, "  G", "  G", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.Pupil) + " " + std::to_string(c.Column));
+    const int row = RowOf(c.Pupil);
+    form.StringGrid1->setCurrentCell(row, c.Column);  // leaving a cell takes its text
+    form.StringGrid1->editItem(form.StringGrid1->item(row, c.Column));
+    auto* cell = form.StringGrid1->viewport()->findChildren<QLineEdit*>().constLast();
+    cell->selectAll();
+    QTest::keyClicks(cell, QString::fromUtf8(c.Typed));
+    EXPECT_EQ(cell->text(), QString::fromUtf8(c.Held));
+    EXPECT_EQ(note->isVisible(), c.Full);
+    if (c.Full) { EXPECT_EQ(note->text(), QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 1 Zeichen.")); }
+  }
+  form.StringGrid1->setCurrentCell(1, 5);
   form.BitBtn1Click();
   EXPECT_EQ(Grade(0, "Mathematik"), "3");
+  const auto level = [&](int record) {
+    return Pupils[record].Subjects[SlotNamed(Pupils[record], QStringLiteral("Mathematik")) - 1].CourseLevel.str();
+  };
+  EXPECT_EQ(level(0) + level(4), "GG");
 }
 
 TEST_F(FachEingTest, ChangingTheSubjectWritesThePreviousOneBackFirst) {
@@ -264,28 +286,33 @@ TEST_F(SubjectCommandsTest, GradeEntryStoresFirstAndShowsAfterwards) {
   EXPECT_EQ(dialogs.shownCount(), 2);
 }
 
-// The code list opened from the modal grade entry (also one the data sheet left
-// open) stands beside it and takes clicks while the entry stays open.
+// The code list opened from the modal grade entry stands beside it and takes
+// clicks while the entry stays open; one the data sheet left open does so
+// from the moment the entry opens, its button pressed or not.
 TEST_F(SubjectCommandsTest, CodeListWorksBesideTheModalGradeEntry) {
   auto& main = ShownForm();
   TFachEingForm fachEing(&main);
   TBewHilfForm codeList(&main);
   main.FachEingForm = &fachEing;
   fachEing.BewHilfForm = &codeList;
-  for (bool leftOpenBySheet : {false, true}) {
-    if (leftOpenBySheet) codeList.show();
+  const struct {
+    bool LeftOpenBySheet;
+    bool Pressed;
+  } cases[] = {{false, true}, {true, false}, {true, true}};
+  for (const auto& c : cases) {
+    if (c.LeftOpenBySheet) codeList.show();
     testsupport::ScriptedDialogs dialogs;
     dialogs.expect(QStringLiteral("FachEingForm"), [&](QDialog& dialog) {
       dialog.setWindowModality(Qt::ApplicationModal);
       dialog.show();
-      fachEing.BitBtn7->click();
+      if (c.Pressed) fachEing.BitBtn7->click();
       EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
       EXPECT_TRUE(codeList.isVisible());
       EXPECT_FALSE(codeList.frameGeometry().intersects(fachEing.GridColumnsOnScreen()));
       // Through the window system, where a modal dialog blocks the windows outside it.
       QTest::mouseClick(codeList.windowHandle(), Qt::LeftButton, {},
                         codeList.Button1->mapTo(&codeList, codeList.Button1->rect().center()));
-      EXPECT_FALSE(codeList.isVisible()) << leftOpenBySheet;
+      EXPECT_FALSE(codeList.isVisible()) << c.LeftOpenBySheet << c.Pressed;
       dialog.hide();
       return 1;
     });

@@ -292,14 +292,22 @@ TEST_F(DataSheetTest, ShowAndStoreUnchangedKeepsEveryByteForEachSchoolType) {
   }
 }
 
+// Control bytes another program left are shown whole and refused nowhere.
 TEST_F(DataSheetTest, UneditedIrregularTextsAndDatesKeepTheirBytes) {
-  Form(2);
+  auto& form = Form(2);
   TPupilRecord before = SampleRecord(2, 1, 7);
-  before.DevelopmentText.set("eins\nzwei\rdrei");
+  before.DevelopmentText.set("eins\nzwei\rdrei\x07");
   before.RemarksText.Chars[100] = 'x';  // behind the NUL
   before.BirthDate.set("1.2.98");
   before.IssueDate.set("???");
+  before.Surname.set("Ab\x01" "el");
+  before.NextSchool.set("Schule\t2");
+  before.Subjects[0].Grade.set("\x1f");
+  form.SetStatusPanelText(0, QString());
   Show(before);
+  EXPECT_EQ(form.StatusPanelText(0).toStdString(), "");
+  EXPECT_EQ(Edit("Edit5")->text(), QStringLiteral("Ab\x01" "el"));
+  EXPECT_EQ(Edit("Edit67")->text(), QStringLiteral("Schule\t2"));
   form_->StoreCurrentPupil();
   EXPECT_TRUE(SameBytes(Current(), before)) << FirstDifference(Current(), before);
   EXPECT_FALSE(Modified);

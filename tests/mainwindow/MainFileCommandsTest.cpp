@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <algorithm>
 #include <cstring>
 
 #include "mainwindow/SheetStubFixture.h"
@@ -598,6 +599,36 @@ TEST_F(FileCommandsTest, SaveAsOntoAnUnwritableFileKeepsIt) {
   }
   EXPECT_EQ(dir.readFile(DataDir + "8b.QVR"), "old");
   EXPECT_EQ(ClassFileName, "7a.QVR");
+}
+
+// The file opened, its class write fails (the command's last write): the old
+// file keeps its bytes, also where the folder takes no file beside it.
+TEST_F(FileCommandsTest, SaveAsOntoAFileWhoseWriteFailsKeepsItsBytes) {
+  auto& form = FormWithClass(ThreePupils(), "7a.QVR");
+  const QString target = DataDir + "8b.QVR";
+  const auto saveAs = [&](int failAt) {
+    dir.writeFile(target, "old class");
+    ClassFileName = "7a.QVR";
+    dialogs.expectSave(DataDir + "8b");
+    msgs.expect(Replace(target), MsgKind::Confirmation, MsgResult::Yes);
+    if (failAt > 0) msgs.expect(SaveFailed(target), MsgKind::Plain);
+    testsupport::FileStepFault fault(failAt);
+    EXPECT_EQ(form.FileSaveAs(), failAt == 0);
+    return fault.steps();
+  };
+  for (const bool inPlace : {false, true}) {
+    SCOPED_TRACE(inPlace);
+    std::optional<testsupport::FolderRefusesNewFiles> refusing;
+    if (inPlace) refusing.emplace();
+    const auto steps = saveAs(0);
+    const auto last = std::find_if(steps.rbegin(), steps.rend(), [](const auto& s) { return s.first == FileStep::Write; });
+    const QStringList files = QDir(DataDir).entryList(QDir::Files | QDir::Hidden);
+    saveAs(static_cast<int>(steps.rend() - last));
+    EXPECT_TRUE(msgs.allAnswered());
+    EXPECT_EQ(dir.readFile(target), "old class");
+    EXPECT_EQ(QDir(DataDir).entryList(QDir::Files | QDir::Hidden), files);
+    EXPECT_EQ(ClassFileName, "7a.QVR");
+  }
 }
 
 TEST_F(FileCommandsTest, SaveAsIntoAnotherFolderOffersTheElectiveList) {

@@ -147,9 +147,14 @@ class PrinterJobTest : public PrinterDocumentTest {
   void SetUp() override {
     PrinterDocumentTest::SetUp();
     printer_.SetDestination(platform::PrintDestination::Auto);
-    printer_.SetServiceTimeout(std::chrono::milliseconds(200));
+    printer_.SetServiceTimeout(kAnswers);
     service_.caps.PhysicalOffsetX = 150;
   }
+
+  // A service that answers is waited for as long as it takes, one that hangs
+  // is given up soon.
+  static constexpr std::chrono::milliseconds kAnswers{60000};
+  static constexpr std::chrono::milliseconds kHangs{200};
 
   // One job of the given documents, each of one page with its title drawn on
   // it after many looks at the device's capabilities, as page origins take.
@@ -263,6 +268,7 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
     if (c.Refusing) service.refusing = QStringList{QStringLiteral("Laser")};
     service.slow = c.SlowList;
     service.slowState = c.SlowState;
+    printer_.SetServiceTimeout(c.SlowList || c.SlowState ? kHangs : kAnswers);
     const bool pdf = c.Answer != platform::MsgResult::No;
     const auto pdfFiles = [&] { return QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(); };
     const auto filesBefore = pdfFiles();
@@ -286,6 +292,7 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
     if (c.SlowList) { EXPECT_EQ(offsets_, std::set<int>{0}); }  // the PDF sheet's
     service.refusing.clear();
     service.Release();
+    printer_.SetServiceTimeout(kAnswers);
     PrintJob({QStringLiteral("Zeugnis")});
     EXPECT_EQ(service.documents.size(), 1u);
     // A list that came after its job had given up is out of date: asked for anew.
@@ -298,6 +305,7 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
 // on the window's thread.
 TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
+  printer_.SetServiceTimeout(kHangs);
   for (const bool slowList : {false, true}) {
     SCOPED_TRACE(slowList ? "no list of printers" : "no state of the printer");
     testsupport::PrinterDouble service;

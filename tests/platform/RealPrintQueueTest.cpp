@@ -25,7 +25,7 @@ void Shell(const QString& command) {
 // are at least atLeast and none waits or prints any more.
 std::pair<int, int> Jobs(const QString& queue, int atLeast = 0) {
   std::pair<int, int> seen;
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < 600; ++i) {
     cups_job_t* jobs = nullptr;
     const int n = std::max(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toLocal8Bit(), 0, CUPS_WHICHJOBS_ALL), 0);
     const auto printed = std::count_if(jobs, jobs + n, [](const cups_job_t& j) { return j.state == IPP_JSTATE_COMPLETED; });
@@ -36,6 +36,12 @@ std::pair<int, int> Jobs(const QString& queue, int atLeast = 0) {
     QThread::msleep(50);
   }
   return seen;
+}
+
+// A service that answers gets all the time it needs; one the commands
+// stopped or ended is given up soon.
+std::chrono::seconds Limit(const std::string& commands) {
+  return std::chrono::seconds(commands.find("kill") == std::string::npos ? 60 : 1);
 }
 
 TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
@@ -80,7 +86,7 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
     Shell(QString::fromUtf8(c.Before));
     platform::PrinterDocument doc;  // nothing an earlier case left waiting counts
     doc.SetPdfFolder(dir.path() + QLatin1Char('/'));
-    doc.SetServiceTimeout(std::chrono::seconds(1));
+    doc.SetServiceTimeout(Limit(c.Before));
     doc.SetChosenPrinter(queue);
     testsupport::ScriptedMessages msgs;
     if (!c.Said.isEmpty()) msgs.expect(c.Said, c.Kind, platform::MsgResult::Yes);
@@ -90,6 +96,7 @@ TEST(RealPrintQueue, EachQueueThatCannotPrintSaysWhyAndGivesThePdf) {
       doc.canvas().TextOut(100, 100, QStringLiteral("Anna"));
       doc.NewPage();
       Shell(QString::fromUtf8(c.During));
+      doc.SetServiceTimeout(Limit(c.Before + std::string(c.During)));
       doc.EndDoc();
     }
     Shell(QString::fromUtf8(c.After));

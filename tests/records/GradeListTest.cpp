@@ -159,6 +159,29 @@ TEST_F(GradeListTest, DamagedOldListIsLeftAndAFailedWriteEndsTheExport) {
   EXPECT_FALSE(platform::FileExists(dir.dataDir() + "5a_Te_AL.FDB"));  // the subject after them
 }
 
+// A backup that cannot be written is said, the older backup stays, and the
+// lists are merged and written all the same.
+TEST_F(GradeListTest, AFailedBackupIsSaidAndTheExportGoesOn) {
+  TFaNoDB old(1);
+  InitGradeListEntry(old[0]);
+  old[0].Surname.set("Xaver");
+  dir.writeFile(dir.dataDir() + "5a_Ma.FDB", GradeListImage(old, 1));
+  const QString backup = dir.dataDir() + QString::fromUtf8("5a_Ma.§DB");
+  dir.writeFile(backup, "older backup");
+  ExportSubjectSelection[kMa] = ExportSubjectSelection[kTeAl] = 1;
+  platform::SetFileFaultHook([backup](platform::FileStep step, const QString& path) {
+    return step == platform::FileStep::Write && path == backup;
+  });
+  ScriptedMessages msgs;
+  msgs.expect(QString::fromUtf8("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!\r") + backup,
+              MsgKind::Error);
+  EXPECT_TRUE(ExportGradeLists());
+  EXPECT_TRUE(msgs.allAnswered());
+  EXPECT_EQ(dir.readFile(backup), "older backup");
+  EXPECT_EQ(FileSummary(Read("5a_Ma.FDB")), (std::vector<std::string>{"Dorn:2", "  - - -:-", "Abel:1", "Xaver:-"}));
+  EXPECT_EQ(FileSummary(Read("5a_Te_AL.FDB")), (std::vector<std::string>{"Cron:3", "  - - -:-"}));
+}
+
 TEST_F(GradeListTest, LengthBytesOfAnOldListAreClampedInTheMergedListOnly) {
   TFaNoDB old(1);
   InitGradeListEntry(old[0]);

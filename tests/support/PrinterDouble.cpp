@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/PrinterDocument.h"
+
 namespace testsupport {
 
 namespace {
@@ -41,10 +43,14 @@ class DeviceDouble : public platform::PrintDevice {
 
 }  // namespace
 
-PrinterDouble::PrinterDouble() : previous_(platform::SetPrintService(this)) {}
+PrinterDouble::PrinterDouble()
+    : previous_(platform::SetPrintService(this)), previousTimeout_(platform::Printer().ServiceTimeout()) {
+  platform::Printer().SetServiceTimeout(std::chrono::minutes(1));
+}
 
 PrinterDouble::~PrinterDouble() {
   platform::SetPrintService(previous_);
+  platform::Printer().SetServiceTimeout(previousTimeout_);
   Release();
   // A list still being asked for on another thread is answered first.
   while (inFlight_ > 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -1,10 +1,13 @@
 #pragma once
 // A print service for tests: printers that come and go, refuse jobs or leave
 // the program waiting, and devices that keep their documents instead of
-// printing them. It is the program's print service while it lives.
+// printing them. It is the program's print service while it lives, and the
+// program's printer waits for its answers as long as they take (a test that
+// makes it hang sets the limit itself).
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -65,6 +68,7 @@ class PrinterDouble : public platform::PrintService {
   auto Answer(std::atomic<int>& counter, bool slowly, F answer);
 
   platform::PrintService* previous_;
+  std::chrono::milliseconds previousTimeout_;
   std::atomic<int> queries_{0};
   std::atomic<int> stateChecks_{0};
   std::atomic<int> inFlight_{0};

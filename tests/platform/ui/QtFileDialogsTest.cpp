@@ -23,12 +23,17 @@ TEST(QtFileDialogs, DetailViewShowsGermanSizesAndDatesInFullAndTypedNamesGetTheS
   dialog.show();
   const auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
   const auto cell = [view](int column) { return view->model()->index(0, column, view->rootIndex()).data().toString(); };
-  for (int i = 0; i < 250 && cell(3).isEmpty(); ++i) QTest::qWait(20);
-  QTest::qWait(50);  // the columns follow their texts
   const QHeaderView* header = view->header();
   const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+  const auto width = [&](int column) { return view->fontMetrics().horizontalAdvance(cell(column)) + margins; };
+  // The file's details come from another thread, then the columns follow their texts.
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    for (int column = 1; column <= 3; ++column)
+      if (header->sectionSize(column) < width(column)) return false;
+    return !cell(3).isEmpty();
+  }, 30000));
   for (int column = 1; column <= 3; ++column) {
-    EXPECT_GE(header->sectionSize(column), view->fontMetrics().horizontalAdvance(cell(column)) + margins) << column;
+    EXPECT_GE(header->sectionSize(column), width(column)) << column;
     EXPECT_LE(header->sectionViewportPosition(column) + header->sectionSize(column), view->viewport()->width());
   }
   EXPECT_GE(header->sectionSize(0), view->fontMetrics().horizontalAdvance(QString(26, 'w')));  // Qt's own width
