@@ -73,7 +73,7 @@ QString PassedOverMessage(const TPassedOver& passed) {
                  NamedPupils(passed.WithoutForm) +
                  QStringLiteral("\r\rDas Zeugnisformular wird festgelegt, wenn die Daten eines Schülers übernommen "
                                 "werden. Wählen Sie jeden dieser Schüler in der Schülerliste aus, prüfen Sie auf dem "
-                                "„Zeugnis-Kopf“ Zeugnistyp und Jahrgangsstufe und klicken Sie auf „Daten "
+                                "„Zeugnis-Kopf“ Zeugnistyp und Klassenstufe und klicken Sie auf „Daten "
                                 "übernehmen“. Danach lassen sich ihre Zeugnisse drucken.");
   if (!passed.WithoutLayout.isEmpty())
     parts << QStringLiteral("Für diese Schüler wurde kein Zeugnis gedruckt, weil das Programm ihr Zeugnisformular "

@@ -666,7 +666,7 @@ TEST_F(ClassPrintout, PupilsPassedOverAreNamedAfterThePrint) {
   msgs.expect(kWithoutForm + named + QStringLiteral(
       "und 1 weiterer Schüler\r\rDas Zeugnisformular wird festgelegt, wenn die Daten eines Schülers übernommen "
       "werden. Wählen Sie jeden dieser Schüler in der Schülerliste aus, prüfen Sie auf dem „Zeugnis-Kopf“ Zeugnistyp "
-      "und Jahrgangsstufe und klicken Sie auf „Daten übernehmen“. Danach lassen sich ihre Zeugnisse drucken.\r\r"
+      "und Klassenstufe und klicken Sie auf „Daten übernehmen“. Danach lassen sich ihre Zeugnisse drucken.\r\r"
       "Für diese Schüler wurde kein Zeugnis gedruckt, weil das Programm ihr Zeugnisformular nicht drucken kann:\r"
       "Eck, Kind\r\rBitte überprüfen Sie die Einstellungen der Schule und die gewählte Zeugnisart."),
       MsgKind::Warning);
