@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
-#include <exception>
 #include <utility>
 
 #include "layouts/OutputWrappers.h"
@@ -57,7 +56,27 @@ struct QuietForms {
 };
 QuietForms g_quietForms;
 
+// The cut texts drawn into the open document (or into a page of the preview).
 std::vector<TCutText> g_cutTexts;
+// Those of ended documents: printed or saved, or waiting in the job's PDF
+// file, which is written when the job ends.
+std::vector<TCutText> g_deliveredCuts;
+std::vector<TCutText> g_pdfFileCuts;
+// The printer's lost outputs when the cut texts were last settled.
+int g_lostSeen = 0;
+
+std::uint32_t g_refusedDocuments = 0;
+
+// A text reported again (a repaint, a page printed twice) replaces its entry.
+void AddCutText(std::vector<TCutText>& cuts, const TCutText& cut) {
+  const auto same = std::find_if(cuts.begin(), cuts.end(), [&](const TCutText& c) {
+    return c.KeyNumber == cut.KeyNumber && c.Pupil == cut.Pupil && c.Text == cut.Text;
+  });
+  if (same != cuts.end())
+    *same = cut;
+  else
+    cuts.push_back(cut);
+}
 
 // How the data sheet names the texts.
 QString RecordTextName(TRecordText text) {
@@ -266,12 +285,37 @@ bool BeginReportDocument(const QString& title) {
   platform::PrinterDocument& printer = platform::Printer();
   printer.SetPdfFolder(DataDir);
   printer.SetTitle(title);
-  return printer.BeginDoc();
+  if (printer.BeginDoc()) return true;
+  ++g_refusedDocuments;
+  return false;
 }
 
 platform::Canvas& ReportDocumentCanvas() { return platform::Printer().canvas(); }
 
-void EndReportDocument() { platform::Printer().EndDoc(); }
+void EndReportDocument() {
+  platform::PrinterDocument& printer = platform::Printer();
+  if (!printer.Printing()) return;
+  const bool onPrinter = !printer.JobPrinterName().isEmpty();
+  printer.EndDoc();
+  // The texts drawn into the document share its fate.
+  std::vector<TCutText> drawn = std::exchange(g_cutTexts, {});
+  const bool lost = printer.LostOutputs() != g_lostSeen;
+  g_lostSeen = printer.LostOutputs();
+  if (lost) return;
+  for (const TCutText& cut : drawn) AddCutText(onPrinter ? g_deliveredCuts : g_pdfFileCuts, cut);
+}
+
+std::uint32_t RefusedDocumentCount() { return g_refusedDocuments; }
+
+QString ClassPrintTitle(const TPupilRecord* firstPupil, const QString& what) {
+  QString className;
+  if (firstPupil != nullptr) className = firstPupil->ClassName.text().trimmed();
+  if (className.isEmpty() || className == QLatin1String("???") || className.startsWith(QLatin1Char('-'))) {
+    className = ClassFileName;
+    if (className.endsWith(QLatin1String(".QVR"), Qt::CaseInsensitive)) className.chop(4);
+  }
+  return QStringLiteral("Klasse ") + className + QStringLiteral(": ") + what;
+}
 
 // ---- dispatch table ------------------------------------------------------------------
 
@@ -341,15 +385,7 @@ bool ShowPreview() {
 
 // ---- texts their blocks could not print whole ----------------------------------------------
 
-void ReportCutText(const TCutText& cut) {
-  const auto same = std::find_if(g_cutTexts.begin(), g_cutTexts.end(), [&](const TCutText& c) {
-    return c.KeyNumber == cut.KeyNumber && c.Pupil == cut.Pupil && c.Text == cut.Text;
-  });
-  if (same != g_cutTexts.end())
-    *same = cut;
-  else
-    g_cutTexts.push_back(cut);
-}
+void ReportCutText(const TCutText& cut) { AddCutText(g_cutTexts, cut); }
 
 const std::vector<TCutText>& CutTexts() { return g_cutTexts; }
 
@@ -370,13 +406,26 @@ QString CutTextsPreviewLine(const std::vector<TCutText>& cuts) {
          QStringLiteral(". ") + ShortenPlea(cuts.size());
 }
 
-TCutTextWatch::TCutTextWatch() : outer_(std::exchange(g_cutTexts, {})) {}
+TCutTextWatch::TCutTextWatch()
+    : outer_(std::exchange(g_cutTexts, {})),
+      outerDelivered_(std::exchange(g_deliveredCuts, {})),
+      outerInPdfFile_(std::exchange(g_pdfFileCuts, {})) {
+  g_lostSeen = platform::Printer().LostOutputs();
+}
 
 TCutTextWatch::~TCutTextWatch() {
-  const QString message = CutTextsMessage(g_cutTexts);
+  std::vector<TCutText> named = std::exchange(g_deliveredCuts, std::move(outerDelivered_));
+  // What went into the job's PDF file (a document the job ended itself
+  // included) counts once the file has been written.
+  std::vector<TCutText> inPdfFile = std::exchange(g_pdfFileCuts, std::move(outerInPdfFile_));
+  for (const TCutText& cut : g_cutTexts) AddCutText(inPdfFile, cut);
   g_cutTexts = std::move(outer_);
-  // A command that ends in an error has said so already.
-  if (!message.isEmpty() && std::uncaught_exceptions() == 0) platform::ShowMessage(message, MsgKind::Warning);
+  const int lost = platform::Printer().LostOutputs();
+  if (lost == g_lostSeen)
+    for (const TCutText& cut : inPdfFile) AddCutText(named, cut);
+  g_lostSeen = lost;
+  const QString message = CutTextsMessage(named);
+  if (!message.isEmpty()) platform::ShowMessage(message, MsgKind::Warning);
 }
 
 // ---- once per job -------------------------------------------------------------------------

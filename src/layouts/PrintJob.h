@@ -104,7 +104,16 @@ inline const QString kWrongTargetMessage = QStringLiteral("interner Fehler!\rAus
 bool BeginReportDocument(const QString& title);
 // The canvas of the open printer document.
 platform::Canvas& ReportDocumentCanvas();
+// Ends the open document; the texts its blocks cut are kept for the message
+// after the print only when the document was printed or saved.
 void EndReportDocument();
+// How many documents could not be begun in this run of the program: a class
+// batch compares it before and after each pupil and ends once it grows.
+std::uint32_t RefusedDocumentCount();
+
+// The title of a class print and its PDF file, "Klasse 7a: Zeugnisse": the
+// class of the first pupil, else the class file's name.
+QString ClassPrintTitle(const TPupilRecord* firstPupil, const QString& what);
 
 // ---- dispatch table ------------------------------------------------------------
 
@@ -154,7 +163,10 @@ QString CutTextsMessage(const std::vector<TCutText>& cuts);
 QString CutTextsPreviewLine(const std::vector<TCutText>& cuts);
 
 // A print command's watch: it starts with no cut texts and ends with one
-// message naming them all; the texts reported before it are back afterwards.
+// message naming those of the documents that were printed or saved (a
+// document refused, or a PDF file that could not be written, has been said
+// already); the texts reported before it are back afterwards. It is made
+// before the command's print job, so that it ends after the job's PDF file.
 class TCutTextWatch {
  public:
   TCutTextWatch();
@@ -164,6 +176,8 @@ class TCutTextWatch {
 
  private:
   std::vector<TCutText> outer_;
+  std::vector<TCutText> outerDelivered_;
+  std::vector<TCutText> outerInPdfFile_;
 };
 
 // ---- once per job --------------------------------------------------------------

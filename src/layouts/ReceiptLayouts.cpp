@@ -295,6 +295,12 @@ void PrintReceiptJob() {
   if (PrintBatchState != pbsFirstHalf) EndReportDocument();
 }
 
+QString LearningReportsTitle(const TPupilRecord& pupil, std::uint16_t batchState) {
+  const QString what = QStringLiteral("Lernentwicklungsberichte");
+  if (batchState == pbsSingle) return what + QStringLiteral(": ") + PupilDisplayName(pupil);
+  return ClassPrintTitle(&pupil, what);
+}
+
 void PrintLearningReportsJob() {
   if (!KnownTarget()) return;
   platform::PrinterDocument& printer = platform::Printer();
@@ -307,7 +313,7 @@ void PrintLearningReportsJob() {
     ShowPreview();
     return;
   }
-  const QString title = QStringLiteral("Lernentwicklungsberichte");
+  const QString title = LearningReportsTitle(ReportJob.Pupil, PrintBatchState);
   switch (PrintBatchState) {
     case pbsFirstHalf:
       if (printer.Printing())

@@ -75,6 +75,11 @@ enum TPrintBatchStates : std::uint16_t {
   pbsEnd = 3,        // learning-development reports: only ends the document
 };
 
+// The printer document of learning-development reports, named as its PDF
+// file is: "Lernentwicklungsberichte: Anna Muster" for one pupil (batch state
+// 0), "Klasse 7a: Lernentwicklungsberichte" for a batch.
+QString LearningReportsTitle(const TPupilRecord& pupil, std::uint16_t batchState);
+
 // The lower half of an A4 sheet starts 148.5 mm down.
 inline constexpr int kHalfSheetOffset = 1485;
 

@@ -1,5 +1,6 @@
 #include "mainwindow/MainPrintCommands.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "layouts/PrintJob.h"
@@ -8,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/PrinterDocument.h"
 #include "printengine/TestSheet.h"
+#include "records/ClassNavigation.h"
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
 
@@ -31,21 +33,54 @@ void FillJob(const TPupilRecord& pupil, std::uint16_t formNumber, std::uint16_t 
 
 std::uint16_t ReportTarget() { return PrintOptions.DuplexNoDialogs == 1 ? otPrinterReport : otPrinterPage; }
 
-// The report form the job gets for a pupil; 0 when there is none to print.
-std::uint16_t PrintableReportForm(const TPupilRecord& pupil) {
-  const std::uint16_t form = ReportFormOfPupil(pupil);
-  return form == kNoLayoutForm ? 0 : form;
-}
-
 // The name of a batch's PDF file: the class and the command.
 QString BatchFileName(const std::vector<int>& pupils, const char* command) {
-  QString className;
-  if (!pupils.empty()) className = Pupils[static_cast<std::size_t>(pupils.front())].ClassName.text().trimmed();
-  if (className.isEmpty() || className == QLatin1String("???") || className.startsWith(QLatin1Char('-'))) {
-    className = ClassFileName;
-    if (className.endsWith(QLatin1String(".QVR"), Qt::CaseInsensitive)) className.chop(4);
-  }
-  return QStringLiteral("Klasse ") + className + QStringLiteral(": ") + QString::fromUtf8(command);
+  const TPupilRecord* first = pupils.empty() ? nullptr : &Pupils[static_cast<std::size_t>(pupils.front())];
+  return ClassPrintTitle(first, QString::fromUtf8(command));
+}
+
+// Whether a document could not be begun since the check was made: that has
+// been said, and nothing more of the run would be printed, so a batch ends.
+class TRefusalCheck {
+ public:
+  bool Refused() const { return RefusedDocumentCount() != refusedBefore_; }
+
+ private:
+  std::uint32_t refusedBefore_ = RefusedDocumentCount();
+};
+
+// The pupils a class print of reports passed over for want of a printable form.
+struct TPassedOver {
+  QStringList WithoutForm;    // not decided yet: 0, or -1 of a record never stored
+  QStringList WithoutLayout;  // a form the program has no print layout for
+};
+
+constexpr int kNamedPupils = 10;
+
+QString NamedPupils(const QStringList& names) {
+  QStringList shown = names.mid(0, kNamedPupils);
+  const qsizetype more = names.size() - kNamedPupils;
+  if (more == 1) shown << QStringLiteral("und 1 weiterer Schüler");
+  if (more > 1) shown << QStringLiteral("und %1 weitere Schüler").arg(more);
+  return shown.join(QLatin1Char('\r'));
+}
+
+QString PassedOverMessage(const TPassedOver& passed) {
+  QStringList parts;
+  if (!passed.WithoutForm.isEmpty())
+    parts << QStringLiteral("Für diese Schüler wurde kein Zeugnis gedruckt, weil ihr Zeugnisformular noch nicht "
+                            "festgelegt ist:\r") +
+                 NamedPupils(passed.WithoutForm) +
+                 QStringLiteral("\r\rDas Zeugnisformular wird festgelegt, wenn die Daten eines Schülers übernommen "
+                                "werden. Wählen Sie jeden dieser Schüler in der Schülerliste aus, prüfen Sie auf dem "
+                                "„Zeugnis-Kopf“ Zeugnistyp und Klassenstufe und klicken Sie auf „Daten "
+                                "übernehmen“. Danach lassen sich ihre Zeugnisse drucken.");
+  if (!passed.WithoutLayout.isEmpty())
+    parts << QStringLiteral("Für diese Schüler wurde kein Zeugnis gedruckt, weil das Programm ihr Zeugnisformular "
+                            "nicht drucken kann:\r") +
+                 NamedPupils(passed.WithoutLayout) +
+                 QStringLiteral("\r\rBitte überprüfen Sie die Einstellungen der Schule und die gewählte Zeugnisart.");
+  return parts.join(QStringLiteral("\r\r"));
 }
 
 // Steps 2 to 4 of the current pupil's report, for the printer or the preview.
@@ -125,8 +160,7 @@ void PrintCurrentPupilLearningReport() {
   const TPupilRecord* pupil = CurrentPupilRecord();
   if (pupil == nullptr) return;
   TCutTextWatch cutTexts;
-  // The document's title names no pupil; the file does.
-  platform::PrinterJob printerJob(QStringLiteral("Lernentwicklungsberichte: ") + PupilDisplayName(*pupil));
+  platform::PrinterJob printerJob(LearningReportsTitle(*pupil, pbsSingle));
   TPrintRunGuard guard;
   ClearReportJob();
   FillJob(*pupil, kLearningReportJob, otPrinterPage);
@@ -139,8 +173,10 @@ void RunReceiptSequence() {
   const bool halfSheet = PrintOptions.ReceiptA5 == 1;
   const bool withCopy = PrintOptions.ReceiptCopy == 1;
   if (halfSheet && withCopy) PrintBatchState = pbsFirstHalf;
+  const TRefusalCheck check;
   PrintReceiptJob();
-  if (withCopy) {
+  // No copy of a receipt that could not be begun.
+  if (withCopy && !check.Refused()) {
     if (halfSheet) {
       // The copy on the lower half of the same sheet.
       PrintBatchState = pbsSecondHalf;
@@ -159,28 +195,41 @@ void RunReceiptSequence() {
 
 void PrintReportsFromCurrentPupil() {
   const std::vector<int> pupils = BatchPupils(true);
-  TCutTextWatch cutTexts;
-  platform::PrinterJob printerJob(BatchFileName(pupils, "Zeugnisse"));
-  TPrintRunGuard guard;
-  for (const int i : pupils) {
-    const TPupilRecord& pupil = Pupils[static_cast<std::size_t>(i)];
-    ClearReportJob();
-    // Pupils without a printable report form are passed over silently.
-    const std::uint16_t form = PrintableReportForm(pupil);
-    if (form == 0) continue;
-    FillJob(pupil, form, ReportTarget());
-    PrintReport();
+  TPassedOver passedOver;
+  {
+    TCutTextWatch cutTexts;
+    platform::PrinterJob printerJob(BatchFileName(pupils, "Zeugnisse"));
+    TPrintRunGuard guard;
+    const TRefusalCheck check;
+    for (const int i : pupils) {
+      const TPupilRecord& pupil = Pupils[static_cast<std::size_t>(i)];
+      ClearReportJob();
+      // A pupil without a printable report form has no report to print;
+      // the message after the print names him.
+      const std::uint16_t form = ReportFormOfPupil(pupil);
+      if (form == 0 || form == kNoLayoutForm) {
+        (pupil.FormNumber <= 0 ? passedOver.WithoutForm : passedOver.WithoutLayout) << PupilEntryText(pupil);
+        continue;
+      }
+      FillJob(pupil, form, ReportTarget());
+      PrintReport();
+      if (check.Refused()) break;
+    }
   }
+  const QString message = PassedOverMessage(passedOver);
+  if (!message.isEmpty()) platform::ShowMessage(message, platform::MsgKind::Warning);
 }
 
 void PrintReceiptsFromCurrentPupil() {
   const std::vector<int> pupils = BatchPupils(false);
   platform::PrinterJob printerJob(BatchFileName(pupils, "Empfangsbekenntnisse"));
   TPrintRunGuard guard;
+  const TRefusalCheck check;
   for (const int i : pupils) {
     ClearReportJob();
     FillJob(Pupils[static_cast<std::size_t>(i)], kReceiptJob, otPrinterPage);
     RunReceiptSequence();
+    if (check.Refused()) break;
   }
 }
 
@@ -189,6 +238,7 @@ void PrintLearningReportsFromCurrentPupil() {
   TCutTextWatch cutTexts;
   platform::PrinterJob printerJob(BatchFileName(pupils, "Lernentwicklungsberichte"));
   TPrintRunGuard guard;
+  const TRefusalCheck check;
   PrintBatchState = pbsSingle;
   bool printed = false;
   for (const int i : pupils) {
@@ -209,6 +259,7 @@ void PrintLearningReportsFromCurrentPupil() {
     }
     PrintLearningReportsJob();
     PrintOptions.TopMargin = top;
+    if (check.Refused()) break;
     printed = true;
   }
   if (printed) {

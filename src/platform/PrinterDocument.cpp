@@ -378,6 +378,7 @@ void PrinterDocument::endPrinterDocument() {
     case Submission::Printed:
       break;
     case Submission::Refused:
+      ++lostOutputs_;
       ShowMessage(QStringLiteral("Der Drucker ") + Quoted(job_.Printer) + QStringLiteral(" hat den Ausdruck ") +
                       Quoted(docTitle_) + QStringLiteral(" nicht angenommen."),
                   MsgKind::Error);
@@ -432,6 +433,7 @@ void PrinterDocument::savePdfFile(const QString& path, const QByteArray& bytes, 
     // Nothing half-written stays behind, and nothing counts as saved.
     RemoveFile(path);
     lastPdfFile_.clear();
+    ++lostOutputs_;
     ShowMessage(reason + kPdfNotWritten.arg(shown), MsgKind::Error);
     return;
   }

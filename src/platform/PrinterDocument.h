@@ -102,6 +102,9 @@ class PrinterDocument {
   int PageCount() const { return pageCount_; }
   // The printer of the running job (empty: a PDF file).
   QString JobPrinterName() const { return job_.Printer; }
+  // Counts the outputs lost so far, each said when it was lost: a document
+  // the printer did not take, a PDF file that could not be written.
+  int LostOutputs() const { return lostOutputs_; }
 
  private:
   enum class Output { Unresolved, Pdf, Printer, Refused };
@@ -170,6 +173,7 @@ class PrinterDocument {
   QString openPdfFile_;
   QString lastPdfFile_;
   int pageCount_ = 0;
+  int lostOutputs_ = 0;
 };
 
 // The one printer object of the program.

@@ -548,7 +548,7 @@ TEST_F(ReceiptWrappers, LearningReportStatesFillSheetsAndTheLastCallEndsTheDocum
     EXPECT_EQ(platform::Printer().PageCount(), 1);
     if (testsupport::HavePdfInfo()) {
       EXPECT_EQ(testsupport::ReadPdfInfo(platform::Printer().LastPdfFile()).Title,
-                QStringLiteral("Lernentwicklungsberichte"));
+                QStringLiteral("Lernentwicklungsberichte: Anna Muster"));
     }
   }
   // 1, 2, 1, 1: upper half, lower half, a new sheet, a new sheet; 3 ends.

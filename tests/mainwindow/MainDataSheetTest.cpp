@@ -889,6 +889,29 @@ TEST_F(DataSheetTest, WhatAFieldCannotHoldIsRefusedAndSaid) {
   EXPECT_EQ(Current().NextSchool.str(), Cp("Müller"));
 }
 
+// An elective list file holds names of 40 characters, the field 30: a name
+// chosen from the list, or completed from typed letters, is cut to 30 and the
+// status line says so, as for typing.
+TEST_F(DataSheetTest, AChosenElectiveLongerThanItsFieldIsCutAndSaid) {
+  auto& form = Form(2);
+  Show(SampleRecord(2, 1, 7));
+  Ctl<QTabWidget>("PageControl2")->setCurrentWidget(form.TabSheet14);
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  QComboBox* combo = Combo("ComboBoxW1");
+  const QString name = QStringLiteral("Naturwissenschaften und Technik (Robotik)");
+  combo->addItem(name);
+  combo->setFocus();
+  for (const bool typed : {false, true}) {
+    combo->setCurrentIndex(typed ? 0 : combo->count() - 2);
+    form.SetStatusPanelText(0, QString());
+    if (typed) combo->lineEdit()->clear();
+    typed ? QTest::keyClicks(combo, "Naturw") : QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(combo->lineEdit()->text(), name.left(30)) << typed;
+    EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 30 Zeichen.")) << typed;
+  }
+}
+
 // A subject name typed into a name combo is completed from its items, the
 // completed rest selected; deleting does not complete, Return takes the item.
 TEST_F(DataSheetTest, ATypedSubjectNameIsCompletedFromTheItems) {

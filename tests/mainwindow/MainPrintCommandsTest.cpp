@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QToolButton>
 #include <cstring>
+#include <optional>
+#include <set>
 #include <stdexcept>
 
 #include "layouts/CommittedFormFiles.h"
@@ -22,6 +24,7 @@
 #include "platform/PrinterDocument.h"
 #include "printengine/TestSheet.h"
 #include "records/TextWrap.h"
+#include "support/FileFaults.h"
 #include "support/FixedPrinter.h"
 #include "support/PrinterDouble.h"
 #include "support/ProgramState.h"
@@ -38,6 +41,10 @@ using testsupport::kUnknownForm;
 namespace {
 
 const QString kRefused = QStringLiteral("Der Ausdruck konnte nicht begonnen werden:\r");
+
+// After a class print of reports: the pupils it passed over for want of a form.
+const QString kWithoutForm = QStringLiteral(
+    "Für diese Schüler wurde kein Zeugnis gedruckt, weil ihr Zeugnisformular noch nicht festgelegt ist:\r");
 
 // One record of a test class.
 struct Row {
@@ -150,15 +157,16 @@ TEST_F(PrintCommands, ReportsBatchAsksForEveryPupilWithALayoutAndPassesOverTheOt
   PrintOptions.DuplexNoDialogs = 1;  // whole reports, no page questions
   testsupport::ScriptedMessages msgs;
   msgs.expect(Confirmation(15, NameOf(0)), MsgKind::Confirmation, MsgResult::Yes);
-  // Claus is skipped, Dorn has no form, Eck, Fink and Gans no printable one.
+  // Claus is skipped; Dorn and Gans have no form yet, Eck and Fink one without a layout.
   msgs.expect(Confirmation(16, NameOf(9)), MsgKind::Confirmation, MsgResult::No);
   msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  msgs.expectPrefix(kWithoutForm + QStringLiteral("Dorn, Kind\rGans, Kind\r\r"), MsgKind::Warning);
   quorv::PrintReportsFromCurrentPupil();
   EXPECT_TRUE(msgs.allAnswered());
   const QStringList files = testsupport::AnnouncedPdfFiles(msgs.shown());
   ASSERT_EQ(files.size(), 1);
   EXPECT_EQ(QFileInfo(files[0]).fileName(), QStringLiteral("Klasse 7a - Zeugnisse.pdf"));
-  EXPECT_TRUE(msgs.shown().back().text.endsWith(QStringLiteral("\r2 Seiten")));
+  EXPECT_TRUE(msgs.shown().rbegin()[1].text.endsWith(QStringLiteral("\r2 Seiten")));
   if (testsupport::HavePdfInfo()) {
     EXPECT_EQ(testsupport::ReadPdfInfo(files[0]).Pages, 2);
   }
@@ -332,6 +340,7 @@ TEST_F(PrintCommands, TextsCutByTheirBlocksAreNamedOnceAfterTheCommand) {
                     (c.Cut.size() == 1 ? QStringLiteral("\r\rBitte kürzen Sie diesen Text.")
                                        : QStringLiteral("\r\rBitte kürzen Sie diese Texte.")),
                 MsgKind::Warning);
+    if (c.Command == quorv::PrintReportsFromCurrentPupil) msgs.expectPrefix(kWithoutForm, MsgKind::Warning);
     c.Command();
     EXPECT_TRUE(msgs.allAnswered()) << c.Cut.join(QLatin1Char(' ')).toStdString();
   }
@@ -425,6 +434,64 @@ TEST_F(PrintCommands, RefusedDocumentsLeaveNothingOpenOrChanged) {
     EXPECT_TRUE(msgs.allAnswered());
     ExpectNothingLeft();
   }
+  {
+    // The batch ends there: Hahn is not asked for, nobody passed over is named.
+    quorv::CurrentPupil = 0;
+    PrintOptions.DuplexNoDialogs = 1;
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(Confirmation(15, NameOf(0)), MsgKind::Confirmation, MsgResult::Yes);
+    msgs.expectPrefix(kRefused, MsgKind::Error);
+    quorv::PrintReportsFromCurrentPupil();
+    EXPECT_TRUE(msgs.allAnswered());
+    ExpectNothingLeft();
+  }
+}
+
+// The texts cut by their blocks are named only after a print that was printed
+// or saved. A document the print service did not answer for is kept as a PDF
+// file named after the pupil, or the class of a batch, as the job's own file is.
+TEST_F(PrintCommands, CutTextsAreNamedOnlyForWhatWasPrintedOrSaved) {
+  PrintOptions.DuplexNoDialogs = 1;
+  QString fortyLines;
+  for (int i = 1; i <= 40; ++i) fortyLines += QStringLiteral("Zeile %1\r\n").arg(i);
+  quorv::WideStringToBuffer(fortyLines, quorv::Pupils[0].DevelopmentText);
+  platform::Printer().SetChosenPrinter(QStringLiteral("Laser"));
+  const QString saved =
+      QStringLiteral("Der Druckdienst antwortet nicht.\rDer Ausdruck wurde als PDF-Datei gespeichert:\r");
+  const struct {
+    void (*Command)();
+    std::optional<platform::Submission> Service;  // none: no printer
+    const char* Said;
+    const char* Kept;  // the file kept, nullptr: the print failed
+  } cases[] = {
+      {quorv::PrintCurrentPupilReport, std::nullopt,
+       "Es ist kein Drucker eingerichtet.\rDie PDF-Datei konnte nicht geschrieben werden", nullptr},
+      {quorv::PrintCurrentPupilReport, platform::Submission::Refused,
+       "Der Drucker \"Laser\" hat den Ausdruck \"Jahres-Zeugnis: Kind Adler\" nicht angenommen.", nullptr},
+      {quorv::PrintCurrentPupilReport, platform::Submission::NoAnswer, nullptr, "Jahres-Zeugnis - Kind Adler.pdf"},
+      {quorv::PrintCurrentPupilLearningReport, platform::Submission::NoAnswer, nullptr,
+       "Lernentwicklungsberichte - Kind Adler.pdf"},
+      {quorv::PrintLearningReportsFromCurrentPupil, platform::Submission::NoAnswer, nullptr,
+       "Klasse 7a - Lernentwicklungsberichte.pdf"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Kept != nullptr ? c.Kept : c.Said);
+    std::optional<testsupport::PrinterDouble> service;
+    if (c.Service) service.emplace().submission = *c.Service;
+    if (c.Service) platform::Printer().SetDestination(platform::PrintDestination::Auto);
+    std::optional<testsupport::FileFaults> full;
+    if (c.Service == std::nullopt) full.emplace(std::set<platform::FileStep>{platform::FileStep::Write});
+    testsupport::ScriptedMessages msgs;
+    if (c.Command == quorv::PrintCurrentPupilReport)
+      msgs.expect(Confirmation(15, NameOf(0)), MsgKind::Confirmation, MsgResult::Yes);
+    if (c.Kept == nullptr) msgs.expectPrefix(QString::fromUtf8(c.Said), MsgKind::Error);
+    if (c.Kept != nullptr) msgs.expectPrefix(saved + quorv::DataDir + c.Kept, MsgKind::Information);
+    if (c.Kept != nullptr) msgs.expectPrefix(QStringLiteral("Nicht alle Zeilen passten"), MsgKind::Warning);
+    c.Command();
+    platform::Printer().SetDestination(platform::PrintDestination::PdfFile);
+    EXPECT_TRUE(msgs.allAnswered());
+  }
+  platform::Printer().SetChosenPrinter(QString());
 }
 
 // A message service that answers "No" to the first question to create a form
@@ -576,6 +643,36 @@ TEST_F(ClassPrintout, EachCommandWithoutAPrinterIsOneFileOfItsPagesInOrder) {
     if (testsupport::HavePdfText()) { EXPECT_EQ(FirstPages(files[0], kSurnames), c.FirstPages); }
     if (const int images = ImageObjects(files[0]); images >= 0) { EXPECT_EQ(images, c.Images); }
   }
+}
+
+// A class print of reports names the pupils it passed over, the first ten of
+// them and how many more, and prints the pages of those with a form.
+TEST_F(ClassPrintout, PupilsPassedOverAreNamedAfterThePrint) {
+  SetThree(15);
+  quorv::TPupilRecord p = quorv::Pupils[1];
+  QString named;
+  for (int i = 0; i <= 11; ++i) {
+    p.Surname.setText(i == 11 ? QStringLiteral("Eck") : QStringLiteral("Neu%1").arg(i, 2, 10, QLatin1Char('0')));
+    p.FormNumber = i == 11 ? 41 : i == 10 ? -1 : 0;  // -1: never stored; 41: no layout
+    quorv::Pupils.insert(quorv::Pupils.end() - 1, p);
+    if (i < 10) named += p.Surname.text() + QStringLiteral(", Kind\r");
+  }
+  quorv::Pupils.erase(quorv::Pupils.begin() + 1);
+  quorv::PupilCount = static_cast<int>(quorv::Pupils.size());
+  testsupport::ScriptedMessages msgs;
+  msgs.expect(Confirmation(15, Name(0)), MsgKind::Confirmation, MsgResult::Yes);
+  msgs.expect(Confirmation(15, Name(2)), MsgKind::Confirmation, MsgResult::Yes);
+  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+  msgs.expect(kWithoutForm + named + QStringLiteral(
+      "und 1 weiterer Schüler\r\rDas Zeugnisformular wird festgelegt, wenn die Daten eines Schülers übernommen "
+      "werden. Wählen Sie jeden dieser Schüler in der Schülerliste aus, prüfen Sie auf dem „Zeugnis-Kopf“ Zeugnistyp "
+      "und Klassenstufe und klicken Sie auf „Daten übernehmen“. Danach lassen sich ihre Zeugnisse drucken.\r\r"
+      "Für diese Schüler wurde kein Zeugnis gedruckt, weil das Programm ihr Zeugnisformular nicht drucken kann:\r"
+      "Eck, Kind\r\rBitte überprüfen Sie die Einstellungen der Schule und die gewählte Zeugnisart."),
+      MsgKind::Warning);
+  quorv::PrintReportsFromCurrentPupil();
+  EXPECT_TRUE(msgs.allAnswered());
+  EXPECT_EQ(platform::Printer().PageCount(), 4);
 }
 
 TEST_F(ClassPrintout, OnAPrinterEveryReportStaysADocumentOfItsOwn) {

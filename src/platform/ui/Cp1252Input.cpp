@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QChildEvent>
+#include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -122,6 +124,37 @@ class EventHook : public QObject {
   std::function<void(QEvent*)> onEvent_;
 };
 
+// An item of an editable combo box may be longer than its field (a list file
+// travels with the class files): chosen from the list, or completed from
+// typed letters, it is cut by the edit, and that is said.
+void GuardChoices(QComboBox* combo, const RefusalSink& sink, const TakenSink& taken) {
+  QLineEdit* edit = combo->lineEdit();
+  if (edit == nullptr) return;
+  auto cut = [edit, sink](const QString& item) {
+    if (item.size() <= edit->maxLength()) return false;
+    if (sink) sink(edit, FieldFullText(edit->maxLength()));
+    return true;
+  };
+  QObject::connect(combo, &QComboBox::activated, edit, [combo, cut, taken](int index) {
+    if (!cut(combo->itemText(index)) && taken) taken();
+  });
+  // The edit's completer may be made only when it first takes the focus or a
+  // key, which mostly come through the combo box.
+  auto hooked = std::make_shared<QPointer<QCompleter>>();
+  auto hookCompleter = [combo, edit = QPointer<QLineEdit>(edit), cut, hooked](QEvent* event) {
+    if (edit.isNull() || (event->type() != QEvent::FocusIn && event->type() != QEvent::KeyPress)) return;
+    // Not the shared stand-in, which watches no edit.
+    QCompleter* completer = edit->completer();
+    if (completer == nullptr || *hooked == completer) return;
+    if (completer->widget() != combo && completer->widget() != edit) return;
+    *hooked = completer;
+    QObject::connect(completer, qOverload<const QString&>(&QCompleter::highlighted), edit,
+                     [cut](const QString& completion) { cut(completion); });
+  };
+  new EventHook(combo, hookCompleter);
+  new EventHook(edit, hookCompleter);
+}
+
 }  // namespace
 
 std::optional<char32_t> FirstUnstorableChar(const QString& text, bool keepsLineEnds) {
@@ -179,6 +212,7 @@ void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink, const TakenSink&
 
 void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink, const TakenSink& taken) {
   for (QLineEdit* edit : root->findChildren<QLineEdit*>()) GuardCp1252Input(edit, sink, taken);
+  for (QComboBox* combo : root->findChildren<QComboBox*>()) GuardChoices(combo, sink, taken);
   for (QAbstractItemView* view : root->findChildren<QAbstractItemView*>()) {
     new EventHook(view->viewport(), [sink, taken](QEvent* event) {
       if (event->type() != QEvent::ChildPolished) return;

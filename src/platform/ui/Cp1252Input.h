@@ -43,7 +43,8 @@ void GuardCp1252Input(QLineEdit* edit, const RefusalSink& sink, const TakenSink&
 
 // Guards every line edit below root (those of editable combo boxes
 // included), and the cell editors of the item views below it as they are
-// opened.
+// opened. An item chosen in an editable combo box that its edit must cut is
+// said as a key beyond the capacity is.
 void GuardCp1252Inputs(QWidget* root, const RefusalSink& sink, const TakenSink& taken = {});
 
 // The capacity of a column's cell editors (0: no limit); where the stored
