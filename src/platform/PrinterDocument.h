@@ -15,11 +15,12 @@
 #include <QHash>
 #include <QString>
 #include <chrono>
-#include <future>
 #include <memory>
+#include <optional>
 
 #include "platform/Canvas.h"
 #include "platform/ProgramPrinter.h"
+#include "platform/ServiceQuestion.h"
 
 class QPdfWriter;
 class QPrinter;
@@ -128,7 +129,8 @@ class PrinterDocument {
   // The printer a job uses now; quiet: without any message.
   Resolved resolvePrinter(bool quiet);
   void resolveJob();
-  bool printerAnswers(bool& accepts);
+  // The state of the job's printer; nothing when the service did not answer in time.
+  std::optional<PrinterState> printerState();
   void switchToPdf();
   void endPrinterDocument();
   bool beginPdfDocument();
@@ -152,7 +154,7 @@ class PrinterDocument {
   bool implicitJob_ = false;
   Job job_;
   std::unique_ptr<PrintDevice> device_;
-  std::shared_future<PrinterList> pendingQuery_;  // a list the service has not answered yet
+  ServiceQuestion<PrinterList> pendingQuery_;  // a list the service has not answered yet
   QString chosen_;
   bool chosenSet_ = false;
   QHash<QString, Picture> pictures_;

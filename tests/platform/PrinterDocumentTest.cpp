@@ -240,27 +240,34 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
 // named; the reason is said once for the whole job. Once the printer can take
 // jobs again, the next job prints on it.
 TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
+  using platform::PrinterState;
   const QString refusing = QStringLiteral(
       "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
+  // Deleted after the job found it.
+  const QString gone = QStringLiteral(
+      "Der eingerichtete Drucker \"Laser\" ist nicht mehr vorhanden.\r"
+      "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
   const struct {
     const char* What;
-    bool Refusing;
+    PrinterState State;
     bool SlowList;
     bool SlowState;
     const QString& Message;
     platform::MsgResult Answer;  // No: nothing printed, nothing more asked
   } cases[] = {
-      {"refusing, PDF wanted", true, false, false, refusing, platform::MsgResult::Yes},
-      {"refusing, no PDF", true, false, false, refusing, platform::MsgResult::No},
-      {"no list of printers", false, true, false, kSilentService, platform::MsgResult::Ok},
-      {"no state of the printer", false, false, true, kSilentService, platform::MsgResult::Ok},
+      {"refusing, PDF wanted", PrinterState::Refusing, false, false, refusing, platform::MsgResult::Yes},
+      {"refusing, no PDF", PrinterState::Refusing, false, false, refusing, platform::MsgResult::No},
+      {"deleted, PDF wanted", PrinterState::Gone, false, false, gone, platform::MsgResult::Yes},
+      {"no list of printers", PrinterState::Accepting, true, false, kSilentService, platform::MsgResult::Ok},
+      {"no state of the printer", PrinterState::Accepting, false, true, kSilentService, platform::MsgResult::Ok},
   };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     testsupport::PrinterDouble service;
-    if (c.Refusing) service.refusing = QStringList{QStringLiteral("Laser")};
+    (c.State == PrinterState::Gone ? service.deleted : service.refusing) =
+        c.State == PrinterState::Accepting ? QStringList() : QStringList{QStringLiteral("Laser")};
     service.slow = c.SlowList;
     service.slowState = c.SlowState;
     const bool pdf = c.Answer != platform::MsgResult::No;
@@ -285,6 +292,7 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
     }
     if (c.SlowList) { EXPECT_EQ(offsets_, std::set<int>{0}); }  // the PDF sheet's
     service.refusing.clear();
+    service.deleted.clear();
     service.Release();
     PrintJob({QStringLiteral("Zeugnis")});
     EXPECT_EQ(service.documents.size(), 1u);
@@ -293,18 +301,36 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   }
 }
 
-// A service that kept a job waiting is named once and not asked again in that
-// job, also after a print from the preview put out what came before, and never
-// on the window's thread.
+// A service that kept a job waiting, for the list of printers, the printer's
+// state or a document, is named once and not asked again in that job, also
+// after a print from the preview put out what came before, and never on the
+// window's thread.
 TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
+  const struct {
+    const char* What;
+    bool SlowList;
+    bool SlowState;
+    platform::Submission Document;
+    int StateChecks;
+  } cases[] = {
+      {"no list of printers", true, false, platform::Submission::Printed, 0},
+      {"no state of the printer", false, true, platform::Submission::Printed, 1},
+      {"no answer for the document", false, false, platform::Submission::NoAnswer, 1},
+  };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  for (const bool slowList : {false, true}) {
-    SCOPED_TRACE(slowList ? "no list of printers" : "no state of the printer");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
     testsupport::PrinterDouble service;
-    service.slow = slowList;
-    service.slowState = !slowList;
-    msgs_.expect(kSilentService, MsgKind::Warning);
-    msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information).expectPrefix(kSavedAsPdf, MsgKind::Information);
+    service.slow = c.SlowList;
+    service.slowState = c.SlowState;
+    service.submission = c.Document;
+    const bool document = c.Document != platform::Submission::Printed;
+    if (document) {
+      msgs_.expectPrefix(QStringLiteral("Der Druckdienst antwortet nicht.\r") + kSavedAsPdf, MsgKind::Information);
+    } else {
+      msgs_.expect(kSilentService, MsgKind::Warning).expectPrefix(kSavedAsPdf, MsgKind::Information);
+    }
+    msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
     printer_.BeginJob(QStringLiteral("Klasse 7a: Zeugnisse"));
     for (const QString& title : {QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}) {
       printer_.SetTitle(title);
@@ -316,58 +342,76 @@ TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
     printer_.EndJob();
     EXPECT_TRUE(msgs_.allAnswered());
     EXPECT_EQ(service.Queries(), 1);
-    EXPECT_EQ(service.StateChecks(), slowList ? 0 : 1);
+    EXPECT_EQ(service.StateChecks(), c.StateChecks);
     EXPECT_EQ(service.WindowThreadQuestions(), 0);
-    EXPECT_TRUE(service.documents.empty());
+    EXPECT_EQ(service.documents.size(), document ? 1u : 0u);
   }
 }
 
-// A document the service did not take never counts as printed: a refused one
-// is named; one the service did not answer for stays with the teacher as a PDF
-// file, and the rest of the job goes into the job's PDF file without asking
-// the service again. A PDF file that cannot be written whole is said to be
-// missing and leaves nothing behind.
-TEST_F(PrinterJobTest, ADocumentTheServiceDidNotTakeIsNamedOrKeptAsPdf) {
+// A document the service did not take never counts as printed: it stays with
+// the teacher as a PDF file of its own, next to any earlier file of that name,
+// and the message says why. After a silence, and where the service may print
+// it all the same, the rest of the job goes into the job's PDF file without
+// asking the service again. A PDF file that cannot be written whole is said to
+// be missing and leaves nothing behind.
+TEST_F(PrinterJobTest, ADocumentTheServiceDidNotTakeIsKeptAsPdf) {
   using platform::Submission;
-  const QString kept = QStringLiteral("Zeugnis - A.pdf");
   const QString rest = QStringLiteral("Klasse 7a - Zeugnisse.pdf");
   const auto path = [&](const QString& file) { return QDir::toNativeSeparators(folder() + file); };
-  const QString refused = QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Zeugnis: %1\" nicht angenommen.");
+  const auto saved = [&](const QString& file) { return kSavedAsPdf + path(file) + QStringLiteral("\r1 Seite"); };
+  const QString refused = QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Zeugnis: %1\" nicht angenommen.\r");
   const QString notWritten = QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
                                             "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
   const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\r");
+  const QString mayPrint = QStringLiteral(
+      "Vielleicht wird der Ausdruck später doch noch gedruckt. Bitte prüfen Sie das, bevor Sie die PDF-Datei "
+      "drucken.\r");
+  const QString a = QStringLiteral("Zeugnis - A.pdf");
+  const QString a2 = QStringLiteral("Zeugnis - A (2).pdf");
+  const QString b = QStringLiteral("Zeugnis - B.pdf");
   const struct {
     Submission Outcome;
     bool DiskFull;
+    bool Clash;  // "Zeugnis - A.pdf" is there already
     std::vector<std::pair<QString, MsgKind>> Said;
+    QStringList Kept;  // files with the document's bytes
     QStringList Files;  // left in the folder
   } cases[] = {
-      {Submission::Refused, false, {{refused.arg("A"), MsgKind::Error}, {refused.arg("B"), MsgKind::Error}}, {}},
-      {Submission::NoAnswer, false,
-       {{silent + kSavedAsPdf + path(kept) + "\r1 Seite", MsgKind::Information},
-        {kSavedAsPdf + path(rest) + "\r1 Seite", MsgKind::Information}}, {rest, kept}},
-      {Submission::NoAnswer, true,
-       {{silent + notWritten.arg(path(kept)), MsgKind::Error}, {notWritten.arg(path(rest)), MsgKind::Error}}, {}},
+      {Submission::Refused, false, false,
+       {{refused.arg("A") + saved(a), MsgKind::Information}, {refused.arg("B") + saved(b), MsgKind::Information}},
+       {a, b}, {a, b}},
+      {Submission::NoAnswer, false, false,
+       {{silent + saved(a), MsgKind::Information}, {saved(rest), MsgKind::Information}}, {a}, {rest, a}},
+      {Submission::Unconfirmed, false, false,
+       {{silent + mayPrint + saved(a), MsgKind::Information}, {saved(rest), MsgKind::Information}}, {a}, {rest, a}},
+      {Submission::NoAnswer, false, true,
+       {{silent + saved(a2), MsgKind::Information}, {saved(rest), MsgKind::Information}}, {a2}, {rest, a2, a}},
+      {Submission::NoAnswer, true, false,
+       {{silent + notWritten.arg(path(a)), MsgKind::Error}, {notWritten.arg(path(rest)), MsgKind::Error}}, {}, {}},
   };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Said.front().first.toStdString());
+    QDir dir(folder());
+    for (const QString& file : dir.entryList(QDir::Files)) dir.remove(file);
+    const QByteArray earlier = "%PDF-1.4 earlier";
+    if (c.Clash) ASSERT_TRUE(platform::WriteFileReplacing(folder() + a, earlier, platform::FileAccess::OwnerOnly));
     testsupport::PrinterDouble service;
     service.submission = c.Outcome;
     std::optional<testsupport::FileFaults> full;
     if (c.DiskFull) full.emplace(std::set<platform::FileStep>{platform::FileStep::Write});
     for (const auto& [text, kind] : c.Said) msgs_.expect(text, kind);
     PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}, QStringLiteral("Klasse 7a: Zeugnisse"));
+    full.reset();
     EXPECT_TRUE(msgs_.allAnswered());
     EXPECT_EQ(service.documents.size(), c.Outcome == Submission::Refused ? 2u : 1u);
-    QDir dir(folder());
     EXPECT_EQ(dir.entryList(QDir::Files, QDir::Name), c.Files);
     QByteArray bytes;
-    if (!c.Files.isEmpty() && platform::ReadFileBytes(folder() + kept, bytes)) {
-      EXPECT_EQ(bytes, service.pdf);
-      EXPECT_EQ(ReadPdfInfo(folder() + rest).Pages, 1);
+    for (const QString& file : c.Kept) {
+      EXPECT_TRUE(platform::ReadFileBytes(folder() + file, bytes) && bytes == service.pdf) << file.toStdString();
     }
-    for (const QString& file : dir.entryList(QDir::Files)) dir.remove(file);
+    if (c.Files.contains(rest)) { EXPECT_EQ(ReadPdfInfo(folder() + rest).Pages, 1); }
+    if (c.Clash) { EXPECT_TRUE(platform::ReadFileBytes(folder() + a, bytes) && bytes == earlier); }
   }
 }
 

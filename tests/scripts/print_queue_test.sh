@@ -21,10 +21,21 @@ pid=$!
 export CUPS_SERVER="$tmp/cups.sock" QUORV_TEST_CUPS_QUEUE=Zeugnisse QUORV_TEST_CUPSD_PID="$pid"
 for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 lpstat -r >/dev/null 2>&1 || { echo "SKIP: no private print service: $(cat "$tmp"/log/*)"; exit 77; }
-lpadmin -p "$QUORV_TEST_CUPS_QUEUE" -E -v file:///dev/null 2>/dev/null || { echo "FAIL: no queue"; exit 1; }
+# The queue takes PDF as it is and offers two-sided printing and colour.
+printf '%s\n' '*PPD-Adobe: "4.3"' '*FormatVersion: "4.3"' '*FileVersion: "1.0"' '*LanguageVersion: English' \
+  '*LanguageEncoding: ISOLatin1' '*PCFileName: "ZEUGNIS.PPD"' '*Manufacturer: "Test"' '*Product: "(Zeugnisse)"' \
+  '*ModelName: "Zeugnisse"' '*ShortNickName: "Zeugnisse"' '*NickName: "Zeugnisse"' '*PSVersion: "(3010.000) 0"' \
+  '*ColorDevice: True' '*DefaultColorSpace: RGB' '*cupsFilter: "application/pdf 0 -"' \
+  '*OpenUI *PageSize: PickOne' '*DefaultPageSize: A4' '*PageSize A4: ""' '*CloseUI: *PageSize' \
+  '*DefaultImageableArea: A4' '*ImageableArea A4: "0 0 595 842"' '*DefaultPaperDimension: A4' \
+  '*PaperDimension A4: "595 842"' '*OpenUI *Duplex: PickOne' '*DefaultDuplex: None' '*Duplex None: ""' \
+  '*Duplex DuplexNoTumble: ""' '*Duplex DuplexTumble: ""' '*CloseUI: *Duplex' '*OpenUI *ColorModel: PickOne' \
+  '*DefaultColorModel: RGB' '*ColorModel Gray: ""' '*ColorModel RGB: ""' '*CloseUI: *ColorModel' >"$tmp/queue.ppd"
+lpadmin -p "$QUORV_TEST_CUPS_QUEUE" -E -v file:///dev/null -P "$tmp/queue.ppd" 2>/dev/null ||
+  { echo "FAIL: no queue"; exit 1; }
 # A window that waits on the hung service does not get through in time.
 timeout 60 "$1" --gtest_filter='RealPrintQueue.*' >"$tmp/out" 2>&1
 status=$?
 cat "$tmp/out"
-grep -q '\[  PASSED  \] 1 test' "$tmp/out" || status=1
+grep -q '\[  PASSED  \]' "$tmp/out" && ! grep -q '\[  SKIPPED \]' "$tmp/out" || status=1
 exit "$status"
