@@ -8,9 +8,10 @@
 // when it still exists, else the system's default printer, else a PDF file.
 // On a printer every document is a print job of its own, handed to the print
 // service without the window waiting on it longer than the service limit; a
-// document the service does not take in time stays with the teacher as a PDF
-// file. As PDF everything the job prints goes into one file, pages in print
-// order, named after the job. A document begun outside a job is a job of its own.
+// document the service refuses, or does not confirm in time, stays with the
+// teacher as a PDF file. As PDF everything the job prints goes into one file,
+// pages in print order, named after the job. A document begun outside a job is
+// a job of its own.
 #include <QBuffer>
 #include <QHash>
 #include <QString>

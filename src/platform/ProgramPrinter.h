@@ -22,7 +22,7 @@ enum class Submission {
   Printed,      // the service confirmed in time that it prints it
   Refused,      // the service refused it; it never prints the document
   NoAnswer,     // the service did not answer in time (or not at all); it never prints the document
-  Unconfirmed,  // the service did not answer its release in time: withdrawn when it answers, it may print before
+  Unconfirmed,  // the service did not confirm its release in time; withdrawn, but it may print before
 };
 
 // Whether a printer takes jobs.

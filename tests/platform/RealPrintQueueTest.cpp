@@ -2,6 +2,10 @@
 // starts: its queue in QUORV_TEST_CUPS_QUEUE, its process in QUORV_TEST_CUPSD_PID.
 #include <cups/cups.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QPrinter>
@@ -9,13 +13,19 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstring>
+#include <functional>
 #include <map>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/CupsService.h"
 #include "platform/PrinterDocument.h"
 #include "support/ScriptedMessages.h"
-#include "support/ServiceRelay.h"
 
 namespace {
 
@@ -45,134 +55,199 @@ std::pair<int, int> Jobs(const QString& queue, int atLeast = 0) {
 int LastJobId() {
   cups_job_t* jobs = nullptr;
   const int n = std::max(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ALL), 0);
-  int id = 0;
-  for (int i = 0; i < n; ++i) id = std::max(id, jobs[i].id);
+  const int id = n > 0 ? std::max_element(jobs, jobs + n, [](auto& a, auto& b) { return a.id < b.id; })->id : 0;
   cupsFreeJobs(n, jobs);
   return id;
 }
 
-// The job's attributes as the service keeps them, once it neither waits nor
-// prints any more (unless told to take them as they are).
+// The job's attributes as its owner sees them, once it neither waits nor
+// prints any more (unless taken as they are).
 std::map<std::string, std::string> Job(int id, bool settled = true) {
   std::map<std::string, std::string> job;
-  for (int i = 0; i < 200; ++i) {
+  for (int i = 0; i < 200; ++i, QThread::msleep(50)) {
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", id);
-    // The owner sees the job's name.
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    job.clear();
+    char value[1024];
     for (ipp_attribute_t* a = ippFirstAttribute(response); a != nullptr; a = ippNextAttribute(response)) {
-      char value[1024];
       ippAttributeString(a, value, sizeof(value));
       if (ippGetName(a) != nullptr) job[ippGetName(a)] = value;
     }
     ippDelete(response);
-    const std::string state = job["job-state"];
+    const std::string& state = job["job-state"];
     if (!settled || (state != "pending" && state != "pending-held" && state != "processing")) break;
-    QThread::msleep(50);
   }
   return job;
 }
 
-const QString kSaved = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
+// A stand-in for the print service between the program and the private one:
+// it passes each request on and the answer back, except the requests of one
+// operation, which it holds unanswered until it goes on, or (Cut) takes whole
+// and never answers, closing the connection.
+class ServiceRelay {
+ public:
+  enum class Mode { Hold, Cut };
+  ServiceRelay(ipp_op_t operation, Mode mode) : operation_(operation), mode_(mode) {
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::strncpy(addr.sun_path, address_.constData(), sizeof(addr.sun_path) - 1);
+    bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
+    listen(listener_, 16);
+    listening_ = std::thread([this] {
+      for (pollfd waiting{listener_, POLLIN, 0}; !stop_;)
+        if (poll(&waiting, 1, 50) > 0)
+          serving_.emplace_back([this, client = httpAcceptConnection(listener_, 1)] { Serve(client); });
+    });
+  }
+  ~ServiceRelay() {
+    GoOn(true);
+    listening_.join();
+    for (std::thread& thread : serving_) thread.join();
+    close(listener_);
+  }
+  const QByteArray& Address() const { return address_; }
+  // Passes the held requests on, and all from now on; stopping: drops them.
+  void GoOn(bool stopping = false) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      (stopping ? stop_ : goingOn_) = true;
+    }
+    wentOn_.notify_all();
+  }
+
+ private:
+  bool MayPass(ipp_t* request) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (ippGetOperation(request) != operation_ || goingOn_) return true;
+    if (mode_ == Mode::Cut) return false;
+    wentOn_.wait(lock, [this] { return goingOn_ || stop_; });
+    return !stop_;
+  }
+  void Serve(http_t* client) {
+    http_t* service =
+        httpConnect2(qgetenv("CUPS_SERVER"), 0, nullptr, AF_LOCAL, HTTP_ENCRYPTION_NEVER, 1, 9000, nullptr);
+    char resource[HTTP_MAX_URI], data[8192];
+    while (service != nullptr && !stop_) {
+      if (!httpWait(client, 50)) continue;
+      http_status_t status = HTTP_STATUS_CONTINUE;
+      if (httpReadRequest(client, resource, sizeof(resource)) != HTTP_STATE_POST) break;
+      while (status == HTTP_STATUS_CONTINUE) status = httpUpdate(client);
+      if (httpGetExpect(client) == HTTP_STATUS_CONTINUE) httpWriteResponse(client, HTTP_STATUS_CONTINUE);
+      ipp_t* request = ippNew();
+      ipp_t* response = nullptr;
+      if (status != HTTP_STATUS_OK || ippRead(client, request) != IPP_STATE_DATA) {
+      } else if (!MayPass(request)) {
+        while (httpRead2(client, data, sizeof(data)) > 0) {
+        }
+      } else if (ippSetState(request, IPP_STATE_IDLE),
+                 cupsSendRequest(service, request, resource, CUPS_LENGTH_VARIABLE) == HTTP_STATUS_CONTINUE) {
+        for (ssize_t n; (n = httpRead2(client, data, sizeof(data))) > 0;) cupsWriteRequestData(service, data, n);
+        response = cupsGetResponse(service, resource);
+      }
+      ippDelete(request);
+      if (response == nullptr) break;
+      httpClearFields(client);
+      httpSetField(client, HTTP_FIELD_CONTENT_TYPE, "application/ipp");
+      httpSetLength(client, ippLength(response));
+      ippSetState(response, IPP_STATE_IDLE);
+      const bool answered =
+          httpWriteResponse(client, HTTP_STATUS_OK) == 0 && ippWrite(client, response) == IPP_STATE_DATA;
+      ippDelete(response);
+      if (!answered) break;
+    }
+    httpClose(service);
+    httpClose(client);
+  }
+
+  ipp_op_t operation_;
+  Mode mode_;
+  QTemporaryDir dir_;
+  QByteArray address_ = dir_.filePath(QStringLiteral("relay.sock")).toLocal8Bit();
+  int listener_ = socket(AF_UNIX, SOCK_STREAM, 0);
+  std::mutex mutex_;
+  std::condition_variable wentOn_;
+  std::atomic<bool> goingOn_{false};
+  std::atomic<bool> stop_{false};
+  std::vector<std::thread> serving_;
+  std::thread listening_;
+};
+
+// Prints a document "Zeugnis" on the queue; during runs while it is open. A
+// document kept as PDF goes into the folder.
+void PrintOn(const QString& queue, const QString& folder, const std::function<void(platform::Canvas&)>& during) {
+  platform::PrinterDocument doc;
+  doc.SetPdfFolder(folder + QLatin1Char('/'));
+  doc.SetServiceTimeout(std::chrono::seconds(1));
+  doc.SetChosenPrinter(queue);
+  doc.SetTitle(QStringLiteral("Zeugnis"));
+  ASSERT_TRUE(doc.BeginDoc());
+  doc.canvas().TextOut(100, 100, QStringLiteral("Anna"));
+  during(doc.canvas());
+  doc.EndDoc();
+}
 
 // A service that goes silent, or whose connection breaks, after it has made
-// the job: the window goes on, the teacher has the PDF and is told whether the
-// report may print all the same, and the job is withdrawn once the service
-// answers again.
+// the job: the teacher has the PDF and is told whether the report may print
+// all the same, and the job is withdrawn once the service answers again.
 TEST(RealPrintQueue, AJobTheServiceDidNotConfirmIsKeptAsPdfAndWithdrawn) {
   const QString queue = qEnvironmentVariable("QUORV_TEST_CUPS_QUEUE");
   if (queue.isEmpty()) GTEST_SKIP() << "no private print service";
-  using Mode = testsupport::ServiceRelay::Mode;
+  using Mode = ServiceRelay::Mode;
   const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\r");
-  const QString mayPrint = QStringLiteral(
+  const QString mayPrint = silent + QStringLiteral(
       "Vielleicht wird der Ausdruck später doch noch gedruckt. Bitte prüfen Sie das, bevor Sie die PDF-Datei "
       "drucken.\r");
   const struct {
-    const char* What;
     ipp_op_t Operation;
-    Mode How;
-    QString Reason;
+    Mode How;  // Cut: taken and never answered, the connection closed
+    const QString& Reason;
   } cases[] = {
-      {"document unanswered", IPP_OP_SEND_DOCUMENT, Mode::Hold, silent},
-      {"connection broken at the document", IPP_OP_SEND_DOCUMENT, Mode::Cut, silent},
-      {"release unanswered", IPP_OP_SET_JOB_ATTRIBUTES, Mode::Hold, silent + mayPrint},
-      {"connection broken at the release", IPP_OP_SET_JOB_ATTRIBUTES, Mode::Cut, silent + mayPrint},
+      {IPP_OP_SEND_DOCUMENT, Mode::Hold, silent},
+      {IPP_OP_SEND_DOCUMENT, Mode::Cut, silent},
+      {IPP_OP_SET_JOB_ATTRIBUTES, Mode::Hold, mayPrint},
+      {IPP_OP_SET_JOB_ATTRIBUTES, Mode::Cut, mayPrint},
   };
   QTemporaryDir dir;
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.What);
+    SCOPED_TRACE(ippOpString(c.Operation) + std::string(c.How == Mode::Cut ? " cut" : " held"));
     const int before = LastJobId();
-    testsupport::ServiceRelay relay(qgetenv("CUPS_SERVER"), c.Operation, c.How);
-    platform::PrinterDocument doc;
-    doc.SetPdfFolder(dir.path() + QLatin1Char('/'));
-    doc.SetServiceTimeout(std::chrono::seconds(1));
-    doc.SetChosenPrinter(queue);
+    ServiceRelay relay(c.Operation, c.How);
     testsupport::ScriptedMessages msgs;
-    msgs.expectPrefix(c.Reason + kSaved, MsgKind::Information);
-    doc.SetTitle(QStringLiteral("Zeugnis"));
-    ASSERT_TRUE(doc.BeginDoc());
-    doc.canvas().TextOut(100, 100, QStringLiteral("Anna"));
-    // A release answered late is withdrawn before the queue would print it.
-    Shell(QStringLiteral("cupsdisable $QUORV_TEST_CUPS_QUEUE"));
-    cupsSetServer(relay.Address().constData());
-    doc.EndDoc();
+    msgs.expectPrefix(c.Reason + QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r"),
+                      MsgKind::Information);
+    PrintOn(queue, dir.path(), [&](platform::Canvas&) {
+      // A release answered late is withdrawn before the queue would print it.
+      Shell(QStringLiteral("cupsdisable $QUORV_TEST_CUPS_QUEUE"));
+      cupsSetServer(relay.Address().constData());
+    });
     cupsSetServer(nullptr);
     EXPECT_TRUE(msgs.allAnswered());
-    EXPECT_TRUE(relay.Met());
-    if (!msgs.shown().empty()) {
-      EXPECT_EQ(msgs.shown().back().text.toStdString(),
-                (c.Reason + kSaved + QDir::toNativeSeparators(doc.LastPdfFile()) + "\r1 Seite").toStdString());
-    }
     relay.GoOn();
-    const int id = LastJobId();
-    EXPECT_GT(id, before);
-    EXPECT_EQ(Job(id)["job-state"], "canceled");
+    EXPECT_GT(LastJobId(), before);
+    EXPECT_EQ(Job(LastJobId())["job-state"], "canceled");
     Shell(QStringLiteral("cupsenable $QUORV_TEST_CUPS_QUEUE"));
   }
 }
 
-// Jobs an earlier run made and left held are withdrawn the next time the
-// program hands a document to the service; the user's other held jobs stay.
-TEST(RealPrintQueue, HeldJobsAnEarlierRunLeftAreWithdrawn) {
+// The job options as the service receives them, and the capabilities the
+// canvas of a printer document reports: the printer's, not those of the PDF
+// the document is drawn as. Held jobs an earlier run left are withdrawn when
+// the program prints; the user's other held jobs stay.
+TEST(RealPrintQueue, JobsCarryThePrintersSettingsAndWithdrawWhatAnEarlierRunLeftHeld) {
   const QString queue = qEnvironmentVariable("QUORV_TEST_CUPS_QUEUE");
   if (queue.isEmpty()) GTEST_SKIP() << "no private print service";
   cups_option_t held{const_cast<char*>("job-hold-until"), const_cast<char*>("indefinite")};
   const QByteArray name = queue.toLocal8Bit();
-  const int own = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), "Brief", 1, &held);
-  const int left = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(),
-                                 platform::cups::UnreleasedJobName(QStringLiteral("Zeugnis: Ben")).constData(), 1, &held);
-  ASSERT_GT(own, 0);
-  ASSERT_GT(left, 0);
-  platform::PrinterDocument doc;
-  doc.SetChosenPrinter(queue);
-  doc.SetServiceTimeout(std::chrono::seconds(1));
-  testsupport::ScriptedMessages msgs;
-  doc.SetTitle(QStringLiteral("Zeugnis: Anna"));
-  ASSERT_TRUE(doc.BeginDoc());
-  doc.EndDoc();
-  std::map<std::string, std::string> printed = Job(LastJobId());
-  EXPECT_EQ(printed["job-state"], "completed");
-  EXPECT_EQ(printed["job-name"], "Zeugnis: Anna");
-  EXPECT_EQ(Job(left)["job-state"], "canceled");
-  EXPECT_EQ(Job(own, false)["job-state"], "pending-held");
-  cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), own, 0);
-}
-
-// The job options as the service receives them, and the capabilities that
-// the canvas of a printer document reports: the printer's, not those of the
-// PDF the document is drawn as.
-TEST(RealPrintQueue, TheJobCarriesThePrintersSettingsAndTheCanvasItsCapabilities) {
-  const QString queue = qEnvironmentVariable("QUORV_TEST_CUPS_QUEUE");
-  if (queue.isEmpty()) GTEST_SKIP() << "no private print service";
+  const int own = cupsCreateJob(CUPS_HTTP_DEFAULT, name, "Brief", 1, &held);
+  const int left = cupsCreateJob(CUPS_HTTP_DEFAULT, name, platform::cups::UnreleasedJobName("Zeugnis: Ben"), 1, &held);
   const struct {
     int Copies;
     QPrinter::DuplexMode Duplex;
     QPageLayout::Orientation Orientation;
     QPrinter::ColorMode Colour;
-    bool FullPage;
+    bool FullPage;  // from the sheet's corner: no offsets
     const char* Sides;
     const char* ColourMode;  // "": not asked for
     int NumColors;
@@ -180,40 +255,35 @@ TEST(RealPrintQueue, TheJobCarriesThePrintersSettingsAndTheCanvasItsCapabilities
       {3, QPrinter::DuplexAuto, QPageLayout::Portrait, QPrinter::Color, false, "two-sided-long-edge", "", 256},
       {1, QPrinter::DuplexAuto, QPageLayout::Landscape, QPrinter::GrayScale, true, "two-sided-short-edge",
        "monochrome", 2},
-      {2, QPrinter::DuplexShortSide, QPageLayout::Portrait, QPrinter::GrayScale, false, "two-sided-short-edge",
-       "monochrome", 2},
-      {1, QPrinter::DuplexLongSide, QPageLayout::Landscape, QPrinter::Color, true, "two-sided-long-edge", "", 256},
-      {1, QPrinter::DuplexNone, QPageLayout::Portrait, QPrinter::Color, false, "one-sided", "", 256},
+      {1, QPrinter::DuplexNone, QPageLayout::Landscape, QPrinter::Color, false, "one-sided", "", 256},
   };
   QPrinter& printer = platform::ProgramPrinter();
   printer.setPrinterName(queue);
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Sides + std::string(" ") + c.ColourMode);
+    SCOPED_TRACE(c.Sides);
     printer.setCopyCount(c.Copies);
     printer.setDuplex(c.Duplex);
     printer.setPageOrientation(c.Orientation);
     printer.setColorMode(c.Colour);
     printer.setFullPage(c.FullPage);
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    platform::PrinterDocument doc;
-    doc.SetChosenPrinter(queue);
-    doc.SetServiceTimeout(std::chrono::seconds(1));
     testsupport::ScriptedMessages msgs;
-    doc.SetTitle(QStringLiteral("Zeugnis"));
-    ASSERT_TRUE(doc.BeginDoc());
-    const platform::Canvas& canvas = doc.canvas();
-    EXPECT_EQ(canvas.GetDeviceCaps(platform::DeviceCap::NumColors), c.NumColors);
-    // Ten millimetres at the printer's resolution, none in full-page mode.
-    const double offset = c.FullPage ? 0 : printer.resolution() * 100 / 254.0;
-    EXPECT_NEAR(canvas.GetDeviceCaps(platform::DeviceCap::PhysicalOffsetX), offset, offset / 50);
-    EXPECT_NEAR(canvas.GetDeviceCaps(platform::DeviceCap::PhysicalOffsetY), offset, offset / 50);
-    doc.EndDoc();
+    PrintOn(queue, QString(), [&](platform::Canvas& canvas) {
+      EXPECT_EQ(canvas.GetDeviceCaps(platform::DeviceCap::NumColors), c.NumColors);
+      const double offset = c.FullPage ? 0 : printer.resolution() * 100 / 254.0;  // 10 mm
+      EXPECT_NEAR(canvas.GetDeviceCaps(platform::DeviceCap::PhysicalOffsetX), offset, offset / 50);
+      EXPECT_NEAR(canvas.GetDeviceCaps(platform::DeviceCap::PhysicalOffsetY), offset, offset / 50);
+    });
     std::map<std::string, std::string> job = Job(LastJobId());
     EXPECT_EQ(job["job-state"], "completed");
+    EXPECT_EQ(job["job-name"], "Zeugnis");
     EXPECT_EQ(job["copies"], c.Copies > 1 ? std::to_string(c.Copies) : "");  // "": one, not asked for
     EXPECT_EQ(job["sides"], c.Sides);
     EXPECT_EQ(job["print-color-mode"], c.ColourMode);
   }
+  EXPECT_EQ(Job(left)["job-state"], "canceled");
+  EXPECT_EQ(Job(own, false)["job-state"], "pending-held");
+  cupsCancelJob2(CUPS_HTTP_DEFAULT, name, own, 0);
 }
 
 // Last: its last case ends the service.
