@@ -21,6 +21,7 @@ pid=$!
 export CUPS_SERVER="$tmp/cups.sock" QUORV_TEST_CUPS_QUEUE=Zeugnisse QUORV_TEST_CUPSD_PID="$pid"
 for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 lpstat -r >/dev/null 2>&1 || { echo "SKIP: no private print service: $(cat "$tmp"/log/*)"; exit 77; }
+lpadmin -p "$QUORV_TEST_CUPS_QUEUE" -E -v file:///dev/null 2>/dev/null || { echo "FAIL: no queue"; exit 1; }
 # The queue takes PDF as it is and offers two-sided printing and colour.
 printf '%s\n' '*PPD-Adobe: "4.3"' '*FormatVersion: "4.3"' '*FileVersion: "1.0"' '*LanguageVersion: English' \
   '*LanguageEncoding: ISOLatin1' '*PCFileName: "ZEUGNIS.PPD"' '*Manufacturer: "Test"' '*Product: "(Zeugnisse)"' \
@@ -31,8 +32,7 @@ printf '%s\n' '*PPD-Adobe: "4.3"' '*FormatVersion: "4.3"' '*FileVersion: "1.0"' 
   '*PaperDimension A4: "595 842"' '*OpenUI *Duplex: PickOne' '*DefaultDuplex: None' '*Duplex None: ""' \
   '*Duplex DuplexNoTumble: ""' '*Duplex DuplexTumble: ""' '*CloseUI: *Duplex' '*OpenUI *ColorModel: PickOne' \
   '*DefaultColorModel: RGB' '*ColorModel Gray: ""' '*ColorModel RGB: ""' '*CloseUI: *ColorModel' >"$tmp/queue.ppd"
-lpadmin -p "$QUORV_TEST_CUPS_QUEUE" -E -v file:///dev/null -P "$tmp/queue.ppd" 2>/dev/null ||
-  { echo "FAIL: no queue"; exit 1; }
+lpadmin -p "$QUORV_TEST_CUPS_QUEUE" -P "$tmp/queue.ppd" 2>/dev/null || { echo "FAIL: no PPD file for the queue"; exit 1; }
 # libcups loses a few bytes when Qt reads a queue's PPD file (told by the whole
 # stack, which libcups gives only to the slow unwinder).
 printf '%s\n' 'leak:_ppdCacheCreateWithPPD' >"$tmp/lsan.supp"
