@@ -3,12 +3,12 @@
 #include <cups/cups.h>
 
 #include <QStringList>
-#include <condition_variable>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <mutex>
 #include <thread>
+
+#include "platform/ServiceQuestion.h"
 
 namespace platform::cups {
 
@@ -32,95 +32,183 @@ QueueName SplitPrinterName(const QString& name) {
   return {name.left(slash).toLocal8Bit(), slash < 0 ? QByteArray() : name.mid(slash + 1).toLocal8Bit()};
 }
 
-http_t* Connect() {
-  return httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectTimeoutMs, nullptr);
+using Clock = std::chrono::steady_clock;
+
+// The thread that sends a job waits for the service this long at most, and
+// tries to withdraw a job nobody waits for any more until then.
+constexpr auto kServiceBound = std::chrono::minutes(10);
+constexpr auto kRetryPause = std::chrono::seconds(1);
+constexpr char kUnreleased[] = "Quorv, nicht freigegeben: ";
+
+// Keeps waiting for the service until the deadline the data points at.
+int WaitUntil(http_t*, void* deadline) { return Clock::now() < *static_cast<const Clock::time_point*>(deadline); }
+
+http_t* Connect(const Clock::time_point* deadline = nullptr) {
+  http_t* http =
+      httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectTimeoutMs, nullptr);
+  if (http != nullptr && deadline != nullptr)
+    httpSetTimeout(http, 1.0, WaitUntil, const_cast<Clock::time_point*>(deadline));
+  return http;
 }
 
-bool Succeeded(ipp_status_t status) { return status < IPP_STATUS_REDIRECTION_OTHER_SITE; }
-
-// Why the last request failed: the service said no, or it could not be reached.
-Submission Failure(http_t* http) {
-  return cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || httpError(http) != 0 ? Submission::NoAnswer
-                                                                                          : Submission::Refused;
+// The service this thread talks to, port included, for another thread to talk to.
+QByteArray ThisThreadsServer() {
+  QByteArray server(cupsServer());
+  if (!server.startsWith('/')) server += ':' + QByteArray::number(ippPort());
+  return server;
 }
 
-// The thread that sends a job waits as long as the service takes; only the
-// caller waits no longer than its limit.
-int KeepWaiting(http_t*, void*) { return 1; }
+// How the service took a request: a busy service and a broken connection give
+// no answer.
+enum class Answer { Yes, No, None };
 
-// Gives a held job the hold the user asked for: "no-hold" prints it now.
-bool ReleaseJob(http_t* http, int id, const char* hold) {
+// The answer in the response, which is consumed (nullptr: none came, or the
+// service refused by its HTTP status). Only a response counts: after a broken
+// connection libcups may still report the success of an earlier request.
+Answer Reply(http_t* http, ipp_t* response, int* jobId = nullptr) {
+  if (response == nullptr) {
+    const http_status_t status = httpGetStatus(http);
+    return status >= HTTP_STATUS_BAD_REQUEST && status != HTTP_STATUS_SERVICE_UNAVAILABLE ? Answer::No
+                                                                                            : Answer::None;
+  }
+  const ipp_status_t status = ippGetStatusCode(response);
+  if (jobId != nullptr) *jobId = ippGetInteger(ippFindAttribute(response, "job-id", IPP_TAG_INTEGER), 0);
+  ippDelete(response);
+  if (status < IPP_STATUS_REDIRECTION_OTHER_SITE) return Answer::Yes;
+  return status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? Answer::None : Answer::No;
+}
+
+Submission Failure(Answer answer) { return answer == Answer::None ? Submission::NoAnswer : Submission::Refused; }
+
+// A request about one job.
+ipp_t* JobRequest(ipp_op_t operation, int id) {
   char uri[HTTP_MAX_URI];
   httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", ippPort(), "/jobs/%d", id);
-  ipp_t* request = ippNewRequest(IPP_OP_SET_JOB_ATTRIBUTES);
+  ipp_t* request = ippNewRequest(operation);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-  cups_option_t option{const_cast<char*>("job-hold-until"), const_cast<char*>(hold)};
-  cupsEncodeOptions2(request, 1, &option, IPP_TAG_JOB);
-  ippDelete(cupsDoRequest(http, request, "/jobs/"));
-  return Succeeded(cupsLastError());
+  return request;
 }
 
-// What the caller and the thread that sends its job agree on. The job is
-// released only when the caller has not left; once it is being released the
-// caller counts it as printed.
-struct Handover {
-  std::mutex Mutex;
-  std::condition_variable Finished;
-  bool CallerLeft = false;
-  bool Releasing = false;
-  bool Done = false;
-  Submission Result = Submission::NoAnswer;
-};
+Answer Send(http_t* http, ipp_t* request) { return Reply(http, cupsDoRequest(http, request, "/jobs/")); }
 
-void SendJob(const JobDocument& document, Handover& handover) {
+// Creates the job on the queue, held, with the job options; its id (0: none).
+int CreateJob(http_t* http, const QByteArray& queue, const QByteArray& jobName, int count, cups_option_t* options,
+              Answer& answer) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
+                   queue.constData());
+  ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, jobName.constData());
+  cupsEncodeOptions2(request, count, options, IPP_TAG_OPERATION);
+  cupsEncodeOptions2(request, count, options, IPP_TAG_JOB);
+  int id = 0;
+  answer = Reply(http, cupsDoRequest(http, request, ("/printers/" + queue).constData()), &id);
+  return answer == Answer::Yes ? id : 0;
+}
+
+// Sends the job's one document.
+Answer SendDocument(http_t* http, const QByteArray& queue, int id, const QByteArray& title, const QByteArray& pdf) {
+  if (cupsStartDocument(http, queue.constData(), id, title.constData(), CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE ||
+      cupsWriteRequestData(http, pdf.constData(), static_cast<size_t>(pdf.size())) != HTTP_STATUS_CONTINUE)
+    return Reply(http, nullptr);
+  return Reply(http, cupsGetResponse(http, ("/printers/" + queue).constData()));
+}
+
+// Releases the held job under its title with the hold the user asked for
+// ("no-hold" prints it now). A release the service did not answer may have
+// reached it all the same.
+Submission ReleaseJob(http_t* http, int id, const char* hold, const QByteArray& title) {
+  ipp_t* request = JobRequest(IPP_OP_SET_JOB_ATTRIBUTES, id);
+  ippAddString(request, IPP_TAG_JOB, IPP_TAG_NAME, "job-name", nullptr, title.constData());
+  cups_option_t option{const_cast<char*>("job-hold-until"), const_cast<char*>(hold)};
+  cupsEncodeOptions2(request, 1, &option, IPP_TAG_JOB);
+  switch (Send(http, request)) {
+    case Answer::Yes:
+      return Submission::Printed;
+    case Answer::No:
+      return Submission::Refused;
+    default:
+      return Submission::Unconfirmed;
+  }
+}
+
+// Cancels the job, on a new connection when the old one fails, until the
+// service answers or the deadline has passed.
+void WithdrawJob(http_t*& http, int id, const Clock::time_point& deadline) {
+  for (;;) {
+    if (http != nullptr) {
+      if (Send(http, JobRequest(IPP_OP_CANCEL_JOB, id)) != Answer::None) return;
+      httpClose(http);
+    }
+    if (Clock::now() >= deadline) {
+      http = nullptr;
+      return;
+    }
+    std::this_thread::sleep_for(kRetryPause);
+    http = Connect(&deadline);
+  }
+}
+
+// Withdraws the user's jobs that an earlier run created and left held. Only
+// while the window waits for this thread: no other job of this run is then
+// on its way.
+void WithdrawLeftBehindJobs(http_t* http, ServiceQuestion<Submission>::Asked& asked) {
+  cups_job_t* jobs = nullptr;
+  const int count = std::max(cupsGetJobs2(http, &jobs, nullptr, 1, CUPS_WHICHJOBS_ACTIVE), 0);
+  for (int i = 0; i < count && asked.Awaited(); ++i) {
+    const cups_job_t& job = jobs[i];
+    if (job.state == IPP_JSTATE_HELD && std::strcmp(job.user, cupsUser()) == 0 &&
+        std::strncmp(job.title, kUnreleased, sizeof(kUnreleased) - 1) == 0)
+      Send(http, JobRequest(IPP_OP_CANCEL_JOB, job.id));
+  }
+  cupsFreeJobs(count, jobs);
+}
+
+// Creates the job held, sends its document and releases it while the window
+// waits, and answers the window's question with what became of it. A job not
+// counted as printed is withdrawn.
+void SendJob(const JobDocument& document, ServiceQuestion<Submission>::Asked& asked) {
+  const Clock::time_point deadline = Clock::now() + kServiceBound;
+  http_t* http = Connect(&deadline);
+  if (http == nullptr) {
+    asked.Answer(Submission::NoAnswer);
+    return;
+  }
+  WithdrawLeftBehindJobs(http, asked);
   const QueueName name = SplitPrinterName(document.Printer);
   const QByteArray title = document.Title.toUtf8();
+  cups_option_t* options = nullptr;
+  int count = 0;
+  for (const auto& [option, value] : document.Options)
+    count = cupsAddOption(option.constData(), value.constData(), count, &options);
+  const char* userHold = cupsGetOption("job-hold-until", count, options);
+  const QByteArray hold = userHold != nullptr ? QByteArray(userHold) : QByteArray("no-hold");
+  count = cupsAddOption("job-hold-until", "indefinite", count, &options);
+  // Nothing is created for a window that has gone on.
+  Answer answer = Answer::None;
+  const int id = asked.Awaited()
+                     ? CreateJob(http, name.Queue, UnreleasedJobName(document.Title), count, options, answer)
+                     : 0;
+  cupsFreeOptions(count, options);
   Submission result = Submission::NoAnswer;
-  int id = 0;
-  http_t* http = Connect();
-  if (http != nullptr) {
-    httpSetTimeout(http, 30.0, KeepWaiting, nullptr);
-    cups_option_t* options = nullptr;
-    int count = 0;
-    for (const auto& [option, value] : document.Options)
-      count = cupsAddOption(option.constData(), value.constData(), count, &options);
-    const char* asked = cupsGetOption("job-hold-until", count, options);
-    const QByteArray hold = asked != nullptr ? QByteArray(asked) : QByteArray("no-hold");
-    count = cupsAddOption("job-hold-until", "indefinite", count, &options);
-    id = cupsCreateJob(http, name.Queue.constData(), title.constData(), count, options);
-    cupsFreeOptions(count, options);
-    const bool sent =
-        id > 0 &&
-        cupsStartDocument(http, name.Queue.constData(), id, title.constData(), CUPS_FORMAT_PDF, 1) ==
-            HTTP_STATUS_CONTINUE &&
-        cupsWriteRequestData(http, document.Pdf.constData(), static_cast<size_t>(document.Pdf.size())) ==
-            HTTP_STATUS_CONTINUE &&
-        Succeeded(cupsFinishDocument(http, name.Queue.constData()));
-    bool release = false;
-    if (sent) {
-      std::lock_guard<std::mutex> lock(handover.Mutex);
-      release = handover.Releasing = !handover.CallerLeft;
-    } else {
-      result = Failure(http);
-    }
-    if (release) result = ReleaseJob(http, id, hold.constData()) ? Submission::Printed : Failure(http);
+  if (id <= 0) {
+    result = Failure(answer);
+  } else if ((answer = SendDocument(http, name.Queue, id, title, document.Pdf)) != Answer::Yes) {
+    result = Failure(answer);
+  } else if (asked.SetMeanwhile(Submission::Unconfirmed)) {
+    result = ReleaseJob(http, id, hold.constData(), title);
   }
-  bool withdraw = false;
-  {
-    std::lock_guard<std::mutex> lock(handover.Mutex);
-    // A job that is not to print is cancelled, except one the caller has
-    // already counted as printed: that one stays held for the administrator.
-    withdraw = id > 0 && result != Submission::Printed && !(handover.Releasing && handover.CallerLeft);
-    handover.Result = result;
-    handover.Done = true;
-  }
-  handover.Finished.notify_all();
-  if (withdraw) cupsCancelJob2(http, name.Queue.constData(), id, 0);
+  const bool counted = asked.Answer(result) && result == Submission::Printed;
+  if (id > 0 && !counted) WithdrawJob(http, id, deadline);
   if (http != nullptr) httpClose(http);
 }
 
 }  // namespace
+
+QByteArray UnreleasedJobName(const QString& title) { return kUnreleased + title.toUtf8(); }
 
 bool ServiceRuns() {
   http_t* http = Connect();
@@ -129,25 +217,25 @@ bool ServiceRuns() {
   return true;
 }
 
-bool QueueAcceptsJobs(const QString& name) {
+PrinterState QueueState(const QString& name) {
   const QueueName queue = SplitPrinterName(name);
   cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.Queue.constData(),
                                        queue.Instance.isEmpty() ? nullptr : queue.Instance.constData());
-  if (dest == nullptr) return false;
+  if (dest == nullptr)
+    return cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ? PrinterState::Gone : PrinterState::Refusing;
   const bool accepts = std::strcmp(Option(*dest, "printer-is-accepting-jobs"), "false") != 0 &&
                        std::atoi(Option(*dest, "printer-state")) != IPP_PSTATE_STOPPED;
   cupsFreeDests(1, dest);
-  return accepts;
+  return accepts ? PrinterState::Accepting : PrinterState::Refusing;
 }
 
 Submission SubmitDocument(JobDocument document, std::chrono::milliseconds limit) {
-  auto handover = std::make_shared<Handover>();
-  std::thread([handover, document = std::move(document)] { SendJob(document, *handover); }).detach();
-  std::unique_lock<std::mutex> lock(handover->Mutex);
-  handover->Finished.wait_for(lock, limit, [&] { return handover->Done; });
-  handover->CallerLeft = true;
-  if (handover->Done) return handover->Result;
-  return handover->Releasing ? Submission::Printed : Submission::NoAnswer;
+  auto question = ServiceQuestion<Submission>::Put(
+      [document = std::move(document), server = ThisThreadsServer()](ServiceQuestion<Submission>::Asked& asked) {
+        cupsSetServer(server.constData());
+        SendJob(document, asked);
+      });
+  return question.AnswerBy(DeadlineIn(limit)).value_or(Submission::NoAnswer);
 }
 
 }  // namespace platform::cups

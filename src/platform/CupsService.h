@@ -17,7 +17,7 @@ namespace platform::cups {
 bool ServiceRuns();
 // Whether the queue ("name" or "name/instance") exists, is not stopped and
 // accepts jobs.
-bool QueueAcceptsJobs(const QString& name);
+PrinterState QueueState(const QString& name);
 
 // A document for a printer ("name" or "name/instance") as the bytes of a PDF
 // file, with the job options (name, value) the user set up.
@@ -28,10 +28,15 @@ struct JobDocument {
   QByteArray Pdf;
 };
 
-// Hands the document to the service on a thread of its own; the caller waits
-// at most the limit. The job is created held and released only while the
-// caller still waits: one the service takes after that is cancelled and never
-// prints.
+// Hands the document to the service this thread talks to, on a thread of its
+// own; the caller waits at most the limit. The job is created held under a
+// name that marks it as the program's and not released, and released under its
+// title only while the caller still waits. A job the caller gave up is
+// withdrawn when the service answers; so are the user's jobs that an earlier
+// run left held under that mark.
 Submission SubmitDocument(JobDocument document, std::chrono::milliseconds limit);
+
+// The name of a job created by the program and not yet released.
+QByteArray UnreleasedJobName(const QString& title);
 
 }  // namespace platform::cups

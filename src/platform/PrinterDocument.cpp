@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <thread>
 #include <utility>
 
 #include "platform/Files.h"
@@ -23,6 +22,9 @@ const QString kRefusedStart = QStringLiteral("Der Ausdruck konnte nicht begonnen
 const QString kNoPrinter = QStringLiteral("Es ist kein Drucker eingerichtet.\r");
 const QString kNoService = QStringLiteral("Der Druckdienst antwortet nicht.\r");
 const QString kSavedAsPdf = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
+const QString kMayPrintLater = QStringLiteral(
+    "Vielleicht wird der Ausdruck später doch noch gedruckt. Bitte prüfen Sie das, bevor Sie die PDF-Datei "
+    "drucken.\r");
 const QString kWillSaveAsPdf = QStringLiteral("Der Ausdruck wird als PDF-Datei gespeichert.");
 const QString kPdfNotWritten =
     QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
@@ -73,43 +75,28 @@ DeviceCaps PrinterDocument::pdfCaps() { return PageDeviceCaps(kPdfResolution, Pd
 
 // ---- the job's printer --------------------------------------------------------------
 
-namespace {
-
-// Puts a question to the print service on a thread of its own and returns at
-// once; the caller waits for the answer only as long as it wants to.
-template <typename T, typename Ask>
-std::shared_future<T> AskService(Ask ask) {
-  auto promise = std::make_shared<std::promise<T>>();
-  std::shared_future<T> answer = promise->get_future().share();
-  std::thread([promise, ask] { promise->set_value(ask()); }).detach();
-  return answer;
-}
-
-}  // namespace
-
 bool PrinterDocument::QueryPrinters(PrinterList& list) {
-  const auto deadline = std::chrono::steady_clock::now() + serviceTimeout_;
+  const auto deadline = DeadlineIn(serviceTimeout_);
   // A list that an earlier job gave up on is waited for rather than asked for
   // twice; once it has come it is out of date, and the list is asked for anew.
-  if (pendingQuery_.valid()) {
-    if (pendingQuery_.wait_until(deadline) != std::future_status::ready) return false;
+  if (pendingQuery_.Pending()) {
+    if (!pendingQuery_.WaitUntil(deadline)) return false;
     pendingQuery_ = {};
   }
   PrintService* service = &CurrentPrintService();
-  pendingQuery_ = AskService<PrinterList>([service] { return service->Printers(); });
-  if (pendingQuery_.wait_until(deadline) != std::future_status::ready) return false;
-  list = pendingQuery_.get();
+  pendingQuery_ = ServiceQuestion<PrinterList>::Ask([service] { return service->Printers(); });
+  const std::optional<PrinterList> answer = pendingQuery_.WaitUntil(deadline);
+  if (!answer) return false;
+  list = *answer;
   pendingQuery_ = {};
   return true;
 }
 
-bool PrinterDocument::printerAnswers(bool& accepts) {
+std::optional<PrinterState> PrinterDocument::printerState() {
   PrintService* service = &CurrentPrintService();
   const QString name = job_.Printer;
-  std::shared_future<bool> answer = AskService<bool>([service, name] { return service->AcceptsJobs(name); });
-  if (answer.wait_for(serviceTimeout_) != std::future_status::ready) return false;
-  accepts = answer.get();
-  return true;
+  return ServiceQuestion<PrinterState>::Ask([service, name] { return service->State(name); })
+      .AnswerBy(DeadlineIn(serviceTimeout_));
 }
 
 PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
@@ -277,16 +264,18 @@ bool PrinterDocument::BeginDoc() {
   }
   if (job_.Target == Output::Unresolved) resolveJob();
   docTitle_ = title_;
-  bool accepts = true;
-  if (job_.Target == Output::Printer && !printerAnswers(accepts)) {
+  std::optional<PrinterState> state = PrinterState::Accepting;
+  if (job_.Target == Output::Printer && !(state = printerState())) {
     ShowMessage(kNoService + kWillSaveAsPdf, MsgKind::Warning);
     switchToPdf();
     job_.ServiceSilent = true;
   }
-  if (job_.Target == Output::Printer && !accepts) {
-    const QString question = QStringLiteral("Der Drucker ") + Quoted(job_.Printer) +
-                             QStringLiteral(" nimmt zur Zeit keine Aufträge an.\r"
-                                            "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
+  if (job_.Target == Output::Printer && *state != PrinterState::Accepting) {
+    const QString why = *state == PrinterState::Gone
+                            ? PrinterGone(job_.Printer)
+                            : QStringLiteral("Der Drucker ") + Quoted(job_.Printer) +
+                                  QStringLiteral(" nimmt zur Zeit keine Aufträge an.\r");
+    const QString question = why + QStringLiteral("Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
     if (ShowMessage(question, MsgKind::Warning, MsgButtons::YesNo) == MsgResult::Yes) {
       switchToPdf();
     } else {
@@ -374,26 +363,22 @@ bool PrinterDocument::EndDoc() {
 }
 
 void PrinterDocument::endPrinterDocument() {
-  switch (device_->EndDocument(serviceTimeout_)) {
-    case Submission::Printed:
-      break;
-    case Submission::Refused:
-      ++lostOutputs_;
-      ShowMessage(QStringLiteral("Der Drucker ") + Quoted(job_.Printer) + QStringLiteral(" hat den Ausdruck ") +
-                      Quoted(docTitle_) + QStringLiteral(" nicht angenommen."),
-                  MsgKind::Error);
-      break;
-    case Submission::NoAnswer: {
-      // The document stays with the teacher as a PDF file; what else the job
-      // prints goes into its own PDF file without asking the service again.
-      const QByteArray pdf = device_->DocumentPdf();
-      const int pages = pageCount_;
-      switchToPdf();
-      job_.ServiceSilent = true;
-      savePdfFile(freePdfPath(PdfFileBaseName(docTitle_)), pdf, kNoService, pages);
-      break;
-    }
+  const Submission outcome = device_->EndDocument(serviceTimeout_);
+  if (outcome == Submission::Printed) return;
+  // The document stays with the teacher as a PDF file.
+  const QByteArray pdf = device_->DocumentPdf();
+  QString reason;
+  if (outcome == Submission::Refused) {
+    reason = QStringLiteral("Der Drucker ") + Quoted(job_.Printer) + QStringLiteral(" hat den Ausdruck ") +
+             Quoted(docTitle_) + QStringLiteral(" nicht angenommen.\r");
+  } else {
+    // What else the job prints goes into its own PDF file without asking the
+    // service again.
+    reason = kNoService + (outcome == Submission::Unconfirmed ? kMayPrintLater : QString());
+    switchToPdf();
+    job_.ServiceSilent = true;
   }
+  savePdfFile(freePdfPath(PdfFileBaseName(docTitle_)), pdf, reason, pageCount_);
 }
 
 Canvas& PrinterDocument::canvas() {

@@ -8,18 +8,20 @@
 // when it still exists, else the system's default printer, else a PDF file.
 // On a printer every document is a print job of its own, handed to the print
 // service without the window waiting on it longer than the service limit; a
-// document the service does not take in time stays with the teacher as a PDF
-// file. As PDF everything the job prints goes into one file, pages in print
-// order, named after the job. A document begun outside a job is a job of its own.
+// document the service refuses, or does not confirm in time, stays with the
+// teacher as a PDF file. As PDF everything the job prints goes into one file,
+// pages in print order, named after the job. A document begun outside a job is
+// a job of its own.
 #include <QBuffer>
 #include <QHash>
 #include <QString>
 #include <chrono>
-#include <future>
 #include <memory>
+#include <optional>
 
 #include "platform/Canvas.h"
 #include "platform/ProgramPrinter.h"
+#include "platform/ServiceQuestion.h"
 
 class QPdfWriter;
 class QPrinter;
@@ -131,7 +133,8 @@ class PrinterDocument {
   // The printer a job uses now; quiet: without any message.
   Resolved resolvePrinter(bool quiet);
   void resolveJob();
-  bool printerAnswers(bool& accepts);
+  // The state of the job's printer; nothing when the service did not answer in time.
+  std::optional<PrinterState> printerState();
   void switchToPdf();
   void endPrinterDocument();
   bool beginPdfDocument();
@@ -155,7 +158,7 @@ class PrinterDocument {
   bool implicitJob_ = false;
   Job job_;
   std::unique_ptr<PrintDevice> device_;
-  std::shared_future<PrinterList> pendingQuery_;  // a list the service has not answered yet
+  ServiceQuestion<PrinterList> pendingQuery_;  // a list the service has not answered yet
   QString chosen_;
   bool chosenSet_ = false;
   QHash<QString, Picture> pictures_;

@@ -131,7 +131,7 @@ class QtPrintService : public PrintService {
   }
 
   // Qt tells a stopped queue but not one that refuses jobs.
-  bool AcceptsJobs(const QString& name) override { return cups::QueueAcceptsJobs(name); }
+  PrinterState State(const QString& name) override { return cups::QueueState(name); }
 
   std::unique_ptr<PrintDevice> OpenPrinter(const QString& name) override {
     QPrinter& printer = ProgramPrinter();

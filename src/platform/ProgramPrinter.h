@@ -19,10 +19,14 @@ QPrinter& ProgramPrinter();
 
 // What became of a document handed to the print service.
 enum class Submission {
-  Printed,   // the service took it and prints it
-  Refused,   // the service refused it
-  NoAnswer,  // the service did not answer in time (or not at all); it never prints the document
+  Printed,      // the service confirmed in time that it prints it
+  Refused,      // the service refused it; it never prints the document
+  NoAnswer,     // the service did not answer in time (or not at all); it never prints the document
+  Unconfirmed,  // the service did not confirm its release in time; withdrawn, but it may print before
 };
+
+// Whether a printer takes jobs.
+enum class PrinterState { Accepting, Refusing, Gone };
 
 // The documents of one print job on one printer. A document is begun, given
 // new sheets and ended; its canvas draws while it is open.
@@ -47,7 +51,7 @@ struct PrinterList {
 };
 
 // The system's print service. The program asks it for the printers once per
-// print job and whether the printer takes jobs before each document.
+// print job and for the printer's state before each document.
 class PrintService {
  public:
   virtual ~PrintService() = default;
@@ -55,7 +59,7 @@ class PrintService {
   // only a few seconds.
   virtual PrinterList Printers() = 0;
   // Whether the printer exists, is not stopped and accepts jobs.
-  virtual bool AcceptsJobs(const QString& name) = 0;
+  virtual PrinterState State(const QString& name) = 0;
   // The device for the named printer, set up as the user set up the program's printer.
   virtual std::unique_ptr<PrintDevice> OpenPrinter(const QString& name) = 0;
 };

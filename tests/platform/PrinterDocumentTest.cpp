@@ -245,27 +245,34 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
 // named; the reason is said once for the whole job. Once the printer can take
 // jobs again, the next job prints on it.
 TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
+  using platform::PrinterState;
   const QString refusing = QStringLiteral(
       "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
+  // Deleted after the job found it.
+  const QString gone = QStringLiteral(
+      "Der eingerichtete Drucker \"Laser\" ist nicht mehr vorhanden.\r"
+      "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
   const struct {
     const char* What;
-    bool Refusing;
+    PrinterState State;
     bool SlowList;
     bool SlowState;
     const QString& Message;
     platform::MsgResult Answer;  // No: nothing printed, nothing more asked
   } cases[] = {
-      {"refusing, PDF wanted", true, false, false, refusing, platform::MsgResult::Yes},
-      {"refusing, no PDF", true, false, false, refusing, platform::MsgResult::No},
-      {"no list of printers", false, true, false, kSilentService, platform::MsgResult::Ok},
-      {"no state of the printer", false, false, true, kSilentService, platform::MsgResult::Ok},
+      {"refusing, PDF wanted", PrinterState::Refusing, false, false, refusing, platform::MsgResult::Yes},
+      {"refusing, no PDF", PrinterState::Refusing, false, false, refusing, platform::MsgResult::No},
+      {"deleted, PDF wanted", PrinterState::Gone, false, false, gone, platform::MsgResult::Yes},
+      {"no list of printers", PrinterState::Accepting, true, false, kSilentService, platform::MsgResult::Ok},
+      {"no state of the printer", PrinterState::Accepting, false, true, kSilentService, platform::MsgResult::Ok},
   };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     testsupport::PrinterDouble service;
-    if (c.Refusing) service.refusing = QStringList{QStringLiteral("Laser")};
+    (c.State == PrinterState::Gone ? service.deleted : service.refusing) =
+        c.State == PrinterState::Accepting ? QStringList() : QStringList{QStringLiteral("Laser")};
     service.slow = c.SlowList;
     service.slowState = c.SlowState;
     printer_.SetServiceTimeout(c.SlowList || c.SlowState ? kHangs : kAnswers);
@@ -291,6 +298,7 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
     }
     if (c.SlowList) { EXPECT_EQ(offsets_, std::set<int>{0}); }  // the PDF sheet's
     service.refusing.clear();
+    service.deleted.clear();
     service.Release();
     printer_.SetServiceTimeout(kAnswers);
     PrintJob({QStringLiteral("Zeugnis")});
@@ -300,19 +308,37 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   }
 }
 
-// A service that kept a job waiting is named once and not asked again in that
-// job, also after a print from the preview put out what came before, and never
-// on the window's thread.
+// A service that kept a job waiting, for the list of printers, the printer's
+// state or a document, is named once and not asked again in that job, also
+// after a print from the preview put out what came before, and never on the
+// window's thread.
 TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
+  const struct {
+    const char* What;
+    bool SlowList;
+    bool SlowState;
+    platform::Submission Document;
+    int StateChecks;
+  } cases[] = {
+      {"no list of printers", true, false, platform::Submission::Printed, 0},
+      {"no state of the printer", false, true, platform::Submission::Printed, 1},
+      {"no answer for the document", false, false, platform::Submission::NoAnswer, 1},
+  };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
-  printer_.SetServiceTimeout(kHangs);
-  for (const bool slowList : {false, true}) {
-    SCOPED_TRACE(slowList ? "no list of printers" : "no state of the printer");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
     testsupport::PrinterDouble service;
-    service.slow = slowList;
-    service.slowState = !slowList;
-    msgs_.expect(kSilentService, MsgKind::Warning);
-    msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information).expectPrefix(kSavedAsPdf, MsgKind::Information);
+    service.slow = c.SlowList;
+    service.slowState = c.SlowState;
+    service.submission = c.Document;
+    printer_.SetServiceTimeout(c.SlowList || c.SlowState ? kHangs : kAnswers);
+    const bool document = c.Document != platform::Submission::Printed;
+    if (document) {
+      msgs_.expectPrefix(QStringLiteral("Der Druckdienst antwortet nicht.\r") + kSavedAsPdf, MsgKind::Information);
+    } else {
+      msgs_.expect(kSilentService, MsgKind::Warning).expectPrefix(kSavedAsPdf, MsgKind::Information);
+    }
+    msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
     printer_.BeginJob(QStringLiteral("Klasse 7a: Zeugnisse"));
     for (const QString& title : {QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}) {
       printer_.SetTitle(title);
@@ -324,57 +350,72 @@ TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
     printer_.EndJob();
     EXPECT_TRUE(msgs_.allAnswered());
     EXPECT_EQ(service.Queries(), 1);
-    EXPECT_EQ(service.StateChecks(), slowList ? 0 : 1);
+    EXPECT_EQ(service.StateChecks(), c.StateChecks);
     EXPECT_EQ(service.WindowThreadQuestions(), 0);
-    EXPECT_TRUE(service.documents.empty());
+    EXPECT_EQ(service.documents.size(), document ? 1u : 0u);
   }
 }
 
-// A document the service did not take never counts as printed: a refused one
-// is named; one the service did not answer for stays with the teacher as a PDF
-// file, and the rest of the job goes into the job's PDF file without asking
-// the service again. A PDF file that cannot be written whole is said to be
-// missing and leaves nothing behind.
-TEST_F(PrinterJobTest, ADocumentTheServiceDidNotTakeIsNamedOrKeptAsPdf) {
+// A document the service did not take never counts as printed: it stays with
+// the teacher as a PDF file of its own, next to an earlier file of that name,
+// and the message says why. After a silence the rest of the job goes into the
+// job's PDF file without asking the service again. A PDF file that cannot be
+// written whole is said to be missing and leaves nothing behind.
+TEST_F(PrinterJobTest, ADocumentTheServiceDidNotTakeIsKeptAsPdf) {
   using platform::Submission;
   const QString kept = QStringLiteral("Zeugnis - A.pdf");
   const QString rest = QStringLiteral("Klasse 7a - Zeugnisse.pdf");
   const auto path = [&](const QString& file) { return QDir::toNativeSeparators(folder() + file); };
-  const QString refused = QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Zeugnis: %1\" nicht angenommen.");
+  const auto saved = [&](const QString& file) { return kSavedAsPdf + path(file) + "\r1 Seite"; };
+  const QString refused =
+      QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Zeugnis: %1\" nicht angenommen.\r");
   const QString notWritten = QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
                                             "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
   const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\r");
+  const QString mayPrint = silent + QStringLiteral(
+      "Vielleicht wird der Ausdruck später doch noch gedruckt. Bitte prüfen Sie das, bevor Sie die PDF-Datei "
+      "drucken.\r");
+  const QByteArray earlier = "%PDF-1.4 earlier";
   const struct {
     Submission Outcome;
     bool DiskFull;
+    bool Clash;  // the folder holds "Zeugnis - A.pdf" already
     std::vector<std::pair<QString, MsgKind>> Said;
     QStringList Files;  // left in the folder
   } cases[] = {
-      {Submission::Refused, false, {{refused.arg("A"), MsgKind::Error}, {refused.arg("B"), MsgKind::Error}}, {}},
-      {Submission::NoAnswer, false,
-       {{silent + kSavedAsPdf + path(kept) + "\r1 Seite", MsgKind::Information},
-        {kSavedAsPdf + path(rest) + "\r1 Seite", MsgKind::Information}}, {rest, kept}},
-      {Submission::NoAnswer, true,
+      {Submission::Refused, false, false,
+       {{refused.arg("A") + saved(kept), MsgKind::Information},
+        {refused.arg("B") + saved("Zeugnis - B.pdf"), MsgKind::Information}}, {kept, "Zeugnis - B.pdf"}},
+      {Submission::NoAnswer, false, false,
+       {{silent + saved(kept), MsgKind::Information}, {saved(rest), MsgKind::Information}}, {rest, kept}},
+      {Submission::Unconfirmed, false, true,
+       {{mayPrint + saved("Zeugnis - A (2).pdf"), MsgKind::Information}, {saved(rest), MsgKind::Information}},
+       {rest, "Zeugnis - A (2).pdf", kept}},
+      {Submission::NoAnswer, true, false,
        {{silent + notWritten.arg(path(kept)), MsgKind::Error}, {notWritten.arg(path(rest)), MsgKind::Error}}, {}},
   };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Said.front().first.toStdString());
+    if (c.Clash) { ASSERT_TRUE(platform::WriteFileReplacing(folder() + kept, earlier)); }
     testsupport::PrinterDouble service;
     service.submission = c.Outcome;
     std::optional<testsupport::FileFaults> full;
     if (c.DiskFull) full.emplace(std::set<platform::FileStep>{platform::FileStep::Write});
     for (const auto& [text, kind] : c.Said) msgs_.expect(text, kind);
     PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}, QStringLiteral("Klasse 7a: Zeugnisse"));
+    full.reset();
     EXPECT_TRUE(msgs_.allAnswered());
     EXPECT_EQ(service.documents.size(), c.Outcome == Submission::Refused ? 2u : 1u);
     QDir dir(folder());
     EXPECT_EQ(dir.entryList(QDir::Files, QDir::Name), c.Files);
-    QByteArray bytes;
-    if (!c.Files.isEmpty() && platform::ReadFileBytes(folder() + kept, bytes)) {
-      EXPECT_EQ(bytes, service.pdf);
-      EXPECT_EQ(ReadPdfInfo(folder() + rest).Pages, 1);
+    // Each document kept has the bytes the printer got; an earlier file keeps its own.
+    for (const QString& file : c.Files) {
+      QByteArray bytes;
+      EXPECT_TRUE(platform::ReadFileBytes(folder() + file, bytes));
+      if (file != rest) { EXPECT_EQ(bytes, c.Clash && file == kept ? earlier : service.pdf) << file.toStdString(); }
     }
+    if (c.Files.contains(rest)) { EXPECT_EQ(ReadPdfInfo(folder() + rest).Pages, 1); }
     for (const QString& file : dir.entryList(QDir::Files)) dir.remove(file);
   }
 }

@@ -31,9 +31,25 @@ deadline=$((SECONDS + 30))
 until { lpadmin -p "$QUORV_TEST_CUPS_QUEUE" -E -v file:///dev/null 2>"$tmp/lpadmin" && has_queue; } ||
   [ "$SECONDS" -ge "$deadline" ]; do sleep 0.1; done
 has_queue || { echo "FAIL: no queue: $(cat "$tmp/lpadmin" "$tmp"/log/*)"; exit 1; }
+# The queue takes PDF as it is and offers two-sided printing and colour.
+printf '%s\n' '*PPD-Adobe: "4.3"' '*FormatVersion: "4.3"' '*FileVersion: "1.0"' '*LanguageVersion: English' \
+  '*LanguageEncoding: ISOLatin1' '*PCFileName: "ZEUGNIS.PPD"' '*Manufacturer: "Test"' '*Product: "(Zeugnisse)"' \
+  '*ModelName: "Zeugnisse"' '*ShortNickName: "Zeugnisse"' '*NickName: "Zeugnisse"' '*PSVersion: "(3010.000) 0"' \
+  '*ColorDevice: True' '*DefaultColorSpace: RGB' '*cupsFilter: "application/pdf 0 -"' \
+  '*OpenUI *PageSize: PickOne' '*DefaultPageSize: A4' '*PageSize A4: ""' '*CloseUI: *PageSize' \
+  '*DefaultImageableArea: A4' '*ImageableArea A4: "0 0 595 842"' '*DefaultPaperDimension: A4' \
+  '*PaperDimension A4: "595 842"' '*OpenUI *Duplex: PickOne' '*DefaultDuplex: None' '*Duplex None: ""' \
+  '*Duplex DuplexNoTumble: ""' '*Duplex DuplexTumble: ""' '*CloseUI: *Duplex' '*OpenUI *ColorModel: PickOne' \
+  '*DefaultColorModel: RGB' '*ColorModel Gray: ""' '*ColorModel RGB: ""' '*CloseUI: *ColorModel' >"$tmp/queue.ppd"
+lpadmin -p "$QUORV_TEST_CUPS_QUEUE" -P "$tmp/queue.ppd" 2>/dev/null || { echo "FAIL: no PPD file for the queue"; exit 1; }
+# libcups loses a few bytes when Qt reads a queue's PPD file (told by the whole
+# stack, which libcups gives only to the slow unwinder).
+printf '%s\n' 'leak:_ppdCacheCreateWithPPD' >"$tmp/lsan.supp"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$tmp/lsan.supp"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0"
 # A window that waits on the hung service does not get through in time.
 timeout 240 "$1" --gtest_filter='RealPrintQueue.*' >"$tmp/out" 2>&1
 status=$?
 cat "$tmp/out"
-grep -q '\[  PASSED  \] 1 test' "$tmp/out" || status=1
+grep -q '\[  PASSED  \]' "$tmp/out" && ! grep -q '\[  SKIPPED \]' "$tmp/out" || status=1
 exit "$status"

@@ -84,8 +84,12 @@ platform::PrinterList PrinterDouble::Printers() {
   });
 }
 
-bool PrinterDouble::AcceptsJobs(const QString& name) {
-  return Answer(stateChecks_, slowState, [&] { return !refusing.contains(name); });
+platform::PrinterState PrinterDouble::State(const QString& name) {
+  using platform::PrinterState;
+  return Answer(stateChecks_, slowState, [&] {
+    return deleted.contains(name) ? PrinterState::Gone
+                                  : refusing.contains(name) ? PrinterState::Refusing : PrinterState::Accepting;
+  });
 }
 
 std::unique_ptr<platform::PrintDevice> PrinterDouble::OpenPrinter(const QString& name) {

@@ -41,6 +41,7 @@ class PrinterDouble : public platform::PrintService {
   QStringList names{QStringLiteral("Laser")};
   QString defaultName = QStringLiteral("Laser");
   QStringList refusing;     // printers that take no jobs
+  QStringList deleted;      // printers listed but gone when a document begins
   bool serviceRuns = true;  // false: no service, no printers
   platform::DeviceCaps caps;
   // The list of printers, or a printer's state, is answered only once
@@ -59,7 +60,7 @@ class PrinterDouble : public platform::PrintService {
   std::vector<PrintedDocument> documents;
 
   platform::PrinterList Printers() override;
-  bool AcceptsJobs(const QString& name) override;
+  platform::PrinterState State(const QString& name) override;
   std::unique_ptr<platform::PrintDevice> OpenPrinter(const QString& name) override;
 
  private:
