@@ -97,6 +97,14 @@ class DataSheetTest : public ::testing::Test {
   }
   QLineEdit* Edit(const char* name) { return Ctl<QLineEdit>(name); }
   QComboBox* Combo(const char* name) { return Ctl<QComboBox>(name); }
+  // Shows the record with its first elective name combo on screen in the
+  // active window (nullptr when the window does not become active).
+  QComboBox* ShownElectiveCombo(const TPupilRecord& r) {
+    Show(r);
+    Ctl<QTabWidget>("PageControl2")->setCurrentWidget(form_->TabSheet14);
+    form_->activateWindow();
+    return QTest::qWaitForWindowActive(form_.get()) ? Combo("ComboBoxW1") : nullptr;
+  }
 
   testsupport::SavedProgramState state_;
   testsupport::TempProgramDir dir;
@@ -894,11 +902,8 @@ TEST_F(DataSheetTest, WhatAFieldCannotHoldIsRefusedAndSaid) {
 // status line says so, as for typing.
 TEST_F(DataSheetTest, AChosenElectiveLongerThanItsFieldIsCutAndSaid) {
   auto& form = Form(2);
-  Show(SampleRecord(2, 1, 7));
-  Ctl<QTabWidget>("PageControl2")->setCurrentWidget(form.TabSheet14);
-  form.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  QComboBox* combo = Combo("ComboBoxW1");
+  QComboBox* combo = ShownElectiveCombo(SampleRecord(2, 1, 7));
+  ASSERT_NE(combo, nullptr);
   const QString name = QStringLiteral("Naturwissenschaften und Technik (Robotik)");
   combo->addItem(name);
   combo->setFocus();
@@ -916,11 +921,8 @@ TEST_F(DataSheetTest, AChosenElectiveLongerThanItsFieldIsCutAndSaid) {
 // completed rest selected; deleting does not complete, Return takes the item.
 TEST_F(DataSheetTest, ATypedSubjectNameIsCompletedFromTheItems) {
   auto& form = Form(2);
-  Show(SampleRecord(2, 1, 7));
-  Ctl<QTabWidget>("PageControl2")->setCurrentWidget(form.TabSheet14);
-  form.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  QComboBox* combo = Combo("ComboBoxW1");
+  QComboBox* combo = ShownElectiveCombo(SampleRecord(2, 1, 7));
+  ASSERT_NE(combo, nullptr);
   ASSERT_TRUE(combo->isVisible());
   combo->setFocus();
   QLineEdit* edit = combo->lineEdit();
