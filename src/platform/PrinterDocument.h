@@ -104,8 +104,9 @@ class PrinterDocument {
   int PageCount() const { return pageCount_; }
   // The printer of the running job (empty: a PDF file).
   QString JobPrinterName() const { return job_.Printer; }
-  // Counts the outputs lost so far, each said when it was lost: a document
-  // the printer did not take, a PDF file that could not be written.
+  // Counts the outputs lost so far, each said when it was lost: PDF files,
+  // of the job or of a document the printer did not print, that could not be
+  // written.
   int LostOutputs() const { return lostOutputs_; }
 
  private:

@@ -20,13 +20,19 @@ bool IsBreakChar(char c) { return c == ' ' || c == '-'; }
 
 std::size_t Byte(char c) { return static_cast<unsigned char>(c); }
 
+// Whether c, drawn at run from the line's start, ends within the limit. A
+// blank always does: trailing blanks do not count.
+bool GlyphFits(double run, char c, const TLineWidthLimit& limit) {
+  return limit.Widths == nullptr || c == ' ' || run + limit.Widths->Reach[Byte(c)] <= limit.Available;
+}
+
 // How many characters of s fit the width limit: up to the first one whose
-// glyph would end beyond it (blanks always fit, trailing ones do not count).
+// glyph would end beyond it.
 std::size_t FittingLength(std::string_view s, const TLineWidthLimit& limit) {
   if (limit.Widths == nullptr) return s.size();
   double run = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != ' ' && run + limit.Widths->Reach[Byte(s[i])] > limit.Available) return i;
+    if (!GlyphFits(run, s[i], limit)) return i;
     run += limit.Widths->Advance[Byte(s[i])];
   }
   return s.size();
@@ -153,10 +159,6 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, const TLineW
     len = 0;
     run = 0;
   };
-  // A blank never passes the width: trailing blanks do not count.
-  auto fitsWidth = [&](char c) {
-    return limit.Widths == nullptr || c == ' ' || run + limit.Widths->Reach[Byte(c)] <= limit.Available;
-  };
   auto isText = [&](std::size_t i) { return static_cast<unsigned char>(text[i]) >= 32; };
   while (line < maxLines && pos < text.size()) {
     const char c = text[pos];
@@ -170,7 +172,7 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, const TLineW
     if (!isText(pos)) break;  // NUL or another control ends the text
 
     const bool full = len >= w;
-    if (!full && fitsWidth(c)) {
+    if (!full && GlyphFits(run, c, limit)) {
       if (len == 0) start = pos;
       ++len;
       if (limit.Widths != nullptr) run += limit.Widths->Advance[Byte(c)];
