@@ -290,13 +290,25 @@ bool BeginReportDocument(const QString& title) {
   return false;
 }
 
-platform::Canvas& ReportDocumentCanvas() { return platform::Printer().canvas(); }
+platform::Canvas& ReportDocumentCanvas() {
+  // Every caller draws the job's pupil into the document: named for the
+  // message that says what was printed.
+  const TReportJob& job = ReportJob;
+  const bool onePageOfMany = job.OutputTarget == otPrinterPage && job.LastPage > 1;
+  platform::PrinterDocument& printer = platform::Printer();
+  printer.NameContent(PupilDisplayName(job.Pupil),
+                      onePageOfMany ? QStringLiteral("Seite %1 von %2").arg(job.CurrentPage).arg(job.LastPage)
+                                    : QString());
+  return printer.canvas();
+}
 
 void EndReportDocument() {
   platform::PrinterDocument& printer = platform::Printer();
   if (!printer.Printing()) return;
-  const bool onPrinter = !printer.JobPrinterName().isEmpty();
   printer.EndDoc();
+  // Still on the printer: it took the document; else the document is in the
+  // job's PDF file.
+  const bool onPrinter = !printer.JobPrinterName().isEmpty();
   // The texts drawn into the document share its fate.
   std::vector<TCutText> drawn = std::exchange(g_cutTexts, {});
   const bool lost = printer.LostOutputs() != g_lostSeen;

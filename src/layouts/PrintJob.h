@@ -102,7 +102,7 @@ inline const QString kWrongTargetMessage = QStringLiteral("interner Fehler!\rAus
 // Begins a printer document with the title in 0.1 mm units; false when the
 // printer refused (its message has been shown). PDF files go to DataDir.
 bool BeginReportDocument(const QString& title);
-// The canvas of the open printer document.
+// The canvas of the open printer document, for drawing the job's pupil into it.
 platform::Canvas& ReportDocumentCanvas();
 // Ends the open document; the texts its blocks cut are kept for the message
 // after the print only when the document was printed or saved.

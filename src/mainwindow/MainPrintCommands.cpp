@@ -55,14 +55,8 @@ struct TPassedOver {
   QStringList WithoutLayout;  // a form the program has no print layout for
 };
 
-constexpr int kNamedPupils = 10;
-
 QString NamedPupils(const QStringList& names) {
-  QStringList shown = names.mid(0, kNamedPupils);
-  const qsizetype more = names.size() - kNamedPupils;
-  if (more == 1) shown << QStringLiteral("und 1 weiterer Schüler");
-  if (more > 1) shown << QStringLiteral("und %1 weitere Schüler").arg(more);
-  return shown.join(QLatin1Char('\r'));
+  return platform::NamedList(names, QStringLiteral("und 1 weiterer Schüler"), QStringLiteral("und %1 weitere Schüler"));
 }
 
 QString PassedOverMessage(const TPassedOver& passed) {

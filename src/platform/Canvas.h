@@ -13,6 +13,8 @@
 
 namespace platform {
 
+struct RecordedOp;
+
 // Rounds to the nearest integer, halves to the even neighbour.
 int RoundHalfEven(double value);
 
@@ -163,6 +165,7 @@ class Canvas {
   virtual void PaintPicture(QPoint p1, QPoint p2, const Picture& picture) = 0;
 
  private:
+  friend void Replay(const RecordedOp& op, Canvas& onto, const DeviceCaps& drawnFor);
   CanvasState state_;
 };
 

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <string_view>
+#include <vector>
 #include <thread>
 
 #include "platform/ServiceQuestion.h"
@@ -152,19 +155,43 @@ void WithdrawJob(http_t*& http, int id, const Clock::time_point& deadline) {
   }
 }
 
-// Withdraws the user's jobs that an earlier run created and left held. Only
-// while the window waits for this thread: no other job of this run is then
-// on its way.
+// A job that a sending thread has given up for good: created longer ago than
+// such a thread keeps trying, by the service's own clock, and still held.
+constexpr auto kLeftBehindAge = kServiceBound + std::chrono::minutes(1);
+
+// Withdraws the user's jobs that a run of the program created and left held
+// under its mark. Jobs that another window or another computer of the same
+// user is still handing over are young and stay.
 void WithdrawLeftBehindJobs(http_t* http, ServiceQuestion<Submission>::Asked& asked) {
-  cups_job_t* jobs = nullptr;
-  const int count = std::max(cupsGetJobs2(http, &jobs, nullptr, 1, CUPS_WHICHJOBS_ACTIVE), 0);
-  for (int i = 0; i < count && asked.Awaited(); ++i) {
-    const cups_job_t& job = jobs[i];
-    if (job.state == IPP_JSTATE_HELD && std::strcmp(job.user, cupsUser()) == 0 &&
-        std::strncmp(job.title, kUnreleased, sizeof(kUnreleased) - 1) == 0)
-      Send(http, JobRequest(IPP_OP_CANCEL_JOB, job.id));
+  ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+  ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 1);
+  static const char* const kAttributes[] = {"job-id", "job-state", "job-name", "job-originating-user-name",
+                                            "time-at-creation", "job-printer-up-time"};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(kAttributes),
+                nullptr, kAttributes);
+  ipp_t* response = cupsDoRequest(http, request, "/");
+  std::vector<int> leftBehind;
+  for (ipp_attribute_t* a = ippFirstAttribute(response); a != nullptr; a = ippNextAttribute(response)) {
+    HeldJob job;
+    for (; a != nullptr && ippGetGroupTag(a) == IPP_TAG_JOB; a = ippNextAttribute(response)) {
+      const std::string_view name = ippGetName(a) != nullptr ? ippGetName(a) : "";
+      if (name == "job-id") job.Id = ippGetInteger(a, 0);
+      if (name == "job-state") job.Held = ippGetInteger(a, 0) == IPP_JSTATE_HELD;
+      if (name == "job-name") job.Name = ippGetString(a, 0, nullptr);
+      if (name == "job-originating-user-name") job.User = ippGetString(a, 0, nullptr);
+      if (name == "time-at-creation") job.Created = ippGetInteger(a, 0);
+      if (name == "job-printer-up-time") job.ServiceNow = ippGetInteger(a, 0);
+    }
+    if (job.Id > 0 && LeftBehind(job, cupsUser())) leftBehind.push_back(job.Id);
+    if (a == nullptr) break;
   }
-  cupsFreeJobs(count, jobs);
+  ippDelete(response);
+  for (const int id : leftBehind) {
+    if (!asked.Awaited()) return;
+    Send(http, JobRequest(IPP_OP_CANCEL_JOB, id));
+  }
 }
 
 // Creates the job held, sends its document and releases it while the window
@@ -209,6 +236,11 @@ void SendJob(const JobDocument& document, ServiceQuestion<Submission>::Asked& as
 }  // namespace
 
 QByteArray UnreleasedJobName(const QString& title) { return kUnreleased + title.toUtf8(); }
+
+bool LeftBehind(const HeldJob& job, const QByteArray& user) {
+  return job.Held && job.User == user && job.Name.startsWith(kUnreleased) &&
+         std::chrono::seconds(job.ServiceNow - job.Created) > kLeftBehindAge;
+}
 
 bool ServiceRuns() {
   http_t* http = Connect();

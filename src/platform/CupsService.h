@@ -32,11 +32,25 @@ struct JobDocument {
 // own; the caller waits at most the limit. The job is created held under a
 // name that marks it as the program's and not released, and released under its
 // title only while the caller still waits. A job the caller gave up is
-// withdrawn when the service answers; so are the user's jobs that an earlier
-// run left held under that mark.
+// withdrawn when the service answers; so are the user's jobs that were left
+// held under that mark (LeftBehind).
 Submission SubmitDocument(JobDocument document, std::chrono::milliseconds limit);
 
 // The name of a job created by the program and not yet released.
 QByteArray UnreleasedJobName(const QString& title);
+
+// A job of the service's as the sweep for left-behind jobs sees it; the times
+// are seconds by the service's clock.
+struct HeldJob {
+  int Id = 0;
+  bool Held = false;
+  QByteArray Name;
+  QByteArray User;
+  long long Created = 0;
+  long long ServiceNow = 0;
+};
+// Whether the user's job was left behind by a run of the program: held under
+// its mark for longer than any sending thread still tries to release it.
+bool LeftBehind(const HeldJob& job, const QByteArray& user);
 
 }  // namespace platform::cups

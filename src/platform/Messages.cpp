@@ -31,4 +31,13 @@ QString DisplayText(const QString& text) {
   return shown;
 }
 
+QString NamedList(const QStringList& names, const QString& oneMore, const QString& moreOf) {
+  constexpr qsizetype kNamed = 10;
+  QStringList shown = names.mid(0, kNamed);
+  const qsizetype more = names.size() - kNamed;
+  if (more == 1) shown << oneMore;
+  if (more > 1) shown << moreOf.arg(more);
+  return shown.join(QLatin1Char('\r'));
+}
+
 }  // namespace platform

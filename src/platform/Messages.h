@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes: every modal message goes through here so tests can answer it.
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -27,5 +28,9 @@ bool AskYesNo(const QString& text, MsgKind kind = MsgKind::Confirmation);
 
 // The message as displayed: each '\r' becomes a line break.
 QString DisplayText(const QString& text);
+
+// Names for a message, one a line: the first ten, then oneMore ("und 1
+// weiterer …") or moreOf with the count for %1 ("und %1 weitere …").
+QString NamedList(const QStringList& names, const QString& oneMore, const QString& moreOf);
 
 }  // namespace platform

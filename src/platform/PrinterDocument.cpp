@@ -25,10 +25,12 @@ const QString kSavedAsPdf = QStringLiteral("Der Ausdruck wurde als PDF-Datei ges
 const QString kMayPrintLater = QStringLiteral(
     "Vielleicht wird der Ausdruck später doch noch gedruckt. Bitte prüfen Sie das, bevor Sie die PDF-Datei "
     "drucken.\r");
-const QString kWillSaveAsPdf = QStringLiteral("Der Ausdruck wird als PDF-Datei gespeichert.");
 const QString kPdfNotWritten =
     QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
                    "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
+const QString kPrinted = QStringLiteral("Gedruckt wurde:\r");
+const QString kInPdfFile = QStringLiteral("In der PDF-Datei steht:\r");
+const QString kNotPrinted = QStringLiteral("Nicht gedruckt wurde:\r");
 
 // The PDF sheet: A4 upright in colour, drawn from its corner, at the
 // resolution of a high-resolution printer.
@@ -65,56 +67,73 @@ PrinterDocument::~PrinterDocument() {
 }
 
 QPrinter& PrinterDocument::SetupPrinter() {
-  if (!setup_) setup_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!setup_) setup_ = std::make_shared<QPrinter>(QPrinter::HighResolution);
   return *setup_;
 }
 
-QString PrinterDocument::ChosenPrinter() { return chosenSet_ ? chosen_ : SetupPrinter().printerName(); }
+bool PrinterDocument::MakeSetupPrinter() {
+  if (setup_) return true;
+  auto made = ServiceQuestion<std::shared_ptr<QPrinter>>::Ask(
+      [] { return std::make_shared<QPrinter>(QPrinter::HighResolution); });
+  const std::optional<std::shared_ptr<QPrinter>> printer = made.AnswerBy(DeadlineIn(serviceTimeout_));
+  if (!printer) return false;
+  setup_ = *printer;
+  return true;
+}
+
+// A printer set-up that never ran has chosen nothing: the set-up printer is
+// not made for the question, which would ask the service on the window's thread.
+QString PrinterDocument::ChosenPrinter() const {
+  if (chosenSet_) return chosen_;
+  return setup_ ? setup_->printerName() : QString();
+}
 
 DeviceCaps PrinterDocument::pdfCaps() { return PageDeviceCaps(kPdfResolution, PdfSheet(), true, true); }
 
 // ---- the job's printer --------------------------------------------------------------
 
 bool PrinterDocument::QueryPrinters(PrinterList& list) {
-  const auto deadline = DeadlineIn(serviceTimeout_);
-  // A list that an earlier job gave up on is waited for rather than asked for
-  // twice; once it has come it is out of date, and the list is asked for anew.
-  if (pendingQuery_.Pending()) {
-    if (!pendingQuery_.WaitUntil(deadline)) return false;
+  WaitAllowance waits(serviceTimeout_);
+  return queryPrinters(list, waits);
+}
+
+bool PrinterDocument::queryPrinters(PrinterList& list, WaitAllowance& waits) {
+  return waits.Until([&](WaitAllowance::Clock::time_point deadline) {
+    // A list that an earlier job gave up on is waited for rather than asked
+    // for twice; once it has come it is out of date, and the list is asked
+    // for anew.
+    if (pendingQuery_.Pending()) {
+      if (!pendingQuery_.WaitUntil(deadline)) return false;
+      pendingQuery_ = {};
+    }
+    PrintService* service = &CurrentPrintService();
+    pendingQuery_ = ServiceQuestion<PrinterList>::Ask([service] { return service->Printers(); });
+    const std::optional<PrinterList> answer = pendingQuery_.WaitUntil(deadline);
+    if (!answer) return false;
+    list = *answer;
     pendingQuery_ = {};
-  }
-  PrintService* service = &CurrentPrintService();
-  pendingQuery_ = ServiceQuestion<PrinterList>::Ask([service] { return service->Printers(); });
-  const std::optional<PrinterList> answer = pendingQuery_.WaitUntil(deadline);
-  if (!answer) return false;
-  list = *answer;
-  pendingQuery_ = {};
-  return true;
+    return true;
+  });
 }
 
 std::optional<PrinterState> PrinterDocument::printerState() {
+  if (job_.Waits.Spent()) return std::nullopt;
   PrintService* service = &CurrentPrintService();
   const QString name = job_.Printer;
-  return ServiceQuestion<PrinterState>::Ask([service, name] { return service->State(name); })
-      .AnswerBy(DeadlineIn(serviceTimeout_));
+  auto question = ServiceQuestion<PrinterState>::Ask([service, name] { return service->State(name); });
+  return job_.Waits.AnswerOf(question);
 }
 
-PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
+PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet, WaitAllowance& waits) {
   Resolved r;
   r.Target = Output::Pdf;
   r.Caps = pdfCaps();
   r.PdfReason = kNoPrinter;
   if (destination_ == PrintDestination::PdfFile) return r;
-  if (InJob() && job_.ServiceSilent) {
-    // Said once for the job; the window does not wait for the service again.
-    r.PdfReason.clear();
-    r.ServiceSilent = true;
-    return r;
-  }
+  // A service that kept the job waiting is not waited for again in it.
   PrinterList list;
-  if (!QueryPrinters(list)) {
-    if (!quiet) ShowMessage(kNoService + kWillSaveAsPdf, MsgKind::Warning);
-    r.PdfReason.clear();
+  if ((InJob() && job_.ServiceSilent) || !queryPrinters(list, waits)) {
+    r.PdfReason = kNoService;
     r.ServiceSilent = true;
     return r;
   }
@@ -142,8 +161,20 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
     r.PdfReason = PrinterGone(chosen) + (list.Names.isEmpty() ? kNoPrinter : QString());
   }
   if (name.isEmpty()) return r;
-  r.Device = CurrentPrintService().OpenPrinter(name);
-  if (!r.Device) return r;
+  // Making the printer reads its description from the service.
+  PrintService* service = &CurrentPrintService();
+  const PrinterSettings settings = ProgramPrinterSettings();
+  auto made = ServiceQuestion<std::shared_ptr<PrintDevice>>::Ask(
+      [service, name, settings]() -> std::shared_ptr<PrintDevice> { return service->OpenPrinter(name, settings); });
+  const std::optional<std::shared_ptr<PrintDevice>> device =
+      waits.Spent() ? std::nullopt : waits.AnswerOf(made);
+  if (!device) {
+    r.PdfReason = kNoService;
+    r.ServiceSilent = true;
+    return r;
+  }
+  if (!*device) return r;
+  r.Device = *device;
   r.Target = Output::Printer;
   r.Printer = name;
   r.Caps = r.Device->Caps();
@@ -151,11 +182,12 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet) {
 }
 
 void PrinterDocument::resolveJob() {
-  Resolved r = resolvePrinter(false);
+  Resolved r = resolvePrinter(false, job_.Waits);
   job_.Target = r.Target;
   job_.Printer = r.Printer;
   job_.Caps = r.Caps;
   job_.PdfReason = r.PdfReason;
+  job_.PrinterFailed = r.ServiceSilent;
   job_.ServiceSilent = r.ServiceSilent;
   device_ = std::move(r.Device);
 }
@@ -168,6 +200,12 @@ void PrinterDocument::switchToPdf() {
   job_.PdfReason.clear();
 }
 
+void PrinterDocument::fallBackToPdf(const QString& reason) {
+  switchToPdf();
+  job_.PdfReason = reason;
+  job_.PrinterFailed = true;
+}
+
 DeviceCaps PrinterDocument::Caps() {
   if (InJob()) {
     if (job_.Target == Output::Unresolved) resolveJob();
@@ -175,7 +213,8 @@ DeviceCaps PrinterDocument::Caps() {
   }
   // Outside a job: what the next job would print on, asked once until a job runs.
   if (!idleCapsValid_) {
-    idleCaps_ = resolvePrinter(true).Caps;
+    WaitAllowance waits(serviceTimeout_);
+    idleCaps_ = resolvePrinter(true, waits).Caps;
     idleCapsValid_ = true;
   }
   return idleCaps_;
@@ -194,6 +233,12 @@ const Picture* PrinterDocument::JobPicture(const QString& fileName) {
 
 // ---- jobs ------------------------------------------------------------------------------
 
+PrinterDocument::Job PrinterDocument::newJob() const {
+  Job job;
+  job.Waits = WaitAllowance(serviceTimeout_);
+  return job;
+}
+
 void PrinterDocument::BeginJob(const QString& fileName) {
   if (jobDepth_++ > 0) return;
   if (implicitJob_) {
@@ -201,7 +246,7 @@ void PrinterDocument::BeginJob(const QString& fileName) {
     implicitJob_ = false;
     return;
   }
-  job_ = Job{};
+  job_ = newJob();
   job_.FileName = fileName;
   job_.Named = !fileName.isEmpty();
   pictures_.clear();
@@ -224,11 +269,12 @@ void PrinterDocument::FlushJob() {
   if (docOpen_) EndDoc();
   finishPdfFile();
   device_.reset();
-  // The next output of the job resolves its printer again and starts a file
-  // of its own under the same name; a service that kept it waiting stays unasked.
+  // The next output of the job is a print command of its own: it resolves
+  // its printer again and starts a file of its own under the same name; a
+  // service that kept it waiting stays unasked.
   const QString name = job_.Named ? job_.FileName : QString();
   const bool silent = job_.ServiceSilent;
-  job_ = Job{};
+  job_ = newJob();
   job_.FileName = name;
   job_.Named = !name.isEmpty();
   job_.ServiceSilent = silent;
@@ -238,7 +284,7 @@ void PrinterDocument::finishJob() {
   if (docOpen_) EndDoc();
   finishPdfFile();
   device_.reset();
-  job_ = Job{};
+  job_ = newJob();
   pictures_.clear();
   implicitJob_ = false;
   idleCapsValid_ = false;
@@ -253,7 +299,7 @@ void PrinterDocument::endRefusedDocument() {
 bool PrinterDocument::BeginDoc() {
   if (docOpen_) return true;
   if (!InJob()) {
-    job_ = Job{};
+    job_ = newJob();
     pictures_.clear();
     implicitJob_ = true;
   }
@@ -264,10 +310,10 @@ bool PrinterDocument::BeginDoc() {
   }
   if (job_.Target == Output::Unresolved) resolveJob();
   docTitle_ = title_;
+  docContents_.clear();
   std::optional<PrinterState> state = PrinterState::Accepting;
   if (job_.Target == Output::Printer && !(state = printerState())) {
-    ShowMessage(kNoService + kWillSaveAsPdf, MsgKind::Warning);
-    switchToPdf();
+    fallBackToPdf(kNoService);
     job_.ServiceSilent = true;
   }
   if (job_.Target == Output::Printer && *state != PrinterState::Accepting) {
@@ -291,6 +337,8 @@ bool PrinterDocument::BeginDoc() {
         endRefusedDocument();
         return false;
       }
+      recorder_ = std::make_unique<RecordingCanvas>(job_.Caps);
+      recordedPages_.clear();
       docOpen_ = true;
       pageCount_ = 1;
       return true;
@@ -343,10 +391,17 @@ bool PrinterDocument::beginPdfDocument() {
   return true;
 }
 
+void PrinterDocument::NameContent(const QString& name, const QString& part) {
+  if (!docOpen_ || name.isEmpty()) return;
+  if (!docContents_.empty() && docContents_.back().Name == name && docContents_.back().Part == part) return;
+  docContents_.push_back(Content{name, part});
+}
+
 bool PrinterDocument::NewPage() {
   if (!docOpen_) return false;
   if (job_.Target == Output::Printer) {
-    if (!device_->NewPage()) return false;
+    recordedPages_.push_back(recorder_->ops());
+    recorder_->clear();
   } else if (!pdf_->newPage()) {
     return false;
   }
@@ -356,33 +411,81 @@ bool PrinterDocument::NewPage() {
 
 bool PrinterDocument::EndDoc() {
   if (!docOpen_) return false;
+  if (docContents_.empty()) docContents_.push_back(Content{docTitle_, {}});
+  if (job_.Target == Output::Printer && device_) {
+    endPrinterDocument();
+  } else {
+    job_.InPdfFile.insert(job_.InPdfFile.end(), docContents_.begin(), docContents_.end());
+  }
   docOpen_ = false;
-  if (job_.Target == Output::Printer && device_) endPrinterDocument();
   if (implicitJob_ && jobDepth_ == 0) finishJob();
   return true;
 }
 
-void PrinterDocument::endPrinterDocument() {
-  const Submission outcome = device_->EndDocument(serviceTimeout_);
-  if (outcome == Submission::Printed) return;
-  // The document stays with the teacher as a PDF file.
-  const QByteArray pdf = device_->DocumentPdf();
-  QString reason;
-  if (outcome == Submission::Refused) {
-    reason = QStringLiteral("Der Drucker ") + Quoted(job_.Printer) + QStringLiteral(" hat den Ausdruck ") +
-             Quoted(docTitle_) + QStringLiteral(" nicht angenommen.\r");
-  } else {
-    // What else the job prints goes into its own PDF file without asking the
-    // service again.
-    reason = kNoService + (outcome == Submission::Unconfirmed ? kMayPrintLater : QString());
-    switchToPdf();
-    job_.ServiceSilent = true;
+std::vector<std::vector<RecordedOp>> PrinterDocument::takeRecordedPages() {
+  std::vector<std::vector<RecordedOp>> pages = std::exchange(recordedPages_, {});
+  if (recorder_) pages.push_back(recorder_->ops());
+  recorder_.reset();
+  return pages;
+}
+
+Submission PrinterDocument::handOver(const std::vector<std::vector<RecordedOp>>& pages) {
+  Canvas& canvas = device_->canvas();
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    if (p > 0) device_->NewPage();
+    for (const RecordedOp& op : pages[p]) Replay(op, canvas, job_.Caps);
   }
-  savePdfFile(freePdfPath(PdfFileBaseName(docTitle_)), pdf, reason, pageCount_);
+  // Nothing is handed over once the job has waited all it may.
+  if (job_.Waits.Spent()) return Submission::NoAnswer;
+  return job_.Waits.Until([&](WaitAllowance::Clock::time_point deadline) {
+    return device_->EndDocument(std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - WaitAllowance::Clock::now()));
+  });
+}
+
+void PrinterDocument::endPrinterDocument() {
+  const std::vector<std::vector<RecordedOp>> pages = takeRecordedPages();
+  const Submission outcome = handOver(pages);
+  if (outcome == Submission::Printed) {
+    job_.Printed.insert(job_.Printed.end(), docContents_.begin(), docContents_.end());
+    return;
+  }
+  // The printer gets nothing more of this job: the document and the rest go
+  // into the job's PDF file.
+  const DeviceCaps printer = job_.Caps;
+  if (outcome == Submission::Refused) {
+    fallBackToPdf(QStringLiteral("Der Drucker ") + Quoted(job_.Printer) + QStringLiteral(" hat den Ausdruck ") +
+                  Quoted(docTitle_) + QStringLiteral(" nicht angenommen.\r"));
+  } else {
+    fallBackToPdf(kNoService);
+    job_.ServiceSilent = true;
+    job_.MayPrintLater = outcome == Submission::Unconfirmed;
+  }
+  if (!keepInPdfFile(pages, printer)) return;
+  job_.InPdfFile.insert(job_.InPdfFile.end(), docContents_.begin(), docContents_.end());
+}
+
+bool PrinterDocument::keepInPdfFile(const std::vector<std::vector<RecordedOp>>& pages, const DeviceCaps& printer) {
+  if (!beginPdfDocument()) {
+    // Said by beginPdfDocument; nothing of it is kept.
+    job_.Target = Output::Refused;
+    ++lostOutputs_;
+    return false;
+  }
+  // The printer's page starts at its printable area; the PDF sheet at its corner.
+  const double dx = printer.LogPixelsX > 0 ? printer.PhysicalOffsetX * double(kPdfResolution) / printer.LogPixelsX : 0;
+  const double dy = printer.LogPixelsY > 0 ? printer.PhysicalOffsetY * double(kPdfResolution) / printer.LogPixelsY : 0;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    if (p > 0 && pdf_->newPage()) ++pageCount_;
+    painter_->translate(dx, dy);
+    for (const RecordedOp& op : pages[p]) Replay(op, *canvas_, printer);
+    painter_->translate(-dx, -dy);
+  }
+  return true;
 }
 
 Canvas& PrinterDocument::canvas() {
-  if (job_.Target == Output::Printer && device_) return device_->canvas();
+  if (job_.Target == Output::Printer && recorder_) return *recorder_;
   Q_ASSERT(canvas_);
   return *canvas_;
 }
@@ -406,24 +509,61 @@ void PrinterDocument::finishPdfFile(bool noticed) {
   pdfBytes_.close();
   const QString file = std::exchange(openPdfFile_, QString());
   const QByteArray bytes = std::exchange(pdfBytes_.buffer(), QByteArray());
-  if (noticed)
-    savePdfFile(file, bytes, job_.PdfReason, pageCount_);
-  else if (!WriteFileReplacing(file, bytes, FileAccess::OwnerOnly))
-    RemoveFile(file);
+  const bool written = WriteFileReplacing(file, bytes, FileAccess::OwnerOnly);
+  // Nothing half-written stays behind, and nothing counts as saved.
+  if (!written) RemoveFile(file);
+  lastPdfFile_ = written ? file : QString();
+  if (!written) ++lostOutputs_;
+  if (!noticed) return;
+  const MsgKind kind = !written ? MsgKind::Error : job_.PrinterFailed ? MsgKind::Warning : MsgKind::Information;
+  ShowMessage(outcomeMessage(written, QDir::toNativeSeparators(file), pageCount_), kind);
 }
 
-void PrinterDocument::savePdfFile(const QString& path, const QByteArray& bytes, const QString& reason, int pages) {
-  const QString shown = QDir::toNativeSeparators(path);
-  if (!WriteFileReplacing(path, bytes, FileAccess::OwnerOnly)) {
-    // Nothing half-written stays behind, and nothing counts as saved.
-    RemoveFile(path);
-    lastPdfFile_.clear();
-    ++lostOutputs_;
-    ShowMessage(reason + kPdfNotWritten.arg(shown), MsgKind::Error);
-    return;
+namespace {
+
+// Each pupil once, with the parts of his report where the other list has
+// the rest of it.
+QStringList ContentLines(const std::vector<DocumentContent>& list,
+                         const std::vector<DocumentContent>& other) {
+  QStringList lines;
+  for (std::size_t i = 0; i < list.size();) {
+    const QString& name = list[i].Name;
+    QStringList parts;
+    std::size_t j = i;
+    for (; j < list.size() && list[j].Name == name; ++j)
+      if (!list[j].Part.isEmpty() && !parts.contains(list[j].Part)) parts << list[j].Part;
+    const bool split = std::any_of(other.begin(), other.end(), [&](const auto& c) { return c.Name == name; });
+    lines << (split && !parts.isEmpty() ? name + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) +
+                                              QLatin1Char(')')
+                                        : name);
+    i = j;
   }
-  lastPdfFile_ = path;
-  ShowMessage(reason + kSavedAsPdf + shown + QLatin1Char('\r') + PageCountText(pages), MsgKind::Information);
+  return lines;
+}
+
+QString ContentList(const QString& heading, const std::vector<DocumentContent>& list,
+                    const std::vector<DocumentContent>& other) {
+  if (list.empty()) return {};
+  return heading +
+         NamedList(ContentLines(list, other), QStringLiteral("und 1 weiterer"), QStringLiteral("und %1 weitere")) +
+         QLatin1Char('\r');
+}
+
+}  // namespace
+
+QString PrinterDocument::outcomeMessage(bool written, const QString& shownPath, int pages) const {
+  QString text = job_.PdfReason + (job_.MayPrintLater ? kMayPrintLater : QString());
+  // Which documents went where, when the printer printed a part of them or
+  // the file holds what it failed for more than one pupil.
+  const bool listed =
+      !job_.Printed.empty() || (job_.PrinterFailed && ContentLines(job_.InPdfFile, job_.Printed).size() > 1);
+  if (listed) text += ContentList(kPrinted, job_.Printed, job_.InPdfFile);
+  if (!written) {
+    if (listed) text += ContentList(kNotPrinted, job_.InPdfFile, job_.Printed);
+    return text + kPdfNotWritten.arg(shownPath);
+  }
+  if (listed) text += ContentList(kInPdfFile, job_.InPdfFile, job_.Printed);
+  return text + kSavedAsPdf + shownPath + QLatin1Char('\r') + PageCountText(pages);
 }
 
 PrinterDocument& Printer() {

@@ -19,6 +19,33 @@ QPrinter& ProgramPrinter() { return Printer().SetupPrinter(); }
 
 namespace {
 
+// The printer dialog keeps its own options as name, value, name, value ...
+constexpr auto kDialogOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+PrinterSettings SettingsOf(const QPrinter& printer) {
+  PrinterSettings settings;
+  settings.FromSetup = true;
+  settings.Copies = printer.copyCount();
+  settings.Collate = printer.collateCopies();
+  settings.Duplex = printer.duplex();
+  settings.GrayScale = printer.colorMode() == QPrinter::GrayScale;
+  settings.FullPage = printer.fullPage();
+  settings.Layout = printer.pageLayout();
+  settings.DialogOptions = printer.printEngine()->property(kDialogOptions).toStringList();
+  return settings;
+}
+
+void Apply(const PrinterSettings& settings, QPrinter& printer) {
+  if (!settings.FromSetup) return;
+  printer.setCopyCount(settings.Copies);
+  printer.setCollateCopies(settings.Collate);
+  printer.setDuplex(static_cast<QPrinter::DuplexMode>(settings.Duplex));
+  printer.setColorMode(settings.GrayScale ? QPrinter::GrayScale : QPrinter::Color);
+  printer.setFullPage(settings.FullPage);
+  printer.setPageLayout(settings.Layout);
+  if (!settings.DialogOptions.isEmpty()) printer.printEngine()->setProperty(kDialogOptions, settings.DialogOptions);
+}
+
 // The job options Qt's own print engine hands to the service with a document
 // of this printer: paper, copies, sides, orientation and the options of the
 // printer dialog; a greyscale choice asks the service for monochrome.
@@ -47,8 +74,6 @@ QList<std::pair<QByteArray, QByteArray>> JobOptions(const QPrinter& printer) {
   options.emplace_back("sides", sides);
   if (!portrait) options.emplace_back("landscape", "");
   if (printer.colorMode() == QPrinter::GrayScale) options.emplace_back("print-color-mode", "monochrome");
-  // The printer dialog keeps its own options as name, value, name, value ...
-  constexpr auto kDialogOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
   const QStringList dialog = printer.printEngine()->property(kDialogOptions).toStringList();
   for (qsizetype i = 0; i + 1 < dialog.size(); i += 2)
     options.emplace_back(dialog[i].toUtf8(), dialog[i + 1].toUtf8());
@@ -66,18 +91,18 @@ class PrinterPdfCanvas : public PainterCanvas {
   DeviceCaps caps_;
 };
 
-// Documents on the program's printer, switched to the job's printer. Each
-// document is drawn as a PDF with the printer's page layout and resolution,
-// as Qt's print engine draws it, and then handed to the print service off
-// the window's thread.
+// Documents on the job's printer, made with the program's printer settings.
+// Each document is drawn as a PDF with the printer's page layout and
+// resolution, as Qt's print engine draws it, and then handed to the print
+// service off the window's thread.
 class QtPrintDevice : public PrintDevice {
  public:
-  explicit QtPrintDevice(QPrinter& printer) : printer_(printer) {}
+  explicit QtPrintDevice(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
   ~QtPrintDevice() override {
     if (painter_) painter_->end();
   }
 
-  DeviceCaps Caps() override { return PrinterDeviceCaps(printer_); }
+  DeviceCaps Caps() override { return PrinterDeviceCaps(*printer_); }
 
   bool BeginDocument(const QString& title) override {
     title_ = title;
@@ -85,8 +110,8 @@ class QtPrintDevice : public PrintDevice {
     buffer_.setData(QByteArray());
     buffer_.open(QIODevice::WriteOnly);
     auto pdf = std::make_unique<QPdfWriter>(&buffer_);
-    pdf->setResolution(printer_.resolution());
-    pdf->setPageLayout(printer_.pageLayout());
+    pdf->setResolution(printer_->resolution());
+    pdf->setPageLayout(printer_->pageLayout());
     pdf->setTitle(title);
     pdf->setCreator(QStringLiteral("Quorv"));
     auto painter = std::make_unique<QPainter>();
@@ -108,13 +133,11 @@ class QtPrintDevice : public PrintDevice {
     painter_.reset();
     pdf_.reset();
     buffer_.close();
-    return cups::SubmitDocument({printer_.printerName(), title_, JobOptions(printer_), buffer_.data()}, limit);
+    return cups::SubmitDocument({printer_->printerName(), title_, JobOptions(*printer_), buffer_.data()}, limit);
   }
 
-  QByteArray DocumentPdf() const override { return buffer_.data(); }
-
  private:
-  QPrinter& printer_;
+  std::unique_ptr<QPrinter> printer_;
   QString title_;
   QBuffer buffer_;
   std::unique_ptr<QPdfWriter> pdf_;
@@ -133,10 +156,13 @@ class QtPrintService : public PrintService {
   // Qt tells a stopped queue but not one that refuses jobs.
   PrinterState State(const QString& name) override { return cups::QueueState(name); }
 
-  std::unique_ptr<PrintDevice> OpenPrinter(const QString& name) override {
-    QPrinter& printer = ProgramPrinter();
-    if (printer.printerName() != name) printer.setPrinterName(name);
-    return std::make_unique<QtPrintDevice>(printer);
+  // Qt reads the printer's description from the service while the printer is made.
+  std::unique_ptr<PrintDevice> OpenPrinter(const QString& name, const PrinterSettings& settings) override {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) return nullptr;
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    Apply(settings, *printer);
+    return std::make_unique<QtPrintDevice>(std::move(printer));
   }
 };
 
@@ -154,5 +180,10 @@ PrintService& CurrentPrintService() {
 }
 
 PrintService* SetPrintService(PrintService* service) { return std::exchange(InstalledService(), service); }
+
+PrinterSettings ProgramPrinterSettings() {
+  const QPrinter* setup = Printer().MadeSetupPrinter();
+  return setup != nullptr ? SettingsOf(*setup) : PrinterSettings{};
+}
 
 }  // namespace platform

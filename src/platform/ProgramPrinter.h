@@ -4,6 +4,7 @@
 // documents of a job on one of them. The printer that printer set-up edits
 // carries the user's choice and settings.
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -16,6 +17,21 @@ class QPrinter;
 namespace platform {
 
 QPrinter& ProgramPrinter();
+
+// What printer set-up gave the program's printer, taken on the window's
+// thread for a printer made on another one.
+struct PrinterSettings {
+  bool FromSetup = false;  // false: nothing set up, the printer's own defaults
+  int Copies = 1;
+  bool Collate = false;
+  int Duplex = 0;  // QPrinter::DuplexMode
+  bool GrayScale = false;
+  bool FullPage = false;
+  QPageLayout Layout;
+  QStringList DialogOptions;  // the printer dialog's options: name, value, name, value ...
+};
+// The settings of the program's printer once printer set-up has made it.
+PrinterSettings ProgramPrinterSettings();
 
 // What became of a document handed to the print service.
 enum class Submission {
@@ -40,8 +56,6 @@ class PrintDevice {
   // Ends the document and hands it to the service, waiting for its answer at
   // most the limit.
   virtual Submission EndDocument(std::chrono::milliseconds limit) = 0;
-  // The last ended document as the bytes of a PDF file.
-  virtual QByteArray DocumentPdf() const = 0;
 };
 
 struct PrinterList {
@@ -60,8 +74,10 @@ class PrintService {
   virtual PrinterList Printers() = 0;
   // Whether the printer exists, is not stopped and accepts jobs.
   virtual PrinterState State(const QString& name) = 0;
-  // The device for the named printer, set up as the user set up the program's printer.
-  virtual std::unique_ptr<PrintDevice> OpenPrinter(const QString& name) = 0;
+  // The device for the named printer with the settings (nullptr: no such
+  // printer). It asks the service for the printer's description and may take
+  // long: the caller asks on a thread of its own.
+  virtual std::unique_ptr<PrintDevice> OpenPrinter(const QString& name, const PrinterSettings& settings) = 0;
 };
 
 // The service in use: the system's (through Qt), or a test's double.

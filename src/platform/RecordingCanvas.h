@@ -20,7 +20,12 @@ struct RecordedOp {
   QString PictureFile;
   QSize PictureSize;
   CanvasState State;
+  QImage PictureImage;
 };
+
+// Draws the operation, recorded on a canvas of the device drawnFor, on
+// another canvas in the state it was recorded in, at the same size.
+void Replay(const RecordedOp& op, Canvas& onto, const DeviceCaps& drawnFor);
 
 class RecordingCanvas : public Canvas {
  public:

@@ -5,6 +5,7 @@
 // thread learns whether the asker still waits, so that it can undo what an
 // answer that came too late would do, and it may name beforehand the outcome
 // that counts if the asker stops waiting.
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
@@ -102,5 +103,36 @@ class ServiceQuestion {
 inline std::chrono::steady_clock::time_point DeadlineIn(std::chrono::milliseconds wait) {
   return std::chrono::steady_clock::now() + wait;
 }
+
+// The time an asker may still spend waiting, shared by all the questions of
+// one task: each wait takes what it lasted from it.
+class WaitAllowance {
+ public:
+  using Clock = std::chrono::steady_clock;
+  explicit WaitAllowance(std::chrono::milliseconds total = {}) : left_(total) {}
+  std::chrono::milliseconds Left() const { return left_; }
+  bool Spent() const { return left_ <= std::chrono::milliseconds::zero(); }
+  // Never more than limit from now on.
+  void Cap(std::chrono::milliseconds limit) { left_ = std::min(left_, limit); }
+
+  // Runs wait(deadline), which waits until the deadline at most, and counts
+  // the time it took.
+  template <typename F>
+  auto Until(F wait) {
+    const Clock::time_point start = Clock::now();
+    auto result = wait(start + left_);
+    const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    left_ = std::max(left_ - spent, std::chrono::milliseconds::zero());
+    return result;
+  }
+  // The answer, waited for at most what is left; the question is closed.
+  template <typename T>
+  std::optional<T> AnswerOf(ServiceQuestion<T>& question) {
+    return Until([&](Clock::time_point deadline) { return question.AnswerBy(deadline); });
+  }
+
+ private:
+  std::chrono::milliseconds left_;
+};
 
 }  // namespace platform

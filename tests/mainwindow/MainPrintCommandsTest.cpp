@@ -448,8 +448,8 @@ TEST_F(PrintCommands, RefusedDocumentsLeaveNothingOpenOrChanged) {
 }
 
 // The texts cut by their blocks are named only after a print that was printed
-// or saved. A document the print service did not answer for is kept as a PDF
-// file named after the pupil, or the class of a batch, as the job's own file is.
+// or saved. A document the printer did not take is kept in the command's PDF
+// file, named after the pupil, or the class of a batch.
 TEST_F(PrintCommands, CutTextsAreNamedOnlyForWhatWasPrintedOrSaved) {
   PrintOptions.DuplexNoDialogs = 1;
   QString fortyLines;
@@ -471,7 +471,8 @@ TEST_F(PrintCommands, CutTextsAreNamedOnlyForWhatWasPrintedOrSaved) {
       {quorv::PrintCurrentPupilReport, platform::Submission::NoAnswer, silent, "Jahres-Zeugnis - Kind Adler.pdf"},
       {quorv::PrintCurrentPupilLearningReport, platform::Submission::NoAnswer, silent,
        "Lernentwicklungsberichte - Kind Adler.pdf"},
-      {quorv::PrintLearningReportsFromCurrentPupil, platform::Submission::NoAnswer, silent,
+      {quorv::PrintLearningReportsFromCurrentPupil, platform::Submission::NoAnswer,
+       silent + QStringLiteral("In der PDF-Datei steht:\rKind Adler\rKind Claus\rKind Dorn\rKind Eck\r"),
        "Klasse 7a - Lernentwicklungsberichte.pdf"},
   };
   for (const auto& c : cases) {
@@ -490,7 +491,7 @@ TEST_F(PrintCommands, CutTextsAreNamedOnlyForWhatWasPrintedOrSaved) {
       QFile::remove(quorv::DataDir + c.Kept);
       msgs.expectPrefix(c.Said + QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r") + quorv::DataDir +
                             c.Kept,
-                        MsgKind::Information);
+                        MsgKind::Warning);
       msgs.expectPrefix(QStringLiteral("Nicht alle Zeilen passten"), MsgKind::Warning);
     }
     c.Command();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "layouts/LayoutTestSupport.h"
+#include "layouts/PdfText.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "support/FileFaults.h"
@@ -241,11 +242,13 @@ TEST_F(PrinterJobTest, EachJobPrintsOnTheChosenPrinterOrTheDefaultOrIntoAPdfFile
 }
 
 // A printer that cannot take the job: one refusing jobs asks whether the PDF
-// should be written instead, a print service that does not answer in time is
-// named; the reason is said once for the whole job. Once the printer can take
-// jobs again, the next job prints on it.
+// should be written instead; a print service that does not answer in time, for
+// the list of printers, the printer's description or its state, or takes
+// longer for all of them together than the limit, is named in the one message
+// after the job. Once the printer can take jobs again, the next job prints on it.
 TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   using platform::PrinterState;
+  using std::chrono::milliseconds;
   const QString refusing = QStringLiteral(
       "Der Drucker \"Laser\" nimmt zur Zeit keine Aufträge an.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
@@ -253,19 +256,36 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
   const QString gone = QStringLiteral(
       "Der eingerichtete Drucker \"Laser\" ist nicht mehr vorhanden.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
+  const QString silent =
+      QStringLiteral("Der Druckdienst antwortet nicht.\rIn der PDF-Datei steht:\rZeugnis: A\rZeugnis: B\r");
   const struct {
     const char* What;
     PrinterState State;
     bool SlowList;
+    bool SlowOpen;
     bool SlowState;
-    const QString& Message;
+    milliseconds Delay;  // every answer comes this late
+    milliseconds Limit;
+    QString Question;  // "": none
     platform::MsgResult Answer;  // No: nothing printed, nothing more asked
+    QString Reason;  // before the PDF notice
+    MsgKind Kind;
   } cases[] = {
-      {"refusing, PDF wanted", PrinterState::Refusing, false, false, refusing, platform::MsgResult::Yes},
-      {"refusing, no PDF", PrinterState::Refusing, false, false, refusing, platform::MsgResult::No},
-      {"deleted, PDF wanted", PrinterState::Gone, false, false, gone, platform::MsgResult::Yes},
-      {"no list of printers", PrinterState::Accepting, true, false, kSilentService, platform::MsgResult::Ok},
-      {"no state of the printer", PrinterState::Accepting, false, true, kSilentService, platform::MsgResult::Ok},
+      {"refusing, PDF wanted", PrinterState::Refusing, false, false, false, {}, kAnswers, refusing,
+       platform::MsgResult::Yes, {}, MsgKind::Information},
+      {"refusing, no PDF", PrinterState::Refusing, false, false, false, {}, kAnswers, refusing,
+       platform::MsgResult::No, {}, MsgKind::Information},
+      {"deleted, PDF wanted", PrinterState::Gone, false, false, false, {}, kAnswers, gone, platform::MsgResult::Yes,
+       {}, MsgKind::Information},
+      {"no list of printers", PrinterState::Accepting, true, false, false, {}, kHangs, {}, platform::MsgResult::Ok,
+       silent, MsgKind::Warning},
+      {"no description of the printer", PrinterState::Accepting, false, true, false, {}, kHangs, {},
+       platform::MsgResult::Ok, silent, MsgKind::Warning},
+      {"no state of the printer", PrinterState::Accepting, false, false, true, {}, kHangs, {},
+       platform::MsgResult::Ok, silent, MsgKind::Warning},
+      // Each answer in time, all of them together later than the limit.
+      {"slow in every question", PrinterState::Accepting, false, false, false, milliseconds(250), milliseconds(600),
+       {}, platform::MsgResult::Ok, silent, MsgKind::Warning},
   };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   for (const auto& c : cases) {
@@ -274,23 +294,26 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
     (c.State == PrinterState::Gone ? service.deleted : service.refusing) =
         c.State == PrinterState::Accepting ? QStringList() : QStringList{QStringLiteral("Laser")};
     service.slow = c.SlowList;
+    service.slowOpen = c.SlowOpen;
     service.slowState = c.SlowState;
-    printer_.SetServiceTimeout(c.SlowList || c.SlowState ? kHangs : kAnswers);
+    service.delay = c.Delay;
+    printer_.SetServiceTimeout(c.Limit);
     const bool pdf = c.Answer != platform::MsgResult::No;
     const auto pdfFiles = [&] { return QDir(folder()).entryList({QStringLiteral("*.pdf")}).size(); };
     const auto filesBefore = pdfFiles();
-    msgs_.expect(c.Message, MsgKind::Warning, c.Answer);
-    if (pdf) msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
+    if (!c.Question.isEmpty()) msgs_.expect(c.Question, MsgKind::Warning, c.Answer);
+    if (pdf) msgs_.expectPrefix(c.Reason + kSavedAsPdf, c.Kind);
     const std::size_t shownBefore = msgs_.shown().size();
     offsets_.clear();
     PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}, QStringLiteral("Klasse 7a: Zeugnisse"));
     EXPECT_TRUE(msgs_.allAnswered());
     EXPECT_FALSE(printer_.Printing());
     EXPECT_TRUE(service.documents.empty());
+    EXPECT_EQ(service.WindowThreadQuestions(), 0);
     EXPECT_EQ(pdfFiles(), filesBefore + (pdf ? 1 : 0));
     if (pdf) {
-      EXPECT_EQ(msgs_.shown().back().text,
-                kSavedAsPdf + QDir::toNativeSeparators(printer_.LastPdfFile()) + QStringLiteral("\r2 Seiten"));
+      EXPECT_EQ(msgs_.shown().back().text, c.Reason + kSavedAsPdf + QDir::toNativeSeparators(printer_.LastPdfFile()) +
+                                               QStringLiteral("\r2 Seiten"));
       EXPECT_TRUE(QFileInfo(printer_.LastPdfFile()).fileName().startsWith(QStringLiteral("Klasse 7a - Zeugnisse")));
       EXPECT_EQ(ReadPdfInfo(printer_.LastPdfFile()).Pages, 2);
     } else {
@@ -299,6 +322,7 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
     if (c.SlowList) { EXPECT_EQ(offsets_, std::set<int>{0}); }  // the PDF sheet's
     service.refusing.clear();
     service.deleted.clear();
+    service.delay = {};
     service.Release();
     printer_.SetServiceTimeout(kAnswers);
     PrintJob({QStringLiteral("Zeugnis")});
@@ -309,9 +333,9 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
 }
 
 // A service that kept a job waiting, for the list of printers, the printer's
-// state or a document, is named once and not asked again in that job, also
-// after a print from the preview put out what came before, and never on the
-// window's thread.
+// state or a document, is not asked again in that job, also after a print
+// from the preview put out what came before, and never on the window's
+// thread; each print says why its output is a PDF file.
 TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
   const struct {
     const char* What;
@@ -333,12 +357,8 @@ TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
     service.submission = c.Document;
     printer_.SetServiceTimeout(c.SlowList || c.SlowState ? kHangs : kAnswers);
     const bool document = c.Document != platform::Submission::Printed;
-    if (document) {
-      msgs_.expectPrefix(QStringLiteral("Der Druckdienst antwortet nicht.\r") + kSavedAsPdf, MsgKind::Information);
-    } else {
-      msgs_.expect(kSilentService, MsgKind::Warning).expectPrefix(kSavedAsPdf, MsgKind::Information);
-    }
-    msgs_.expectPrefix(kSavedAsPdf, MsgKind::Information);
+    for (int print = 0; print < 2; ++print)
+      msgs_.expectPrefix(QStringLiteral("Der Druckdienst antwortet nicht.\r") + kSavedAsPdf, MsgKind::Warning);
     printer_.BeginJob(QStringLiteral("Klasse 7a: Zeugnisse"));
     for (const QString& title : {QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}) {
       printer_.SetTitle(title);
@@ -356,67 +376,79 @@ TEST_F(PrinterJobTest, AServiceThatKeptTheJobWaitingIsNotAskedAgainInThatJob) {
   }
 }
 
-// A document the service did not take never counts as printed: it stays with
-// the teacher as a PDF file of its own, next to an earlier file of that name,
-// and the message says why. After a silence the rest of the job goes into the
-// job's PDF file without asking the service again. A PDF file that cannot be
-// written whole is said to be missing and leaves nothing behind.
-TEST_F(PrinterJobTest, ADocumentTheServiceDidNotTakeIsKeptAsPdf) {
+// A document the printer did not take never counts as printed: it goes into
+// the job's PDF file as the printer would have printed it, and so does the
+// rest of the job, without asking the printer again; one message after the
+// job names the printer or the silent service, what was printed and what is
+// in the file. A file of that name is not replaced. A PDF file that cannot be
+// written whole is said to be missing with what it held, and leaves nothing.
+TEST_F(PrinterJobTest, ADocumentThePrinterDidNotTakeGoesIntoTheJobsPdfFile) {
   using platform::Submission;
-  const QString kept = QStringLiteral("Zeugnis - A.pdf");
-  const QString rest = QStringLiteral("Klasse 7a - Zeugnisse.pdf");
-  const auto path = [&](const QString& file) { return QDir::toNativeSeparators(folder() + file); };
-  const auto saved = [&](const QString& file) { return kSavedAsPdf + path(file) + "\r1 Seite"; };
-  const QString refused =
-      QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Zeugnis: %1\" nicht angenommen.\r");
-  const QString notWritten = QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
-                                            "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
+  const QString file = QStringLiteral("Klasse 7a - Zeugnisse.pdf");
+  const auto path = [&](const QString& name) { return QDir::toNativeSeparators(folder() + name); };
+  const QString refused = QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Zeugnis: B\" nicht angenommen.\r");
   const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\r");
   const QString mayPrint = silent + QStringLiteral(
       "Vielleicht wird der Ausdruck später doch noch gedruckt. Bitte prüfen Sie das, bevor Sie die PDF-Datei "
       "drucken.\r");
+  const QString printedA = QStringLiteral("Gedruckt wurde:\rZeugnis: A\r");
+  const QString inFile = QStringLiteral("In der PDF-Datei steht:\rZeugnis: B\rZeugnis: C\r");
+  const QString notWritten = QStringLiteral("Nicht gedruckt wurde:\rZeugnis: B\rZeugnis: C\r"
+                                            "Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
+                                            "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
   const QByteArray earlier = "%PDF-1.4 earlier";
   const struct {
-    Submission Outcome;
+    Submission Outcome;  // of the second document
     bool DiskFull;
-    bool Clash;  // the folder holds "Zeugnis - A.pdf" already
-    std::vector<std::pair<QString, MsgKind>> Said;
-    QStringList Files;  // left in the folder
+    bool Clash;  // the folder holds the job's file name already
+    QString Said;
+    MsgKind Kind;
+    QString Kept;  // the job's file, "": none
   } cases[] = {
-      {Submission::Refused, false, false,
-       {{refused.arg("A") + saved(kept), MsgKind::Information},
-        {refused.arg("B") + saved("Zeugnis - B.pdf"), MsgKind::Information}}, {kept, "Zeugnis - B.pdf"}},
-      {Submission::NoAnswer, false, false,
-       {{silent + saved(kept), MsgKind::Information}, {saved(rest), MsgKind::Information}}, {rest, kept}},
+      {Submission::Refused, false, false, refused + printedA + inFile + kSavedAsPdf + path(file) + "\r2 Seiten",
+       MsgKind::Warning, file},
+      {Submission::NoAnswer, false, false, silent + printedA + inFile + kSavedAsPdf + path(file) + "\r2 Seiten",
+       MsgKind::Warning, file},
       {Submission::Unconfirmed, false, true,
-       {{mayPrint + saved("Zeugnis - A (2).pdf"), MsgKind::Information}, {saved(rest), MsgKind::Information}},
-       {rest, "Zeugnis - A (2).pdf", kept}},
-      {Submission::NoAnswer, true, false,
-       {{silent + notWritten.arg(path(kept)), MsgKind::Error}, {notWritten.arg(path(rest)), MsgKind::Error}}, {}},
+       mayPrint + printedA + inFile + kSavedAsPdf + path("Klasse 7a - Zeugnisse (2).pdf") + "\r2 Seiten",
+       MsgKind::Warning, "Klasse 7a - Zeugnisse (2).pdf"},
+      {Submission::NoAnswer, true, false, silent + printedA + notWritten.arg(path(file)), MsgKind::Error, {}},
   };
   printer_.SetChosenPrinter(QStringLiteral("Laser"));
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Said.front().first.toStdString());
-    if (c.Clash) { ASSERT_TRUE(platform::WriteFileReplacing(folder() + kept, earlier)); }
+    SCOPED_TRACE(c.Said.toStdString());
+    if (c.Clash) { ASSERT_TRUE(platform::WriteFileReplacing(folder() + file, earlier)); }
     testsupport::PrinterDouble service;
-    service.submission = c.Outcome;
+    service.caps.PhysicalOffsetX = 150;
+    service.outcomes = {Submission::Printed, c.Outcome};
     std::optional<testsupport::FileFaults> full;
     if (c.DiskFull) full.emplace(std::set<platform::FileStep>{platform::FileStep::Write});
-    for (const auto& [text, kind] : c.Said) msgs_.expect(text, kind);
-    PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B")}, QStringLiteral("Klasse 7a: Zeugnisse"));
+    msgs_.expect(c.Said, c.Kind);
+    PrintJob({QStringLiteral("Zeugnis: A"), QStringLiteral("Zeugnis: B"), QStringLiteral("Zeugnis: C")},
+             QStringLiteral("Klasse 7a: Zeugnisse"));
     full.reset();
     EXPECT_TRUE(msgs_.allAnswered());
-    EXPECT_EQ(service.documents.size(), c.Outcome == Submission::Refused ? 2u : 1u);
+    EXPECT_EQ(service.documents.size(), 2u);
     QDir dir(folder());
-    EXPECT_EQ(dir.entryList(QDir::Files, QDir::Name), c.Files);
-    // Each document kept has the bytes the printer got; an earlier file keeps its own.
-    for (const QString& file : c.Files) {
+    QStringList files = c.Kept.isEmpty() ? QStringList() : QStringList{c.Kept};
+    if (c.Clash) files << file;
+    EXPECT_EQ(dir.entryList(QDir::Files, QDir::Name), files);
+    if (c.Clash) {
       QByteArray bytes;
       EXPECT_TRUE(platform::ReadFileBytes(folder() + file, bytes));
-      if (file != rest) { EXPECT_EQ(bytes, c.Clash && file == kept ? earlier : service.pdf) << file.toStdString(); }
+      EXPECT_EQ(bytes, earlier);
     }
-    if (c.Files.contains(rest)) { EXPECT_EQ(ReadPdfInfo(folder() + rest).Pages, 1); }
-    for (const QString& file : dir.entryList(QDir::Files)) dir.remove(file);
+    if (!c.Kept.isEmpty() && testsupport::HavePdfText()) {
+      // B where the printer would have put it: its printable area starts 150
+      // pixels of 600 dpi (6.35 mm) from the sheet's corner.
+      const std::vector<testsupport::PdfWord> words = testsupport::PdfWords(folder() + c.Kept);
+      const testsupport::PdfWord* b = testsupport::FindPdfWord(words, QStringLiteral("B"), 1);
+      ASSERT_NE(b, nullptr);
+      EXPECT_NEAR(testsupport::FindPdfWord(words, QStringLiteral("Zeugnis:"), 1)->Box.Left, (150 + 100) * 254 / 600.0,
+                  2);
+      EXPECT_NE(testsupport::FindPdfWord(words, QStringLiteral("C"), 2), nullptr);
+    }
+    for (const QString& f : dir.entryList(QDir::Files)) dir.remove(f);
   }
 }
 

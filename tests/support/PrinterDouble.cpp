@@ -29,10 +29,11 @@ class DeviceDouble : public platform::PrintDevice {
     PrintedDocument& doc = printer_.documents.back();
     for (const platform::RecordedOp& op : canvas_.opsOf(platform::CanvasOp::Text)) doc.Texts << op.Text;
     doc.Ops = canvas_.ops();
-    doc.Ended = printer_.submission == platform::Submission::Printed;
-    return printer_.submission;
+    const std::size_t n = printer_.documents.size() - 1;
+    const platform::Submission outcome = n < printer_.outcomes.size() ? printer_.outcomes[n] : printer_.submission;
+    doc.Ended = outcome == platform::Submission::Printed;
+    return outcome;
   }
-  QByteArray DocumentPdf() const override { return printer_.pdf; }
 
  private:
   PrinterDouble& printer_;
@@ -69,11 +70,13 @@ auto PrinterDouble::Answer(std::atomic<int>& counter, bool slowly, F answer) {
   ++inFlight_;
   ++counter;
   if (std::this_thread::get_id() == windowThread_) ++windowThreadQuestions_;
+  std::this_thread::sleep_for(delay);
   if (slowly) {
+    // Answered at last all the same, so that a window that waits for it does not hang the test.
     std::unique_lock<std::mutex> lock(mutex_);
-    released_.wait(lock, [this] { return answer_; });
+    released_.wait_for(lock, std::chrono::seconds(20), [this] { return answer_; });
   }
-  const auto result = answer();
+  auto result = answer();
   --inFlight_;
   return result;
 }
@@ -92,8 +95,11 @@ platform::PrinterState PrinterDouble::State(const QString& name) {
   });
 }
 
-std::unique_ptr<platform::PrintDevice> PrinterDouble::OpenPrinter(const QString& name) {
-  return std::make_unique<DeviceDouble>(*this, name, caps);
+std::unique_ptr<platform::PrintDevice> PrinterDouble::OpenPrinter(const QString& name,
+                                                                  const platform::PrinterSettings&) {
+  return Answer(opens_, slowOpen, [&]() -> std::unique_ptr<platform::PrintDevice> {
+    return std::make_unique<DeviceDouble>(*this, name, caps);
+  });
 }
 
 }  // namespace testsupport

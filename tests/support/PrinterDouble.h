@@ -44,24 +44,30 @@ class PrinterDouble : public platform::PrintService {
   QStringList deleted;      // printers listed but gone when a document begins
   bool serviceRuns = true;  // false: no service, no printers
   platform::DeviceCaps caps;
-  // The list of printers, or a printer's state, is answered only once
-  // Release() is called.
+  // The list of printers, a printer's description (made with the device), or
+  // a printer's state is answered only once Release() is called.
   bool slow = false;
+  bool slowOpen = false;
   bool slowState = false;
+  // Every question is answered this long after it was asked.
+  std::chrono::milliseconds delay{0};
   void Release();
-  // What becomes of each document handed over, and its bytes as a PDF file.
+  // What becomes of each document handed over: outcomes of the documents in
+  // turn, then submission for the rest.
   platform::Submission submission = platform::Submission::Printed;
-  QByteArray pdf = "%PDF-1.4 double";
+  std::vector<platform::Submission> outcomes;
 
   int Queries() const { return queries_; }
   int StateChecks() const { return stateChecks_; }
+  int Opens() const { return opens_; }
   // Questions put on the thread that made the double (the window's).
   int WindowThreadQuestions() const { return windowThreadQuestions_; }
   std::vector<PrintedDocument> documents;
 
   platform::PrinterList Printers() override;
   platform::PrinterState State(const QString& name) override;
-  std::unique_ptr<platform::PrintDevice> OpenPrinter(const QString& name) override;
+  std::unique_ptr<platform::PrintDevice> OpenPrinter(const QString& name,
+                                                     const platform::PrinterSettings& settings) override;
 
  private:
   // Counts the call and gives the answer, once released when asked slowly.
@@ -72,6 +78,7 @@ class PrinterDouble : public platform::PrintService {
   std::chrono::milliseconds previousTimeout_;
   std::atomic<int> queries_{0};
   std::atomic<int> stateChecks_{0};
+  std::atomic<int> opens_{0};
   std::atomic<int> inFlight_{0};
   std::atomic<int> windowThreadQuestions_{0};
   std::thread::id windowThread_ = std::this_thread::get_id();

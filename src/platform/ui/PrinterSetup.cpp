@@ -39,7 +39,7 @@ bool RunPrinterSetup(QWidget* parent) {
   // freeze the window while it hangs: the service is asked first, in the
   // background and for a bounded time.
   PrinterList list;
-  if (!Printer().QueryPrinters(list)) {
+  if (!Printer().QueryPrinters(list) || !Printer().MakeSetupPrinter()) {
     ShowMessage(QStringLiteral("Der Druckdienst antwortet nicht; Drucker können zur Zeit nicht eingerichtet werden.") +
                     kPdfInstead,
                 MsgKind::Warning);
