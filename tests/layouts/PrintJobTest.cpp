@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 #include "layouts/LayoutTestSupport.h"
 #include "layouts/OutputWrappers.h"
@@ -13,6 +15,7 @@
 #include "layouts/RegionalLayouts.h"
 #include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
+#include "support/PrinterDouble.h"
 #include "support/ScriptedMessages.h"
 
 using platform::MsgKind;
@@ -632,6 +635,59 @@ TEST(PageRoutines, PreviewTableCoversEveryDispatchedFormAndTheReceiptNumbers) {
   EXPECT_EQ(quorv::PageRoutineOfForm(15), quorv::PrintRegionalReportPage);
   EXPECT_EQ(quorv::PageRoutineOfForm(0), nullptr);
   EXPECT_EQ(quorv::PageRoutineOfForm(30), nullptr);
+}
+
+// ---- texts their blocks could not print whole ------------------------------------------------
+
+// A print command names each cut text once after it ends, with what its last
+// drawing left out, for a PDF file as for a printer; the next command starts
+// with none.
+TEST(CutTextWatch, EachCommandNamesEachCutTextOnceWithItsLastCount) {
+  using quorv::TCutText;
+  using quorv::TRecordText;
+  const TCutText anna2{1, QStringLiteral("Muster, Anna"), TRecordText::Development, 2, {}};
+  const TCutText anna5{1, QStringLiteral("Muster, Anna"), TRecordText::Development, 5, {}};
+  const TCutText annaRemarks{1, QStringLiteral("Muster, Anna"), TRecordText::Remarks, 1, {}};
+  const TCutText ben{2, QStringLiteral("Muster, Ben"), TRecordText::Development, 1, {}};
+  const QString heading = QStringLiteral("Nicht alle Zeilen passten auf den Ausdruck:\r");
+  const QString annaDev = QStringLiteral("Muster, Anna: Lernentwicklungsbericht – %1 Zeilen fehlen");
+  const struct {
+    const char* What;
+    bool OnPrinter;
+    std::vector<std::vector<TCutText>> Documents;  // the cuts each document's drawing reported
+    QString Named;  // "": no message
+  } cases[] = {
+      {"drawn twice in one document", false, {{anna2, anna5}},
+       heading + annaDev.arg(5) + QStringLiteral("\r\rBitte kürzen Sie diesen Text.")},
+      {"cut again in the next document", true, {{anna5}, {anna2}},
+       heading + annaDev.arg(2) + QStringLiteral("\r\rBitte kürzen Sie diesen Text.")},
+      {"two texts, two pupils", true, {{anna5, annaRemarks}, {ben}},
+       heading + annaDev.arg(5) + QStringLiteral("\rMuster, Anna: Vermerke – 1 Zeile fehlt\r") +
+           QStringLiteral("Muster, Ben: Lernentwicklungsbericht – 1 Zeile fehlt\r\rBitte kürzen Sie diese Texte.")},
+      {"the next command", false, {{}}, {}},
+  };
+  testsupport::LayoutEnvironment env;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    std::optional<testsupport::PrinterDouble> service;
+    if (c.OnPrinter) service.emplace();
+    platform::Printer().SetDestination(c.OnPrinter ? platform::PrintDestination::Auto
+                                                   : platform::PrintDestination::PdfFile);
+    testsupport::ScriptedMessages msgs;
+    if (!c.OnPrinter) msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    if (!c.Named.isEmpty()) msgs.expect(c.Named, MsgKind::Warning);
+    {
+      quorv::TCutTextWatch watch;
+      platform::PrinterJob job;
+      for (const std::vector<TCutText>& cuts : c.Documents) {
+        ASSERT_TRUE(quorv::BeginReportDocument(QStringLiteral("Zeugnis")));
+        for (const TCutText& cut : cuts) quorv::ReportCutText(cut);
+        quorv::EndReportDocument();
+      }
+    }
+    EXPECT_TRUE(msgs.allAnswered());
+  }
+  platform::Printer().SetDestination(platform::PrintDestination::PdfFile);
 }
 
 }  // namespace

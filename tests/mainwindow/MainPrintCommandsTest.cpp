@@ -608,6 +608,7 @@ TEST_F(ClassPrintout, EachCommandWithoutAPrinterIsOneFileOfItsPagesInOrder) {
     int Pages;
     std::vector<int> FirstPages;
     int Images;
+    const char* ClassName = "7a";  // "???": not entered, the class file names the file
   } cases[] = {
       {quorv::PrintReportsFromCurrentPupil, 15, 1, 0, MsgResult::Yes, 3, {}, "Klasse 7a - Zeugnisse.pdf", 6,
        {1, 3, 5}, 0},
@@ -619,11 +620,15 @@ TEST_F(ClassPrintout, EachCommandWithoutAPrinterIsOneFileOfItsPagesInOrder) {
       // Leaving reports carry the arms.
       {quorv::PrintReportsFromCurrentPupil, 17, 1, 0, MsgResult::Yes, 3, {}, "Klasse 7a - Zeugnisse (3).pdf", 6,
        {1, 3, 5}, 1},
+      {quorv::PrintReportsFromCurrentPupil, 15, 1, 0, MsgResult::Yes, 3, {}, "Klasse 10Rb - Zeugnisse.pdf", 6,
+       {1, 3, 5}, 0, "???"},
   };
   testsupport::InstallArmsPictures(env_.dir());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.File == nullptr ? "nothing printed" : c.File);
     SetThree(c.Form);
+    quorv::ClassFileName = QStringLiteral("10Rb.QVR");
+    for (quorv::TPupilRecord& p : quorv::Pupils) p.ClassName.setText(QString::fromUtf8(c.ClassName));
     PrintOptions.DuplexNoDialogs = static_cast<std::uint16_t>(c.Duplex);
     PrintOptions.OnlyNecessaryDialogs = static_cast<std::uint16_t>(c.OnlyNecessary);
     const int filesBefore = PdfFiles();
@@ -655,57 +660,124 @@ TEST_F(ClassPrintout, EachCommandWithoutAPrinterIsOneFileOfItsPagesInOrder) {
 // A class print of reports names the pupils it passed over, the first ten of
 // them and how many more, and prints the pages of those with a form.
 TEST_F(ClassPrintout, PupilsPassedOverAreNamedAfterThePrint) {
-  SetThree(15);
-  quorv::TPupilRecord p = quorv::Pupils[1];
-  QString named;
-  for (int i = 0; i <= 11; ++i) {
-    p.Surname.setText(i == 11 ? QStringLiteral("Eck") : QStringLiteral("Neu%1").arg(i, 2, 10, QLatin1Char('0')));
-    p.FormNumber = i == 11 ? 41 : i == 10 ? -1 : 0;  // -1: never stored; 41: no layout
-    quorv::Pupils.insert(quorv::Pupils.end() - 1, p);
-    if (i < 10) named += p.Surname.text() + QStringLiteral(", Kind\r");
+  const struct {
+    int WithoutForm;
+    const char* More;
+  } cases[] = {
+      {11, "und 1 weiterer Schüler"},
+      {13, "und 3 weitere Schüler"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.More);
+    SetThree(15);
+    quorv::TPupilRecord p = quorv::Pupils[1];
+    QString named;
+    for (int i = 0; i <= c.WithoutForm; ++i) {
+      const bool noLayout = i == c.WithoutForm;
+      p.Surname.setText(noLayout ? QStringLiteral("Eck") : QStringLiteral("Neu%1").arg(i, 2, 10, QLatin1Char('0')));
+      p.FormNumber = noLayout ? 41 : i == 10 ? -1 : 0;  // -1: never stored; 41: no layout
+      quorv::Pupils.insert(quorv::Pupils.end() - 1, p);
+      if (i < 10) named += p.Surname.text() + QStringLiteral(", Kind\r");
+    }
+    quorv::Pupils.erase(quorv::Pupils.begin() + 1);
+    quorv::PupilCount = static_cast<int>(quorv::Pupils.size());
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(Confirmation(15, Name(0)), MsgKind::Confirmation, MsgResult::Yes);
+    msgs.expect(Confirmation(15, Name(2)), MsgKind::Confirmation, MsgResult::Yes);
+    msgs.expectPrefix(kPdfNotice, MsgKind::Information);
+    msgs.expect(kWithoutForm + named + QString::fromUtf8(c.More) + QStringLiteral(
+        "\r\rDas Zeugnisformular wird festgelegt, wenn die Daten eines Schülers übernommen "
+        "werden. Wählen Sie jeden dieser Schüler in der Schülerliste aus, prüfen Sie auf dem „Zeugnis-Kopf“ "
+        "Zeugnistyp und Klassenstufe und klicken Sie auf „Daten übernehmen“. Danach lassen sich ihre Zeugnisse "
+        "drucken.\r\rFür diese Schüler wurde kein Zeugnis gedruckt, weil das Programm ihr Zeugnisformular nicht "
+        "drucken kann:\rEck, Kind\r\rBitte überprüfen Sie die Einstellungen der Schule und die gewählte Zeugnisart."),
+        MsgKind::Warning);
+    quorv::PrintReportsFromCurrentPupil();
+    EXPECT_TRUE(msgs.allAnswered());
+    EXPECT_EQ(platform::Printer().PageCount(), 4);
   }
-  quorv::Pupils.erase(quorv::Pupils.begin() + 1);
-  quorv::PupilCount = static_cast<int>(quorv::Pupils.size());
-  testsupport::ScriptedMessages msgs;
-  msgs.expect(Confirmation(15, Name(0)), MsgKind::Confirmation, MsgResult::Yes);
-  msgs.expect(Confirmation(15, Name(2)), MsgKind::Confirmation, MsgResult::Yes);
-  msgs.expectPrefix(kPdfNotice, MsgKind::Information);
-  msgs.expect(kWithoutForm + named + QStringLiteral(
-      "und 1 weiterer Schüler\r\rDas Zeugnisformular wird festgelegt, wenn die Daten eines Schülers übernommen "
-      "werden. Wählen Sie jeden dieser Schüler in der Schülerliste aus, prüfen Sie auf dem „Zeugnis-Kopf“ Zeugnistyp "
-      "und Klassenstufe und klicken Sie auf „Daten übernehmen“. Danach lassen sich ihre Zeugnisse drucken.\r\r"
-      "Für diese Schüler wurde kein Zeugnis gedruckt, weil das Programm ihr Zeugnisformular nicht drucken kann:\r"
-      "Eck, Kind\r\rBitte überprüfen Sie die Einstellungen der Schule und die gewählte Zeugnisart."),
-      MsgKind::Warning);
-  quorv::PrintReportsFromCurrentPupil();
-  EXPECT_TRUE(msgs.allAnswered());
-  EXPECT_EQ(platform::Printer().PageCount(), 4);
 }
 
-TEST_F(ClassPrintout, OnAPrinterEveryReportStaysADocumentOfItsOwn) {
-  SetThree(15);
-  testsupport::PrinterDouble service;
+// On a printer every report is a document of its own. Once the printer
+// refuses one, or the service does not confirm it, the printer gets nothing
+// more of the command: that report and the rest go into one PDF file, and one
+// message names the printer or the service, what was printed and what is in
+// the file, also for a report handed over page by page.
+TEST_F(ClassPrintout, OnAPrinterEveryReportIsADocumentUntilThePrinterFails) {
+  using platform::Submission;
+  const QString refused = QStringLiteral("Der Drucker \"Laser\" hat den Ausdruck \"Jahres-Zeugnis: Kind %1\" nicht "
+                                         "angenommen.\r");
+  const QString silent = QStringLiteral("Der Druckdienst antwortet nicht.\r");
+  const QString mayPrint = silent + QStringLiteral(
+      "Vielleicht wird der Ausdruck später doch noch gedruckt. Bitte prüfen Sie das, bevor Sie die PDF-Datei "
+      "drucken.\r");
+  const QString saved = QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\r");
+  const struct {
+    void (*Command)();
+    int Duplex;
+    std::vector<Submission> Outcomes;  // of the documents in turn
+    QString Said;  // before the file; "": nothing said
+    const char* File;
+    int Documents;  // the printer got
+    int Pages;      // in the file
+    std::vector<int> FirstPages;
+  } cases[] = {
+      {quorv::PrintReportsFromCurrentPupil, 1, {}, {}, nullptr, 3, 0, {}},
+      {quorv::PrintReportsFromCurrentPupil, 1, {Submission::Refused},
+       refused.arg("Erste") + QStringLiteral("In der PDF-Datei steht:\rKind Erste\rKind Zweiter\rKind Dritte\r"),
+       "Klasse 7a - Zeugnisse.pdf", 1, 6, {1, 3, 5}},
+      {quorv::PrintReportsFromCurrentPupil, 1, {Submission::Printed, Submission::Refused},
+       refused.arg("Zweiter") +
+           QStringLiteral("Gedruckt wurde:\rKind Erste\rIn der PDF-Datei steht:\rKind Zweiter\rKind Dritte\r"),
+       "Klasse 7a - Zeugnisse (2).pdf", 2, 4, {0, 1, 3}},
+      // One report, its pages handed over one by one.
+      {quorv::PrintCurrentPupilReport, 0, {Submission::Unconfirmed}, mayPrint, "Jahres-Zeugnis - Kind Erste.pdf", 1,
+       2, {1, 0, 0}},
+      {quorv::PrintCurrentPupilReport, 0, {Submission::Printed, Submission::NoAnswer},
+       silent + QStringLiteral("Gedruckt wurde:\rKind Erste (Seite 1 von 2)\rIn der PDF-Datei steht:\r"
+                               "Kind Erste (Seite 2 von 2)\r"),
+       "Jahres-Zeugnis - Kind Erste (2).pdf", 2, 1, {0, 0, 0}},
+  };
   platform::Printer().SetDestination(platform::PrintDestination::Auto);
   platform::Printer().SetChosenPrinter(QStringLiteral("Laser"));
-  testsupport::ScriptedMessages msgs;
-  for (int i = 0; i < 3; ++i) msgs.expect(Confirmation(15, Name(i)), MsgKind::Confirmation, MsgResult::Yes);
-  quorv::PrintReportsFromCurrentPupil();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Said.toStdString());
+    SetThree(15);
+    PrintOptions.DuplexNoDialogs = static_cast<std::uint16_t>(c.Duplex);
+    PrintOptions.OnlyNecessaryDialogs = 1;
+    testsupport::PrinterDouble service;
+    service.outcomes = c.Outcomes;
+    testsupport::ScriptedMessages msgs;
+    const int asked = c.Command == quorv::PrintCurrentPupilReport ? 1 : 3;
+    for (int i = 0; i < asked; ++i) msgs.expect(Confirmation(15, Name(i)), MsgKind::Confirmation, MsgResult::Yes);
+    if (c.Duplex == 0)
+      msgs.expect(QStringLiteral("Druck der Seite: 2 von 2 ?"), MsgKind::Confirmation, MsgResult::Yes);
+    if (c.File != nullptr)
+      msgs.expect(c.Said + saved + quorv::DataDir + c.File + QLatin1Char('\r') + platform::PageCountText(c.Pages),
+                  MsgKind::Warning);
+    c.Command();
+    EXPECT_TRUE(msgs.allAnswered());
+    EXPECT_EQ(service.documents.size(), std::size_t(c.Documents));
+    for (std::size_t i = 0; i < service.documents.size(); ++i) {
+      const testsupport::PrintedDocument& d = service.documents[i];
+      EXPECT_EQ(d.Title, QStringLiteral("Jahres-Zeugnis: ") + Name(asked == 1 ? 0 : int(i)));
+      EXPECT_EQ(d.Pages, c.Duplex == 1 ? 2 : 1);
+      EXPECT_EQ(d.Ended, i >= c.Outcomes.size() || c.Outcomes[i] == Submission::Printed);
+    }
+    // One look at the printers for the whole command, one look at its state per document.
+    EXPECT_EQ(service.Queries(), 1);
+    EXPECT_EQ(service.StateChecks(), c.Documents);
+    if (c.File != nullptr && testsupport::HavePdfText()) {
+      EXPECT_EQ(FirstPages(quorv::DataDir + c.File, kSurnames), c.FirstPages);
+    }
+    if (c.File != nullptr && testsupport::HavePdfInfo()) {
+      EXPECT_EQ(testsupport::ReadPdfInfo(quorv::DataDir + c.File).Pages, c.Pages);
+    }
+    ExpectNothingLeft();
+  }
   platform::Printer().SetDestination(platform::PrintDestination::PdfFile);
   platform::Printer().SetChosenPrinter(QString());
-  EXPECT_TRUE(msgs.allAnswered());
-  ASSERT_EQ(service.documents.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    const testsupport::PrintedDocument& d = service.documents[std::size_t(i)];
-    EXPECT_EQ(d.Title, QStringLiteral("Jahres-Zeugnis: ") + Name(i));
-    EXPECT_EQ(d.Pages, 2);
-    EXPECT_TRUE(d.Ended);
-    EXPECT_TRUE(d.Texts.contains(Name(i)));
-  }
-  // One look at the printers for the whole command, one look at its state per document.
-  EXPECT_EQ(service.Queries(), 1);
-  EXPECT_EQ(service.StateChecks(), 3);
-  EXPECT_EQ(PdfFiles(), 0);
-  ExpectNothingLeft();
+  EXPECT_EQ(PdfFiles(), 4);
 }
 
 // ---- the test sheet ----------------------------------------------------------------------------------
