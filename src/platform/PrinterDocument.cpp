@@ -541,10 +541,11 @@ QStringList ContentLines(const std::vector<DocumentContent>& list,
   return lines;
 }
 
+// A block of its own in the message: a blank line, the heading and the names.
 QString ContentList(const QString& heading, const std::vector<DocumentContent>& list,
                     const std::vector<DocumentContent>& other) {
   if (list.empty()) return {};
-  return heading +
+  return QLatin1Char('\r') + heading +
          NamedList(ContentLines(list, other), QStringLiteral("und 1 weiterer"), QStringLiteral("und %1 weitere")) +
          QLatin1Char('\r');
 }
@@ -557,12 +558,11 @@ QString PrinterDocument::outcomeMessage(bool written, const QString& shownPath, 
   // the file holds what it failed for more than one pupil.
   const bool listed =
       !job_.Printed.empty() || (job_.PrinterFailed && ContentLines(job_.InPdfFile, job_.Printed).size() > 1);
-  if (listed) text += ContentList(kPrinted, job_.Printed, job_.InPdfFile);
-  if (!written) {
-    if (listed) text += ContentList(kNotPrinted, job_.InPdfFile, job_.Printed);
-    return text + kPdfNotWritten.arg(shownPath);
+  if (listed) {
+    text += ContentList(kPrinted, job_.Printed, job_.InPdfFile) +
+            ContentList(written ? kInPdfFile : kNotPrinted, job_.InPdfFile, job_.Printed) + QLatin1Char('\r');
   }
-  if (listed) text += ContentList(kInPdfFile, job_.InPdfFile, job_.Printed);
+  if (!written) return text + kPdfNotWritten.arg(shownPath);
   return text + kSavedAsPdf + shownPath + QLatin1Char('\r') + PageCountText(pages);
 }
 

@@ -472,7 +472,7 @@ TEST_F(PrintCommands, CutTextsAreNamedOnlyForWhatWasPrintedOrSaved) {
       {quorv::PrintCurrentPupilLearningReport, platform::Submission::NoAnswer, silent,
        "Lernentwicklungsberichte - Kind Adler.pdf"},
       {quorv::PrintLearningReportsFromCurrentPupil, platform::Submission::NoAnswer,
-       silent + QStringLiteral("In der PDF-Datei steht:\rKind Adler\rKind Claus\rKind Dorn\rKind Eck\r"),
+       silent + QStringLiteral("\rIn der PDF-Datei steht:\rKind Adler\rKind Claus\rKind Dorn\rKind Eck\r\r"),
        "Klasse 7a - Lernentwicklungsberichte.pdf"},
   };
   for (const auto& c : cases) {
@@ -724,18 +724,18 @@ TEST_F(ClassPrintout, OnAPrinterEveryReportIsADocumentUntilThePrinterFails) {
   } cases[] = {
       {quorv::PrintReportsFromCurrentPupil, 1, {}, {}, nullptr, 3, 0, {}},
       {quorv::PrintReportsFromCurrentPupil, 1, {Submission::Refused},
-       refused.arg("Erste") + QStringLiteral("In der PDF-Datei steht:\rKind Erste\rKind Zweiter\rKind Dritte\r"),
+       refused.arg("Erste") + QStringLiteral("\rIn der PDF-Datei steht:\rKind Erste\rKind Zweiter\rKind Dritte\r\r"),
        "Klasse 7a - Zeugnisse.pdf", 1, 6, {1, 3, 5}},
       {quorv::PrintReportsFromCurrentPupil, 1, {Submission::Printed, Submission::Refused},
        refused.arg("Zweiter") +
-           QStringLiteral("Gedruckt wurde:\rKind Erste\rIn der PDF-Datei steht:\rKind Zweiter\rKind Dritte\r"),
+           QStringLiteral("\rGedruckt wurde:\rKind Erste\r\rIn der PDF-Datei steht:\rKind Zweiter\rKind Dritte\r\r"),
        "Klasse 7a - Zeugnisse (2).pdf", 2, 4, {0, 1, 3}},
       // One report, its pages handed over one by one.
       {quorv::PrintCurrentPupilReport, 0, {Submission::Unconfirmed}, mayPrint, "Jahres-Zeugnis - Kind Erste.pdf", 1,
        2, {1, 0, 0}},
       {quorv::PrintCurrentPupilReport, 0, {Submission::Printed, Submission::NoAnswer},
-       silent + QStringLiteral("Gedruckt wurde:\rKind Erste (Seite 1 von 2)\rIn der PDF-Datei steht:\r"
-                               "Kind Erste (Seite 2 von 2)\r"),
+       silent + QStringLiteral("\rGedruckt wurde:\rKind Erste (Seite 1 von 2)\r\rIn der PDF-Datei steht:\r"
+                               "Kind Erste (Seite 2 von 2)\r\r"),
        "Jahres-Zeugnis - Kind Erste (2).pdf", 2, 1, {0, 0, 0}},
   };
   platform::Printer().SetDestination(platform::PrintDestination::Auto);

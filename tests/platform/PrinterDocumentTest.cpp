@@ -257,7 +257,7 @@ TEST_F(PrinterJobTest, APrinterThatCannotTakeTheJobGivesThePdfWithAMessage) {
       "Der eingerichtete Drucker \"Laser\" ist nicht mehr vorhanden.\r"
       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?");
   const QString silent =
-      QStringLiteral("Der Druckdienst antwortet nicht.\rIn der PDF-Datei steht:\rZeugnis: A\rZeugnis: B\r");
+      QStringLiteral("Der Druckdienst antwortet nicht.\r\rIn der PDF-Datei steht:\rZeugnis: A\rZeugnis: B\r\r");
   const struct {
     const char* What;
     PrinterState State;
@@ -391,9 +391,9 @@ TEST_F(PrinterJobTest, ADocumentThePrinterDidNotTakeGoesIntoTheJobsPdfFile) {
   const QString mayPrint = silent + QStringLiteral(
       "Vielleicht wird der Ausdruck später doch noch gedruckt. Bitte prüfen Sie das, bevor Sie die PDF-Datei "
       "drucken.\r");
-  const QString printedA = QStringLiteral("Gedruckt wurde:\rZeugnis: A\r");
-  const QString inFile = QStringLiteral("In der PDF-Datei steht:\rZeugnis: B\rZeugnis: C\r");
-  const QString notWritten = QStringLiteral("Nicht gedruckt wurde:\rZeugnis: B\rZeugnis: C\r"
+  const QString printedA = QStringLiteral("\rGedruckt wurde:\rZeugnis: A\r");
+  const QString inFile = QStringLiteral("\rIn der PDF-Datei steht:\rZeugnis: B\rZeugnis: C\r\r");
+  const QString notWritten = QStringLiteral("\rNicht gedruckt wurde:\rZeugnis: B\rZeugnis: C\r\r"
                                             "Die PDF-Datei konnte nicht geschrieben werden:\r%1\r"
                                             "Vielleicht ist der Datenträger voll. Der Ausdruck wurde nicht gespeichert.");
   const QByteArray earlier = "%PDF-1.4 earlier";
