@@ -323,7 +323,7 @@ void PrintRecordText(Canvas& canvas, const TPupilRecord& pupil, TRecordText text
   const TWrapMeasure needed = MeasureWrappedText(bytes, width, limit);
   if (needed.Lines > lines || !needed.LongWord.empty())
     ReportCutText({pupil.KeyNumber, pupil.Surname.text() + QStringLiteral(", ") + pupil.FirstName.text(), text,
-                   std::max(needed.Lines - lines, 0), Text(needed.LongWord)});
+                   std::max(needed.Lines - lines, 0), Text(needed.LongWord), needed.UnplacedWords});
 }
 
 int NameSqueeze(int nameLength, int ruleLength) {

@@ -149,6 +149,7 @@ struct TCutText {
   TRecordText Text = TRecordText::Development;
   int MissingLines = 0;
   QString LongWord;  // a word that no line holds, or empty
+  int MissingWords = 0;  // the text's words from that word on, left out
 };
 
 // A text block reports its text; a repaint reports it again and replaces the

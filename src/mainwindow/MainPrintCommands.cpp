@@ -10,6 +10,7 @@
 #include "platform/PrinterDocument.h"
 #include "printengine/TestSheet.h"
 #include "records/ClassNavigation.h"
+#include "records/Propagation.h"
 #include "records/QuorvDat.h"
 #include "settings/DrkEinst.h"
 
@@ -75,6 +76,15 @@ QString PassedOverMessage(const TPassedOver& passed) {
                  NamedPupils(passed.WithoutLayout) +
                  QStringLiteral("\r\rBitte überprüfen Sie die Einstellungen der Schule und die gewählte Zeugnisart.");
   return parts.join(QStringLiteral("\r\r"));
+}
+
+// A class print with nobody to print says so and why; true then.
+bool NobodyToPrint(const std::vector<int>& pupils, bool passOverSkipped) {
+  if (!pupils.empty()) return false;
+  platform::ShowMessage(NobodyFollowsMessage(WhyNobodyFollows(Pupils, PupilCount, CurrentPupil, passOverSkipped),
+                                             TFollowingRun::Print),
+                        platform::MsgKind::Warning);
+  return true;
 }
 
 // Steps 2 to 4 of the current pupil's report, for the printer or the preview.
@@ -189,6 +199,7 @@ void RunReceiptSequence() {
 
 void PrintReportsFromCurrentPupil() {
   const std::vector<int> pupils = BatchPupils(true);
+  if (NobodyToPrint(pupils, true)) return;
   TPassedOver passedOver;
   {
     TCutTextWatch cutTexts;
@@ -216,6 +227,7 @@ void PrintReportsFromCurrentPupil() {
 
 void PrintReceiptsFromCurrentPupil() {
   const std::vector<int> pupils = BatchPupils(false);
+  if (NobodyToPrint(pupils, false)) return;
   platform::PrinterJob printerJob(BatchFileName(pupils, "Empfangsbekenntnisse"));
   TPrintRunGuard guard;
   const TRefusalCheck check;
@@ -229,6 +241,7 @@ void PrintReceiptsFromCurrentPupil() {
 
 void PrintLearningReportsFromCurrentPupil() {
   const std::vector<int> pupils = BatchPupils(false);
+  if (NobodyToPrint(pupils, false)) return;
   TCutTextWatch cutTexts;
   platform::PrinterJob printerJob(BatchFileName(pupils, "Lernentwicklungsberichte"));
   TPrintRunGuard guard;

@@ -106,6 +106,36 @@ const QString kNoSpeechProgram = QString::fromUtf8(
     "Um die Vorlese-Funktion nutzen können benötigen Sie\rdas freie Programm WebSpeech von GData!\r\rUm das "
     "Programm zu installieren folgen Sie\rbitte den Anweisungen in der Hilfe!");
 
+const QString kNobodyAfterCurrent =
+    QString::fromUtf8("Es wurde nichts übertragen: Nach dem angezeigten Schüler steht kein Schüler mit Namen in der "
+                      "Klasse.");
+const QString kSubjectNotEntered =
+    QString::fromUtf8("Es wurde nichts übertragen: Beim angezeigten Schüler ist dieses Fach noch nicht eingetragen.");
+const QString kElectivesNotEntered = QString::fromUtf8(
+    "Es wurde nichts übertragen: Beim angezeigten Schüler sind die Wahlpflichtfächer noch nicht eingetragen.");
+
+// What a run that met nobody says, by its reason: the carry's and the print's words.
+struct TNobodyText {
+  TNobodyFollows why;
+  const char* carry;
+  const char* print;
+};
+constexpr TNobodyText kNobodyTexts[] = {
+    {TNobodyFollows::NotTakenOver,
+     "Es wurde nichts übertragen. Die Übertragung an die folgenden Schüler endet beim ersten Schüler ohne Namen, "
+     "und der angezeigte Schüler steht noch ohne Namen in der Klasse, weil seine Daten noch nicht übernommen "
+     "sind.\r\rGeben Sie seinen Namen ein und klicken Sie auf „Daten übernehmen“.",
+     "Es wurde nichts gedruckt. Der Druck für alle folgenden Schüler endet beim ersten Schüler ohne Namen, und "
+     "der angezeigte Schüler steht noch ohne Namen in der Klasse, weil seine Daten noch nicht übernommen "
+     "sind.\r\rGeben Sie seinen Namen ein und klicken Sie auf „Daten übernehmen“."},
+    {TNobodyFollows::NoneNamed,
+     "Es wurde nichts übertragen: Ab dem angezeigten Schüler steht kein Schüler mit Namen in der Klasse.",
+     "Es wurde nichts gedruckt: Ab dem angezeigten Schüler steht kein Schüler mit Namen in der Klasse."},
+    {TNobodyFollows::AllLeftOut, "",
+     "Es wurde nichts gedruckt: Alle Schüler ab dem angezeigten sind mit „beim Druck für ALLE auslassen“ vom "
+     "Druck ausgenommen."},
+};
+
 bool ValidCurrent() {
   return CurrentPupil >= 0 && CurrentPupil < PupilCount && CurrentPupil < static_cast<int>(Pupils.size());
 }
@@ -149,6 +179,12 @@ void TMainForm::ConnectSheetCommands() {
   connect(c.ComboBox38, &QComboBox::currentTextChanged, this, &TMainForm::ComboBox38Change);
 }
 
+QString NobodyFollowsMessage(TNobodyFollows why, TFollowingRun run) {
+  for (const TNobodyText& t : kNobodyTexts)
+    if (t.why == why) return QString::fromUtf8(run == TFollowingRun::Carry ? t.carry : t.print);
+  return {};
+}
+
 // ---------------------------------------------------------------------------
 // Header values for the following pupils
 
@@ -157,7 +193,13 @@ void TMainForm::CarryHeaderCommand(const QString& button) {
     if (button != QLatin1String(command.button)) continue;
     std::vector<THeaderValue> values;
     for (const THeaderSource& s : command.values) values.push_back(ReadSource(*Sheet, s));
-    CarryHeaderValues(Pupils, PupilCount, CurrentPupil, values, command.stopAtPlaceholder);
+    if (CarryHeaderValues(Pupils, PupilCount, CurrentPupil, values, command.stopAtPlaceholder) == 0) {
+      // Nothing changed: nothing to save either.
+      platform::ShowMessage(
+          NobodyFollowsMessage(WhyNobodyFollows(Pupils, PupilCount, CurrentPupil, false), TFollowingRun::Carry),
+          platform::MsgKind::Warning);
+      return;
+    }
     SetModified();
     return;
   }
@@ -168,26 +210,35 @@ void TMainForm::CarryHeaderCommand(const QString& button) {
 
 namespace {
 
+// A carry that changed no pupil says why.
+void SayWhatWasCarried(TMainForm& form, TCarryOutcome outcome, bool changed, const QString& notEntered) {
+  if (changed) Modified = true;
+  form.UpdatePupilPosition();
+  if (!changed)
+    platform::ShowMessage(outcome == TCarryOutcome::NothingToCarry ? notEntered : kNobodyAfterCurrent,
+                          platform::MsgKind::Warning);
+}
+
 void CarrySubject(TMainForm& form, TCarriedSubject subject) {
   form.StoreCurrentPupil();
   bool changed = false;
-  if (CarrySubjectName(Pupils, PupilCount, CurrentPupil, subject, changed) == TCarryOutcome::NotOnForm) {
+  const TCarryOutcome outcome = CarrySubjectName(Pupils, PupilCount, CurrentPupil, subject, changed);
+  if (outcome == TCarryOutcome::NotOnForm) {
     platform::ShowMessage(kSubjectNotOnForm, platform::MsgKind::Error);
     return;
   }
-  if (changed) Modified = true;
-  form.UpdatePupilPosition();
+  SayWhatWasCarried(form, outcome, changed, kSubjectNotEntered);
 }
 
 void CarryElectives(TMainForm& form, TElectiveHalf half) {
   form.StoreCurrentPupil();
   bool changed = false;
-  if (CarryElectiveNames(Pupils, PupilCount, CurrentPupil, half, changed) == TCarryOutcome::NotOnForm) {
+  const TCarryOutcome outcome = CarryElectiveNames(Pupils, PupilCount, CurrentPupil, half, changed);
+  if (outcome == TCarryOutcome::NotOnForm) {
     platform::ShowMessage(kNoElectivesOnForm, platform::MsgKind::Error);
     return;
   }
-  if (changed) Modified = true;
-  form.UpdatePupilPosition();
+  SayWhatWasCarried(form, outcome, changed, kElectivesNotEntered);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ class QToolButton;
 namespace quorv {
 
 enum class TSortOrder;
+enum class TNobodyFollows;
 struct TPupilRecord;
 
 inline constexpr const char* kDesignedCaption = "Zeugnisse für Velsland  V.3.1.g";
@@ -38,6 +39,11 @@ QString MainFormCaption(int schoolType);
 const QStringList& LevelComboItems(int schoolType);
 // The size the window is set to after a resize in the given state.
 QSize MainFormSizeAfterResize(QSize size, Qt::WindowStates state);
+
+// What a carry to the following pupils, or a class print, that met nobody
+// tells the teacher: that nothing was done and why.
+enum class TFollowingRun { Carry, Print };
+QString NobodyFollowsMessage(TNobodyFollows why, TFollowingRun run);
 
 class TMainForm : public QMainWindow {
   Q_OBJECT

@@ -44,6 +44,22 @@ int CarryHeaderValues(TDB2& pupils, int count, int from, const std::vector<THead
   return written;
 }
 
+TNobodyFollows WhyNobodyFollows(const TDB2& pupils, int count, int from, bool passOverSkipped) {
+  count = ValidCount(pupils, count);
+  bool leftOut = false;
+  for (int i = std::max(from, 0); i < count; ++i) {
+    const TPupilRecord& r = pupils[static_cast<std::size_t>(i)];
+    if (!IsLivePupil(r)) continue;
+    if (passOverSkipped && r.SkipInBatch == 1) {
+      leftOut = true;
+      continue;
+    }
+    if (IsPlaceholderRow(r) && i == from) return TNobodyFollows::NotTakenOver;
+    break;
+  }
+  return leftOut ? TNobodyFollows::AllLeftOut : TNobodyFollows::NoneNamed;
+}
+
 // ---------------------------------------------------------------------------
 // Subject names
 
@@ -136,12 +152,12 @@ TCarryOutcome CarryElectiveNames(TDB2& pupils, int count, int current, TElective
   names.fill(kUnfilled);
   const std::vector<int>& sourceSlots = ElectiveSlots(half, group);
   for (std::size_t n = 0; n < sourceSlots.size(); ++n) names[n] = source.Subjects[sourceSlots[n] - 1].Name.str();
-  modified = true;
   if (!AboveUnfilled(names[0])) return TCarryOutcome::NothingToCarry;
   for (int i = current + 1; i < count; ++i) {
     TPupilRecord& r = pupils[static_cast<std::size_t>(i)];
     if (!IsLivePupil(r)) continue;
     if (IsPlaceholderRow(r)) break;
+    modified = true;
     const std::vector<int>& placed = ElectiveSlots(half, ElectiveGroup(r.FormNumber));
     for (std::size_t n = 0; n < placed.size(); ++n) r.Subjects[placed[n] - 1].Name.set(names[n]);
   }

@@ -35,6 +35,15 @@ struct THeaderValue {
 int CarryHeaderValues(TDB2& pupils, int count, int from, const std::vector<THeaderValue>& values,
                       bool stopAtPlaceholder);
 
+// Why a run over the pupils from `from` on (a carry, a class print) meets
+// nobody it takes.
+enum class TNobodyFollows {
+  NotTakenOver,  // the pupil at `from` has no name in the class yet: his data were not taken over
+  NoneNamed,     // no live pupil with a name up to the end or the first placeholder row
+  AllLeftOut,    // those there are are left out of class prints (passOverSkipped)
+};
+TNobodyFollows WhyNobodyFollows(const TDB2& pupils, int count, int from, bool passOverSkipped);
+
 // ---- subject names and electives ----
 
 enum class TCarriedSubject { FirstLanguage, SecondLanguage, Religion, FirstExtraSubject };
@@ -61,7 +70,7 @@ TCarryOutcome CarrySubjectName(TDB2& pupils, int count, int current, TCarriedSub
 
 // Carries the current pupil's elective names of the half year, by position,
 // into the elective slots of every following live pupil's own group up to the
-// first placeholder row. Sets modified unless the form has no electives.
+// first placeholder row. Sets modified for every live pupil visited.
 TCarryOutcome CarryElectiveNames(TDB2& pupils, int count, int current, TElectiveHalf half, bool& modified);
 
 // ---- commands of the data sheet ----

@@ -137,6 +137,19 @@ namespace {
 
 // The wrapping itself, for lines 0..maxLines-1. A line is a piece of the text:
 // onLine(line, piece) is called once for every line that holds text.
+// The words a reader counts (blanks and line ends part them) up to the text's end.
+int WordsUpToTheEnd(std::string_view text) {
+  int words = 0;
+  bool inWord = false;
+  for (const char c : text) {
+    const bool apart = c == ' ' || c == kCR || c == kLF;
+    if (!apart && static_cast<unsigned char>(c) < 32) break;
+    if (!apart && !inWord) ++words;
+    inWord = !apart;
+  }
+  return words;
+}
+
 template <typename OnLine>
 TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, const TLineWidthLimit& limit, OnLine onLine) {
   TWrapMeasure measure;
@@ -201,7 +214,10 @@ TWrapMeasure WrapPieces(std::string_view text, int maxLines, int w, const TLineW
     while (end < text.size() && isText(end) && !IsBreakChar(text[end])) ++end;
     measure.LongWord = text.substr(wordStart, std::max<std::size_t>(end - wordStart, 1));
     // Wider than the line or longer than the width: the rest is not placed.
-    if (!full || static_cast<int>(end - wordStart) > width) break;
+    if (!full || static_cast<int>(end - wordStart) > width) {
+      measure.UnplacedWords = WordsUpToTheEnd(text.substr(wordStart));
+      break;
+    }
     len = taken;  // the line keeps its first 130 characters
     pos = end;
     if (pos < text.size() && IsBreakChar(text[pos])) ++pos;

@@ -58,6 +58,8 @@ struct TWrapMeasure {
   // A word longer or wider than a line: the wrapping stops there (or, above
   // 130 characters within the width, the word loses its end). Empty when none.
   std::string_view LongWord;
+  // The words of the text, that one first, that the stop leaves unprinted.
+  int UnplacedWords = 0;
 };
 TWrapMeasure MeasureWrappedText(std::string_view text, int w, TLineWidthLimit limit = {});
 

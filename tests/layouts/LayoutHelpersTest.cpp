@@ -486,7 +486,8 @@ TEST_F(FrameTest, TextBlockOfMoreThan25LinesPrintsItsTextIn25) {
 
 // What the blocks (4 and 2 lines) cannot hold is named after the print, with
 // the pupil: missing lines, a word that no line holds though the lines do not
-// run out (its first 30 characters), both texts of one pupil.
+// run out (its first 30 characters) with the words from it on that are left
+// out, both texts of one pupil.
 TEST_F(FrameTest, TextsTheirBlocksCannotHoldAreNamed) {
   const struct {
     const char* Development;
@@ -496,13 +497,19 @@ TEST_F(FrameTest, TextsTheirBlocksCannotHoldAreNamed) {
   } cases[] = {
       {"Ein Satz.", "Eins", 40, QString()},
       {"Eins Donaudampfschifffahrtsgesellschaftskapitaen", "", 40,
-       QStringLiteral("Lernentwicklungsbericht – das Wort „Donaudampfschifffahrtsgesellsc…“ passt in keine Zeile")},
+       QStringLiteral("Lernentwicklungsbericht – das Wort „Donaudampfschifffahrtsgesellsc…“ passt in keine Zeile, "
+                      "der Text fehlt ab diesem Wort (1 Wort)")},
+      {"Eins Donaudampfschifffahrtsgesellschaftskapitaen und zwei\r\nweitere Zeilen", "", 40,
+       QStringLiteral("Lernentwicklungsbericht – das Wort „Donaudampfschifffahrtsgesellsc…“ passt in keine Zeile, "
+                      "der Text fehlt ab diesem Wort (5 Wörter)")},
       {"1\r\n2\r\n3\r\n4\r\n5\r\n6", "1\r\n2\r\n3", 40,
        QStringLiteral("Lernentwicklungsbericht – 2 Zeilen fehlen\rMuster, Anna: Vermerke – 1 Zeile fehlt")},
       {"Eins Klassenkonferenzvorbereitungen", "", 20,
-       QStringLiteral("Lernentwicklungsbericht – das Wort „Klassenkonferenzvorbereitungen“ passt in keine Zeile")},
+       QStringLiteral("Lernentwicklungsbericht – das Wort „Klassenkonferenzvorbereitungen“ passt in keine Zeile, der "
+                      "Text fehlt ab diesem Wort (1 Wort)")},
       {"Eins Klassenkonferenzvorbereitungszeit", "", 20,
-       QStringLiteral("Lernentwicklungsbericht – das Wort „Klassenkonferenzvorbereitungsz…“ passt in keine Zeile")},
+       QStringLiteral("Lernentwicklungsbericht – das Wort „Klassenkonferenzvorbereitungsz…“ passt in keine Zeile, der "
+                      "Text fehlt ab diesem Wort (1 Wort)")},
   };
   for (const auto& c : cases) {
     pupil_.DevelopmentText.set(c.Development);

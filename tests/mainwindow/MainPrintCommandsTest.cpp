@@ -320,7 +320,8 @@ TEST_F(PrintCommands, TextsCutByTheirBlocksAreNamedOnceAfterTheCommand) {
   const QString adlerLearning =
       QStringLiteral("Adler, Kind: Lernentwicklungsbericht – %1 Zeilen fehlen").arg(40 - learningLines);
   const QString hahn = QStringLiteral(
-      "Hahn, Kind: Vermerke – 1 Zeile fehlt, das Wort „Donaudampfschifffahrtsgesellsc…“ passt in keine Zeile");
+      "Hahn, Kind: Vermerke – 1 Zeile fehlt, das Wort „Donaudampfschifffahrtsgesellsc…“ passt in keine Zeile, der "
+      "Text fehlt ab diesem Wort (1 Wort)");
   const struct {
     void (*Command)();
     std::vector<int> Confirmed;
@@ -404,12 +405,40 @@ TEST_F(PrintCommands, LearningReportsBatchFillsSheetsTwoByTwoOrOneByOneForTheCon
   }
 }
 
-TEST_F(PrintCommands, LearningReportsBatchWithNobodyToPrintSendsNoDocument) {
-  quorv::CurrentPupil = 6;
-  testsupport::ScriptedMessages msgs;
-  quorv::PrintLearningReportsFromCurrentPupil();
-  EXPECT_TRUE(msgs.shown().empty());
-  ExpectNothingLeft();
+// A class print with nobody to print sends no document and says why.
+TEST_F(PrintCommands, AClassPrintWithNobodyToPrintSaysWhy) {
+  const QString notTakenOver = QStringLiteral(
+      "Es wurde nichts gedruckt. Der Druck für alle folgenden Schüler endet beim ersten Schüler ohne Namen, und der "
+      "angezeigte Schüler steht noch ohne Namen in der Klasse, weil seine Daten noch nicht übernommen sind.\r\r"
+      "Geben Sie seinen Namen ein und klicken Sie auf „Daten übernehmen“.");
+  const QString noneNamed =
+      QStringLiteral("Es wurde nichts gedruckt: Ab dem angezeigten Schüler steht kein Schüler mit Namen in der Klasse.");
+  const QString leftOut = QStringLiteral(
+      "Es wurde nichts gedruckt: Alle Schüler ab dem angezeigten sind mit „beim Druck für ALLE auslassen“ vom Druck "
+      "ausgenommen.");
+  const struct {
+    void (*Command)();
+    int Current;
+    bool LastLeftOut;  // Igel is marked "beim Druck für ALLE auslassen"
+    const QString& Said;
+  } cases[] = {
+      {quorv::PrintLearningReportsFromCurrentPupil, 6, false, notTakenOver},
+      {quorv::PrintReceiptsFromCurrentPupil, 10, false, notTakenOver},
+      {quorv::PrintReportsFromCurrentPupil, 10, false, notTakenOver},
+      {quorv::PrintReportsFromCurrentPupil, 12, false, noneNamed},
+      {quorv::PrintReportsFromCurrentPupil, 11, true, leftOut},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Said.toStdString());
+    SetClass(c.Current);
+    quorv::Pupils[11].SkipInBatch = c.LastLeftOut ? 1 : 0;
+    testsupport::ScriptedMessages msgs;
+    msgs.expect(c.Said, MsgKind::Warning);
+    c.Command();
+    EXPECT_TRUE(msgs.allAnswered());
+    EXPECT_TRUE(QDir(quorv::DataDir).entryList({QStringLiteral("*.pdf")}).isEmpty());
+    ExpectNothingLeft();
+  }
 }
 
 // ---- whatever fails ------------------------------------------------------------------------------

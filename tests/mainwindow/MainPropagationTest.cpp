@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "mainwindow/MainUSB.h"
 #include "platform/Registry.h"
@@ -156,6 +157,67 @@ TEST_F(PropagationCommandsTest, MenuCommandsThatOnlyTellChangeNothing) {
     messages.expect(QString::fromUtf8(c.message), c.kind);
     form().MenuItem(c.item)->trigger();
     EXPECT_EQ(std::memcmp(&Pupils[1], &before, sizeof before), 0) << c.item;
+  }
+}
+
+// A carry that reaches nobody says so and why, and changes nothing: the header
+// buttons stop at once on a shown pupil whose data were never taken over,
+// however the sheet reads now.
+TEST_F(PropagationCommandsTest, ACarryThatReachesNobodySaysWhyAndChangesNothing) {
+  const QString notTakenOver = QString::fromUtf8(
+      "Es wurde nichts übertragen. Die Übertragung an die folgenden Schüler endet beim ersten Schüler ohne Namen, "
+      "und der angezeigte Schüler steht noch ohne Namen in der Klasse, weil seine Daten noch nicht übernommen "
+      "sind.\r\rGeben Sie seinen Namen ein und klicken Sie auf „Daten übernehmen“.");
+  const struct {
+    const char* command;  // a "für ALLE" button, else a menu item
+    std::vector<const char*> surnames;
+    int current;
+    bool currentMarked;
+    const char* firstLanguage;  // in the current pupil's slot, nullptr: "???"
+    QString message;
+  } cases[] = {
+      {"BitBtn3", {"???", "Berg", "Cron"}, 0, false, nullptr, notTakenOver},
+      {"BitBtn4", {"Abel", "???", "Cron"}, 0, true, nullptr,
+       QString::fromUtf8("Es wurde nichts übertragen: Ab dem angezeigten Schüler steht kein Schüler mit Namen in der "
+                         "Klasse.")},
+      {"N1Fremdsprache1", {"Abel", "Berg"}, 0, false, nullptr,
+       QString::fromUtf8("Es wurde nichts übertragen: Beim angezeigten Schüler ist dieses Fach noch nicht "
+                         "eingetragen.")},
+      {"N1Fremdsprache1", {"Abel", "???", "Cron"}, 0, false, "Englisch",
+       QString::fromUtf8("Es wurde nichts übertragen: Nach dem angezeigten Schüler steht kein Schüler mit Namen in "
+                         "der Klasse.")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    TDB2 pupils;
+    for (const char* surname : c.surnames) pupils.push_back(testsupport::NewPupil(surname));
+    for (TPupilRecord& p : pupils) {  // a Grundschule report, form 3: English in slot 9
+      p.ReportKind = 1;
+      p.Klassenstufe = 3;
+      p.FormNumber = p.LayoutFormNumber = 3;
+    }
+    pupils[std::size_t(c.current)].Active = c.currentMarked ? 0 : 1;
+    if (c.firstLanguage != nullptr) pupils[std::size_t(c.current)].Subjects[8].Name.set(c.firstLanguage);
+    testsupport::SetClassInMemory(pupils, c.current);
+    form().ShowCurrentPupil();
+    Modified = false;
+    if (QString::fromLatin1(c.command).startsWith(QLatin1String("BitBtn"))) {
+      Ctl<QLineEdit>("Edit5")->setText("Adler");  // typed, not taken over
+      Set("Edit63", "2008");
+      Set("Edit66", "Kraus");
+    }
+    const TDB2 before = Pupils;
+    testsupport::ScriptedMessages messages;
+    messages.expect(c.message, MsgKind::Warning);
+    auto* button = form_->findChild<QPushButton*>(QString::fromLatin1(c.command));
+    if (button != nullptr)
+      button->click();
+    else
+      form().MenuItem(c.command)->trigger();  // stores the shown pupil first
+    EXPECT_TRUE(messages.allAnswered());
+    for (std::size_t i = button != nullptr ? 0 : std::size_t(c.current) + 1; i < before.size(); ++i)
+      EXPECT_EQ(std::memcmp(&Pupils[i], &before[i], sizeof before[i]), 0) << i;
+    EXPECT_FALSE(Modified);
   }
 }
 

@@ -257,6 +257,7 @@ struct WidthCase {
   std::vector<std::string> lines;
   int measuredLines;
   std::string longWord;
+  int unplacedWords = 0;
   friend void PrintTo(const WidthCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -271,6 +272,7 @@ TEST_P(WidthLimitCases, Lines) {
   const TWrapMeasure measure = MeasureWrappedText(c.text, 20, limit);
   EXPECT_EQ(measure.Lines, c.measuredLines);
   EXPECT_EQ(measure.LongWord, c.longWord);
+  EXPECT_EQ(measure.UnplacedWords, c.unplacedWords);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -280,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
         WidthCase{"TrailingBlankDoesNotCount", "aaaaa bb", 50, 0, {"aaaaa ", "bb", ""}, 2, ""},
         WidthCase{"BreaksAfterHyphen", "aa-bbbb", 50, 0, {"aa-", "bbbb", ""}, 2, ""},
         WidthCase{"EachParagraphLineHasTheRoom", "WW\r\nWW", 45, 0, {"WW", "WW", ""}, 2, ""},
-        WidthCase{"WordWiderThanALineStops", "aa WWW bb", 50, 0, {"aa ", "", ""}, 1, "WWW"},
+        WidthCase{"WordWiderThanALineStops", "aa WWW bb\r\n cc", 50, 0, {"aa ", "", ""}, 1, "WWW", 3},
         WidthCase{"FillLinesWithinTheRoom", "aa", 50, 3, {"aa", "-----", "-----"}, 1, ""},
         WidthCase{"EndSequenceOnTheNextLine", "aaaa", 60, 4, {"aaaa", "-----", ""}, 1, ""},
         WidthCase{"FilledLastLineWithinTheRoom", "aa", 50, 5, {"aa---", "-----", "-----"}, 1, ""}),
