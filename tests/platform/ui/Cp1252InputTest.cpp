@@ -16,34 +16,21 @@
 namespace platform {
 namespace {
 
-// A dialog with an elective combo of 30 characters, its refusals said in
-// the note at its foot.
-class ElectiveDialog : public ::testing::Test {
- protected:
-  void SetUp() override {
-    auto* layout = new QVBoxLayout(&dialog);
-    combo = new QComboBox(&dialog);
-    MakeEditable(combo);
-    combo->lineEdit()->setMaxLength(30);
-    combo->addItems({QStringLiteral("Informatik"), QStringLiteral("Naturwissenschaften u. Technik"),
-                     QStringLiteral("Naturwissenschaften und Technik (Robotik)")});
-    layout->addWidget(combo);
-    GuardDialogCp1252Inputs(&dialog);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    note = dialog.findChild<QLabel*>(QStringLiteral("RefusalNote"));
-    ASSERT_NE(note, nullptr);
-  }
-
+// Chosen with the mouse in a dialog after a refusal: an elective name of
+// exactly 30 characters is no cut and is taken, so the refusal's note goes;
+// a cut one is said and not counted as taken.
+TEST(DialogElectiveCombo, AChoiceOfThirtyIsTakenACutOneIsSaid) {
   QDialog dialog;
-  QComboBox* combo = nullptr;
-  QLabel* note = nullptr;
-};
-
-// Chosen with the mouse after a refusal: a name of exactly 30 characters is
-// no cut and is taken, so the refusal's note goes; a cut one is said and not
-// counted as taken.
-TEST_F(ElectiveDialog, AnElectiveOfThirtyIsTakenACutOneIsSaid) {
+  auto* combo = new QComboBox(&dialog);
+  MakeEditable(combo);
+  combo->lineEdit()->setMaxLength(30);
+  combo->addItems({QStringLiteral("Informatik"), QStringLiteral("Naturwissenschaften u. Technik"),
+                   QStringLiteral("Naturwissenschaften und Technik (Robotik)")});
+  (new QVBoxLayout(&dialog))->addWidget(combo);
+  GuardDialogCp1252Inputs(&dialog);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  const auto* note = dialog.findChild<QLabel*>(QStringLiteral("RefusalNote"));
   const struct {
     int item;
     const char* kept;
