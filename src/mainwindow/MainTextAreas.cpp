@@ -63,7 +63,7 @@ void TMainForm::ConnectTextAreas() {
               if (kind == platform::LimitedMemo::Refusal::TooLong)
                 platform::ShowMessage(text, platform::MsgKind::Information);
               else
-                ShowHint(text);
+                SayInStatusLine(text);
             });
   if (auto* phrases = qobject_cast<QComboBox*>(Sheet->ByName.value(QStringLiteral("ComboBox39")))) {
     phrases->clear();

@@ -37,6 +37,7 @@
 #include "platform/Random.h"
 #include "platform/ui/Cp1252Input.h"
 #include "platform/ui/HelpViewer.h"
+#include "platform/ui/HintPanel.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/PrinterSetup.h"
 #include "platform/ui/StandardIcons.h"
@@ -321,7 +322,7 @@ TMainForm::TMainForm(const QString& programPath, QWidget* parent) : QMainWindow(
   ConnectSheetCommands();
   BuildStatusLine();
   // Text the class file cannot hold is refused; the status line says so.
-  platform::GuardCp1252Inputs(this, [this](QWidget*, const QString& text) { ShowHint(text); });
+  platform::GuardCp1252Inputs(this, [this](QWidget*, const QString& text) { SayInStatusLine(text); });
   resize(768, 581);
   FormCreate(programPath);
 }
@@ -548,8 +549,9 @@ void TMainForm::BuildStatusLine() {
   StatusLine->setObjectName(QStringLiteral("StatusLine"));
   StatusLine->setSizeGripEnabled(true);
   setStatusBar(StatusLine);
+  hintPanel_ = new platform::HintPanel(StatusLine);
   for (int i = 0; i < 3; ++i) {
-    auto* panel = new QLabel(StatusLine);
+    QLabel* panel = i == 0 ? hintPanel_ : new QLabel(StatusLine);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setTextFormat(Qt::PlainText);
@@ -679,13 +681,13 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 bool TMainForm::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
-    ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+    hintPanel_->ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
   return QMainWindow::event(event);
 }
 
-void TMainForm::ShowHint(const QString& hint) { SetStatusPanelText(0, hint); }
+void TMainForm::SayInStatusLine(const QString& text) { hintPanel_->Say(text); }
 
 // ---------------------------------------------------------------------------
 // Services

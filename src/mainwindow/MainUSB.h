@@ -19,6 +19,10 @@ class QTableWidget;
 class QToolBar;
 class QToolButton;
 
+namespace platform {
+class HintPanel;
+}
+
 namespace quorv {
 
 enum class TSortOrder;
@@ -345,7 +349,8 @@ class TMainForm : public QMainWindow {
   void PageControl1Change();
   void PageControl2Changing(int leavingIndex);
   void PageControl2Change();
-  void ShowHint(const QString& hint);
+  // A refusal or a cut text: it stays until the teacher's next key or click.
+  void SayInStatusLine(const QString& text);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -368,6 +373,7 @@ class TMainForm : public QMainWindow {
   int page1Index_ = 0;
   int page2Index_ = 0;
   QLabel* statusPanels_[3] = {};
+  platform::HintPanel* hintPanel_ = nullptr;
 };
 
 }  // namespace quorv

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTest>
 #include <QTabWidget>
@@ -36,6 +37,7 @@
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
 #include "settings/WpflEinst.h"
+#include "support/MouseInput.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/ProgramState.h"
@@ -915,6 +917,39 @@ TEST_F(DataSheetTest, AChosenElectiveLongerThanItsFieldIsCutAndSaid) {
     EXPECT_EQ(combo->lineEdit()->text(), name.left(30)) << typed;
     EXPECT_EQ(form.StatusPanelText(0), QString::fromUtf8("Das Feld ist voll: Es fasst höchstens 30 Zeichen.")) << typed;
   }
+}
+
+// Chosen with the mouse, an elective of 30 characters is taken whole and
+// nothing is said: as the list closes the hint below the pointer shows. A
+// longer one is cut and said, and no hint covers that until the next click
+// in the window.
+TEST_F(DataSheetTest, AnElectiveChosenWithTheMouseIsSaidUntilTheNextClick) {
+  auto& form = Form(2);
+  QComboBox* combo = ShownElectiveCombo(SampleRecord(2, 1, 7));
+  ASSERT_NE(combo, nullptr);
+  const struct {
+    const char* chosen;
+    const char* kept;
+    const char* said;
+  } cases[] = {
+      {"Naturwissenschaften u. Technik", "Naturwissenschaften u. Technik", "Teilbereiche der Zeugnisdaten"},
+      {"Naturwissenschaften und Technik (Robotik)", "Naturwissenschaften und Techni",
+       "Das Feld ist voll: Es fasst höchstens 30 Zeichen."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    combo->addItem(QString::fromUtf8(c.chosen));
+    form.SetStatusPanelText(0, QString());
+    ASSERT_TRUE(testsupport::ChooseWithMouse(combo, combo->count() - 1));
+    EXPECT_EQ(combo->lineEdit()->text().toStdString(), c.kept);
+    EXPECT_EQ(form.StatusPanelText(0).toStdString(), c.said);
+    form.StoreCurrentPupil();
+    EXPECT_EQ(Current().Subjects[18].Name.str(), c.kept);
+  }
+  // A click into the field ends it: the pointer on a button shows its hint.
+  testsupport::ClickInWindow(combo->lineEdit(), QPoint(4, 4));
+  testsupport::PointAt(form.BitBtn11, QPoint(4, 4));
+  EXPECT_EQ(form.StatusPanelText(0).toStdString(), "die veränderten Formular-Daten übernehmen");
 }
 
 // A subject name typed into a name combo is completed from its items, the

@@ -185,6 +185,44 @@ TEST_F(SheetStubTest, DialogsRefuseCharactersTheFilesCannotHold) {
   }
 }
 
+// A dialog's note keeps its room while it is empty: saying the longest
+// refusal moves no button, and the note shows it whole.
+TEST_F(SheetStubTest, ARefusalNoteMovesNoButton) {
+  SheetStubForm& form = ShownForm();
+  const struct {
+    QDialog* dialog;
+    const char* field;
+  } cases[] = {{new TNeuDSForm(&form), "Edit1"},        {new TSchulEinstForm(&form), "Edit1"},
+               {new TWpflEinstForm(&form), "Edit1"},    {new TDrkEinstForm(&form), "Edit1"},
+               {new TFachEingForm(&form), "ComboBox1"}};
+  const auto buttonPlaces = [](const QDialog& d) {
+    QStringList places;
+    for (const QPushButton* b : d.findChildren<QPushButton*>()) {
+      const QPoint at = b->mapTo(&d, QPoint());
+      places << QStringLiteral("%1 at %2,%3 %4x%5").arg(b->text()).arg(at.x()).arg(at.y()).arg(b->width()).arg(b->height());
+    }
+    return places.join(u'\n').toStdString();
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dialog->objectName().toStdString());
+    c.dialog->show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto before = buttonPlaces(*c.dialog);
+    auto* field = c.dialog->findChild<QWidget*>(c.field);
+    auto* combo = qobject_cast<QComboBox*>(field);
+    QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(field);
+    edit->clear();
+    QApplication::clipboard()->setText(QStringLiteral("\tSpalte"));
+    edit->paste();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto* note = c.dialog->findChild<QLabel*>("RefusalNote");
+    EXPECT_EQ(note->text().toStdString(), "Das Steuerzeichen U+0009 (Tabulator) kann nicht gespeichert werden.");
+    EXPECT_LE(note->heightForWidth(note->width()), note->height());
+    EXPECT_EQ(buttonPlaces(*c.dialog), before);
+    c.dialog->hide();
+  }
+}
+
 
 // Every field whose text goes into a record or a settings file holds what that
 // field holds: one character more, typed or pasted, is refused and said, on
@@ -233,7 +271,7 @@ TEST_F(SheetStubTest, EveryTextFieldHoldsWhatItsFileFieldHolds) {
     const auto [edit, capacity] = fields[i];
     ASSERT_NE(edit, nullptr) << i;
     const auto* note = i < onSheet ? nullptr : edit->window()->findChild<QLabel*>("RefusalNote");
-    const auto said = [&] { return !note ? form.StatusPanelText(0) : note->isHidden() ? QString() : note->text(); };
+    const auto said = [&] { return note ? note->text() : form.StatusPanelText(0); };
     for (bool paste : {false, true}) {
       SCOPED_TRACE(edit->objectName().toStdString() + " " + std::to_string(i) + (paste ? " pasted" : " typed"));
       edit->clear();

@@ -231,21 +231,18 @@ void GuardDialogCp1252Inputs(QDialog* dialog) {
   note->setObjectName(QStringLiteral("RefusalNote"));
   note->setWordWrap(true);
   note->setStyleSheet(QStringLiteral("QLabel { color: #c00000; }"));
-  note->hide();
+  // Two lines of room, kept whether the note speaks or not: no button moves.
+  note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  note->setFixedHeight(2 * note->fontMetrics().lineSpacing());
   if (auto* box = qobject_cast<QBoxLayout*>(dialog->layout()))
     box->addWidget(note);
   else if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout()))
     grid->addWidget(note, grid->rowCount(), 0, 1, grid->columnCount());
   new EventHook(dialog, [note](QEvent* event) {
-    if (event->type() == QEvent::Show) note->hide();
+    if (event->type() == QEvent::Show) note->clear();
   });
   GuardCp1252Inputs(
-      dialog,
-      [note](QWidget*, const QString& text) {
-        note->setText(text);
-        note->show();
-      },
-      [note] { note->hide(); });
+      dialog, [note](QWidget*, const QString& text) { note->setText(text); }, [note] { note->clear(); });
 }
 
 }  // namespace platform

@@ -55,9 +55,9 @@ struct CellCapacity {
 };
 void SetCellCapacities(QAbstractItemView* view, std::vector<CellCapacity> capacityByColumn);
 
-// For a dialog without a status line: the refusals are said in a line of
-// text at the foot of the dialog ("RefusalNote"), hidden again at the next
-// input taken and whenever the dialog is shown.
+// For a dialog without a status line: the refusals are said in a note at the
+// foot of the dialog ("RefusalNote"), emptied again at the next input taken
+// and whenever the dialog is shown. The note's room is kept while it is empty.
 void GuardDialogCp1252Inputs(QDialog* dialog);
 
 }  // namespace platform
