@@ -103,10 +103,11 @@ TPreViewForm::~TPreViewForm() {
   if (PreViewForm == this) InstallPreViewForm(nullptr);
 }
 
+// The sheet is laid out for the printer when the window opens: made at the
+// program's start, the window asks the print service nothing.
 void TPreViewForm::FormCreate() {
   PreviewPageControl = new TPreviewPageControl(this);
   ToolBar->raise();
-  LayoutPreviewPage();
 }
 
 void TPreViewForm::LayoutPreviewPage() {
@@ -144,7 +145,7 @@ void TPreViewForm::PreparePage() {
 
 void TPreViewForm::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  LayoutPreviewPage();
+  if (isVisible()) LayoutPreviewPage();
 }
 
 void TPreViewForm::showEvent(QShowEvent* event) {

@@ -19,10 +19,12 @@
 #include "layouts/OutputWrappers.h"
 #include "layouts/PreviewPage.h"
 #include "platform/PrinterCaps.h"
+#include "platform/PrinterDocument.h"
 #include "platform/RecordingCanvas.h"
 #include "records/TextWrap.h"
 #include "settings/DrkEinstForm.h"
 #include "support/FixedPrinter.h"
+#include "support/PrinterDouble.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessages.h"
 
@@ -151,6 +153,22 @@ TEST_F(PreViewFormTest, ControlsCarryTheirNamesAndCaptions) {
   EXPECT_GT(close.left(), f.BitBtn5->geometry().right() + 100);
   EXPECT_GE(close.right(), 1000 - 20);
   EXPECT_LE(f.ToolBar->height(), quorv::kPreviewToolBarHeight);
+}
+
+// Made at the program's start and kept hidden, the window asks the print
+// service nothing: its sheet is laid out for the printer when it opens.
+TEST(PreViewFormAtStart, AsksThePrintServiceNothingUntilItOpens) {
+  testsupport::LayoutEnvironment env;
+  platform::Printer().SetDestination(platform::PrintDestination::Auto);
+  testsupport::PrinterDouble service;
+  platform::Printer().BeginJob();  // nothing kept from earlier looks at the printer
+  platform::Printer().EndJob();
+  {
+    TPreViewForm form;
+    form.resize(800, 600);
+    EXPECT_EQ(service.Queries() + service.Opens(), 0);
+  }
+  platform::Printer().SetDestination(platform::PrintDestination::PdfFile);
 }
 
 TEST_F(PreViewFormTest, ShownMaximisedAndModalAndClosedWithOk) {
