@@ -445,11 +445,13 @@ const BlockCase kBlockCases[] = {
     {k300, 11, K::CloseToTheEnd, -2},
     {k1200, 11, K::CloseToTheEnd, -2},
     {k600, 11, K::Capitals, 3, kReportForm, quorv::kAlignLeft, 110},
-    // The learning-development report's block: left-aligned and
+    // The learning-development report's block: left-aligned, centred and
     // right-aligned lines between the inner margins.
     {k600, 17, K::CloseToTheEnd, 0, kLearning},
     {k600, 17, K::CloseToTheEnd, 0, kLearning, quorv::kAlignRight},
     {k600, 17, K::Capitals, 0, kLearning, quorv::kAlignLeft, 110},
+    {k600, 17, K::Capitals, 0, kLearning, quorv::kAlignCenter, 700},
+    {k600, 17, K::Capitals, 0, kLearning, quorv::kAlignRight, 1200},
 };
 
 std::string CaseName(const BlockCase& c) {
