@@ -177,7 +177,7 @@ PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
   if (spec.Height > 0) emLogical = spec.Height / (m.Ascent + m.Descent);
   if (spec.Height < 0) emLogical = -spec.Height;
   const double emPx = emLogical * sy;
-  if (emPx <= 0 || painter_.device() == nullptr) return nullptr;
+  if (emPx <= 0 || sx <= 0 || painter_.device() == nullptr) return nullptr;
 
   // Shaped at the reference size, where the advances are exact, and drawn
   // scaled to the em across and down.
