@@ -5,8 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QImageReader>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -36,19 +42,19 @@ using testsupport::DrawnText;
 constexpr int kSheetWidth = 2100;
 constexpr int kSheetHeight = 2970;
 
-// The device a page is drawn on: a printer of Dpi dots per inch, or (Dpi 0)
-// the preview in a window of Client pixels.
+// The device a page is drawn on: a printer of Dpi dots per inch (a PDF
+// document when Pdf, shown by pdftoppm at that resolution), or (Dpi 0) the
+// preview in a window of Client pixels.
 struct Device {
   int Dpi;
   QSize Client;
-  std::string name() const {
-    return Dpi > 0 ? std::to_string(Dpi) + " dpi"
-                   : "preview " + std::to_string(Client.width()) + "x" + std::to_string(Client.height());
-  }
+  bool Pdf = false;
 };
 const Device k300{300, {}};
 const Device k600{600, {}};
 const Device k1200{1200, {}};
+const Device kPdf600{600, {}, true};
+const Device kPdf1200{1200, {}, true};
 const Device kMaximisedPreview{0, {1920, 1050}};
 const Device kWindowPreview{0, {760, 560}};
 
@@ -89,9 +95,26 @@ class SheetRaster {
   double top_;
 };
 
+// The part of a PDF page from the heights top to bottom (0.1 mm), shown at
+// the document's resolution.
+QImage ShownPdf(const QString& file, int dpi, double top, double bottom) {
+  const double perUnit = dpi / 254.0;
+  const QString shown = file + QStringLiteral(".shown");
+  QProcess p;
+  p.start(QStringLiteral("pdftoppm"),
+          {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-singlefile"),
+           QStringLiteral("-y"), QString::number(std::lround(top * perUnit)), QStringLiteral("-H"),
+           QString::number(std::lround((bottom - top) * perUnit)), QStringLiteral("-W"),
+           QString::number(std::lround(kSheetWidth * perUnit)), file, shown});
+  p.waitForFinished(60000);
+  QImageReader reader(shown + QStringLiteral(".pgm"));
+  reader.setAllocationLimit(0);  // a sheet's width at 1200 dpi is more than the default allows
+  return reader.read().convertToFormat(QImage::Format_Grayscale8);
+}
+
 // What draw puts on the device, between the heights top and bottom of the
-// sheet: a printer's page in the 0.1 mm mapping, the preview's page control
-// prepared as the preview prepares it.
+// sheet: a printer's page (or PDF document) in the 0.1 mm mapping, the
+// preview's page control prepared as the preview prepares it.
 SheetRaster Rasterise(const Device& device, double top, double bottom,
                       const std::function<void(platform::Canvas&)>& draw) {
   if (device.Dpi == 0) {
@@ -109,6 +132,22 @@ SheetRaster Rasterise(const Device& device, double top, double bottom,
     return SheetRaster(image, double(image.width()) / kSheetWidth, double(image.height()) / kSheetHeight, 0);
   }
   const double perUnit = device.Dpi / 254.0;
+  if (device.Pdf) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("page.pdf"));
+    {
+      QPdfWriter writer(file);
+      writer.setPageSize(QPageSize(QPageSize::A4));
+      writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+      writer.setResolution(device.Dpi);
+      QPainter painter(&writer);
+      platform::PainterCanvas canvas(painter);
+      canvas.SetMapMode(platform::MapMode::LoMetric);
+      draw(canvas);
+    }
+    const double shownTop = std::round(top * perUnit) / perUnit;  // on a whole pixel
+    return SheetRaster(ShownPdf(file, device.Dpi, shownTop, bottom), perUnit, perUnit, shownTop);
+  }
   QImage image(static_cast<int>(std::ceil(kSheetWidth * perUnit)),
                static_cast<int>(std::ceil((bottom - top) * perUnit)), QImage::Format_Grayscale8);
   const int dotsPerMetre = static_cast<int>(std::lround(device.Dpi / 0.0254));
@@ -376,8 +415,8 @@ class TextBlockInk : public ::testing::TestWithParam<BlockCase> {
   QHash<QString, double> closeInk_;
 };
 
-// Lines keep their ink inside the block, to a device pixel, on every printer
-// and in the preview, and the whole text prints; a paragraph that fits its
+// Lines keep their ink inside the block, to a device pixel, on every printer,
+// in PDF documents and in the preview, and the whole text prints; a paragraph that fits its
 // line by 0.05 to 0.2 mm prints whole on the line, and its ink ends where its
 // measure says, to a pixel. A last glyph's ink past its advance (italics)
 // counts, and so does the spacing of a squeezed or widened block. The
@@ -385,6 +424,8 @@ class TextBlockInk : public ::testing::TestWithParam<BlockCase> {
 // form's width less the margin.
 TEST_P(TextBlockInk, LinesEndAsMeasuredAndInsideTheBlock) {
   const BlockCase& c = GetParam();
+  if (c.On.Pdf && QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+    GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
   const QString text = prepare(c);
   const std::vector<DrawnText> lines = blockLines(c);
   ASSERT_FALSE(lines.empty());
@@ -433,6 +474,8 @@ const BlockCase kBlockCases[] = {
     {k300, 37, K::CloseToTheEnd},
     {k600, 37, K::CloseToTheEnd},
     {k1200, 37, K::CloseToTheEnd},
+    {kPdf600, 17, K::CloseToTheEnd},
+    {kPdf1200, 11, K::CloseToTheEnd},
     {kMaximisedPreview, 17, K::CloseToTheEnd},
     {kMaximisedPreview, 11, K::CloseToTheEnd},
     {kWindowPreview, 17, K::CloseToTheEnd},
@@ -457,9 +500,9 @@ const BlockCase kBlockCases[] = {
 std::string CaseName(const BlockCase& c) {
   static const char* const kKinds[] = {"Close", "Overhanging", "Capitals"};
   static const char* const kAligns[] = {"Left", "Centred", "Right"};
-  std::string name = c.On.Dpi > 0 ? "Dpi" + std::to_string(c.On.Dpi)
-                                  : "Preview" + std::to_string(c.On.Client.width()) + "x" +
-                                        std::to_string(c.On.Client.height());
+  std::string name = c.On.Dpi == 0 ? "Preview" + std::to_string(c.On.Client.width()) + "x" +
+                                        std::to_string(c.On.Client.height())
+                   : (c.On.Pdf ? "Pdf" : "Dpi") + std::to_string(c.On.Dpi);
   name += "_Form" + std::to_string(c.Form) + "_Font" + std::to_string(c.Font) + "_" +
           kKinds[static_cast<int>(c.Kind)] + "_" + kAligns[c.Align];
   if (c.Extra != 0) name += (c.Extra < 0 ? "_Squeezed" : "_Widened") + std::to_string(std::abs(c.Extra));
