@@ -1,5 +1,5 @@
 // Where the lines of a text block put their ink, on a report page and the
-// learning-development report drawn at printer resolutions and in the
+// learning-development report drawn at printer resolutions, as PDF and in the
 // preview, against the ends of the block: the inner margin and the form's
 // width less that margin.
 #include <gtest/gtest.h>
@@ -415,13 +415,13 @@ class TextBlockInk : public ::testing::TestWithParam<BlockCase> {
   QHash<QString, double> closeInk_;
 };
 
-// Lines keep their ink inside the block, to a device pixel, on every printer,
-// in PDF documents and in the preview, and the whole text prints; a paragraph that fits its
-// line by 0.05 to 0.2 mm prints whole on the line, and its ink ends where its
-// measure says, to a pixel. A last glyph's ink past its advance (italics)
-// counts, and so does the spacing of a squeezed or widened block. The
-// learning-development report's block runs from the inner margin to the
-// form's width less the margin.
+// Lines keep their ink inside the block, to a device pixel, at every printer
+// resolution, in PDF documents and in the preview, and the whole text prints;
+// a paragraph that fits its line by 0.05 to 0.2 mm prints whole on the line,
+// and its ink ends where its measure says, to a pixel. A last glyph's ink past
+// its advance (italics) counts, and so does the spacing of a squeezed or
+// widened block. The learning-development report's block runs from the inner
+// margin to the form's width less the margin.
 TEST_P(TextBlockInk, LinesEndAsMeasuredAndInsideTheBlock) {
   const BlockCase& c = GetParam();
   if (c.On.Pdf && QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
