@@ -319,6 +319,11 @@ void PrintRecordText(Canvas& canvas, const TPupilRecord& pupil, TRecordText text
                                                blockStart, blockEnd);
   TTextLines wrapped{};
   WrapAndStrike(bytes, lines, wrapped, width, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes(), limit);
+  // The wrap leaves the blank before a moved word on the line, where it takes
+  // no room; aligned right or centred, the line would move by it.
+  if (field.Align == kAlignRight || field.Align == kAlignCenter)
+    for (TTextLine& line : wrapped)
+      while (line.length() > 0 && line.Chars[line.length() - 1] == ' ') --line.Len;
   PrintTextBlock(canvas, wrapped, field, parameterField, page, origins);
   const TWrapMeasure needed = MeasureWrappedText(bytes, width, limit);
   if (needed.Lines > lines || !needed.LongWord.empty())

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -176,15 +177,16 @@ PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
   if (spec.Height > 0) emLogical = spec.Height / (m.Ascent + m.Descent);
   if (spec.Height < 0) emLogical = -spec.Height;
   const double emPx = emLogical * sy;
-  QPaintDevice* device = painter_.device();
-  if (emPx <= 0 || device == nullptr || device->logicalDpiY() <= 0) return nullptr;
+  if (emPx <= 0 || sx <= 0 || painter_.device() == nullptr) return nullptr;
 
+  // Shaped at the reference size, where the advances are exact, and drawn
+  // scaled to the em across and down.
   QFont font = face;
-  font.setPointSizeF(emPx * 72.0 / device->logicalDpiY());
+  font.setPixelSize(kReferencePixelSize);
   font.setKerning(false);  // advances as the device context uses them
-  if (std::fabs(sx / sy - 1.0) > 0.005) font.setStretch(std::clamp(RoundHalfEven(100.0 * sx / sy), 1, 4000));
   if (fonts_.size() >= kKeptFonts) fonts_.erase(fonts_.begin());
-  fonts_.push_back(DeviceFont{++fontSerial_, spec, sx, sy, font, QFontMetricsF(font, device), m.Ascent * emPx,
+  fonts_.push_back(DeviceFont{++fontSerial_, spec, sx, sy, font, QFontMetricsF(font, painter_.device()),
+                              emLogical * sx / kReferencePixelSize, emPx / kReferencePixelSize, m.Ascent * emPx,
                               m.Descent * emPx, {}});
   return &fonts_.back();
 }
@@ -196,7 +198,7 @@ PainterCanvas::ShapedText& PainterCanvas::shapedText(DeviceFont& font, const QSt
 }
 
 double PainterCanvas::widthOf(const DeviceFont& font, ShapedText& shaped) {
-  if (shaped.Width < 0) shaped.Width = font.Metrics.horizontalAdvance(shaped.Text);
+  if (shaped.Width < 0) shaped.Width = font.Metrics.horizontalAdvance(shaped.Text) * font.RunScaleX;
   return shaped.Width;
 }
 
@@ -222,15 +224,11 @@ const QList<QGlyphRun>& PainterCanvas::glyphRuns(const DeviceFont& font, ShapedT
   return shaped.Runs;
 }
 
-void PainterCanvas::drawRun(const DeviceFont& font, ShapedText& shaped, QPointF start) {
-  // Placed on the grid the painter places text on, each glyph lands where
-  // drawText would put it.
-  const QPointF onGrid(OnTextGrid(start.x()), OnTextGrid(start.y()));
-  for (const QGlyphRun& run : glyphRuns(font, shaped)) painter_.drawGlyphRun(onGrid, run);
+void PainterCanvas::drawRun(const DeviceFont& font, ShapedText& shaped) {
+  for (const QGlyphRun& run : glyphRuns(font, shaped)) painter_.drawGlyphRun(QPointF(), run);
 }
 
-void PainterCanvas::drawSpacedRun(const DeviceFont& font, const std::vector<ShapedText*>& clusters, QPointF start,
-                                  double extraPx) {
+void PainterCanvas::drawSpacedRun(const DeviceFont& font, const std::vector<ShapedText*>& clusters, double extraPx) {
   // Each cluster's glyphs where drawText would put the cluster, gathered into
   // one run per font of the device.
   struct Gathered {
@@ -239,15 +237,14 @@ void PainterCanvas::drawSpacedRun(const DeviceFont& font, const std::vector<Shap
     QList<QPointF> Positions;
   };
   std::vector<Gathered> runs;
-  const double y = OnTextGrid(start.y());
-  double x = start.x();
+  double x = 0;  // device pixels from the start
   for (ShapedText* cluster : clusters) {
-    const double clusterX = OnTextGrid(x);
+    const double clusterX = x / font.RunScaleX;
     for (const QGlyphRun& glyphs : glyphRuns(font, *cluster)) {
       if (runs.empty() || runs.back().Font != glyphs.rawFont()) runs.push_back(Gathered{glyphs.rawFont(), {}, {}});
       Gathered& run = runs.back();
       run.Indexes += glyphs.glyphIndexes();
-      for (const QPointF& p : glyphs.positions()) run.Positions.push_back(QPointF(clusterX + p.x(), y + p.y()));
+      for (const QPointF& p : glyphs.positions()) run.Positions.push_back(QPointF(clusterX + p.x(), p.y()));
     }
     x += cluster->Width + extraPx;
   }
@@ -311,41 +308,52 @@ void PainterCanvas::PaintText(QPoint at, const QString& text) {
   // Escapement turns counter-clockwise on the page; Qt turns clockwise.
   const bool rotated = spec.Escapement != 0;
   const QPointF point = LogicalToDevice(at.x(), at.y());
-  QPointF origin = point;
-  if (rotated) {
-    painter_.save();
-    painter_.translate(point);
-    painter_.rotate(-spec.Escapement / 10.0);
-    origin = QPointF();
+  const QTransform world = painter_.worldTransform();
+  // The text's own frame: device pixels from the alignment point, turned.
+  QTransform frame = QTransform::fromTranslate(point.x(), point.y());
+  if (rotated) frame.rotate(-spec.Escapement / 10.0);
+  const QRectF cell(dx, baseline - ascent, width, ascent + descent);
+  if (opaque && rotated) {
+    painter_.setWorldTransform(frame * world);
+    painter_.fillRect(cell, s.BkColor);
+  } else if (opaque) {
+    painter_.fillRect(cell.translated(point), s.BkColor);
   }
-  if (opaque) painter_.fillRect(QRectF(origin.x() + dx, origin.y() + baseline - ascent, width, ascent + descent), s.BkColor);
   // Only this canvas draws on its painter: the font is set only when it changes.
-  if (rotated || textFont_ != df->Serial) {
+  if (textFont_ != df->Serial) {
     painter_.setFont(df->Font);
-    textFont_ = rotated ? 0 : df->Serial;
+    textFont_ = df->Serial;
   }
   // Text is filled with the pen's colour; its width and style do not count.
   const QPen& pen = painter_.pen();
   if (pen.style() == Qt::NoPen || pen.brush() != QBrush(Qt::black)) painter_.setPen(QPen(Qt::black));
+
+  // The glyphs in the font's pixels from the start of the baseline, scaled to
+  // the exact size; an upright start on the grid the painter places text on.
+  QTransform run = QTransform(df->RunScaleX, 0, 0, df->RunScaleY, dx, baseline) * frame;
+  if (!rotated) {
+    const QPointF start = point + QPointF(dx, baseline);
+    run = QTransform(df->RunScaleX, 0, 0, df->RunScaleY, OnTextGrid(start.x()), OnTextGrid(start.y()));
+  }
+  painter_.setWorldTransform(run * world);
   // Plain texts are drawn as the glyphs shaped once per font and text;
   // turned and underlined ones are left to drawText.
   const bool asRuns = !rotated && !spec.Underline && DrawnAsRun(text);
-  const QPointF start = origin + QPointF(dx, baseline);
   if (whole != nullptr) {
     if (asRuns)
-      drawRun(*df, *whole, start);
+      drawRun(*df, *whole);
     else
-      painter_.drawText(start, text);
+      painter_.drawText(QPointF(), text);
   } else if (asRuns) {
-    drawSpacedRun(*df, clusters, start, extraPx);
+    drawSpacedRun(*df, clusters, extraPx);
   } else {
-    double x = start.x();
+    double x = 0;
     for (const ShapedText* cluster : clusters) {
-      painter_.drawText(QPointF(x, start.y()), cluster->Text);
+      painter_.drawText(QPointF(x / df->RunScaleX, 0), cluster->Text);
       x += cluster->Width + extraPx;
     }
   }
-  if (rotated) painter_.restore();
+  painter_.setWorldTransform(world);
 }
 
 void PainterCanvas::PaintPicture(QPoint p1, QPoint p2, const Picture& picture) {

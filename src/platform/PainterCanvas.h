@@ -63,8 +63,11 @@ class PainterCanvas : public Canvas {
     QList<QGlyphRun> Runs;
     bool Shaped = false;
   };
-  // A canvas font as the device draws it, at the canvas's scale, with the
-  // texts drawn in it so far (a node map: found texts stay where they are).
+  // A canvas font at the canvas's scale, with the texts drawn in it so far (a
+  // node map: found texts stay where they are). A device would set the font
+  // at a whole pixel size: the texts are shaped in Font at the reference size
+  // instead and drawn scaled by RunScaleX and RunScaleY, so that every device
+  // draws them at the exact size, as TextMeasure measures them.
   struct DeviceFont {
     unsigned Serial;
     FontSpec Spec;
@@ -72,7 +75,9 @@ class PainterCanvas : public Canvas {
     double ScaleY;
     QFont Font;
     QFontMetricsF Metrics;
-    double Ascent;   // device pixels
+    double RunScaleX;  // device pixels per pixel of Font
+    double RunScaleY;
+    double Ascent;     // device pixels
     double Descent;
     std::unordered_map<QString, ShapedText> Texts;
   };
@@ -81,12 +86,16 @@ class PainterCanvas : public Canvas {
   const FaceMetrics& metricsOf(const QFont& face);
   DeviceFont* deviceFont(const FontSpec& spec);
   static ShapedText& shapedText(DeviceFont& font, const QString& text);
-  // The text's advance, as QFontMetricsF measures it.
+  // The text's advance in device pixels.
   static double widthOf(const DeviceFont& font, ShapedText& shaped);
+  // The glyphs in the pixels of the font, from the start of the baseline.
   const QList<QGlyphRun>& glyphRuns(const DeviceFont& font, ShapedText& shaped);
-  void drawRun(const DeviceFont& font, ShapedText& shaped, QPointF start);
-  // Clusters measured already (widthOf), each spaced extraPx from the next.
-  void drawSpacedRun(const DeviceFont& font, const std::vector<ShapedText*>& clusters, QPointF start, double extraPx);
+  // The texts are drawn in the painter's current transformation, which maps
+  // the font's pixels from the start of the baseline onto the device.
+  void drawRun(const DeviceFont& font, ShapedText& shaped);
+  // Clusters measured already (widthOf), each spaced extraPx device pixels
+  // from the next.
+  void drawSpacedRun(const DeviceFont& font, const std::vector<ShapedText*>& clusters, double extraPx);
   double penWidthPixels() const;
   void usePen(const QPen& pen);
   void useBrush(const QBrush& brush);

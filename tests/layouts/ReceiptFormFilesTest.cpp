@@ -190,6 +190,40 @@ TEST_F(ShippedReceiptForms, ReceiptsPrintEveryTextInsideThePrintableAreaWithoutO
   }
 }
 
+// The receipt forms put the legal sentence in two lines 5 mm apart and the
+// frame's bottom edge where they always had them (0.1 mm down the sheet), on
+// the A4 sheet and on both halves of the A5 sheet.
+TEST_F(ShippedReceiptForms, LegalSentenceLinesAndFrameStayWhereTheFormsPutThem) {
+  const struct {
+    int A5;
+    int Top;
+    std::vector<int> LineBottoms;
+    int FrameBottom;
+  } forms[] = {
+      {0, 150, {2070, 2120}, 2500},
+      {1, 150, {1150, 1200}, 1430},
+      {1, 150 + quorv::kHalfSheetOffset, {2635, 2685}, 2915},
+  };
+  for (const auto& f : forms) {
+    PrintOptions.ReceiptA5 = static_cast<std::uint16_t>(f.A5);
+    PrintOptions.TopMargin = static_cast<std::uint16_t>(f.Top);
+    const platform::RecordingCanvas canvas = DrawReceipt(FullPupil());
+    const QString what = quorv::ReceiptFormFile() + QStringLiteral(" at %1").arg(f.Top);
+    std::vector<int> lineBottoms;
+    QString sentence;
+    for (const platform::RecordedOp& op : canvas.opsOf(platform::CanvasOp::Text)) {
+      if (op.Text.size() < 4 || !quorv::kRemedyText.contains(op.Text)) continue;
+      lineBottoms.push_back(-op.P1.y());
+      sentence += op.Text;
+    }
+    EXPECT_EQ(lineBottoms, f.LineBottoms) << what.toStdString();
+    EXPECT_EQ(sentence, quorv::kRemedyText) << what.toStdString();
+    const auto frames = canvas.opsOf(platform::CanvasOp::Rectangle);
+    ASSERT_FALSE(frames.empty()) << what.toStdString();
+    EXPECT_EQ(-std::min(frames[0].P1.y(), frames[0].P2.y()), f.FrameBottom) << what.toStdString();
+  }
+}
+
 // Two reports share a sheet, each on its half; the conference print gives each
 // report with its remarks a sheet of its own. Whole texts, running and in 6
 // and 3 paragraphs, print in the report forms' text size (Times 3.5 mm) or
