@@ -141,7 +141,6 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet, WaitAllowa
     r.PdfReason = kNoService;
     return r;
   }
-  // The set-up printer asks the service when it is made, so only now.
   const QString chosen = ChosenPrinter();
   const bool chosenGone = !chosen.isEmpty() && !list.Names.contains(chosen);
   QString name;
@@ -162,12 +161,14 @@ PrinterDocument::Resolved PrinterDocument::resolvePrinter(bool quiet, WaitAllowa
   }
   if (name.isEmpty()) return r;
   // Making the printer reads its description from the service.
-  PrintService* service = &CurrentPrintService();
-  const PrinterSettings settings = ProgramPrinterSettings();
-  auto made = ServiceQuestion<std::shared_ptr<PrintDevice>>::Ask(
-      [service, name, settings]() -> std::shared_ptr<PrintDevice> { return service->OpenPrinter(name, settings); });
-  const std::optional<std::shared_ptr<PrintDevice>> device =
-      waits.Spent() ? std::nullopt : waits.AnswerOf(made);
+  std::optional<std::shared_ptr<PrintDevice>> device;
+  if (!waits.Spent()) {
+    PrintService* service = &CurrentPrintService();
+    const PrinterSettings settings = ProgramPrinterSettings();
+    auto made = ServiceQuestion<std::shared_ptr<PrintDevice>>::Ask(
+        [service, name, settings]() -> std::shared_ptr<PrintDevice> { return service->OpenPrinter(name, settings); });
+    device = waits.AnswerOf(made);
+  }
   if (!device) {
     r.PdfReason = kNoService;
     r.ServiceSilent = true;
