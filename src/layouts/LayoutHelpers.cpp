@@ -257,11 +257,12 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   const platform::FontSpec baseFont = canvas.font();
   SelectFieldFont(canvas, strike);
   const platform::FontSpec fillFont = canvas.font();
+  const int dpi = canvas.TextResolution();
 
   // The part's glyphs, from the field's X in the base's alignment.
-  const double start = TextStart(baseField, platform::MeasureText(baseFont, base).Advance);
-  const double offset = platform::MeasureText(baseFont, base.left(at)).Advance;
-  const platform::TextExtent word = platform::MeasureText(baseFont, part);
+  const double start = TextStart(baseField, platform::MeasureText(baseFont, base, dpi).Advance);
+  const double offset = platform::MeasureText(baseFont, base.left(at), dpi).Advance;
+  const platform::TextExtent word = platform::MeasureText(baseFont, part, dpi);
   double from = start + offset + word.InkLeft;
   double to = start + offset + word.InkRight;
   // Where glyphs overlap (a slash in italics), the kept letters stay clear.
@@ -272,16 +273,16 @@ void StrikeOverPart(Canvas& canvas, const QString& base, const TFormField& baseF
   double afterStart = start + offset + word.Advance;
   qsizetype blanks = 0;
   while (blanks < after.size() && after[blanks] == u' ') ++blanks;
-  afterStart += platform::MeasureText(baseFont, after.left(blanks)).Advance;
+  afterStart += platform::MeasureText(baseFont, after.left(blanks), dpi).Advance;
   after = after.mid(blanks);
   if (!before.trimmed().isEmpty())
-    from = std::max(from, start + platform::MeasureText(baseFont, before).InkRight + kStrikeClearance);
+    from = std::max(from, start + platform::MeasureText(baseFont, before, dpi).InkRight + kStrikeClearance);
   if (!after.isEmpty())
-    to = std::min(to, afterStart + platform::MeasureText(baseFont, after).InkLeft - kStrikeClearance);
+    to = std::min(to, afterStart + platform::MeasureText(baseFont, after, dpi).InkLeft - kStrikeClearance);
   if (to <= from) return;
 
   // Runs of n fill characters, each no wider than the part.
-  const platform::TextExtent one = platform::MeasureText(fillFont, QString(fill));
+  const platform::TextExtent one = platform::MeasureText(fillFont, QString(fill), dpi);
   const double pitch = one.Advance;
   const double single = one.InkRight - one.InkLeft;
   const double span = to - from;
@@ -316,7 +317,7 @@ void PrintRecordText(Canvas& canvas, const TPupilRecord& pupil, TRecordText text
   const int lines = TextBlockLineCount(parameterField);
   const int width = parameterField.FontNumber;
   const TLineWidthLimit limit = BlockLineLimit(FieldFont(canvas.font(), field), canvas.state().CharacterExtra, field,
-                                               blockStart, blockEnd);
+                                               blockStart, blockEnd, canvas.TextResolution());
   TTextLines wrapped{};
   WrapAndStrike(bytes, lines, wrapped, width, PrintOptions.StrikeMode, PrintOptions.StrikeChar.bytes(), limit);
   // The wrap leaves the blank before a moved word on the line, where it takes
@@ -489,11 +490,12 @@ class GradeLines {
     const QString name = slot.Name.text();
     if (HasCourseLetter(r, slot)) {
       SelectFieldFont(canvas_, at);
-      const platform::TextExtent ink = platform::MeasureText(canvas_.font(), name);
+      const platform::TextExtent ink = platform::MeasureText(canvas_.font(), name, canvas_.TextResolution());
       const double nameRight = TextStart(at, ink.Advance) + ink.InkRight;
       const TFormField letterAt = CourseLetterField(column, RowY(r));
       SelectFieldFont(canvas_, letterAt);
-      const platform::TextExtent letter = platform::MeasureText(canvas_.font(), CourseLetterText(slot));
+      const platform::TextExtent letter =
+          platform::MeasureText(canvas_.font(), CourseLetterText(slot), canvas_.TextResolution());
       if (nameRight > TextStart(letterAt, letter.Advance) + letter.InkLeft) canvas_.SetTextCharacterExtra(-4);
     }
     Print(name, at);

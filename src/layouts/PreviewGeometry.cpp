@@ -75,6 +75,7 @@ TPreviewLayout LayoutPreviewPage(const platform::DeviceCaps& caps, QSize clientS
   layout.ViewportExt = layout.PageRect.size();
   layout.PageWidthMm = sheet.PrintableWidth;
   layout.PageHeightMm = sheet.PrintableHeight;
+  layout.TextDpi = caps.LogPixelsY;
   return layout;
 }
 
@@ -82,6 +83,7 @@ void PreparePreviewCanvas(platform::Canvas& canvas, const TPreviewLayout& layout
   canvas.SetMapMode(platform::MapMode::Anisotropic);
   canvas.SetWindowExt(layout.WindowExt.width(), layout.WindowExt.height());
   canvas.SetViewportExt(layout.ViewportExt.width(), layout.ViewportExt.height());
+  canvas.SetTextResolution(layout.TextDpi);
   canvas.SetBkMode(platform::BkMode::Transparent);
   canvas.SetBrush(platform::BrushSpec{QColor(255, 255, 255), platform::BrushStyle::Solid});
   platform::PenSpec pen = canvas.pen();

@@ -39,6 +39,8 @@ struct TPreviewLayout {
   QSize ViewportExt;
   double PageWidthMm = 210;   // PreviewPageWidthMm
   double PageHeightMm = 297;  // PreviewPageHeightMm
+  // The printer's resolution: text is shown at the size the printer sets it.
+  int TextDpi = 0;
 };
 
 // Fits the sheet into a client area below the tool bar: 10 pixels beside it
@@ -46,8 +48,9 @@ struct TPreviewLayout {
 // limits. Every size is at least one pixel, whatever the client size.
 TPreviewLayout LayoutPreviewPage(const platform::DeviceCaps& caps, QSize clientSize);
 
-// Sets the canvas to the layout's mapping and paints the printable area white,
-// with a black pen and a white brush, ready for a page routine.
+// Sets the canvas to the layout's mapping and the printer's text sizes and
+// paints the printable area white, with a black pen and a white brush, ready
+// for a page routine.
 void PreparePreviewCanvas(platform::Canvas& canvas, const TPreviewLayout& layout);
 
 }  // namespace quorv

@@ -13,15 +13,15 @@ namespace quorv {
 
 namespace {
 
-// Face, weight, italic, height and spacing: what the advances depend on.
-using WidthsKey = std::tuple<QString, int, bool, int, int>;
+// Face, weight, italic, height, spacing and resolution: what the advances depend on.
+using WidthsKey = std::tuple<QString, int, bool, int, int, int>;
 constexpr std::size_t kKeptFonts = 32;
 
-std::unique_ptr<TCharWidths> MeasuredWidths(const platform::FontSpec& font, int characterExtra) {
+std::unique_ptr<TCharWidths> MeasuredWidths(const platform::FontSpec& font, int characterExtra, int dpi) {
   auto widths = std::make_unique<TCharWidths>();
   for (int b = 32; b < 256; ++b) {
     const platform::TextExtent e =
-        platform::MeasureText(font, QString(QChar(platform::Cp1252ToUnicode(static_cast<std::uint8_t>(b)))));
+        platform::MeasureText(font, QString(QChar(platform::Cp1252ToUnicode(static_cast<std::uint8_t>(b)))), dpi);
     const auto i = static_cast<std::size_t>(b);
     widths->Advance[i] = e.Advance + characterExtra;
     widths->Reach[i] = std::max(e.Advance, e.InkRight);
@@ -39,17 +39,17 @@ int LineRoom(const TFormField& field, int blockStart, int blockEnd) {
   return std::max(room, 0);
 }
 
-const TCharWidths& CharWidths(const platform::FontSpec& font, int characterExtra) {
+const TCharWidths& CharWidths(const platform::FontSpec& font, int characterExtra, int dpi) {
   static std::map<WidthsKey, std::unique_ptr<TCharWidths>> kept;
-  const WidthsKey key{font.FaceName, font.Weight, font.Italic, font.Height, characterExtra};
+  const WidthsKey key{font.FaceName, font.Weight, font.Italic, font.Height, characterExtra, dpi};
   if (const auto found = kept.find(key); found != kept.end()) return *found->second;
   if (kept.size() >= kKeptFonts) kept.clear();
-  return *kept.emplace(key, MeasuredWidths(font, characterExtra)).first->second;
+  return *kept.emplace(key, MeasuredWidths(font, characterExtra, dpi)).first->second;
 }
 
 TLineWidthLimit BlockLineLimit(const platform::FontSpec& font, int characterExtra, const TFormField& field,
-                               int blockStart, int blockEnd) {
-  return TLineWidthLimit{&CharWidths(font, characterExtra),
+                               int blockStart, int blockEnd, int dpi) {
+  return TLineWidthLimit{&CharWidths(font, characterExtra, dpi),
                          static_cast<double>(LineRoom(field, blockStart, blockEnd))};
 }
 

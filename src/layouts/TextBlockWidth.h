@@ -15,12 +15,14 @@ namespace quorv {
 int LineRoom(const TFormField& field, int blockStart, int blockEnd);
 
 // The widths of the characters in font with characterExtra after every
-// character. Kept per font and spacing; a reference stays valid while no more
-// than a few dozen other fonts are asked for.
-const TCharWidths& CharWidths(const platform::FontSpec& font, int characterExtra);
+// character, as a device of the text resolution dpi draws them. Kept per
+// font, spacing and resolution; a reference stays valid while no more than a
+// few dozen other fonts are asked for.
+const TCharWidths& CharWidths(const platform::FontSpec& font, int characterExtra, int dpi);
 
-// The limit of the lines of a block at field, printed in font and spacing.
+// The limit of the lines of a block at field, printed in font and spacing on
+// a device of the text resolution dpi.
 TLineWidthLimit BlockLineLimit(const platform::FontSpec& font, int characterExtra, const TFormField& field,
-                               int blockStart, int blockEnd);
+                               int blockStart, int blockEnd, int dpi);
 
 }  // namespace quorv

@@ -112,6 +112,7 @@ struct CanvasState {
   QSize WindowExt = QSize(1, 1);
   QSize ViewportExt = QSize(1, 1);
   QPoint PenPos;
+  int TextDpi = 0;  // Canvas::SetTextResolution
 };
 
 class Canvas {
@@ -140,6 +141,13 @@ class Canvas {
   const CanvasState& state() const { return state_; }
   // Back to the state of a fresh device context.
   void ResetState() { state_ = CanvasState{}; }
+  // The resolution whose whole pixels set the size of text: a device draws a
+  // font at a whole number of its pixels, and the preview at the printer's
+  // (SetTextResolution; 0: the device's own).
+  void SetTextResolution(int dpi) { state_.TextDpi = dpi; }
+  int TextResolution() const {
+    return state_.TextDpi > 0 ? state_.TextDpi : GetDeviceCaps(DeviceCap::LogPixelsY);
+  }
   const FontSpec& font() const { return state_.Font; }
   const PenSpec& pen() const { return state_.Pen; }
   const BrushSpec& brush() const { return state_.Brush; }

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/TextMeasure.h"
+
 namespace platform {
 
 namespace {
@@ -160,9 +162,10 @@ void PainterCanvas::PaintRectangle(QPoint p1, QPoint p2, bool outline) {
 PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
   const double sx = std::fabs(ScaleX());
   const double sy = std::fabs(ScaleY());
+  const int dpi = TextResolution();
   // Pages draw the same few fonts over and over: the last ones are kept.
   for (DeviceFont& f : fonts_)
-    if (f.Spec == spec && f.ScaleX == sx && f.ScaleY == sy) return &f;
+    if (f.Spec == spec && f.ScaleX == sx && f.ScaleY == sy && f.TextDpi == dpi) return &f;
 
   QFont face(InstalledFaceName(spec.FaceName));
   const int weight = spec.Weight <= 0 ? 400 : std::clamp(spec.Weight, 1, 1000);
@@ -176,6 +179,8 @@ PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
   double emLogical = kDefaultFontEmHeight;
   if (spec.Height > 0) emLogical = spec.Height / (m.Ascent + m.Descent);
   if (spec.Height < 0) emLogical = -spec.Height;
+  // The size a device of the text resolution sets, as TextMeasure measures it.
+  emLogical = WholePixelEm(emLogical, dpi);
   const double emPx = emLogical * sy;
   if (emPx <= 0 || sx <= 0 || painter_.device() == nullptr) return nullptr;
 
@@ -185,7 +190,7 @@ PainterCanvas::DeviceFont* PainterCanvas::deviceFont(const FontSpec& spec) {
   font.setPixelSize(kReferencePixelSize);
   font.setKerning(false);  // advances as the device context uses them
   if (fonts_.size() >= kKeptFonts) fonts_.erase(fonts_.begin());
-  fonts_.push_back(DeviceFont{++fontSerial_, spec, sx, sy, font, QFontMetricsF(font, painter_.device()),
+  fonts_.push_back(DeviceFont{++fontSerial_, spec, sx, sy, dpi, font, QFontMetricsF(font, painter_.device()),
                               emLogical * sx / kReferencePixelSize, emPx / kReferencePixelSize, m.Ascent * emPx,
                               m.Descent * emPx, {}});
   return &fonts_.back();

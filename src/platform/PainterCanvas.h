@@ -73,6 +73,7 @@ class PainterCanvas : public Canvas {
     FontSpec Spec;
     double ScaleX;
     double ScaleY;
+    int TextDpi;  // the text resolution it was made for
     QFont Font;
     QFontMetricsF Metrics;
     double RunScaleX;  // device pixels per pixel of Font

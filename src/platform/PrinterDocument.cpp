@@ -476,6 +476,7 @@ bool PrinterDocument::keepInPdfFile(const std::vector<std::vector<RecordedOp>>& 
   // The printer's page starts at its printable area; the PDF sheet at its corner.
   const double dx = printer.LogPixelsX > 0 ? printer.PhysicalOffsetX * double(kPdfResolution) / printer.LogPixelsX : 0;
   const double dy = printer.LogPixelsY > 0 ? printer.PhysicalOffsetY * double(kPdfResolution) / printer.LogPixelsY : 0;
+  // The texts keep the sizes the printer sets (the state the operations carry).
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (p > 0 && pdf_->newPage()) ++pageCount_;
     painter_->translate(dx, dy);

@@ -15,21 +15,27 @@ const RecordedOp* RecordingCanvas::findText(const QString& text) const {
   return nullptr;
 }
 
+CanvasState RecordingCanvas::recordedState() const {
+  CanvasState s = state();
+  s.TextDpi = TextResolution();
+  return s;
+}
+
 void RecordingCanvas::PaintLine(QPoint from, QPoint to) {
-  ops_.push_back(RecordedOp{CanvasOp::Line, from, to, {}, {}, {}, state(), {}});
+  ops_.push_back(RecordedOp{CanvasOp::Line, from, to, {}, {}, {}, recordedState(), {}});
 }
 
 void RecordingCanvas::PaintRectangle(QPoint p1, QPoint p2, bool outline) {
-  ops_.push_back(RecordedOp{outline ? CanvasOp::Rectangle : CanvasOp::FillRect, p1, p2, {}, {}, {}, state(), {}});
+  ops_.push_back(RecordedOp{outline ? CanvasOp::Rectangle : CanvasOp::FillRect, p1, p2, {}, {}, {}, recordedState(), {}});
 }
 
 void RecordingCanvas::PaintText(QPoint at, const QString& text) {
-  ops_.push_back(RecordedOp{CanvasOp::Text, at, at, text, {}, {}, state(), {}});
+  ops_.push_back(RecordedOp{CanvasOp::Text, at, at, text, {}, {}, recordedState(), {}});
 }
 
 void RecordingCanvas::PaintPicture(QPoint p1, QPoint p2, const Picture& picture) {
   ops_.push_back(
-      RecordedOp{CanvasOp::Picture, p1, p2, {}, picture.FileName, picture.Image.size(), state(), picture.Image});
+      RecordedOp{CanvasOp::Picture, p1, p2, {}, picture.FileName, picture.Image.size(), recordedState(), picture.Image});
 }
 
 void Replay(const RecordedOp& op, Canvas& onto, const DeviceCaps& drawnFor) {

@@ -19,7 +19,7 @@ struct RecordedOp {
   QString Text;
   QString PictureFile;
   QSize PictureSize;
-  CanvasState State;
+  CanvasState State;  // its TextDpi the resolution in force, never 0
   QImage PictureImage;
 };
 
@@ -48,6 +48,8 @@ class RecordingCanvas : public Canvas {
   void PaintPicture(QPoint p1, QPoint p2, const Picture& picture) override;
 
  private:
+  CanvasState recordedState() const;
+
   DeviceCaps caps_;
   std::vector<RecordedOp> ops_;
 };

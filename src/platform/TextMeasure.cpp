@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -22,11 +23,12 @@ struct MeasureKey {
   int Weight;
   bool Italic;
   int Height;
+  int Dpi;
   QString Text;
   bool operator==(const MeasureKey&) const = default;
 };
 size_t qHash(const MeasureKey& k, size_t seed = 0) {
-  return qHashMulti(seed, k.Face, k.Weight, k.Italic, k.Height, k.Text);
+  return qHashMulti(seed, k.Face, k.Weight, k.Italic, k.Height, k.Dpi, k.Text);
 }
 // Strike-outs measure the same few texts on every page: results are kept, up to this many.
 constexpr qsizetype kKeptMeasures = 4096;
@@ -50,9 +52,15 @@ const QFontMetricsF& MetricsOf(const FontSpec& spec) {
 
 }  // namespace
 
-TextExtent MeasureText(const FontSpec& font, const QString& text) {
+double WholePixelEm(double em, int dpi) {
+  if (dpi <= 0) return em;
+  const double perUnit = dpi / 254.0;
+  return std::max(1.0, std::round(em * perUnit)) / perUnit;
+}
+
+TextExtent MeasureText(const FontSpec& font, const QString& text, int dpi) {
   static QHash<MeasureKey, TextExtent> kept;
-  MeasureKey key{font.FaceName, WeightOf(font), font.Italic, font.Height, text};
+  MeasureKey key{font.FaceName, WeightOf(font), font.Italic, font.Height, dpi, text};
   const auto found = kept.constFind(key);
   if (found != kept.constEnd()) return *found;
   if (kept.size() >= kKeptMeasures) kept.clear();
@@ -62,7 +70,7 @@ TextExtent MeasureText(const FontSpec& font, const QString& text) {
   double em = kDefaultFontEmHeight;
   if (font.Height > 0 && cell > 0) em = font.Height / cell;
   if (font.Height < 0) em = -font.Height;
-  const double scale = em / kReferencePixels;
+  const double scale = WholePixelEm(em, dpi) / kReferencePixels;
   TextExtent e;
   e.Advance = m.horizontalAdvance(text) * scale;
   const QRectF ink = m.tightBoundingRect(text);

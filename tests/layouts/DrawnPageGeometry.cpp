@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "platform/PainterCanvas.h"
+#include "platform/TextMeasure.h"
 #include "printengine/Primitives.h"
 
 namespace testsupport {
@@ -78,7 +79,9 @@ int Characters(const QString& text) {
 class Measure {
  public:
   explicit Measure(const RecordedOp& op)
-      : op_(op), face_(FaceOf(op.State.Font)), em_(EmHeight(op.State.Font, face_)) {}
+      : op_(op),
+        face_(FaceOf(op.State.Font)),
+        em_(platform::WholePixelEm(EmHeight(op.State.Font, face_), op.State.TextDpi)) {}
 
   const Face& face() const { return face_; }
   double em() const { return em_; }

@@ -70,7 +70,9 @@ TEST(DrawnPageGeometry, TextBoxesAreWhereThePdfPutsTheText) {
   printer.EndDoc();
   printer.SetDestination(platform::PrintDestination::Auto);
 
-  platform::RecordingCanvas recording;
+  platform::DeviceCaps pdfCaps;  // the resolution of the PDF sets the sizes of its texts
+  pdfCaps.LogPixelsX = pdfCaps.LogPixelsY = 1200;
+  platform::RecordingCanvas recording(pdfCaps);
   recording.SetMapMode(platform::MapMode::LoMetric);
   Draw(recording);
   quorv::PrintOptions = saved;

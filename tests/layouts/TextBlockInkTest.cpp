@@ -58,6 +58,10 @@ const Device kPdf1200{1200, {}, true};
 const Device kMaximisedPreview{0, {1920, 1050}};
 const Device kWindowPreview{0, {760, 560}};
 
+// The resolution whose pixels set the text's size: the device's, the
+// printer's in the preview.
+int TextDpi(const Device& device) { return device.Dpi == 0 ? platform::DeviceCaps{}.LogPixelsY : device.Dpi; }
+
 // A band of the sheet as a device drew it, in grey levels.
 class SheetRaster {
  public:
@@ -174,8 +178,8 @@ struct LineEnd {
   double Ink;
   double reach() const { return std::max(Advance, Ink); }
 };
-LineEnd EndOf(const platform::FontSpec& font, int extra, const QString& text) {
-  const platform::TextExtent e = platform::MeasureText(font, text);
+LineEnd EndOf(const platform::FontSpec& font, int extra, const QString& text, int dpi) {
+  const platform::TextExtent e = platform::MeasureText(font, text, dpi);
   const double spacing = extra * (text.size() - 1.0);
   return {e.Advance + spacing, e.InkRight + spacing};
 }
@@ -210,16 +214,16 @@ struct LinesAtTheEnd {
   QStringList Paragraphs;
 };
 using Accept = bool (*)(const LineEnd&, double room);
-LinesAtTheEnd FindLines(const platform::FontSpec& font, int extra, const BlockPlace& block, int count,
+LinesAtTheEnd FindLines(const platform::FontSpec& font, int extra, int dpi, const BlockPlace& block, int count,
                         const QString& tail, Accept accept) {
   const QStringList& words = ProseWords();
   QStringList lastWords = words;
   lastWords.removeDuplicates();
   // A run of words and its blank, then the last word: the last word's ends
   // follow the run's advance.
-  const double blank = EndOf(font, extra, QStringLiteral(" ")).Advance + extra;
+  const double blank = EndOf(font, extra, QStringLiteral(" "), dpi).Advance + extra;
   std::vector<LineEnd> lastEnds;
-  for (const QString& w : lastWords) lastEnds.push_back(EndOf(font, extra, w + tail));
+  for (const QString& w : lastWords) lastEnds.push_back(EndOf(font, extra, w + tail, dpi));
   LinesAtTheEnd found;
   for (int x = block.firstX(); x < block.firstX() + 30 && found.Paragraphs.size() < count; ++x) {
     const double room = block.room(x);
@@ -229,7 +233,7 @@ LinesAtTheEnd FindLines(const platform::FontSpec& font, int extra, const BlockPl
       QString run;
       double runAdvance = 0;  // up to the blank after the run
       for (qsizetype w = first; w < words.size(); ++w) {
-        const double advance = runAdvance + EndOf(font, extra, words[w]).Advance + extra + blank;
+        const double advance = runAdvance + EndOf(font, extra, words[w], dpi).Advance + extra + blank;
         if (run.size() + words[w].size() > quorv::kLineCapacity - 20 || advance > room - 60) break;
         run += words[w] + QLatin1Char(' ');
         runAdvance = advance;
@@ -249,15 +253,17 @@ LinesAtTheEnd FindLines(const platform::FontSpec& font, int extra, const BlockPl
 }
 
 // Paragraphs that fit their line by 0.05 to 0.2 mm.
-LinesAtTheEnd CloseToTheEnd(const platform::FontSpec& font, int extra, const BlockPlace& block, int count) {
-  return FindLines(font, extra, block, count, QString(),
+LinesAtTheEnd CloseToTheEnd(const platform::FontSpec& font, int extra, int dpi, const BlockPlace& block,
+                            int count) {
+  return FindLines(font, extra, dpi, block, count, QString(),
                    [](const LineEnd& e, double room) { return e.reach() >= room - 2 && e.reach() <= room - 0.5; });
 }
 
 // Paragraphs ending in " auf" whose last advance ends inside the line while
 // the ink of the f would pass the line's end by 0.15 mm or more.
-LinesAtTheEnd OverhangingTheEnd(const platform::FontSpec& font, int extra, const BlockPlace& block, int count) {
-  return FindLines(font, extra, block, count, QStringLiteral(" auf"),
+LinesAtTheEnd OverhangingTheEnd(const platform::FontSpec& font, int extra, int dpi, const BlockPlace& block,
+                                int count) {
+  return FindLines(font, extra, dpi, block, count, QStringLiteral(" auf"),
                    [](const LineEnd& e, double room) { return e.Advance <= room - 0.5 && e.Ink >= room + 1.5; });
 }
 
@@ -318,13 +324,14 @@ class TextBlockInk : public ::testing::TestWithParam<BlockCase> {
       const platform::FontSpec font = quorv::FieldFont(platform::FontSpec{}, text);
       const bool close = c.Kind == TextKind::CloseToTheEnd;
       const bool right = c.Align == quorv::kAlignRight;
-      const LinesAtTheEnd& lines = linesFor(font, c.Extra, close, right);
+      const int dpi = TextDpi(c.On);
+      const LinesAtTheEnd& lines = linesFor(font, c.Extra, dpi, close, right);
       text.X = static_cast<std::uint16_t>(lines.X);
       // Where the ink ends on the side where the line is close to the block's
       // end (an underline runs to the last advance).
       for (const QString& line : close ? lines.Paragraphs : QStringList()) {
-        const platform::TextExtent e = platform::MeasureText(font, line);
-        const LineEnd end = EndOf(font, c.Extra, line);
+        const platform::TextExtent e = platform::MeasureText(font, line, dpi);
+        const LineEnd end = EndOf(font, c.Extra, line, dpi);
         const double x = PrintOptions.LeftMargin + lines.X;
         closeInk_.insert(line, right ? x - e.Advance + e.InkLeft : x + (font.Underline ? end.reach() : end.Ink));
       }
@@ -349,16 +356,16 @@ class TextBlockInk : public ::testing::TestWithParam<BlockCase> {
   }
 
   // The paragraphs of a font and spacing in the block, found once for all devices.
-  const LinesAtTheEnd& linesFor(const platform::FontSpec& font, int extra, bool close, bool right) {
-    static std::map<std::tuple<QString, int, bool, int, bool, int, bool>, LinesAtTheEnd> found;
+  const LinesAtTheEnd& linesFor(const platform::FontSpec& font, int extra, int dpi, bool close, bool right) {
+    static std::map<std::tuple<QString, int, bool, int, int, bool, int, bool>, LinesAtTheEnd> found;
     const BlockPlace block{PrintOptions.InnerMargin, width() - PrintOptions.InnerMargin, right};
-    const auto key = std::make_tuple(font.FaceName, font.Height, font.Italic, extra, close, block.End, right);
+    const auto key = std::make_tuple(font.FaceName, font.Height, font.Italic, extra, dpi, close, block.End, right);
     auto it = found.find(key);
     if (it == found.end()) {
       const int count = close ? 13 : 8;
       it = found
-               .emplace(key, close ? CloseToTheEnd(font, extra, block, count)
-                                   : OverhangingTheEnd(font, extra, block, count))
+               .emplace(key, close ? CloseToTheEnd(font, extra, dpi, block, count)
+                                   : OverhangingTheEnd(font, extra, dpi, block, count))
                .first;
       EXPECT_EQ(it->second.Paragraphs.size(), count) << "paragraphs found in " << font.FaceName.toStdString();
     }
@@ -395,7 +402,9 @@ class TextBlockInk : public ::testing::TestWithParam<BlockCase> {
 
   // The lines of the block: the texts drawn at its field.
   std::vector<DrawnText> blockLines(const BlockCase& c) {
-    platform::RecordingCanvas recording(platform::DeviceCaps{});
+    platform::DeviceCaps caps;
+    caps.LogPixelsX = caps.LogPixelsY = TextDpi(c.On);
+    platform::RecordingCanvas recording(caps);
     recording.SetMapMode(platform::MapMode::LoMetric);
     draw(recording, c, false);
     const quorv::TFormField& text = field(quorv::ffDevelopmentText);

@@ -32,10 +32,11 @@ TEST(TextBlockWidth, CharacterWidthsAddUpToTheWholeLine) {
       platform::FontSpec font;
       font.FaceName = QString::fromLatin1(face);
       font.Height = 35;
-      const quorv::TCharWidths& widths = quorv::CharWidths(font, extra);
+      const quorv::TCharWidths& widths = quorv::CharWidths(font, extra, 600);
       double sum = 0;
       for (const char c : bytes) sum += widths.Advance[static_cast<unsigned char>(c)];
-      const double whole = platform::MeasureText(font, line).Advance + extra * static_cast<double>(line.size());
+      const double whole =
+          platform::MeasureText(font, line, 600).Advance + extra * static_cast<double>(line.size());
       EXPECT_NEAR(sum, whole, 0.05) << face << ", spacing " << extra;
     }
   }
