@@ -94,9 +94,9 @@ QString CutTextLine(const TCutText& cut) {
     QString word = cut.LongWord.left(kShownWordLength);
     if (word.size() < cut.LongWord.size()) word += QStringLiteral("…");
     what << QStringLiteral("das Wort „%1“ passt in keine Zeile").arg(word);
-    if (cut.MissingWords > 0)
-      what << QStringLiteral("der Text fehlt ab diesem Wort (%1)")
-                  .arg(cut.MissingWords == 1 ? QStringLiteral("1 Wort") : QStringLiteral("%1 Wörter").arg(cut.MissingWords));
+    const QString words =
+        cut.MissingWords == 1 ? QStringLiteral("1 Wort") : QStringLiteral("%1 Wörter").arg(cut.MissingWords);
+    if (cut.MissingWords > 0) what << QStringLiteral("der Text fehlt ab diesem Wort (%1)").arg(words);
   }
   return RecordTextName(cut.Text) + QStringLiteral(" – ") + what.join(QStringLiteral(", "));
 }

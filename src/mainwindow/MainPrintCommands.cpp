@@ -57,7 +57,8 @@ struct TPassedOver {
 };
 
 QString NamedPupils(const QStringList& names) {
-  return platform::NamedList(names, QStringLiteral("und 1 weiterer Schüler"), QStringLiteral("und %1 weitere Schüler"));
+  return platform::NamedList(names, QStringLiteral("und 1 weiterer Schüler"),
+                             QStringLiteral("und %1 weitere Schüler"));
 }
 
 QString PassedOverMessage(const TPassedOver& passed) {

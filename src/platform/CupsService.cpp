@@ -8,8 +8,8 @@
 #include <cstring>
 #include <iterator>
 #include <string_view>
-#include <vector>
 #include <thread>
+#include <vector>
 
 #include "platform/ServiceQuestion.h"
 

@@ -26,7 +26,8 @@ void RecordingCanvas::PaintLine(QPoint from, QPoint to) {
 }
 
 void RecordingCanvas::PaintRectangle(QPoint p1, QPoint p2, bool outline) {
-  ops_.push_back(RecordedOp{outline ? CanvasOp::Rectangle : CanvasOp::FillRect, p1, p2, {}, {}, {}, recordedState(), {}});
+  ops_.push_back(
+      RecordedOp{outline ? CanvasOp::Rectangle : CanvasOp::FillRect, p1, p2, {}, {}, {}, recordedState(), {}});
 }
 
 void RecordingCanvas::PaintText(QPoint at, const QString& text) {
@@ -35,7 +36,8 @@ void RecordingCanvas::PaintText(QPoint at, const QString& text) {
 
 void RecordingCanvas::PaintPicture(QPoint p1, QPoint p2, const Picture& picture) {
   ops_.push_back(
-      RecordedOp{CanvasOp::Picture, p1, p2, {}, picture.FileName, picture.Image.size(), recordedState(), picture.Image});
+      RecordedOp{CanvasOp::Picture, p1, p2, {}, picture.FileName, picture.Image.size(), recordedState(),
+                 picture.Image});
 }
 
 void Replay(const RecordedOp& op, Canvas& onto, const DeviceCaps& drawnFor) {
